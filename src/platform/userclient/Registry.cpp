@@ -1,0 +1,58 @@
+#include "platform/userclient/Registry.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+
+namespace netvane::userclient {
+namespace {
+
+bool EnsurePrivateDir(const std::string& path) {
+  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  return st.st_uid == geteuid();
+}
+
+}  // namespace
+
+std::string RegistryRoot() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && runtime[0] != '\0') return std::string(runtime) + "/netvane";
+  return "/tmp/netvane-" + std::to_string(geteuid());
+}
+
+std::string ServiceClassDir(const std::string& className) {
+  return RegistryRoot() + "/services/" + className;
+}
+
+bool EnsureServiceClassDir(const std::string& className) {
+  const std::string root = RegistryRoot();
+  return EnsurePrivateDir(root) && EnsurePrivateDir(root + "/services") &&
+         EnsurePrivateDir(ServiceClassDir(className));
+}
+
+std::vector<std::string> ListServices(const std::string& className) {
+  const std::string dir = ServiceClassDir(className);
+  std::vector<std::string> names;
+  DIR* d = opendir(dir.c_str());
+  if (d == nullptr) return names;
+  constexpr std::string_view kSuffix = ".sock";
+  while (const dirent* e = readdir(d)) {
+    const std::string_view name(e->d_name);
+    if (name.size() > kSuffix.size() && name.substr(name.size() - kSuffix.size()) == kSuffix) {
+      names.emplace_back(name);
+    }
+  }
+  closedir(d);
+  std::sort(names.begin(), names.end());
+  for (auto& n : names) n = dir + "/" + n;
+  return names;
+}
+
+}  // namespace netvane::userclient
