@@ -1,0 +1,75 @@
+// The scan list: one fixed 65536-byte NDIS_802_11_BSSID_LIST_EX, and a bounds-checked walker
+// over it. Scan lists come from the driver and are untrusted: every reader walks them through
+// ScanListView, which never follows a Length past the buffer and never loops forever.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "driver/Records.h"
+
+namespace netvane {
+
+// One well-formed entry of a scan list, its fixed fields copied out.
+struct ScanEntry {
+  std::size_t offset = 0;               // where the entry starts in the list
+  std::span<const uint8_t> bytes;       // the whole entry, Length bytes
+  NDIS_WLAN_BSSID_EX fields{};          // fixed fields; IEs[] is not filled
+  std::span<const uint8_t> ies;         // IELength bytes, empty when IELength lies
+};
+
+// Walks `NumberOfItems` entries from offset 4, each advanced over by its Length. The walk ends
+// early at the first entry that is malformed: Length shorter than the fixed fields or reaching
+// past the end of `bytes`.
+class ScanListView {
+ public:
+  explicit ScanListView(std::span<const uint8_t> bytes);
+
+  uint32_t DeclaredCount() const;
+  // Entries that are really there (at most DeclaredCount()).
+  std::size_t Count() const { return entries_.size(); }
+  const std::vector<ScanEntry>& Entries() const { return entries_; }
+  std::optional<ScanEntry> At(std::size_t index) const;
+  // Offset just past the last well-formed entry: where the next part is appended.
+  std::size_t EndOffset() const { return end_; }
+
+ private:
+  std::span<const uint8_t> bytes_;
+  std::vector<ScanEntry> entries_;
+  std::size_t end_ = 0;
+};
+
+// Parses one entry at `offset` of `bytes`; nullopt when it is malformed.
+std::optional<ScanEntry> ReadScanEntry(std::span<const uint8_t> bytes, std::size_t offset);
+
+// The list buffer that the scan primitive owns and replaces on every collection.
+class BssidList {
+ public:
+  BssidList() : bytes_(std::make_unique<std::array<uint8_t, kBssidListBufferLength>>()) {}
+
+  uint8_t* data() { return bytes_->data(); }
+  std::span<uint8_t> bytes() { return *bytes_; }
+  std::span<const uint8_t> bytes() const { return *bytes_; }
+  ScanListView View() const { return ScanListView(bytes()); }
+  uint32_t NumberOfItems() const;
+  void SetNumberOfItems(uint32_t count);
+
+  // Appends the well-formed entries of one driver part (`part` holds exactly the bytes the
+  // driver returned) after the entries already here, in order. An entry that does not fit in
+  // the list ends the copying. Returns the number of entries appended.
+  std::size_t AppendPart(std::span<const uint8_t> part);
+
+  // Cuts the list to its well-formed entries, the first `validBytes` bytes being all the
+  // driver delivered, so that NumberOfItems never claims more than is there.
+  void Normalise(std::size_t validBytes);
+
+ private:
+  std::unique_ptr<std::array<uint8_t, kBssidListBufferLength>> bytes_;
+};
+
+}  // namespace netvane

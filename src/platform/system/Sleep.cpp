@@ -1,0 +1,10 @@
+#include "platform/system/Sleep.h"
+
+#include <chrono>
+#include <thread>
+
+namespace netvane::platform {
+
+void BlockingSleep(unsigned seconds) { std::this_thread::sleep_for(std::chrono::seconds(seconds)); }
+
+}  // namespace netvane::platform

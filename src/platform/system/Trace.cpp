@@ -1,0 +1,21 @@
+#include "platform/system/Trace.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace netvane::platform {
+
+void WriteStderr(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(stderr);
+}
+
+void WriteStderrF(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(stderr, format, args);
+  va_end(args);
+  std::fflush(stderr);
+}
+
+}  // namespace netvane::platform
