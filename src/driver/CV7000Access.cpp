@@ -1,0 +1,151 @@
+// Transport half of CV7000Access: every request looks the service up, opens a connection,
+// makes one structure call and one scalar call and releases everything again, so a removed
+// adapter makes the very next request fail.
+#include "driver/CV7000Access.h"
+
+#include <utility>
+
+#include "app/Globals.h"
+#include "driver/Oids.h"
+#include "platform/system/Trace.h"
+#include "platform/userclient/Protocol.h"
+
+namespace netvane {
+
+using userclient::kKernSuccess;
+
+CV7000Access::CV7000Access(userclient::UserClientApi& api, ui::Alert& alert,
+                           platform::SleepFunction sleep)
+    : api_(api), alert_(alert), sleep_(std::move(sleep)) {}
+
+CV7000Access::~CV7000Access() { CloseConnectToDevice(); }
+
+bool CV7000Access::HoldsHandles() const {
+  return (masterPort | devicesMatch | iter | device | currentDevice | dataService | dataPort) != 0;
+}
+
+bool CV7000Access::SearchDevice() {
+  masterPort = 0;
+  devicesMatch = 0;
+  iter = 0;
+  device = 0;
+  currentDevice = 0;
+  int iterations = 0;
+
+  if (api_.MasterPort(&masterPort) != kKernSuccess) {
+    masterPort = 0;
+    if (__DEBUG__ != 0) {
+      platform::WriteStderr(
+          "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!\n");
+    }
+    return false;
+  }
+  devicesMatch = api_.ServiceMatching(userclient::kWirelessDriverClass);
+  if (devicesMatch == 0) {
+    if (__DEBUG__ != 0) {
+      platform::WriteStderrF(
+          "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****\n",
+          userclient::kWirelessDriverClass);
+    }
+    return false;
+  }
+  const userclient::Handle matching = std::exchange(devicesMatch, 0);  // consumed by the lookup
+  if (api_.GetMatchingServices(masterPort, matching, &iter) != kKernSuccess) {
+    iter = 0;
+    api_.PortDeallocate(masterPort);
+    masterPort = 0;
+    if (__DEBUG__ != 0) {
+      platform::WriteStderr(
+          "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!\n");
+    }
+    return false;
+  }
+  while ((device = api_.IteratorNext(iter)) != 0) {
+    if (currentDevice != 0) {
+      if (__DEBUG__ != 0) {
+        platform::WriteStderr(
+            "!!!! CV7000Access - SearchDevice - But we already have a device I'm confused. "
+            "!!!!\n");
+      }
+      // The later service replaces the earlier one; its reference is not needed any more.
+      api_.ObjectRelease(currentDevice);
+    }
+    currentDevice = std::exchange(device, 0);
+    ++iterations;
+  }
+  if (__DEBUG__ != 0) {
+    platform::WriteStderrF("**** CV7000Access - SearchDevice - Iterations: %d ****\n", iterations);
+  }
+  if (currentDevice != 0) {
+    dataService = currentDevice;
+    return true;
+  }
+  if (__DEBUG__ != 0) {
+    platform::WriteStderr(
+        "!!!! CV7000Access - SearchDevice - Couldn't find a WirelessDriver service in registry - "
+        "is the card loaded? !!!!\n");
+  }
+  return false;
+}
+
+bool CV7000Access::OpenConnectToDevice() {
+  if (dataService == 0 || api_.ServiceOpen(dataService, 0, &dataPort) != kKernSuccess) {
+    dataPort = 0;
+    if (__DEBUG__ != 0) {
+      platform::WriteStderr(
+          "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!\n");
+    }
+    return false;
+  }
+  return true;
+}
+
+void CV7000Access::CloseConnectToDevice() {
+  if (iter != 0) api_.ObjectRelease(std::exchange(iter, 0));
+  if (devicesMatch != 0) api_.ObjectRelease(std::exchange(devicesMatch, 0));
+  if (masterPort != 0) api_.PortDeallocate(std::exchange(masterPort, 0));
+  if (device != 0) api_.ObjectRelease(std::exchange(device, 0));
+  // currentDevice and dataService hold one reference between them: release it once.
+  const userclient::Handle released = currentDevice;
+  if (currentDevice != 0) api_.ObjectRelease(std::exchange(currentDevice, 0));
+  if (dataPort != 0) api_.ServiceClose(std::exchange(dataPort, 0));
+  if (dataService != 0) {
+    if (dataService != released) api_.ObjectRelease(dataService);
+    dataService = 0;
+  }
+}
+
+bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
+                                       uint32_t InformationBufferLength,
+                                       uint32_t* pBytesReturn) {
+  if (__DEBUG__ != 0) platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
+  if (!SearchDevice() || !OpenConnectToDevice()) {
+    CloseConnectToDevice();
+    return false;
+  }
+  *pBytesReturn = InformationBufferLength;
+  const auto status = api_.StructureCall(dataPort, OidQueryCode, InformationBuffer,
+                                         InformationBufferLength, InformationBuffer, pBytesReturn);
+  api_.ScalarCall(dataPort, 1);
+  CloseConnectToDevice();
+  return status == kKernSuccess;
+}
+
+bool CV7000Access::OidSetInformation(uint32_t OidSetCode, void* InformationBuffer,
+                                     uint32_t InformationBufferLength, uint32_t* pBytesReturn,
+                                     int32_t /*nRetry*/) {
+  if (!SearchDevice() || !OpenConnectToDevice()) {
+    CloseConnectToDevice();
+    return false;
+  }
+  // The capacity offered is whatever the caller's count holds, and never more than the
+  // buffer it passed.
+  if (*pBytesReturn > InformationBufferLength) *pBytesReturn = InformationBufferLength;
+  const auto status = api_.StructureCall(dataPort, SetForm(OidSetCode), InformationBuffer,
+                                         InformationBufferLength, InformationBuffer, pBytesReturn);
+  api_.ScalarCall(dataPort, 1);
+  CloseConnectToDevice();
+  return status == kKernSuccess;
+}
+
+}  // namespace netvane

@@ -1,0 +1,59 @@
+// UserClientApi over the service registry folder and Unix stream sockets: a service is a
+// socket file, opening it connects, calls are framed requests with a 5-second timeout.
+#pragma once
+
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/userclient/UserClientApi.h"
+
+namespace netvane::userclient {
+
+class SocketUserClient final : public UserClientApi {
+ public:
+  SocketUserClient() = default;
+  ~SocketUserClient() override;
+
+  KernReturn MasterPort(Handle* port) override;
+  Handle ServiceMatching(const char* className) override;
+  KernReturn GetMatchingServices(Handle port, Handle matching, Handle* iterator) override;
+  Handle IteratorNext(Handle iterator) override;
+  KernReturn ServiceOpen(Handle service, uint32_t type, Handle* connection) override;
+  KernReturn StructureCall(Handle connection, uint32_t selector, const void* in,
+                           uint32_t inLength, void* out, uint32_t* outLength) override;
+  KernReturn ScalarCall(Handle connection, uint32_t selector) override;
+  KernReturn ServiceClose(Handle connection) override;
+  KernReturn ObjectRelease(Handle object) override;
+  KernReturn PortDeallocate(Handle port) override;
+
+  // Handles currently alive (tests check that nothing leaks).
+  std::size_t LiveHandles() const { return objects_.size(); }
+
+ private:
+  struct Port {};
+  struct Matching {
+    std::string className;
+  };
+  struct Iterator {
+    std::vector<std::string> paths;
+    std::size_t next = 0;
+  };
+  struct Service {
+    std::string path;
+  };
+  struct Connection {
+    int fd = -1;
+  };
+  using Object = std::variant<Port, Matching, Iterator, Service, Connection>;
+
+  Handle Add(Object object);
+  template <typename T>
+  T* Find(Handle h);
+
+  std::map<Handle, Object> objects_;
+  Handle nextHandle_ = 0x1000;
+};
+
+}  // namespace netvane::userclient

@@ -1,0 +1,137 @@
+// Card bring-up decisions, the channel plan and the signal quality scale.
+#include <gtest/gtest.h>
+
+#include "app/Globals.h"
+#include "driver/CV7000Access.h"
+#include "driver/ChannelFreqTable.h"
+#include "driver/Oids.h"
+#include "driver/ScanList.h"
+#include "fake_driver/FakeUserClient.h"
+#include "fake_driver/RecordingAlert.h"
+#include "unit/driver/ScanBuilders.h"
+
+namespace netvane {
+namespace {
+
+using testing::Bytes;
+
+std::vector<uint8_t> TypeList(std::vector<uint32_t> types) {
+  std::vector<uint8_t> out(4 + 4 * types.size());
+  testing::SetU32(out, 0, static_cast<uint32_t>(types.size()));
+  for (std::size_t i = 0; i < types.size(); ++i) testing::SetU32(out, 4 + 4 * i, types[i]);
+  return out;
+}
+
+class CardInitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGlobals();
+    fake.Answer(OID_802_11_BSSID_LIST, testing::MakeList({testing::MakeEntry("Cafe")}));
+  }
+  void SetErrorBits(uint32_t bits) {
+    CV_802_11_STA_CONFIG config{};
+    config.SystemErrorBitmap = bits;
+    fake.Answer(OID_CV_802_11_STA_CONFIG, Bytes(config));
+  }
+  std::vector<uint32_t> Selectors() const {
+    std::vector<uint32_t> out;
+    for (const auto& c : fake.StructCalls()) out.push_back(c.selector);
+    return out;
+  }
+
+  testing::FakeUserClient fake;
+  testing::RecordingAlert alert;
+  std::vector<unsigned> slept;
+  CV7000Access access{fake, alert, [this](unsigned s) { slept.push_back(s); }};
+};
+
+TEST_F(CardInitTest, InvalidEepromShowsTheAlertAndStopsBeforeAnyScan) {
+  SetErrorBits(kSystemErrorEeprom);
+  EXPECT_FALSE(access.InitCard());
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(alert.shown[0].first, "EEPRON error!!");
+  EXPECT_EQ(alert.shown[0].second, "EEPROM Version error. Please update EEPROM contents.");
+  EXPECT_EQ(Selectors(), std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG});
+  EXPECT_TRUE(slept.empty());
+  EXPECT_EQ(G_pBssidList, nullptr);
+}
+
+TEST_F(CardInitTest, OtherErrorBitsAreNotAnEepromFault) {
+  SetErrorBits(0x00000002);
+  EXPECT_TRUE(access.InitCard());
+  EXPECT_TRUE(alert.shown.empty());
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG,
+                                                OID_802_11_NETWORK_TYPES_SUPPORTED, 0x0D81011AU,
+                                                OID_802_11_BSSID_LIST,
+                                                OID_CV_802_11_BSSID_LIST_NEXT}));
+  EXPECT_EQ(slept, std::vector<unsigned>{2});
+  ASSERT_NE(G_pBssidList, nullptr);
+  EXPECT_EQ(G_pBssidList->NumberOfItems(), 1U);
+  EXPECT_EQ(G_bDialogRunning, 0);
+}
+
+TEST_F(CardInitTest, FailedConfigQueryReadsAsZerosAndTheCardIsAccepted) {
+  fake.Answer(OID_CV_802_11_STA_CONFIG, {}, 0x2BC);
+  EXPECT_TRUE(access.InitCard());
+  EXPECT_TRUE(alert.shown.empty());
+}
+
+TEST_F(CardInitTest, FiveGigahertzSupportIsLearnedAndNeverForgotten) {
+  fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED,
+              TypeList({Ndis802_11DS, Ndis802_11OFDM24, Ndis802_11OFDM5}));
+  access.CheckPhyMode();
+  EXPECT_EQ(G_bSupportAMode, 1);
+  fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, TypeList({Ndis802_11DS, Ndis802_11OFDM24}));
+  access.CheckPhyMode();
+  EXPECT_EQ(G_bSupportAMode, 1);
+}
+
+TEST_F(CardInitTest, OnlyTheFourTypesThatFitAreLookedAt) {
+  fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, TypeList({1, 3, 1, 3, Ndis802_11OFDM5}));
+  access.CheckPhyMode();
+  EXPECT_EQ(G_bSupportAMode, 0);
+  EXPECT_EQ(fake.StructCalls().at(0).capacity, 20U);
+}
+
+TEST_F(CardInitTest, ACountBeyondTheBufferIsHarmless) {
+  fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, TypeList({1, 3}));
+  auto huge = TypeList({1, 3});
+  testing::SetU32(huge, 0, 0xFFFFFFFF);
+  fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, huge);
+  access.CheckPhyMode();
+  EXPECT_EQ(G_bSupportAMode, 0);
+}
+
+TEST(ChannelPlanTest, FrequenciesAndChannels) {
+  EXPECT_EQ(G_nChanFreqCount, 41);
+  EXPECT_EQ(ChannelForFrequency(2437000), 6U);
+  EXPECT_EQ(ChannelForFrequency(5745000), 149U);
+  EXPECT_EQ(ChannelForFrequency(2412000), 1U);
+  EXPECT_EQ(ChannelForFrequency(5805000), 161U);
+  EXPECT_EQ(ChannelForFrequency(2485000), std::nullopt);
+  EXPECT_EQ(ChannelForFrequency(0), std::nullopt);
+  EXPECT_EQ(FrequencyForChannel(14), 2484000U);
+  EXPECT_EQ(FrequencyForChannel(1), 2412000U);
+  EXPECT_EQ(FrequencyForChannel(0), std::nullopt);
+  EXPECT_EQ(FrequencyForChannel(36), std::nullopt);
+  // The plan itself: 2407 + 5c MHz up to channel 13, 5000 + 5c MHz on 5 GHz.
+  for (const auto& row : ChannelFreqTable) {
+    if (row.lChannel <= 13) {
+      EXPECT_EQ(row.lFreq, (2407 + 5 * row.lChannel) * 1000);
+    } else if (row.lChannel >= 34) {
+      EXPECT_EQ(row.lFreq, (5000 + 5 * row.lChannel) * 1000);
+    }
+  }
+}
+
+TEST(SignalQualityTest, ScaleIsContinuousAndTruncates) {
+  const std::vector<std::pair<int32_t, uint32_t>> cases = {
+      {0, 100},  {-50, 100}, {-51, 99}, {-65, 63}, {-80, 24},
+      {-81, 23}, {-85, 13},  {-90, 0},  {-91, 0},  {INT32_MIN, 0}};
+  for (const auto& [rssi, quality] : cases) {
+    EXPECT_EQ(CV7000Access::ConvertRssiToSignalQuality(rssi), quality) << rssi;
+  }
+}
+
+}  // namespace
+}  // namespace netvane
