@@ -1,0 +1,149 @@
+// In-memory controls for unit tests of page controllers: they keep what the page set and let a
+// test read it back or play the user.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ui/BusyIndicator.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ChoiceList.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ProgressBar.h"
+#include "platform/ui/Slider.h"
+#include "platform/ui/TabView.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/Toggle.h"
+#include "platform/ui/Window.h"
+
+namespace netvane::testing {
+
+template <typename Base>
+class FakeControl : public Base {
+ public:
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool IsEnabled() const override { return enabled_; }
+
+ private:
+  bool enabled_ = true;
+};
+
+class FakeChoiceList : public FakeControl<ui::ChoiceList> {
+ public:
+  void RemoveAll() override {
+    entries.clear();
+    selected = -1;
+  }
+  void Add(const std::string& text) override { entries.push_back(text); }
+  void InsertAt(int index, const std::string& text) override {
+    const auto at = std::clamp(index, 0, Count());
+    entries.insert(entries.begin() + at, text);
+  }
+  int Count() const override { return static_cast<int>(entries.size()); }
+  void SelectIndex(int index) override {
+    selected = (index >= 0 && index < Count()) ? index : -1;
+    if (selected >= 0) typed = entries[static_cast<size_t>(selected)];
+  }
+  int SelectedIndex() const override { return selected; }
+  std::string SelectedText() const override {
+    return selected >= 0 ? entries[static_cast<size_t>(selected)] : std::string();
+  }
+  std::string Text() const override { return editable ? typed : SelectedText(); }
+  void SetText(const std::string& text) override { typed = text; }
+
+  bool editable = false;
+  std::vector<std::string> entries;
+  int selected = -1;
+  std::string typed;
+};
+
+class FakeToggle : public FakeControl<ui::Toggle> {
+ public:
+  bool State() const override { return on; }
+  void SetState(bool state) override {
+    on = state;
+    if (state) {
+      for (FakeToggle* other : group)
+        if (other != this) other->on = false;
+    }
+  }
+  // Makes the toggles one radio group.
+  static void Group(std::vector<FakeToggle*> members) {
+    for (FakeToggle* t : members) t->group = members;
+  }
+
+  bool on = false;
+  std::vector<FakeToggle*> group;
+};
+
+class FakeTextField : public FakeControl<ui::TextField> {
+ public:
+  std::string Text() const override { return text; }
+  void SetText(const std::string& value) override { text = value; }
+  std::string text;
+};
+
+class FakeSlider : public FakeControl<ui::Slider> {
+ public:
+  int Value() const override { return value; }
+  void SetValue(int v) override { value = v; }
+  int value = 0;
+};
+
+class FakeProgressBar : public FakeControl<ui::ProgressBar> {
+ public:
+  void SetValue(double v) override { value = std::clamp(v, 0.0, 100.0); }
+  double Value() const override { return value; }
+  double value = 0.0;
+};
+
+class FakeImageView : public FakeControl<ui::ImageView> {
+ public:
+  void ShowImage(const std::string& name) override { image = name; }
+  std::string ImageName() const override { return image; }
+  std::string image;
+};
+
+class FakeButton : public FakeControl<ui::Button> {
+ public:
+  std::string Title() const override { return title; }
+  void SetTitle(const std::string& t) override { title = t; }
+  std::string title;
+};
+
+class FakeTabView : public ui::TabView {
+ public:
+  void SelectIndex(int index) override {
+    selected = index;
+    history.push_back(index);
+  }
+  int SelectedIndex() const override { return selected; }
+  int selected = 0;
+  std::vector<int> history;
+};
+
+class FakeWindow : public ui::Window {
+ public:
+  explicit FakeWindow(std::string name) : name_(std::move(name)) {}
+  void Update() override { ++updates; }
+  std::string Name() const override { return name_; }
+  int updates = 0;
+
+ private:
+  std::string name_;
+};
+
+class FakeBusyIndicator : public ui::BusyIndicator {
+ public:
+  void Begin() override {
+    ++depth;
+    ++begins;
+  }
+  void End() override { --depth; }
+  int depth = 0;
+  int begins = 0;
+};
+
+}  // namespace netvane::testing

@@ -1,0 +1,68 @@
+// A table without pixels: reads its data source on Reload so tests see what would be shown.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ui/TableView.h"
+
+namespace netvane::testing {
+
+class FakeTableView : public ui::TableView {
+ public:
+  explicit FakeTableView(std::vector<std::string> columnIdentifiers)
+      : columns(std::move(columnIdentifiers)) {}
+
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool IsEnabled() const override { return enabled_; }
+  void SetDataSource(ui::TableDataSource* source) override { source_ = source; }
+  void Reload() override {
+    ++reloads;
+    rows.clear();
+    if (source_ == nullptr) return;
+    for (int r = 0; r < source_->RowCount(); ++r) {
+      std::map<std::string, std::string> row;
+      for (const auto& c : columns) row[c] = source_->ValueFor(c, r);
+      rows.push_back(std::move(row));
+    }
+    if (selected >= static_cast<int>(rows.size())) selected = -1;
+  }
+  int SelectedRow() const override { return selected; }
+  void SelectRow(int row) override { selected = row; }
+  void ClearSelection() override { selected = -1; }
+  void SetAllowsEmptySelection(bool allow) override { allowsEmpty = allow; }
+  void SetDoubleAction(std::function<void()> action) override { doubleAction = std::move(action); }
+  bool SetImageColumn(const std::string& id) override {
+    for (const auto& c : columns)
+      if (c == id) {
+        imageColumn = id;
+        return true;
+      }
+    return false;
+  }
+
+  // Plays the user.
+  void DoubleClick(int row) {
+    selected = row;
+    if (doubleAction) doubleAction();
+  }
+  void Edit(const std::string& column, int row, const std::string& value) {
+    if (source_ != nullptr) source_->SetValueFor(column, row, value);
+  }
+
+  std::vector<std::string> columns;
+  std::vector<std::map<std::string, std::string>> rows;  // as of the last Reload
+  int reloads = 0;
+  int selected = -1;
+  bool allowsEmpty = false;
+  std::string imageColumn;
+  std::function<void()> doubleAction;
+
+ private:
+  bool enabled_ = true;
+  ui::TableDataSource* source_ = nullptr;
+};
+
+}  // namespace netvane::testing
