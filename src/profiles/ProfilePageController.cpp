@@ -1,0 +1,26 @@
+#include "profiles/ProfilePageController.h"
+
+#include "app/Globals.h"
+
+namespace netvane {
+
+ProfilePageController::ProfilePageController(CV7000Access& adapter, ui::TableView& list,
+                                             ui::RepeatingTimer& timer)
+    : Adapter(adapter), profileList(list), timer_(timer) {}
+
+void ProfilePageController::awakeFromNib() {
+  profileList.SetImageColumn("PI");
+  profileList.SetAllowsEmptySelection(true);
+  timer_.Start(kTimerSeconds, [this] { OnTimer(); });
+}
+
+void ProfilePageController::OnTimer() {
+  // Keeps the active-profile mark in step with flags that other pages change.
+  if (G_bDeviceExist != 0) profileList.Reload();
+}
+
+void ProfilePageController::RefreshProfileList() { profileList.Reload(); }
+
+void ProfilePageController::CheckProfileSettingForConnect() {}
+
+}  // namespace netvane
