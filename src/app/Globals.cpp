@@ -19,8 +19,8 @@ CV_802_11_PHY_MODE G_enumWirelessMode = PHY_11BG_MIXED;
 NDIS_802_11_WEP_STATUS G_encryCapa = Ndis802_11Encryption3Enabled;
 
 const std::array<const char*, 3> strAryNetworkType = {"Ad Hoc", "Infrastructure", "Automatic"};
-const std::array<const char*, 8> strAryEncryption = {"WEP", "Not Use", "", "", "TKIP", "",
-                                                      "AES", ""};
+const std::array<const char*, 8> strAryEncryption = {"WEP",  "Not Use", "",    "",
+                                                     "TKIP", "",        "AES", ""};
 // NOLINTEND(readability-identifier-naming,cppcoreguidelines-avoid-non-const-global-variables)
 
 void ResetGlobals() {

@@ -18,7 +18,9 @@ CV7000Access::CV7000Access(userclient::UserClientApi& api, ui::Alert& alert,
                            platform::SleepFunction sleep)
     : api_(api), alert_(alert), sleep_(std::move(sleep)) {}
 
-CV7000Access::~CV7000Access() { CloseConnectToDevice(); }
+CV7000Access::~CV7000Access() {
+  CloseConnectToDevice();
+}
 
 bool CV7000Access::HoldsHandles() const {
   return (masterPort | devicesMatch | iter | device | currentDevice | dataService | dataPort) != 0;
@@ -116,8 +118,7 @@ void CV7000Access::CloseConnectToDevice() {
 }
 
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
-                                       uint32_t InformationBufferLength,
-                                       uint32_t* pBytesReturn) {
+                                       uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
   if (__DEBUG__ != 0) platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();

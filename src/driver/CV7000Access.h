@@ -15,8 +15,7 @@ class CV7000Access {
  public:
   // `api` reaches the driver services, `alert` shows card-level errors, `sleep` is the blocking
   // wait of a scan. All three must outlive this object.
-  CV7000Access(userclient::UserClientApi& api, ui::Alert& alert,
-               platform::SleepFunction sleep);
+  CV7000Access(userclient::UserClientApi& api, ui::Alert& alert, platform::SleepFunction sleep);
   CV7000Access(const CV7000Access&) = delete;
   CV7000Access& operator=(const CV7000Access&) = delete;
   ~CV7000Access();
@@ -29,8 +28,7 @@ class CV7000Access {
                            uint32_t InformationBufferLength, uint32_t* pBytesReturn);
   // `nRetry` is accepted for compatibility; exactly one attempt is made.
   bool OidSetInformation(uint32_t OidSetCode, void* InformationBuffer,
-                         uint32_t InformationBufferLength, uint32_t* pBytesReturn,
-                         int32_t nRetry);
+                         uint32_t InformationBufferLength, uint32_t* pBytesReturn, int32_t nRetry);
 
   // Card bring-up: refuses an invalid EEPROM, learns 5 GHz support, makes the first scan.
   bool InitCard();

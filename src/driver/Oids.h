@@ -42,8 +42,12 @@ constexpr uint32_t OID_CV_802_11_TX_POWER_LEVEL = 0x0D710118U;
 constexpr uint32_t OID_CV_802_11_EEPROM_VERSION = 0x0D710119U;
 // NOLINTEND(readability-identifier-naming)
 
-constexpr uint32_t SetForm(uint32_t oid) { return oid | kOidSetFlag; }
-constexpr bool IsSetCode(uint32_t code) { return (code & kOidSetFlag) != 0; }
+constexpr uint32_t SetForm(uint32_t oid) {
+  return oid | kOidSetFlag;
+}
+constexpr bool IsSetCode(uint32_t code) {
+  return (code & kOidSetFlag) != 0;
+}
 
 static_assert(SetForm(OID_CV_802_11_PHY_MODE) == 0x0DF1010CU);
 static_assert(SetForm(OID_802_11_BSSID_LIST_SCAN) == 0x0D81011AU);

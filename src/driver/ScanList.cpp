@@ -51,16 +51,22 @@ ScanListView::ScanListView(std::span<const uint8_t> bytes) : bytes_(bytes) {
   }
 }
 
-uint32_t ScanListView::DeclaredCount() const { return ReadU32(bytes_, 0); }
+uint32_t ScanListView::DeclaredCount() const {
+  return ReadU32(bytes_, 0);
+}
 
 std::optional<ScanEntry> ScanListView::At(std::size_t index) const {
   if (index >= entries_.size()) return std::nullopt;
   return entries_[index];
 }
 
-uint32_t BssidList::NumberOfItems() const { return ReadU32(bytes(), 0); }
+uint32_t BssidList::NumberOfItems() const {
+  return ReadU32(bytes(), 0);
+}
 
-void BssidList::SetNumberOfItems(uint32_t count) { std::memcpy(data(), &count, sizeof count); }
+void BssidList::SetNumberOfItems(uint32_t count) {
+  std::memcpy(data(), &count, sizeof count);
+}
 
 std::size_t BssidList::AppendPart(std::span<const uint8_t> part) {
   const ScanListView incoming(part);

@@ -17,10 +17,10 @@ namespace netvane {
 
 // One well-formed entry of a scan list, its fixed fields copied out.
 struct ScanEntry {
-  std::size_t offset = 0;               // where the entry starts in the list
-  std::span<const uint8_t> bytes;       // the whole entry, Length bytes
-  NDIS_WLAN_BSSID_EX fields{};          // fixed fields; IEs[] is not filled
-  std::span<const uint8_t> ies;         // IELength bytes, empty when IELength lies
+  std::size_t offset = 0;          // where the entry starts in the list
+  std::span<const uint8_t> bytes;  // the whole entry, Length bytes
+  NDIS_WLAN_BSSID_EX fields{};     // fixed fields; IEs[] is not filled
+  std::span<const uint8_t> ies;    // IELength bytes, empty when IELength lies
 };
 
 // Walks `NumberOfItems` entries from offset 4, each advanced over by its Length. The walk ends

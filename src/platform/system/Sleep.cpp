@@ -5,6 +5,8 @@
 
 namespace netvane::platform {
 
-void BlockingSleep(unsigned seconds) { std::this_thread::sleep_for(std::chrono::seconds(seconds)); }
+void BlockingSleep(unsigned seconds) {
+  std::this_thread::sleep_for(std::chrono::seconds(seconds));
+}
 
 }  // namespace netvane::platform

@@ -58,7 +58,7 @@ Handle SocketUserClient::IteratorNext(Handle iterator) {
 KernReturn SocketUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Handle* connection) {
   const Service* s = Find<Service>(service);
   if (s == nullptr) return kKernFailure;
-  const int fd = ConnectUnix(s->path.c_str());
+  const int fd = ConnectUnix(s->path.c_str(), timeoutMs_);
   if (fd < 0) return kKernNotFound;
   *connection = Add(Connection{fd});
   return kKernSuccess;
@@ -80,11 +80,11 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
   if (inLength > 0) std::memcpy(frame.data() + sizeof request, in, inLength);
 
   std::vector<uint8_t> answer;
-  bool ok = WriteAll(c->fd, frame.data(), frame.size()) && ReadAll(c->fd, &reply, sizeof reply) &&
-            reply.outLength <= capacity;
+  bool ok = WriteAll(c->fd, frame.data(), frame.size(), timeoutMs_) &&
+            ReadAll(c->fd, &reply, sizeof reply, timeoutMs_) && reply.outLength <= capacity;
   if (ok) {
     answer.resize(reply.outLength);
-    ok = ReadAll(c->fd, answer.data(), answer.size());
+    ok = ReadAll(c->fd, answer.data(), answer.size(), timeoutMs_);
   }
   if (!ok) {
     // A broken, stalled or lying driver: nothing is written to the caller's buffer and the
@@ -103,8 +103,8 @@ KernReturn SocketUserClient::ScalarCall(Handle connection, uint32_t selector) {
   if (c == nullptr || c->fd < 0) return kKernFailure;
   const RequestHeader request{kFrameMagic, kKindScalar, selector, 0, 0};
   ReplyHeader reply{};
-  if (!WriteAll(c->fd, &request, sizeof request) || !ReadAll(c->fd, &reply, sizeof reply) ||
-      reply.outLength != 0) {
+  if (!WriteAll(c->fd, &request, sizeof request, timeoutMs_) ||
+      !ReadAll(c->fd, &reply, sizeof reply, timeoutMs_) || reply.outLength != 0) {
     close(c->fd);
     c->fd = -1;
     return kKernTimeout;

@@ -7,13 +7,16 @@
 #include <variant>
 #include <vector>
 
+#include "platform/userclient/Protocol.h"
 #include "platform/userclient/UserClientApi.h"
 
 namespace netvane::userclient {
 
 class SocketUserClient final : public UserClientApi {
  public:
-  SocketUserClient() = default;
+  // `timeoutMs` bounds every read and write of a request; a driver that stops answering
+  // fails the request then.
+  explicit SocketUserClient(int timeoutMs = kIoTimeoutSeconds * 1000) : timeoutMs_(timeoutMs) {}
   ~SocketUserClient() override;
 
   KernReturn MasterPort(Handle* port) override;
@@ -21,8 +24,8 @@ class SocketUserClient final : public UserClientApi {
   KernReturn GetMatchingServices(Handle port, Handle matching, Handle* iterator) override;
   Handle IteratorNext(Handle iterator) override;
   KernReturn ServiceOpen(Handle service, uint32_t type, Handle* connection) override;
-  KernReturn StructureCall(Handle connection, uint32_t selector, const void* in,
-                           uint32_t inLength, void* out, uint32_t* outLength) override;
+  KernReturn StructureCall(Handle connection, uint32_t selector, const void* in, uint32_t inLength,
+                           void* out, uint32_t* outLength) override;
   KernReturn ScalarCall(Handle connection, uint32_t selector) override;
   KernReturn ServiceClose(Handle connection) override;
   KernReturn ObjectRelease(Handle object) override;
@@ -54,6 +57,7 @@ class SocketUserClient final : public UserClientApi {
 
   std::map<Handle, Object> objects_;
   Handle nextHandle_ = 0x1000;
+  int timeoutMs_;
 };
 
 }  // namespace netvane::userclient

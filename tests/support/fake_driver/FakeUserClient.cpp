@@ -104,7 +104,7 @@ KernReturn FakeUserClient::ServiceClose(Handle connection) {
 
 KernReturn FakeUserClient::ObjectRelease(Handle object) {
   return Release(object, {Kind::Matching, Kind::Iterator, Kind::Service}) ? kKernSuccess
-                                                                           : kKernFailure;
+                                                                          : kKernFailure;
 }
 
 KernReturn FakeUserClient::PortDeallocate(Handle port) {

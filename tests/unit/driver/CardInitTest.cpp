@@ -60,10 +60,9 @@ TEST_F(CardInitTest, OtherErrorBitsAreNotAnEepromFault) {
   SetErrorBits(0x00000002);
   EXPECT_TRUE(access.InitCard());
   EXPECT_TRUE(alert.shown.empty());
-  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG,
-                                                OID_802_11_NETWORK_TYPES_SUPPORTED, 0x0D81011AU,
-                                                OID_802_11_BSSID_LIST,
-                                                OID_CV_802_11_BSSID_LIST_NEXT}));
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{
+                             OID_CV_802_11_STA_CONFIG, OID_802_11_NETWORK_TYPES_SUPPORTED,
+                             0x0D81011AU, OID_802_11_BSSID_LIST, OID_CV_802_11_BSSID_LIST_NEXT}));
   EXPECT_EQ(slept, std::vector<unsigned>{2});
   ASSERT_NE(G_pBssidList, nullptr);
   EXPECT_EQ(G_pBssidList->NumberOfItems(), 1U);

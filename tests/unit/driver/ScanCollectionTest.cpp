@@ -67,8 +67,8 @@ class ScanCollectionTest : public ::testing::Test {
 };
 
 TEST_F(ScanCollectionTest, PartsOfThreeTwoAndFourJoinInTheDriversOrder) {
-  PartsDriver driver(fake, {MakeList(Entries(3, 1)), MakeList(Entries(2, 4)),
-                            MakeList(Entries(4, 6))});
+  PartsDriver driver(fake,
+                     {MakeList(Entries(3, 1)), MakeList(Entries(2, 4)), MakeList(Entries(4, 6))});
   access.QueryBssidList();
   ASSERT_NE(G_pBssidList, nullptr);
   EXPECT_EQ(G_pBssidList->NumberOfItems(), 9U);
@@ -167,38 +167,44 @@ TEST_P(MalformedListTest, WalkerStaysInsideTheBuffer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, MalformedListTest,
-    ::testing::Values(
-        Malformed{"ZeroLength",
-                  [] {
-                    auto l = MakeList({MakeEntry("a"), MakeEntry("b")});
-                    testing::SetU32(l, 4 + MakeEntry("a").size(), 0);
-                    return l;
-                  },
-                  1},
-        Malformed{"ShorterThanFixedFields",
-                  [] {
-                    auto l = MakeList({MakeEntry("a")});
-                    testing::SetU32(l, 4, 40);
-                    return l;
-                  },
-                  0},
-        Malformed{"ReachingPastTheBuffer",
-                  [] {
-                    auto l = MakeList({MakeEntry("a"), MakeEntry("b")});
-                    testing::SetU32(l, 4 + MakeEntry("a").size(), 5000);
-                    return l;
-                  },
-                  1},
-        Malformed{"CountLargerThanPresent",
-                  [] { return MakeList({MakeEntry("a"), MakeEntry("b")}, 0xFFFFFFFF); }, 2},
-        Malformed{"IeLengthLies",
-                  [] {
-                    auto l = MakeList({MakeEntry("a", 12)});
-                    testing::SetU32(l, 4 + 112, 0xFFFF);
-                    return l;
-                  },
-                  1},
-        Malformed{"ShorterThanTheCount", [] { return std::vector<uint8_t>{5, 0}; }, 0}),
+    ::testing::Values(Malformed{"ZeroLength",
+                                [] {
+                                  auto l = MakeList({MakeEntry("a"), MakeEntry("b")});
+                                  testing::SetU32(l, 4 + MakeEntry("a").size(), 0);
+                                  return l;
+                                },
+                                1},
+                      Malformed{"ShorterThanFixedFields",
+                                [] {
+                                  auto l = MakeList({MakeEntry("a")});
+                                  testing::SetU32(l, 4, 40);
+                                  return l;
+                                },
+                                0},
+                      Malformed{"ReachingPastTheBuffer",
+                                [] {
+                                  auto l = MakeList({MakeEntry("a"), MakeEntry("b")});
+                                  testing::SetU32(l, 4 + MakeEntry("a").size(), 5000);
+                                  return l;
+                                },
+                                1},
+                      Malformed{"CountLargerThanPresent",
+                                [] {
+                                  return MakeList({MakeEntry("a"), MakeEntry("b")}, 0xFFFFFFFF);
+                                },
+                                2},
+                      Malformed{"IeLengthLies",
+                                [] {
+                                  auto l = MakeList({MakeEntry("a", 12)});
+                                  testing::SetU32(l, 4 + 112, 0xFFFF);
+                                  return l;
+                                },
+                                1},
+                      Malformed{"ShorterThanTheCount",
+                                [] {
+                                  return std::vector<uint8_t>{5, 0};
+                                },
+                                0}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ScanListTest, IeLengthThatLiesMeansNoElements) {

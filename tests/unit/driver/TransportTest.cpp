@@ -43,9 +43,9 @@ TEST_F(TransportTest, WithoutAdapterEveryRequestFailsAtOnceAndLeavesTheCount) {
 TEST_F(TransportTest, EachFailingStageFailsTheRequestAndReleasesEverything) {
   std::array<uint8_t, 4> buf{};
   uint32_t count = 0;
-  for (bool FakeUserClient::*stage : {&FakeUserClient::failMasterPort,
-                                      &FakeUserClient::failMatching, &FakeUserClient::failLookup,
-                                      &FakeUserClient::failOpen}) {
+  for (bool FakeUserClient::*stage :
+       {&FakeUserClient::failMasterPort, &FakeUserClient::failMatching, &FakeUserClient::failLookup,
+        &FakeUserClient::failOpen}) {
     FakeUserClient f;
     f.*stage = true;
     CV7000Access a{f, alert, nullptr};
@@ -157,8 +157,7 @@ TEST_F(TransportTest, DebugTraceNamesTheOidInDecimal) {
   const std::string err = ::testing::internal::GetCapturedStderr();
   __DEBUG__ = 0;
   EXPECT_NE(err.find("**** CV7000Access - Oid = 65812 ****\n"), std::string::npos);
-  EXPECT_NE(err.find("**** CV7000Access - SearchDevice - Iterations: 1 ****\n"),
-            std::string::npos);
+  EXPECT_NE(err.find("**** CV7000Access - SearchDevice - Iterations: 1 ****\n"), std::string::npos);
 }
 
 }  // namespace
