@@ -1,0 +1,55 @@
+// Runs the real cv7000-sim daemon for a test: a private temporary registry and HOME, the
+// daemon started as a child, its readiness awaited through a pipe (no sleeping), its JSON-lines
+// trace read back. Independent of the utility's own user-client code.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace netvane::testing {
+
+class SimHarness {
+ public:
+  // Makes the temporary folder and points XDG_RUNTIME_DIR and HOME of this process into it.
+  SimHarness();
+  SimHarness(const SimHarness&) = delete;
+  SimHarness& operator=(const SimHarness&) = delete;
+  // Stops the daemon, restores the environment and removes the folder.
+  ~SimHarness();
+
+  // Starts the daemon and returns once it is listening. `scenarioJson` empty: the built-in
+  // environment. Throws std::runtime_error when the daemon fails to come up (its exit code and
+  // the reason are in the message). Start after Stop is a re-insertion of the adapter.
+  void Start(const std::string& scenarioJson = "", const std::string& instance = "0");
+  // SIGTERM and wait; returns the daemon's exit code (-1 when it was not running or was killed).
+  int Stop();
+  bool Running() const { return pid_ > 0; }
+
+  const std::string& Dir() const { return dir_; }
+  std::string SocketPath() const;
+  std::string TracePath() const { return dir_ + "/trace.jsonl"; }
+
+  // Every trace line written so far, parsed.
+  std::vector<nlohmann::json> Trace() const;
+  // The lines after the first `n` (Trace().size() taken earlier marks a point).
+  std::vector<nlohmann::json> TraceSince(std::size_t n) const;
+  std::size_t TraceSize() const { return Trace().size(); }
+  // Empties the trace file; the daemon keeps appending to it.
+  void ClearTrace() const;
+
+ private:
+  std::string dir_;
+  std::string instance_ = "0";
+  pid_t pid_ = -1;
+  int scenarioCount_ = 0;
+  std::string savedRuntimeDir_;
+  std::string savedHome_;
+  bool hadRuntimeDir_ = false;
+  bool hadHome_ = false;
+};
+
+}  // namespace netvane::testing

@@ -1,0 +1,201 @@
+#include "Server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "platform/userclient/Protocol.h"
+
+namespace netvane::sim {
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnStopSignal(int /*signal*/) {
+  gStop = 1;
+}
+
+// Signals stay blocked except inside ppoll, so a SIGTERM can never slip in between checking
+// the flag and going to sleep.
+sigset_t InstallSignalHandlers() {
+  struct sigaction sa {};
+  sa.sa_handler = OnStopSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+  sigset_t block;
+  sigemptyset(&block);
+  sigaddset(&block, SIGTERM);
+  sigaddset(&block, SIGINT);
+  sigset_t previous;
+  sigprocmask(SIG_BLOCK, &block, &previous);
+  sigdelset(&previous, SIGTERM);
+  sigdelset(&previous, SIGINT);
+  return previous;
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+enum class Wait { kReady, kTimeout, kStop };
+
+// Waits for `events` on `fd` (or just for the timeout when fd is negative).
+Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask) {
+  pollfd p{fd, events, 0};
+  timespec ts{timeoutMs / 1000, static_cast<long>(timeoutMs % 1000) * 1000000L};
+  for (;;) {
+    const int n =
+        ppoll(fd >= 0 ? &p : nullptr, fd >= 0 ? 1 : 0, timeoutMs < 0 ? nullptr : &ts, &runMask);
+    if (gStop != 0) return Wait::kStop;
+    if (n > 0) return Wait::kReady;
+    if (n == 0) return Wait::kTimeout;
+    if (errno != EINTR) return Wait::kTimeout;
+  }
+}
+
+constexpr int kIoTimeoutMs = userclient::kIoTimeoutSeconds * 1000;
+
+class Connection {
+ public:
+  Connection(int fd, Service& service, const sigset_t& runMask)
+      : fd_(fd), service_(service), runMask_(runMask) {
+    buffer_.reserve(sizeof(userclient::RequestHeader) + userclient::kMaxFrameLength);
+  }
+
+  void Serve() {
+    for (;;) {
+      const FrameParse p = ParseRequest(buffer_);
+      if (p.status == FrameStatus::kBad) {
+        std::fprintf(stderr, "cv7000-sim: closing a connection: %s\n", p.problem.c_str());
+        return;
+      }
+      if (p.status == FrameStatus::kNeedMore) {
+        if (!Receive()) return;
+        continue;
+      }
+      if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
+        if (WaitFor(-1, 0, static_cast<int>(ms), runMask_) == Wait::kStop) return;
+      }
+      const Reply reply = service_.Serve(p.request);
+      if (!SendAll(EncodeReply(reply.status, reply.out))) return;
+      buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
+    }
+  }
+
+ private:
+  // False on end of stream, error, timeout or stop.
+  bool Receive() {
+    uint8_t chunk[16384];
+    for (;;) {
+      const ssize_t n = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+      if (n > 0) {
+        buffer_.insert(buffer_.end(), chunk, chunk + n);
+        return true;
+      }
+      if (n == 0) return false;
+      if (errno == EINTR) continue;
+      if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+      if (WaitFor(fd_, POLLIN, kIoTimeoutMs, runMask_) != Wait::kReady) return false;
+    }
+  }
+
+  bool SendAll(const Bytes& frame) {
+    std::size_t sent = 0;
+    while (sent < frame.size()) {
+      const ssize_t n =
+          send(fd_, frame.data() + sent, frame.size() - sent, MSG_DONTWAIT | MSG_NOSIGNAL);
+      if (n > 0) {
+        sent += static_cast<std::size_t>(n);
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
+      if (WaitFor(fd_, POLLOUT, kIoTimeoutMs, runMask_) != Wait::kReady) return false;
+    }
+    return true;
+  }
+
+  int fd_;
+  Service& service_;
+  const sigset_t& runMask_;
+  Bytes buffer_;
+};
+
+bool SamePeerUser(int fd) {
+  ucred cred{};
+  socklen_t len = sizeof cred;
+  if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0) return false;
+  return cred.uid == geteuid();
+}
+
+int Listen(const std::string& path) {
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  if (path.size() >= sizeof addr.sun_path) {
+    std::fprintf(stderr, "cv7000-sim: socket path too long: %s\n", path.c_str());
+    return -1;
+  }
+  std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  unlink(path.c_str());                // a socket left by a daemon that did not stop cleanly
+  const mode_t oldMask = umask(0177);  // the socket is born 0600, with no window of wider access
+  const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr);
+  umask(oldMask);
+  if (bound != 0 || listen(fd, SOMAXCONN) != 0) {
+    std::fprintf(stderr, "cv7000-sim: cannot listen on %s: %s\n", path.c_str(),
+                 std::strerror(errno));
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+void SignalReady(int readyFd) {
+  if (readyFd < 0) return;
+  const char nl = '\n';
+  if (write(readyFd, &nl, 1) != 1)
+    std::fprintf(stderr, "cv7000-sim: cannot write the ready byte\n");
+  close(readyFd);
+}
+
+}  // namespace
+
+int RunServer(const std::string& socketPath, Service& service, int readyFd) {
+  const sigset_t runMask = InstallSignalHandlers();
+  const Fd listener(Listen(socketPath));
+  if (listener.get() < 0) return 1;
+  SignalReady(readyFd);
+  while (gStop == 0) {
+    if (WaitFor(listener.get(), POLLIN, -1, runMask) != Wait::kReady) continue;
+    const Fd client(accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    if (client.get() < 0) continue;
+    if (!SamePeerUser(client.get())) continue;  // closed at once by Fd
+    Connection(client.get(), service, runMask).Serve();
+  }
+  unlink(socketPath.c_str());
+  return 0;
+}
+
+}  // namespace netvane::sim

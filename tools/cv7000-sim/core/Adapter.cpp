@@ -1,0 +1,173 @@
+#include "core/Adapter.h"
+
+#include <algorithm>
+
+#include "core/Channels.h"
+#include "core/ScanEntry.h"
+#include "driver/Oids.h"
+#include "platform/userclient/Protocol.h"
+
+namespace netvane::sim {
+namespace {
+
+using userclient::kStatusBadArgs;
+using userclient::kStatusSuccess;
+
+constexpr uint64_t kTimestampStep = 102400;  // one beacon interval in microseconds
+
+Bytes U32Bytes(uint32_t v) {
+  return ToBytes(v);
+}
+
+}  // namespace
+
+Adapter::Adapter(Scenario scenario)
+    : scenario_(std::move(scenario)),
+      association_(scenario_.networks, scenario_.card.supports5GHz),
+      traffic_(scenario_.seed) {
+  radioWord_[0] = scenario_.radio ? 1 : 0;
+  configuration_.Length = sizeof(NDIS_802_11_CONFIGURATION);
+  configuration_.BeaconPeriod = 100;
+  configuration_.DSConfig = ChannelFrequencyKHz(1);
+  Scan();  // the card scans once when it comes up
+}
+
+bool Adapter::RadioOn() const {
+  const bool softwareOn =
+      std::any_of(radioWord_.begin(), radioWord_.end(), [](uint8_t b) { return b != 0; });
+  return softwareOn && scenario_.card.hwRadio;
+}
+
+void Adapter::Scan() {
+  std::vector<Bytes> entries;
+  ++scanCount_;
+  if (RadioOn()) {
+    for (const Network& n : scenario_.networks) {
+      if (association_.InRange(n)) {
+        entries.push_back(BuildScanEntry(n, scanCount_ * kTimestampStep * 1000 + entries.size()));
+      }
+    }
+  }
+  scan_.Replace(std::move(entries));
+}
+
+Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity) {
+  traffic_.Step(association_.Current() != nullptr);
+  const uint32_t oid = selector & ~kOidSetFlag;
+  if (IsSetCode(selector)) {
+    return Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}};
+  }
+  return Query(oid, capacity);
+}
+
+Reply Adapter::Query(uint32_t oid, uint32_t capacity) {
+  if (oid == OID_802_11_BSSID_LIST || oid == OID_CV_802_11_BSSID_LIST_NEXT) {
+    return QueryScan(oid, capacity);
+  }
+  bool known = true;
+  Bytes record = QueryRecord(oid, known);
+  if (!known || record.size() > capacity) return Reply{kStatusBadArgs, {}};
+  return Reply{kStatusSuccess, std::move(record)};
+}
+
+Reply Adapter::QueryScan(uint32_t oid, uint32_t capacity) {
+  const uint32_t limit = std::min(capacity, scenario_.maxPartBytes);
+  const MalformedScan fault = scenario_.faults.malformedScan;
+  auto part =
+      oid == OID_802_11_BSSID_LIST ? scan_.FirstPart(limit, fault) : scan_.NextPart(limit, fault);
+  if (!part) return Reply{kStatusBadArgs, {}};
+  return Reply{kStatusSuccess, std::move(*part)};
+}
+
+NDIS_802_11_CONFIGURATION Adapter::CurrentConfiguration() const {
+  NDIS_802_11_CONFIGURATION c = configuration_;
+  if (const Network* n = association_.Current()) c.DSConfig = ChannelFrequencyKHz(n->channel);
+  return c;
+}
+
+CV_802_11_STA_CONFIG Adapter::StaConfig() const {
+  CV_802_11_STA_CONFIG c = staConfig_;
+  c.HwRadioStatus = scenario_.card.hwRadio ? 1 : 0;
+  c.SystemErrorBitmap = scenario_.card.eepromError ? kSystemErrorEeprom : 0;
+  return c;
+}
+
+Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
+  const Network* current = association_.Current();
+  switch (oid) {
+    case OID_GEN_MEDIA_CONNECT_STATUS:
+      return U32Bytes(current != nullptr ? NdisMediaStateConnected : NdisMediaStateDisconnected);
+    case OID_GEN_RCV_OK:
+      return U32Bytes(traffic_.ReceivedOk());
+    case OID_GEN_RCV_NO_BUFFER:
+      return U32Bytes(traffic_.ReceivedNoBuffer());
+    case OID_802_3_CURRENT_ADDRESS:
+      return Bytes(scenario_.card.mac.begin(), scenario_.card.mac.end());
+    case OID_802_11_BSSID:
+      return current != nullptr ? Bytes(current->bssid.begin(), current->bssid.end())
+                                : Bytes(kMacLength, 0);
+    case OID_802_11_SSID: {
+      NDIS_802_11_SSID s{};
+      if (current != nullptr) {
+        s.SsidLength = static_cast<uint32_t>(current->ssid.size());
+        std::copy(current->ssid.begin(), current->ssid.end(), s.Ssid);
+      }
+      return ToBytes(s);
+    }
+    case OID_802_11_NETWORK_TYPES_SUPPORTED: {
+      Bytes list = U32Bytes(scenario_.card.supports5GHz ? 3 : 2);
+      for (const uint32_t t : {Ndis802_11DS, Ndis802_11OFDM24, Ndis802_11OFDM5}) {
+        if (t != Ndis802_11OFDM5 || scenario_.card.supports5GHz) {
+          const Bytes b = U32Bytes(t);
+          list.insert(list.end(), b.begin(), b.end());
+        }
+      }
+      return list;
+    }
+    case OID_802_11_RSSI:
+      return ToBytes(current != nullptr ? traffic_.Rssi(current->rssi) : int32_t{-100});
+    case OID_802_11_CONFIGURATION:
+      return ToBytes(CurrentConfiguration());
+    case OID_802_11_STATISTICS:
+      return ToBytes(traffic_.Statistics());
+    case OID_CV_802_11_QUERY_LINK_STATUS: {
+      CV_802_11_LINK_STATUS s{0, 0, traffic_.TxBytes(), traffic_.RxBytes()};
+      if (current != nullptr) {
+        s = LinkStatusFor(traffic_.Rssi(current->rssi), phyMode_ == PHY_11B, traffic_.TxBytes(),
+                          traffic_.RxBytes());
+      }
+      return ToBytes(s);
+    }
+    case OID_CV_802_11_STA_CONFIG:
+      return ToBytes(StaConfig());
+    case OID_CV_802_11_EEPROM_VERSION:
+      return Bytes{0, 0, scenario_.card.eepromMajor, scenario_.card.eepromMinor};
+    case OID_CV_802_11_RADIO:
+      return Bytes(radioWord_.begin(), radioWord_.end());
+    case OID_CV_802_11_PHY_MODE:
+      return U32Bytes(phyMode_);
+    case OID_CV_802_11_PREAMBLE:
+      return U32Bytes(preamble_);
+    case OID_802_11_POWER_MODE:
+      return U32Bytes(powerMode_);
+    case OID_CV_802_11_TX_POWER_LEVEL:
+      return U32Bytes(txPowerPercent_);
+    case OID_802_11_RTS_THRESHOLD:
+      return U32Bytes(rtsThreshold_);
+    case OID_802_11_FRAGMENTATION_THRESHOLD:
+      return U32Bytes(fragThreshold_);
+    case OID_802_11_DESIRED_RATES:
+      return Bytes(rates_.begin(), rates_.end());
+    case OID_802_11_INFRASTRUCTURE_MODE:
+      return U32Bytes(association_.Pending().infrastructureMode);
+    case OID_802_11_AUTHENTICATION_MODE:
+      return U32Bytes(association_.Pending().authMode);
+    case OID_802_11_WEP_STATUS:
+      return U32Bytes(association_.Pending().wepStatus);
+    default:
+      known = false;
+      return {};
+  }
+}
+
+}  // namespace netvane::sim

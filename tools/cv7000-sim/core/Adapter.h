@@ -1,0 +1,66 @@
+// The simulated card: answers every OID of the catalogue from its state and the scenario.
+// Socket-free, so tests and the fuzz target drive it directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "core/Association.h"
+#include "core/Bytes.h"
+#include "core/ScanResult.h"
+#include "core/Scenario.h"
+#include "core/Traffic.h"
+#include "driver/Records.h"
+
+namespace netvane::sim {
+
+struct Reply {
+  uint32_t status = 0;
+  Bytes out;  // never longer than the capacity asked for
+};
+
+class Adapter {
+ public:
+  explicit Adapter(Scenario scenario);
+  Adapter(const Adapter&) = delete;
+  Adapter& operator=(const Adapter&) = delete;
+  ~Adapter() = default;
+
+  // One structure call: a query, or a set when the selector carries the set flag.
+  Reply Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity);
+
+  const Scenario& GetScenario() const { return scenario_; }
+  const Association& GetAssociation() const { return association_; }
+  bool RadioOn() const;
+
+ private:
+  Reply Query(uint32_t oid, uint32_t capacity);
+  Reply QueryScan(uint32_t oid, uint32_t capacity);
+  Bytes QueryRecord(uint32_t oid, bool& known);
+  bool Set(uint32_t oid, std::span<const uint8_t> in);
+  bool SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in, bool& known);
+  bool SetCardParameter(uint32_t oid, std::span<const uint8_t> in, bool& known);
+  void Scan();
+  NDIS_802_11_CONFIGURATION CurrentConfiguration() const;
+  CV_802_11_STA_CONFIG StaConfig() const;
+
+  Scenario scenario_;
+  Association association_;
+  Traffic traffic_;
+  ScanResult scan_;
+  uint64_t scanCount_ = 0;
+
+  std::array<uint8_t, 4> radioWord_{};
+  uint32_t phyMode_ = PHY_11BG_MIXED;
+  uint32_t preamble_ = Cv802_11PreambleAuto;
+  uint32_t powerMode_ = Ndis802_11PowerModeCAM;
+  uint32_t txPowerPercent_ = 100;
+  uint32_t rtsThreshold_ = 2347;
+  uint32_t fragThreshold_ = 2346;
+  std::array<uint8_t, kRatesLength> rates_{108, 96, 72, 48, 36, 24, 18, 12};
+  CV_802_11_STA_CONFIG staConfig_{};
+  NDIS_802_11_CONFIGURATION configuration_{};
+};
+
+}  // namespace netvane::sim

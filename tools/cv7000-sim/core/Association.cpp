@@ -1,0 +1,95 @@
+#include "core/Association.h"
+
+#include <algorithm>
+
+#include "core/Channels.h"
+#include "core/Psk.h"
+#include "driver/Records.h"
+
+namespace netvane::sim {
+namespace {
+
+uint32_t WepStatusOf(Cipher c) {
+  return c == Cipher::kAes ? Ndis802_11Encryption3Enabled : Ndis802_11Encryption2Enabled;
+}
+
+}  // namespace
+
+Association::Association(const std::vector<Network>& networks, bool supports5GHz)
+    : networks_(networks), supports5GHz_(supports5GHz) {}
+
+bool Association::InRange(const Network& n) const {
+  return supports5GHz_ || !Is5GHzChannel(n.channel);
+}
+
+bool Association::AssociateBySsid(std::span<const uint8_t> ssid, bool radioOn) {
+  current_ = nullptr;
+  if (!radioOn) return false;
+  for (const Network& n : networks_) {
+    const bool same = n.ssid.size() == ssid.size() &&
+                      std::equal(ssid.begin(), ssid.end(), n.ssid.begin(), n.ssid.end(),
+                                 [](uint8_t a, char b) { return a == static_cast<uint8_t>(b); });
+    // Several access points may share a name: take the strongest that accepts us.
+    if (same && InRange(n) && Fits(n) && (current_ == nullptr || n.rssi > current_->rssi)) {
+      current_ = &n;
+    }
+  }
+  return current_ != nullptr;
+}
+
+bool Association::AssociateByBssid(std::span<const uint8_t> bssid, bool radioOn) {
+  current_ = nullptr;
+  if (!radioOn || bssid.size() != kMacLength) return false;
+  for (const Network& n : networks_) {
+    if (std::equal(bssid.begin(), bssid.end(), n.bssid.begin()) && InRange(n) && Fits(n)) {
+      current_ = &n;
+    }
+  }
+  return current_ != nullptr;
+}
+
+bool Association::Fits(const Network& n) {
+  const uint32_t wantMode = n.adhoc ? Ndis802_11IBSS : Ndis802_11Infrastructure;
+  if (pending_.infrastructureMode != wantMode) return false;
+  const uint32_t auth = pending_.authMode;
+  const uint32_t cipher = pending_.wepStatus;
+  switch (n.security) {
+    case Security::kOpen:
+      return auth == Ndis802_11AuthModeOpen && cipher == Ndis802_11WEPDisabled;
+    case Security::kWep: {
+      const uint32_t wantAuth = n.wepShared ? Ndis802_11AuthModeShared : Ndis802_11AuthModeOpen;
+      return auth == wantAuth && cipher == Ndis802_11WEPEnabled && WepKeyFits(n);
+    }
+    case Security::kWpaPsk:
+      return auth == Ndis802_11AuthModeWPAPSK && CipherFits(n) && PskFits(n);
+    case Security::kWpaNone:
+      return auth == Ndis802_11AuthModeWPANone && CipherFits(n) && PskFits(n);
+    case Security::kWpaEap:
+      return false;  // needs an 802.1X supplicant, which the utility does not have
+  }
+  return false;
+}
+
+bool Association::CipherFits(const Network& n) const {
+  const uint32_t cipher = pending_.wepStatus;
+  if (cipher == WepStatusOf(n.groupCipher)) return true;
+  return std::any_of(n.pairwise.begin(), n.pairwise.end(),
+                     [cipher](Cipher c) { return WepStatusOf(c) == cipher; });
+}
+
+bool Association::WepKeyFits(const Network& n) const {
+  if (!pending_.txSlot) return false;
+  const Bytes& sent = pending_.wepKeys[*pending_.txSlot];
+  return !sent.empty() && sent == n.wepKeys[n.wepTxKey];
+}
+
+bool Association::PskFits(const Network& n) {
+  if (!pending_.psk) return false;
+  auto it = pskCache_.find(&n);
+  if (it == pskCache_.end()) {
+    it = pskCache_.emplace(&n, n.psk ? *n.psk : DerivePsk(n.passphrase, n.ssid)).first;
+  }
+  return *pending_.psk == it->second;
+}
+
+}  // namespace netvane::sim

@@ -1,0 +1,32 @@
+#include "core/Channels.h"
+
+#include <algorithm>
+#include <array>
+
+namespace netvane::sim {
+namespace {
+
+constexpr std::array<uint32_t, 27> k5GHzChannels = {34,  36,  38,  40,  42,  44,  46,  48,  52,
+                                                    56,  60,  64,  100, 104, 108, 112, 116, 120,
+                                                    124, 128, 132, 136, 140, 149, 153, 157, 161};
+constexpr uint32_t kLast24GHzChannel = 14;
+
+}  // namespace
+
+bool Is5GHzChannel(uint32_t channel) {
+  return std::find(k5GHzChannels.begin(), k5GHzChannels.end(), channel) != k5GHzChannels.end();
+}
+
+bool IsKnownChannel(uint32_t channel) {
+  return (channel >= 1 && channel <= kLast24GHzChannel) || Is5GHzChannel(channel);
+}
+
+uint32_t ChannelFrequencyKHz(uint32_t channel) {
+  constexpr uint32_t kKHzPerMHz = 1000;
+  if (channel == kLast24GHzChannel) return 2484 * kKHzPerMHz;
+  if (channel >= 1 && channel < kLast24GHzChannel) return (2407 + 5 * channel) * kKHzPerMHz;
+  if (Is5GHzChannel(channel)) return (5000 + 5 * channel) * kKHzPerMHz;
+  return 0;
+}
+
+}  // namespace netvane::sim

@@ -1,0 +1,13 @@
+// The channels the card can tune and their centre frequencies.
+#pragma once
+
+#include <cstdint>
+
+namespace netvane::sim {
+
+bool IsKnownChannel(uint32_t channel);
+bool Is5GHzChannel(uint32_t channel);
+// Centre frequency in kHz; 0 for an unknown channel.
+uint32_t ChannelFrequencyKHz(uint32_t channel);
+
+}  // namespace netvane::sim

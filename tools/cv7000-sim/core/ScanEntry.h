@@ -1,0 +1,25 @@
+// One scan-list entry as the card reports a network: the fixed fields and the beacon's
+// information elements.
+#pragma once
+
+#include <cstdint>
+
+#include "core/Bytes.h"
+#include "core/Scenario.h"
+
+namespace netvane::sim {
+
+// WPA suite types after the 00-50-F2 OUI.
+constexpr uint8_t kSuiteTkip = 2;
+constexpr uint8_t kSuiteAes = 4;
+constexpr uint8_t kAkm8021X = 1;
+constexpr uint8_t kAkmPsk = 2;
+
+// The information elements: fixed fields, SSID, rates, DS parameter set, extended rates and,
+// for WPA networks, the WPA vendor element. A hidden network sends an empty SSID element.
+Bytes BuildInformationElements(const Network& network, uint64_t timestamp);
+
+// The whole entry, padded to a multiple of 4 bytes.
+Bytes BuildScanEntry(const Network& network, uint64_t timestamp);
+
+}  // namespace netvane::sim

@@ -1,0 +1,65 @@
+// The simulated radio environment and card, as loaded from a scenario file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace netvane::sim {
+
+enum class Security { kOpen, kWep, kWpaPsk, kWpaEap, kWpaNone };
+enum class Cipher { kTkip, kAes };
+enum class MalformedScan { kNone, kZeroLength, kShortEntry, kOverlongEntry, kCountTooLarge };
+
+using Mac = std::array<uint8_t, 6>;
+using Psk = std::array<uint8_t, 32>;
+
+struct Network {
+  std::string ssid;  // raw bytes, at most 32
+  Mac bssid{};
+  uint32_t channel = 6;
+  int32_t rssi = -60;
+  bool adhoc = false;
+  bool hidden = false;
+  Security security = Security::kOpen;
+  Cipher groupCipher = Cipher::kTkip;
+  std::vector<Cipher> pairwise{Cipher::kTkip};
+  std::string passphrase;
+  std::optional<Psk> psk;  // given directly instead of a pass phrase
+  bool wepShared = false;
+  std::array<std::vector<uint8_t>, 4> wepKeys{};
+  uint32_t wepTxKey = 0;
+};
+
+struct Card {
+  Mac mac{0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e};
+  uint8_t eepromMajor = 2;
+  uint8_t eepromMinor = 5;
+  bool eepromError = false;
+  bool supports5GHz = true;
+  bool hwRadio = true;
+  std::string driverVersion = "1.2.0";
+};
+
+struct Faults {
+  // A selector matches an entry equal to it, or equal to it without the set flag.
+  std::vector<uint32_t> rejectSelectors;
+  std::map<uint32_t, uint32_t> delayMs;
+  MalformedScan malformedScan = MalformedScan::kNone;
+};
+
+constexpr uint32_t kDefaultPartBytes = 4096;
+
+struct Scenario {
+  uint64_t seed = 1;
+  Card card;
+  uint32_t maxPartBytes = kDefaultPartBytes;
+  bool radio = true;
+  std::vector<Network> networks;
+  Faults faults;
+};
+
+}  // namespace netvane::sim

@@ -1,0 +1,62 @@
+#include "core/Traffic.h"
+
+namespace netvane::sim {
+namespace {
+
+// 1 with probability 1/(n+1), else 0.
+uint32_t OneIn(Prng& prng, uint32_t n) {
+  return prng.Between(0, n) == 0 ? 1U : 0U;
+}
+
+}  // namespace
+
+void Traffic::Step(bool connected) {
+  if (!connected) return;
+  const uint32_t txFrames = prng_.Between(1, 40);
+  const uint32_t rxFrames = prng_.Between(1, 60);
+  const uint32_t retries = prng_.Between(0, txFrames / 4);
+  stats_.TransmittedFragmentCount += txFrames;
+  stats_.MulticastTransmittedFrameCount += prng_.Between(0, 2);
+  stats_.FailedCount += OneIn(prng_, 8);
+  stats_.RetryCount += retries;
+  stats_.MultipleRetryCount += retries / 2;
+  stats_.RTSSuccessCount += prng_.Between(0, 3);
+  stats_.RTSFailureCount += OneIn(prng_, 16);
+  stats_.ACKFailureCount += OneIn(prng_, 6);
+  stats_.FrameDuplicateCount += OneIn(prng_, 10);
+  stats_.ReceivedFragmentCount += rxFrames;
+  stats_.MulticastReceivedFrameCount += prng_.Between(0, 4);
+  stats_.FCSErrorCount += OneIn(prng_, 5);
+  rcvOk_ += rxFrames;
+  rcvNoBuffer_ += OneIn(prng_, 20);
+  txBytes_ += txFrames * prng_.Between(60, 1500);
+  rxBytes_ += rxFrames * prng_.Between(60, 1500);
+  jitter_ = static_cast<int32_t>(prng_.Between(0, 6)) - 3;
+}
+
+void Traffic::ResetCounters() {
+  stats_ =
+      NDIS_802_11_STATISTICS{sizeof(NDIS_802_11_STATISTICS), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  rcvOk_ = 0;
+  rcvNoBuffer_ = 0;
+}
+
+CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, bool bOnly, uint32_t txBytes, uint32_t rxBytes) {
+  CV_802_11_LINK_STATUS s{};
+  if (bOnly) {
+    s.CurrTxRate = 22;  // 11 Mbit/s
+  } else if (rssi >= -70) {
+    s.CurrTxRate = 108;  // 54 Mbit/s
+  } else if (rssi >= -80) {
+    s.CurrTxRate = 72;
+  } else {
+    s.CurrTxRate = 22;
+  }
+  const int32_t quality = 2 * (rssi + 100);
+  s.ChannelQuality = static_cast<uint32_t>(quality < 0 ? 0 : (quality > 100 ? 100 : quality));
+  s.TxByteCount = txBytes;
+  s.RxByteCount = rxBytes;
+  return s;
+}
+
+}  // namespace netvane::sim
