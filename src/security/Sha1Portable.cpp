@@ -26,17 +26,15 @@ inline std::uint32_t Maj(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
 }
 
 // Message word t of a 16-word ring, expanded in place once t reaches 16.
-#define NV_W(w, t)              \
+#define NV_W(t)                 \
   ((t) < 16 ? w[(t)&15]         \
             : (w[(t)&15] = Rol( \
                    w[((t) + 13) & 15] ^ w[((t) + 8) & 15] ^ w[((t) + 2) & 15] ^ w[(t)&15], 1)))
 
-// One round on both chains; the names rotate instead of the values.
-#define NV_STEP(fn, k, t, a, b, c, d, e)                           \
-  x##e += Rol(x##a, 5) + fn(x##b, x##c, x##d) + (k) + NV_W(wx, t); \
-  x##b = Rol(x##b, 30);                                            \
-  y##e += Rol(y##a, 5) + fn(y##b, y##c, y##d) + (k) + NV_W(wy, t); \
-  y##b = Rol(y##b, 30);
+// One round; the names rotate instead of the values.
+#define NV_STEP(fn, k, t, a, b, c, d, e)        \
+  e += Rol(a, 5) + fn(b, c, d) + (k) + NV_W(t); \
+  b = Rol(b, 30);
 
 #define NV_FIVE(fn, k, t)                \
   NV_STEP(fn, k, (t), a, b, c, d, e)     \
@@ -51,31 +49,23 @@ inline std::uint32_t Maj(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
   NV_FIVE(fn, k, (t) + 10)  \
   NV_FIVE(fn, k, (t) + 15)
 
-// Compresses the padded 20-byte messages mx and my from chaining value h, interleaving the two
-// so their independent rounds overlap in the CPU.
-[[gnu::always_inline]] inline void Compress2(const std::uint32_t h[5], const std::uint32_t mx[5],
-                                             const std::uint32_t my[5], std::uint32_t ox[5],
-                                             std::uint32_t oy[5]) {
-  std::uint32_t wx[16] = {mx[0], mx[1], mx[2], mx[3], mx[4], kPadWord, 0, 0,
-                          0,     0,     0,     0,     0,     0,        0, kBitLength};
-  std::uint32_t wy[16] = {my[0], my[1], my[2], my[3], my[4], kPadWord, 0, 0,
-                          0,     0,     0,     0,     0,     0,        0, kBitLength};
-  std::uint32_t xa = h[0], xb = h[1], xc = h[2], xd = h[3], xe = h[4];
-  std::uint32_t ya = h[0], yb = h[1], yc = h[2], yd = h[3], ye = h[4];
+// Compresses the padded 20-byte message m from chaining value h into o, all 80 rounds unrolled.
+// Kept out of line on purpose: one copy of the unrolled body stays in the CPU's decoded
+// instruction cache, while four inlined copies in the loop measured about 40% slower.
+[[gnu::noinline]] void Compress(const std::uint32_t h[5], const std::uint32_t m[5],
+                                std::uint32_t o[5]) {
+  std::uint32_t w[16] = {m[0], m[1], m[2], m[3], m[4], kPadWord, 0, 0,
+                         0,    0,    0,    0,    0,    0,        0, kBitLength};
+  std::uint32_t a = h[0], b = h[1], c = h[2], d = h[3], e = h[4];
   NV_TWENTY(Ch, kK0, 0)
   NV_TWENTY(Parity, kK1, 20)
   NV_TWENTY(Maj, kK2, 40)
   NV_TWENTY(Parity, kK3, 60)
-  ox[0] = h[0] + xa;
-  ox[1] = h[1] + xb;
-  ox[2] = h[2] + xc;
-  ox[3] = h[3] + xd;
-  ox[4] = h[4] + xe;
-  oy[0] = h[0] + ya;
-  oy[1] = h[1] + yb;
-  oy[2] = h[2] + yc;
-  oy[3] = h[3] + yd;
-  oy[4] = h[4] + ye;
+  o[0] = h[0] + a;
+  o[1] = h[1] + b;
+  o[2] = h[2] + c;
+  o[3] = h[3] + d;
+  o[4] = h[4] + e;
 }
 
 #undef NV_TWENTY
@@ -94,9 +84,14 @@ void Pbkdf2TwoChainsPortable(const std::uint32_t inner[5], const std::uint32_t o
     ux[i] = accx[i] = chains[0][i];
     uy[i] = accy[i] = chains[1][i];
   }
+  // The two chains are independent, so each compression of one is issued right after the
+  // other's and the CPU overlaps them. Interleaving them round by round in the source needs
+  // twice the registers and measured slower from the spills.
   for (std::uint32_t j = 1; j < iterations; ++j) {
-    Compress2(in, ux, uy, tx, ty);
-    Compress2(out, tx, ty, ux, uy);
+    Compress(in, ux, tx);
+    Compress(in, uy, ty);
+    Compress(out, tx, ux);
+    Compress(out, ty, uy);
     for (int i = 0; i < 5; ++i) {
       accx[i] ^= ux[i];
       accy[i] ^= uy[i];
