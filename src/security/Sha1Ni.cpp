@@ -10,6 +10,7 @@
 // Only these functions carry the instruction set; the rest of the program stays baseline so it
 // runs on any x86-64 CPU.
 #define NV_SHANI __attribute__((target("sha,sse4.1")))
+#define NV_SHANI_INLINE __attribute__((target("sha,sse4.1"), always_inline)) inline
 
 namespace netvane::detail {
 namespace {
@@ -24,7 +25,7 @@ struct Chain {
 
 // Four rounds (group g of 20) with the message schedule steps that belong to them.
 template <int g>
-NV_SHANI [[gnu::always_inline]] inline void Group(Chain& c) {
+NV_SHANI_INLINE void Group(Chain& c) {
   constexpr int kFunc = g / 5;
   if constexpr (g == 0) {
     c.e[0] = _mm_add_epi32(c.e[0], c.m[0]);
@@ -45,16 +46,15 @@ NV_SHANI [[gnu::always_inline]] inline void Group(Chain& c) {
 }
 
 template <int... g>
-NV_SHANI [[gnu::always_inline]] inline void AllGroups(Chain& x, Chain& y,
-                                                      std::integer_sequence<int, g...>) {
+NV_SHANI_INLINE void AllGroups(Chain& x, Chain& y, std::integer_sequence<int, g...>) {
   // Alternating the chains group by group lets one chain's rounds fill the other's latency.
   ((Group<g>(x), Group<g>(y)), ...);
 }
 
 // Compresses two padded 20-byte messages (mabcd/me: words 0..3 and word 4 in lane 3, other
 // lanes zero) from the chaining value habcd/he; results come back in the same form.
-NV_SHANI [[gnu::always_inline]] inline void Compress2(__m128i habcd, __m128i he, __m128i& xabcd,
-                                                      __m128i& xe, __m128i& yabcd, __m128i& ye) {
+NV_SHANI_INLINE void Compress2(__m128i habcd, __m128i he, __m128i& xabcd, __m128i& xe,
+                               __m128i& yabcd, __m128i& ye) {
   // Message words 5..15: 0x80 then zeros, and the bit length of 64 + 20 bytes last.
   const __m128i pad = _mm_set_epi32(0, static_cast<int>(0x80000000u), 0, 0);
   const __m128i length = _mm_set_epi32(0, 0, 0, (64 + 20) * 8);
