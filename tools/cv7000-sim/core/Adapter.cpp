@@ -52,12 +52,22 @@ void Adapter::Scan() {
 }
 
 Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity) {
-  traffic_.Step(association_.Current() != nullptr);
   const uint32_t oid = selector & ~kOidSetFlag;
-  if (IsSetCode(selector)) {
-    return Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}};
+  const bool set = IsSetCode(selector);
+  Reply reply =
+      set ? Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}} : Query(oid, capacity);
+  // Traffic flows between requests. After a counter reset it holds still while only the
+  // counters are read, so the statistics page shows a clean zero right after its reset.
+  const bool counterRead = !set && (oid == OID_802_11_STATISTICS || oid == OID_GEN_RCV_OK ||
+                                    oid == OID_GEN_RCV_NO_BUFFER);
+  const bool reset = set && oid == OID_CV_802_11_RESET_COUNTERS;
+  if (reset) {
+    countersHeld_ = true;
+  } else if (!(counterRead && countersHeld_)) {
+    countersHeld_ = false;
+    traffic_.Step(association_.Current() != nullptr);
   }
-  return Query(oid, capacity);
+  return reply;
 }
 
 Reply Adapter::Query(uint32_t oid, uint32_t capacity) {

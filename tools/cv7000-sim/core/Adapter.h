@@ -50,6 +50,7 @@ class Adapter {
   Traffic traffic_;
   ScanResult scan_;
   uint64_t scanCount_ = 0;
+  bool countersHeld_ = false;
 
   std::array<uint8_t, 4> radioWord_{};
   uint32_t phyMode_ = PHY_11BG_MIXED;
