@@ -1,0 +1,62 @@
+#include "platform/qt/ApplicationMain.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include "platform/qt/CompositionRoot.h"
+#include "platform/qt/NamedImages.h"
+#include "platform/qt/Screenshots.h"
+#include "platform/qt/SingleInstance.h"
+
+namespace netvane::qt {
+
+namespace {
+
+// Long enough for the page timers to have ticked twice after start-up.
+constexpr int kScreenshotDelayMs = 4500;
+
+QString ScreenshotFolder(const QStringList& arguments) {
+  const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots"));
+  return (at >= 0 && at + 1 < arguments.size()) ? arguments[at + 1] : QString();
+}
+
+void BringToFront(QWidget& window) {
+  window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
+
+int ApplicationMain(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Netvane"));
+  QApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
+  InitResources();
+  QApplication::setWindowIcon(ApplicationIcon());
+
+  SingleInstance instance(SingleInstance::DefaultSocketPath());
+  if (!instance.Claim()) return 0;
+
+  CompositionRoot root;
+  instance.OnActivate([&root] { BringToFront(root.Window()); });
+  root.Window().show();
+
+  const QString screenshots = ScreenshotFolder(QApplication::arguments());
+  int status = 0;
+  // Start-up runs once the window is on screen: bring-up blocks, and the user should see why.
+  QTimer::singleShot(0, &root.Window(), [&] {
+    root.SetUp();
+    if (screenshots.isEmpty()) return;
+    QTimer::singleShot(kScreenshotDelayMs, &root.Window(), [&] {
+      if (!WriteScreenshots(root, screenshots)) status = 1;
+      QApplication::quit();
+    });
+  });
+  const int loop = QApplication::exec();
+  return loop != 0 ? loop : status;
+}
+
+}  // namespace netvane::qt

@@ -1,0 +1,110 @@
+// Builds the window and the dialogs, wraps their controls, creates the one driver access object,
+// the one task queue and every controller, and wires them as the window layout would. SetUp
+// then runs every page's and dialog's set-up, and the main window controller's last.
+#pragma once
+
+#include <memory>
+
+#include "advanced/AdvancePageController.h"
+#include "app/NetvaneController.h"
+#include "driver/CV7000Access.h"
+#include "platform/qt/ControlSet.h"
+#include "platform/qt/Dialogs.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/ModalDepth.h"
+#include "platform/qt/QtAlert.h"
+#include "platform/qt/QtBusyIndicator.h"
+#include "platform/qt/QtControls.h"
+#include "platform/qt/QtRepeatingTimer.h"
+#include "platform/qt/QtSheetRunner.h"
+#include "platform/qt/QtWindow.h"
+#include "platform/system/Sleep.h"
+#include "platform/userclient/UserClientApi.h"
+#include "profiles/ProfileEditorController.h"
+#include "profiles/ProfilePageController.h"
+#include "status/AboutPageController.h"
+#include "status/LinkStatusPageController.h"
+#include "status/StatisticsPageController.h"
+#include "survey/HiddenSSIDController.h"
+#include "survey/SiteSurveyPageController.h"
+#include "survey/TaskQueue.h"
+#include "survey/WEPSettingController.h"
+
+namespace netvane::qt {
+
+struct RootOptions {
+  // The driver services; null means the real registry over Unix sockets.
+  userclient::UserClientApi* userClient = nullptr;
+  // The blocking wait of a scan; empty means a real sleep under the wait cursor.
+  platform::SleepFunction sleep;
+};
+
+class CompositionRoot {
+ public:
+  explicit CompositionRoot(RootOptions options = {});
+  CompositionRoot(const CompositionRoot&) = delete;
+  CompositionRoot& operator=(const CompositionRoot&) = delete;
+  ~CompositionRoot();
+
+  // Set-up of every page and dialog, then start-up of the main window controller.
+  void SetUp();
+
+  MainWindow& Window() { return *window_; }
+  NetvaneController& Controller() { return netvane_; }
+  CV7000Access& Adapter() { return adapter_; }
+  QtSheetRunner& Sheets() { return sheets_; }
+  QtAlert& Alert() { return alert_; }
+  const ModalDepth& Modal() const { return modal_; }
+  QtRepeatingTimer& PollTimer() { return pollTimer_; }
+  std::vector<QtRepeatingTimer*> Timers();
+
+  SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
+  HiddenSSIDDialog& HiddenSSIDPrompt() { return *hiddenSSID_; }
+  ProfileEditorDialog& ProfileEditor() { return *profileEditor_; }
+  ui::Window& SecuritySheetWindow() { return securityWindow_; }
+  ui::Window& HiddenSSIDWindow() { return hiddenWindow_; }
+  ui::Window& ProfileEditorWindow() { return editorWindow_; }
+
+ private:
+  void WireActions();
+
+  ModalDepth modal_;
+  std::unique_ptr<MainWindow> window_;
+  // Owned by the main window (their Qt parent).
+  SecuritySheetDialog* securitySheet_;
+  HiddenSSIDDialog* hiddenSSID_;
+  ProfileEditorDialog* profileEditor_;
+
+  ControlSet controls_;
+  QtTabView tabView_;
+  QtWindow securityWindow_;
+  QtWindow hiddenWindow_;
+  QtWindow editorWindow_;
+  QtSheetRunner sheets_;
+  QtAlert alert_;
+  QtBusyIndicator busy_;
+
+  std::unique_ptr<userclient::UserClientApi> ownUserClient_;
+  userclient::UserClientApi& userClient_;
+  CV7000Access adapter_;
+  TaskQueue taskQueue_;
+
+  QtRepeatingTimer pollTimer_;
+  QtRepeatingTimer siteSurveyTimer_;
+  QtRepeatingTimer profileTimer_;
+  QtRepeatingTimer linkStatusTimer_;
+  QtRepeatingTimer statisticsTimer_;
+
+  WEPSettingController wepSetting_;
+  HiddenSSIDController hiddenSSIDController_;
+  ProfileEditorController profileEditorController_;
+  SiteSurveyPageController siteSurvey_;
+  ProfilePageController profile_;
+  LinkStatusPageController linkStatus_;
+  StatisticsPageController statistics_;
+  AdvancePageController advance_;
+  AboutPageController about_;
+  NetvaneController netvane_;
+};
+
+}  // namespace netvane::qt

@@ -1,0 +1,20 @@
+#include "platform/qt/MainWindow.h"
+
+#include "platform/qt/NamedImages.h"
+
+namespace netvane::qt {
+
+MainWindow::MainWindow() {
+  main_.setupUi(this);
+  profile.setupUi(PageWidget(Page::Profile));
+  linkStatus.setupUi(PageWidget(Page::LinkStatus));
+  siteSurvey.setupUi(PageWidget(Page::SiteSurvey));
+  statistics.setupUi(PageWidget(Page::Statistics));
+  advance.setupUi(PageWidget(Page::Advance));
+  about.setupUi(PageWidget(Page::About));
+  setWindowIcon(ApplicationIcon());
+  // Arrow keys and Ctrl+Tab move between pages; each page's own tab order follows.
+  main_.TabView->setFocusPolicy(Qt::StrongFocus);
+}
+
+}  // namespace netvane::qt

@@ -1,0 +1,39 @@
+// The main window: a tab view of the six pages, each laid out from its own form.
+#pragma once
+
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include "ui_AboutPage.h"
+#include "ui_AdvancePage.h"
+#include "ui_LinkStatusPage.h"
+#include "ui_MainWindow.h"
+#include "ui_ProfilePage.h"
+#include "ui_SiteSurveyPage.h"
+#include "ui_StatisticsPage.h"
+
+namespace netvane::qt {
+
+// Tab indexes, in the order of the window.
+enum class Page { Profile = 0, LinkStatus, SiteSurvey, Statistics, Advance, About };
+inline constexpr int kPageCount = 6;
+
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow();
+
+  QTabWidget* Tabs() const { return main_.TabView; }
+  QWidget* PageWidget(Page page) const { return main_.TabView->widget(static_cast<int>(page)); }
+
+  Ui::SiteSurveyPage siteSurvey;
+  Ui::ProfilePage profile;
+  Ui::LinkStatusPage linkStatus;
+  Ui::StatisticsPage statistics;
+  Ui::AdvancePage advance;
+  Ui::AboutPage about;
+
+ private:
+  Ui::MainWindow main_;
+};
+
+}  // namespace netvane::qt

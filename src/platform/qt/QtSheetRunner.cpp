@@ -1,0 +1,36 @@
+#include "platform/qt/QtSheetRunner.h"
+
+#include <QTimer>
+
+#include "platform/qt/QtWindow.h"
+
+namespace netvane::qt {
+
+int QtSheetRunner::Run(ui::Window& window) {
+  auto* qtWindow = dynamic_cast<QtWindow*>(&window);
+  if (qtWindow == nullptr) return ui::kModalCancel;
+  QDialog* dialog = qtWindow->dialog();
+  if (dialog->parentWidget() != main_) dialog->setParent(main_, Qt::Dialog);
+  // A sheet belongs to its window: it blocks that window only and stays on top of it.
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->setResult(ui::kModalCancel);
+
+  ModalDepth::Scope modal(depth_);
+  running_.emplace_back(dialog);
+  if (onShown_) {
+    QTimer::singleShot(0, dialog, [this, dialog] {
+      if (onShown_) onShown_(*dialog);
+    });
+  }
+  const int code = dialog->exec();
+  running_.pop_back();
+  dialog->hide();
+  return code;
+}
+
+void QtSheetRunner::StopModal(int code) {
+  if (running_.empty() || running_.back().isNull()) return;
+  running_.back()->done(code);
+}
+
+}  // namespace netvane::qt

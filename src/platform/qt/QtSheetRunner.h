@@ -1,0 +1,33 @@
+// Runs dialogs modally over the main window and returns the code their controller ended the
+// run with. Closing a dialog by its window frame or Escape counts as Cancel (code 0).
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "platform/qt/ModalDepth.h"
+#include "platform/ui/SheetRunner.h"
+
+namespace netvane::qt {
+
+class QtSheetRunner : public ui::SheetRunner {
+ public:
+  QtSheetRunner(QWidget* mainWindow, ModalDepth& depth) : main_(mainWindow), depth_(depth) {}
+
+  int Run(ui::Window& window) override;
+  void StopModal(int code) override;
+
+  // Called once each run is under way, inside its modal loop (for tests and screenshots).
+  void SetOnShown(std::function<void(QDialog&)> onShown) { onShown_ = std::move(onShown); }
+
+ private:
+  QWidget* main_;
+  ModalDepth& depth_;
+  std::vector<QPointer<QDialog>> running_;
+  std::function<void(QDialog&)> onShown_;
+};
+
+}  // namespace netvane::qt

@@ -1,0 +1,80 @@
+#include "platform/qt/QtTableView.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QVariant>
+
+#include "platform/qt/TextCodec.h"
+
+namespace netvane::qt {
+
+namespace {
+
+std::vector<std::string> Identifiers(const QTableView* view) {
+  std::vector<std::string> ids;
+  for (const QString& id : view->property("columnIdentifiers").toStringList())
+    ids.push_back(ToStd(id));
+  return ids;
+}
+
+constexpr int kImageColumnWidth = 28;
+
+}  // namespace
+
+QtTableView::QtTableView(QTableView* view)
+    : view_(view),
+      model_(new TableModel(Identifiers(view), view->property("columnTitles").toStringList(),
+                            view)) {
+  view_->setModel(model_);
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->verticalHeader()->setVisible(false);
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
+  view_->horizontalHeader()->setStretchLastSection(true);
+  view_->horizontalHeader()->setHighlightSections(false);
+  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  for (int c = 0; c < model_->columnCount({}); ++c)
+    view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(
+                                 model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                 32);
+  QObject::connect(view_, &QAbstractItemView::doubleClicked, view_, [this](const QModelIndex&) {
+    if (doubleAction_) doubleAction_();
+  });
+}
+
+void QtTableView::Reload() {
+  const int keep = SelectedRow();
+  model_->Reset();
+  // A reset drops the selection; a page that wants it gone says so with ClearSelection.
+  if (keep >= 0 && keep < model_->rowCount({})) SelectRow(keep);
+  if (!allowsEmpty_ && SelectedRow() < 0 && model_->rowCount({}) > 0) SelectRow(0);
+}
+
+int QtTableView::SelectedRow() const {
+  const QItemSelectionModel* selection = view_->selectionModel();
+  if (selection == nullptr) return -1;
+  const QModelIndexList rows = selection->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void QtTableView::SelectRow(int row) {
+  if (row < 0 || row >= model_->rowCount({})) {
+    view_->clearSelection();
+    return;
+  }
+  view_->selectRow(row);
+}
+
+bool QtTableView::SetImageColumn(const std::string& columnIdentifier) {
+  const auto& ids = model_->Identifiers();
+  for (std::size_t c = 0; c < ids.size(); ++c) {
+    if (ids[c] != columnIdentifier) continue;
+    const int column = static_cast<int>(c);
+    model_->SetImageColumn(column);
+    view_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    view_->setColumnWidth(column, kImageColumnWidth);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace netvane::qt

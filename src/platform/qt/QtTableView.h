@@ -1,0 +1,39 @@
+// A QTableView behind the abstract table. Column identifiers and titles come from the form
+// (the view's "columnIdentifiers" and "columnTitles" properties).
+#pragma once
+
+#include <QTableView>
+#include <functional>
+#include <string>
+
+#include "platform/qt/TableModel.h"
+#include "platform/ui/TableView.h"
+
+namespace netvane::qt {
+
+class QtTableView : public ui::TableView {
+ public:
+  explicit QtTableView(QTableView* view);
+
+  void SetEnabled(bool enabled) override { view_->setEnabled(enabled); }
+  bool IsEnabled() const override { return view_->isEnabled(); }
+  void SetDataSource(ui::TableDataSource* source) override { model_->SetSource(source); }
+  void Reload() override;
+  int SelectedRow() const override;
+  void SelectRow(int row) override;
+  void ClearSelection() override { view_->clearSelection(); }
+  void SetAllowsEmptySelection(bool allow) override { allowsEmpty_ = allow; }
+  void SetDoubleAction(std::function<void()> action) override { doubleAction_ = std::move(action); }
+  bool SetImageColumn(const std::string& columnIdentifier) override;
+
+  QTableView* widget() const { return view_; }
+  const TableModel& model() const { return *model_; }
+
+ private:
+  QTableView* view_;
+  TableModel* model_;  // owned by the view
+  bool allowsEmpty_ = true;
+  std::function<void()> doubleAction_;
+};
+
+}  // namespace netvane::qt

@@ -1,0 +1,65 @@
+#include "platform/qt/TableModel.h"
+
+#include "platform/qt/NamedImages.h"
+#include "platform/qt/TextCodec.h"
+
+namespace netvane::qt {
+
+namespace {
+constexpr int kImageSide = 16;
+}
+
+TableModel::TableModel(std::vector<std::string> identifiers, QStringList titles,
+                       QObject* parent)
+    : QAbstractTableModel(parent), ids_(std::move(identifiers)), titles_(std::move(titles)) {}
+
+void TableModel::SetSource(ui::TableDataSource* source) {
+  beginResetModel();
+  source_ = source;
+  endResetModel();
+}
+
+void TableModel::Reset() {
+  beginResetModel();
+  endResetModel();
+}
+
+int TableModel::rowCount(const QModelIndex& parent) const {
+  if (parent.isValid() || source_ == nullptr) return 0;
+  return source_->RowCount();
+}
+
+int TableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(ids_.size());
+}
+
+QVariant TableModel::data(const QModelIndex& index, int role) const {
+  if (source_ == nullptr || !index.isValid()) return {};
+  const auto& id = ids_[static_cast<std::size_t>(index.column())];
+  if (index.column() == imageColumn_) {
+    if (role != Qt::DecorationRole) return {};
+    const QPixmap image =
+        NamedPixmap(source_->ValueFor(id, index.row()), QSize(kImageSide, kImageSide));
+    return image.isNull() ? QVariant() : QVariant(image);
+  }
+  if (role == Qt::DisplayRole || role == Qt::EditRole)
+    return ToQt(source_->ValueFor(id, index.row()));
+  if (role == Qt::AccessibleTextRole) return ToQt(source_->ValueFor(id, index.row()));
+  return {};
+}
+
+bool TableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (source_ == nullptr || !index.isValid() || role != Qt::EditRole) return false;
+  source_->SetValueFor(ids_[static_cast<std::size_t>(index.column())], index.row(),
+                       ToStd(value.toString()));
+  emit dataChanged(index, index, {role});
+  return true;
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  if (section < 0 || section >= titles_.size()) return {};
+  return titles_[section];
+}
+
+}  // namespace netvane::qt
