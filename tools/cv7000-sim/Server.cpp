@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -76,6 +77,12 @@ Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask) {
 
 constexpr int kIoTimeoutMs = userclient::kIoTimeoutSeconds * 1000;
 
+int64_t NowMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 class Connection {
  public:
   Connection(int fd, Service& service, const sigset_t& runMask)
@@ -84,6 +91,7 @@ class Connection {
   }
 
   void Serve() {
+    frameDeadline_ = NowMs() + kIoTimeoutMs;
     for (;;) {
       const FrameParse p = ParseRequest(buffer_);
       if (p.status == FrameStatus::kBad) {
@@ -100,6 +108,7 @@ class Connection {
       const Reply reply = service_.Serve(p.request);
       if (!SendAll(EncodeReply(reply.status, reply.out))) return;
       buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
+      frameDeadline_ = NowMs() + kIoTimeoutMs;
     }
   }
 
@@ -116,7 +125,11 @@ class Connection {
       if (n == 0) return false;
       if (errno == EINTR) continue;
       if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      if (WaitFor(fd_, POLLIN, kIoTimeoutMs, runMask_) != Wait::kReady) return false;
+      // One deadline for the whole frame, so a client trickling bytes cannot hold the daemon.
+      const int64_t left = frameDeadline_ - NowMs();
+      if (left <= 0 || WaitFor(fd_, POLLIN, static_cast<int>(left), runMask_) != Wait::kReady) {
+        return false;
+      }
     }
   }
 
@@ -140,6 +153,7 @@ class Connection {
   Service& service_;
   const sigset_t& runMask_;
   Bytes buffer_;
+  int64_t frameDeadline_ = 0;
 };
 
 bool SamePeerUser(int fd) {
