@@ -5,6 +5,7 @@
 namespace netvane::qt {
 
 MainWindow::MainWindow() {
+  InitResources();  // the forms refer to the images
   main_.setupUi(this);
   profile.setupUi(PageWidget(Page::Profile));
   linkStatus.setupUi(PageWidget(Page::LinkStatus));

@@ -10,7 +10,10 @@ static void InitNetvaneResources() { Q_INIT_RESOURCE(netvane); }
 
 namespace netvane::qt {
 
-void InitResources() { InitNetvaneResources(); }
+void InitResources() {
+  static const bool once = (InitNetvaneResources(), true);
+  (void)once;
+}
 
 QPixmap NamedPixmap(const std::string& name, QSize size) {
   if (name.empty()) return {};

@@ -8,7 +8,7 @@
 
 namespace netvane::qt {
 
-// Makes the resources available; call once before any image or form is used.
+// Makes the resources available; any number of calls, before any image or form is used.
 void InitResources();
 
 // An empty name, or one without a drawing, gives a null pixmap.

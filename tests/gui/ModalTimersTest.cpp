@@ -1,0 +1,112 @@
+// Start-up of the real window without an adapter, and the rule that repeating timers stay
+// silent while a sheet or an alert runs modally (ticks dropped, not queued).
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Globals.h"
+#include "fake_driver/FakeUserClient.h"
+#include "gui/QtTestApp.h"
+#include "platform/qt/CompositionRoot.h"
+
+namespace netvane {
+namespace {
+
+class ModalTimersTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::QtTestApp(); }
+  void SetUp() override {
+    ResetGlobals();
+    root.SetUp();  // the adapter is there: every poll tick asks the driver
+    driver.calls.clear();
+  }
+  void TearDown() override { ResetGlobals(); }
+
+  // Delivers one expiry to every timer, as the event loop would.
+  void TickAll() {
+    for (qt::QtRepeatingTimer* t : root.Timers()) t->OnTimeout();
+  }
+
+  testing::FakeUserClient driver;
+  qt::CompositionRoot root{{&driver, [](unsigned) {}}};
+};
+
+TEST(WindowStartTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {
+  testing::QtTestApp();
+  ResetGlobals();
+  testing::FakeUserClient driver;
+  driver.services.clear();
+  qt::CompositionRoot root{{&driver, [](unsigned) {}}};
+  root.Window().Tabs()->setCurrentIndex(0);
+  root.SetUp();
+
+  EXPECT_EQ(root.Window().Tabs()->currentIndex(), 2);
+  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_TRUE(root.PollTimer().IsRunning());
+  EXPECT_EQ(root.Window().advance.Radio->text().remove('&'), "Radio Off")
+      << "the form's own title: no page was brought up";
+
+  driver.services = {"0"};
+  root.PollTimer().OnTimeout();
+  EXPECT_EQ(G_bDeviceExist, 1);
+  ResetGlobals();
+}
+
+TEST_F(ModalTimersTest, NoTimerFiresWhileASheetRunsAndCancelEndsItWithZero) {
+  size_t callsDuringSheet = 0;
+  int depthDuringSheet = 0;
+  root.Sheets().SetOnShown([&](QDialog& dialog) {
+    depthDuringSheet = root.Modal().Depth();
+    TickAll();
+    callsDuringSheet = driver.calls.size();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Cancel"), Qt::LeftButton);
+  });
+
+  const int code = root.Sheets().Run(root.HiddenSSIDWindow());
+
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(depthDuringSheet, 1);
+  EXPECT_EQ(callsDuringSheet, 0U);
+  for (qt::QtRepeatingTimer* t : root.Timers()) {
+    if (t->IsRunning()) {
+      EXPECT_EQ(t->DroppedTicks(), 1);
+    }
+  }
+  EXPECT_FALSE(root.HiddenSSIDPrompt().isVisible());
+  EXPECT_EQ(root.Modal().Depth(), 0);
+
+  root.PollTimer().OnTimeout();
+  EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
+}
+
+TEST_F(ModalTimersTest, SheetReturnsTheCodeItsControllerEndedTheRunWith) {
+  root.Sheets().SetOnShown([&](QDialog&) { root.Sheets().StopModal(1); });
+  EXPECT_EQ(root.Sheets().Run(root.SecuritySheetWindow()), 1);
+  root.Sheets().SetOnShown([&](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+  EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0) << "Escape means Cancel";
+}
+
+TEST_F(ModalTimersTest, NoTimerFiresWhileAnAlertRunsAndItHasOneOkButton) {
+  size_t callsDuringAlert = 0;
+  int buttons = 0;
+  QString text;
+  root.Alert().SetOnShown([&](QMessageBox& box) {
+    TickAll();
+    callsDuringAlert = driver.calls.size();
+    buttons = static_cast<int>(box.buttons().size());
+    text = box.buttons().front()->text();
+    box.buttons().front()->click();
+  });
+
+  root.Alert().Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
+
+  EXPECT_EQ(callsDuringAlert, 0U);
+  EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(text, "OK");
+  EXPECT_EQ(root.Modal().Depth(), 0);
+}
+
+}  // namespace
+}  // namespace netvane
