@@ -70,26 +70,26 @@ void BssidList::SetNumberOfItems(uint32_t count) {
 
 std::size_t BssidList::AppendPart(std::span<const uint8_t> part) {
   const ScanListView incoming(part);
-  std::size_t at = View().EndOffset();
   std::size_t appended = 0;
   for (const ScanEntry& e : incoming.Entries()) {
-    if (e.bytes.size() > kBssidListBufferLength - at) break;
-    std::memcpy(data() + at, e.bytes.data(), e.bytes.size());
-    at += e.bytes.size();
+    if (e.bytes.size() > kBssidListBufferLength - end_) break;
+    std::memcpy(data() + end_, e.bytes.data(), e.bytes.size());
+    end_ += e.bytes.size();
     ++appended;
   }
-  SetNumberOfItems(static_cast<uint32_t>(View().Count() + appended));
+  count_ += static_cast<uint32_t>(appended);
+  SetNumberOfItems(count_);
   return appended;
 }
 
 void BssidList::Normalise(std::size_t validBytes) {
   validBytes = std::min(validBytes, kBssidListBufferLength);
   const ScanListView view(bytes().first(validBytes));
-  const std::size_t end = view.Count() == 0 ? kListHeaderLength : view.EndOffset();
-  SetNumberOfItems(static_cast<uint32_t>(view.Count()));
+  end_ = std::max(view.EndOffset(), kListHeaderLength);
+  count_ = static_cast<uint32_t>(view.Count());
+  SetNumberOfItems(count_);
   // Whatever followed the last good entry is not part of the list.
-  std::fill(bytes_->begin() + static_cast<std::ptrdiff_t>(std::max(end, kListHeaderLength)),
-            bytes_->end(), uint8_t{0});
+  std::fill(bytes_->begin() + static_cast<std::ptrdiff_t>(end_), bytes_->end(), uint8_t{0});
 }
 
 }  // namespace netvane

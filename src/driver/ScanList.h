@@ -52,6 +52,7 @@ class BssidList {
  public:
   BssidList() : bytes_(std::make_unique<std::array<uint8_t, kBssidListBufferLength>>()) {}
 
+  // Raw access for the driver to answer into; call Normalise after writing through it.
   uint8_t* data() { return bytes_->data(); }
   std::span<uint8_t> bytes() { return *bytes_; }
   std::span<const uint8_t> bytes() const { return *bytes_; }
@@ -70,6 +71,10 @@ class BssidList {
 
  private:
   std::unique_ptr<std::array<uint8_t, kBssidListBufferLength>> bytes_;
+  // Where the next part goes and how many entries are there, kept so that appending a part
+  // does not walk the whole list again.
+  std::size_t end_ = 4;
+  uint32_t count_ = 0;
 };
 
 }  // namespace netvane

@@ -32,13 +32,19 @@ bool WaitReady(int fd, short events, Clock::time_point deadline) {
 bool WriteAll(int fd, const void* data, std::size_t length, int timeoutMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   const auto* p = static_cast<const char*>(data);
+  // Try first and wait only when the socket is not ready: most calls never need the poll.
   while (length > 0) {
-    if (!WaitReady(fd, POLLOUT, deadline)) return false;
     const ssize_t n = send(fd, p, length, MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) return false;
-    p += n;
-    length -= static_cast<std::size_t>(n);
+    if (n > 0) {
+      p += n;
+      length -= static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!WaitReady(fd, POLLOUT, deadline)) return false;
+    } else {
+      return false;
+    }
   }
   return true;
 }
@@ -47,12 +53,17 @@ bool ReadAll(int fd, void* data, std::size_t length, int timeoutMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   auto* p = static_cast<char*>(data);
   while (length > 0) {
-    if (!WaitReady(fd, POLLIN, deadline)) return false;
     const ssize_t n = recv(fd, p, length, MSG_DONTWAIT);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) return false;  // closed or failed
-    p += n;
-    length -= static_cast<std::size_t>(n);
+    if (n > 0) {
+      p += n;
+      length -= static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!WaitReady(fd, POLLIN, deadline)) return false;
+    } else {
+      return false;  // closed or failed
+    }
   }
   return true;
 }

@@ -12,7 +12,7 @@
 
 namespace netvane::userclient {
 
-class SocketUserClient final : public UserClientApi {
+class SocketUserClient : public UserClientApi {
  public:
   // `timeoutMs` bounds every read and write of a request; a driver that stops answering
   // fails the request then.
