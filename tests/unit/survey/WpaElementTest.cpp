@@ -1,8 +1,6 @@
 // Reading the WPA vendor element of scan entries, well-formed and hostile.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "driver/ScanList.h"
 #include "survey/WpaElement.h"
 #include "unit/driver/ScanBuilders.h"
@@ -11,150 +9,87 @@
 namespace netvane {
 namespace {
 
-using testing::Bytes8;
-using testing::CommonElements;
-using testing::Concat;
-using testing::Element;
-using testing::EntryWithElements;
-using testing::WpaElement;
+using namespace testing;  // NOLINT(google-build-using-namespace) the builders
 
-constexpr uint8_t kTkip = 2, kWrap = 3, kCcmp = 4;
-constexpr uint8_t kAkm8021X = 1, kAkmPsk = 2;
+constexpr uint8_t kTkip = 2, kWrap = 3, kCcmp = 4, k8021X = 1, kPsk = 2;
 
-ScanEntry Read(const Bytes8& entryBytes) {
-  auto e = ReadScanEntry(entryBytes, 0);
-  EXPECT_TRUE(e.has_value());
-  return e.value_or(ScanEntry{});
+WpaTexts Parse(const Bytes8& entry, const std::string& cipher = "WEP") {
+  return ParseWPAElement(ReadScanEntry(entry, 0).value(), {cipher, "Unknow"});
 }
-
-WpaTexts Parse(const Bytes8& entryBytes, const std::string& cipher = "WEP") {
-  return ParseWPAElement(Read(entryBytes), {cipher, "Unknow"});
+int32_t Kind(const Bytes8& entry) {
+  return IsItemWPA(ReadScanEntry(entry, 0).value());
 }
-
-int32_t Kind(const Bytes8& entryBytes) {
-  return IsItemWPA(Read(entryBytes));
+std::string Texts(const Bytes8& entry) {
+  const WpaTexts t = Parse(entry);
+  return t.cipher + " " + t.authentication;
 }
 
 TEST(WpaElement, NamesCipherAndKeyManagement) {
-  const Bytes8 psk = Concat({CommonElements(), WpaElement(kTkip, {kTkip}, {kAkmPsk})});
-  const Bytes8 infra = EntryWithElements(psk);
-  EXPECT_EQ(Parse(infra).cipher, "TKIP");
-  EXPECT_EQ(Parse(infra).authentication, "WPA-PSK");
-  EXPECT_EQ(Kind(infra), kItemWpaPsk);
+  const Bytes8 psk = Concat({CommonElements(), WpaElement(kTkip, {kTkip}, {kPsk})});
+  EXPECT_EQ(Texts(EntryWithElements(psk)), "TKIP WPA-PSK");
+  EXPECT_EQ(Kind(EntryWithElements(psk)), kItemWpaPsk);
+  EXPECT_EQ(Texts(EntryWithElements(psk, Ndis802_11IBSS)), "TKIP WPA-NONE");
+  EXPECT_EQ(Kind(EntryWithElements(psk, Ndis802_11IBSS)), kItemWpaNone);
 
-  const Bytes8 adhoc = EntryWithElements(psk, Ndis802_11IBSS);
-  EXPECT_EQ(Parse(adhoc).authentication, "WPA-NONE");
-  EXPECT_EQ(Kind(adhoc), kItemWpaNone);
-
-  const Bytes8 enterprise = EntryWithElements(WpaElement(kCcmp, {kCcmp}, {kAkm8021X}));
-  EXPECT_EQ(Parse(enterprise).cipher, "AES-CCMP");
-  EXPECT_EQ(Parse(enterprise).authentication, "WPA");
+  // Two pairwise suites: key management is read after both.
+  const Bytes8 enterprise = EntryWithElements(WpaElement(kCcmp, {kTkip, kCcmp}, {k8021X}));
+  EXPECT_EQ(Texts(enterprise), "AES-CCMP WPA");
   EXPECT_EQ(Kind(enterprise), kItemWpa);
-
-  const Bytes8 wrap = EntryWithElements(WpaElement(kWrap, {kTkip}, {0}));
-  EXPECT_EQ(Parse(wrap).cipher, "AES-WRAP");
-  EXPECT_EQ(Parse(wrap).authentication, "WPA-PSK");  // type 0 counts as pre-shared key
+  EXPECT_EQ(Texts(EntryWithElements(WpaElement(kWrap, {}, {0}))), "AES-WRAP WPA-PSK");
 }
 
-TEST(WpaElement, UnknownValuesKeepTheCallersTexts) {
-  for (uint8_t wepGroup : {uint8_t{1}, uint8_t{5}}) {
-    const Bytes8 e = EntryWithElements(WpaElement(wepGroup, {kTkip}, {kAkmPsk}));
-    EXPECT_EQ(Parse(e, "WEP").cipher, "WEP");
-    EXPECT_EQ(Parse(e, "Not Use").cipher, "Not Use");
-    EXPECT_EQ(Parse(e).authentication, "WPA-PSK");
-  }
-  const Bytes8 oddAkm = EntryWithElements(WpaElement(kTkip, {kTkip}, {7}));
-  EXPECT_EQ(Parse(oddAkm).cipher, "TKIP");
-  EXPECT_EQ(Parse(oddAkm).authentication, "Unknow");
-  EXPECT_EQ(Kind(oddAkm), kItemNotWpa);
-
-  const Bytes8 noAkm = EntryWithElements(WpaElement(kTkip, {kTkip}, {}));
-  EXPECT_EQ(Parse(noAkm).authentication, "Unknow");
-
-  const Bytes8 fixedOnly = EntryWithElements({});
-  EXPECT_EQ(Parse(fixedOnly).cipher, "WEP");
-  EXPECT_EQ(Kind(fixedOnly), kItemNotWpa);
-  EXPECT_EQ(Kind(EntryWithElements(CommonElements())), kItemNotWpa);
-}
-
-TEST(WpaElement, KeyManagementFollowsThePairwiseList) {
-  const Bytes8 e = EntryWithElements(WpaElement(kTkip, {kTkip, kCcmp}, {kAkm8021X}));
-  EXPECT_EQ(Parse(e).authentication, "WPA");
+TEST(WpaElement, WhatIsNotNamedKeepsTheCallersText) {
+  EXPECT_EQ(Parse(EntryWithElements(WpaElement(1, {}, {kPsk})), "Not Use").cipher, "Not Use");
+  EXPECT_EQ(Texts(EntryWithElements(WpaElement(5, {}, {kPsk}))), "WEP WPA-PSK");
+  EXPECT_EQ(Texts(EntryWithElements(WpaElement(kTkip, {}, {7}))), "TKIP Unknow");
+  EXPECT_EQ(Kind(EntryWithElements(WpaElement(kTkip, {}, {7}))), kItemNotWpa);
+  EXPECT_EQ(Texts(EntryWithElements(WpaElement(kTkip, {kTkip}, {}))), "TKIP Unknow");
+  EXPECT_EQ(Texts(EntryWithElements({})), "WEP Unknow");
+  EXPECT_EQ(Texts(EntryWithElements(CommonElements())), "WEP Unknow");
 }
 
 TEST(WpaElement, WalkRules) {
-  // A short vendor element is stepped over; the WPA element after it decides.
-  const Bytes8 shortVendor = Element(0xDD, Bytes8(15, 0x11));
-  EXPECT_EQ(Kind(EntryWithElements(Concat({shortVendor, WpaElement(kTkip, {kTkip}, {kAkmPsk})}))),
-            kItemWpaPsk);
-
-  // The first long vendor element decides, even when it belongs to someone else.
-  const Bytes8 other = WpaElement(kTkip, {kTkip}, {kAkmPsk}, {0x00, 0x50, 0xF2, 0x02});
-  const Bytes8 behindOther =
-      EntryWithElements(Concat({other, WpaElement(kTkip, {kTkip}, {kAkmPsk})}));
-  EXPECT_EQ(Parse(behindOther).cipher, "WEP");
-  EXPECT_EQ(Kind(behindOther), kItemNotWpa);
-
-  // An empty element after the first ends the walk.
-  const Bytes8 emptyThird = Concat(
-      {Element(0, {'a'}), Element(1, {}), Element(3, {6}), WpaElement(kTkip, {kTkip}, {kAkmPsk})});
-  EXPECT_EQ(Kind(EntryWithElements(emptyThird)), kItemNotWpa);
-
-  // A hidden network's empty SSID comes first and does not end it.
-  const Bytes8 hidden = Concat({Element(0, {}), WpaElement(kTkip, {kTkip}, {kAkmPsk})});
-  EXPECT_EQ(Kind(EntryWithElements(hidden)), kItemWpaPsk);
+  const Bytes8 wpa = WpaElement(kTkip, {kTkip}, {kPsk});
+  // A vendor element of 15 bytes or less is stepped over.
+  EXPECT_EQ(Kind(EntryWithElements(Concat({Element(0xDD, Bytes8(15, 1)), wpa}))), kItemWpaPsk);
+  // The first longer vendor element decides, even one of another type.
+  EXPECT_EQ(Kind(EntryWithElements(Concat({WpaElement(kTkip, {}, {kPsk}, 0x02), wpa}))),
+            kItemNotWpa);
+  // An empty element reached by a step ends the walk; an empty first one (hidden SSID) does not.
+  EXPECT_EQ(Kind(EntryWithElements(Concat({Element(0, {'a'}), Element(1, {}), wpa}))), kItemNotWpa);
+  EXPECT_EQ(Kind(EntryWithElements(Concat({Element(0, {}), wpa}))), kItemWpaPsk);
 }
 
-TEST(WpaElement, LyingLengthsCountAsAbsent) {
-  const Bytes8 wpa = Concat({CommonElements(), WpaElement(kTkip, {kTkip}, {kAkmPsk})});
+TEST(WpaElement, LyingLengthsAreNeverFollowedPastTheEntry) {
+  const Bytes8 wpa = Concat({CommonElements(), WpaElement(kTkip, {kTkip}, {kPsk})});
+  EXPECT_EQ(Texts(EntryWithElements(wpa, Ndis802_11Infrastructure, 4000)), "WEP Unknow");
 
-  // IELength claims more than the entry holds.
-  const Bytes8 liar = EntryWithElements(wpa, Ndis802_11Infrastructure, 4000);
-  EXPECT_EQ(Parse(liar).cipher, "WEP");
-  EXPECT_EQ(Kind(liar), kItemNotWpa);
+  Bytes8 tooLong = wpa;
+  tooLong[CommonElements().size() + 1] = 200;
+  EXPECT_EQ(Texts(EntryWithElements(tooLong)), "WEP Unknow");
 
-  // The WPA element claims more than IELength.
-  Bytes8 longElement = wpa;
-  longElement[CommonElements().size() + 1] = 200;
-  EXPECT_EQ(Parse(EntryWithElements(longElement)).cipher, "WEP");
+  Bytes8 hugePairwise = WpaElement(kTkip, {kTkip}, {kPsk});
+  hugePairwise[12] = hugePairwise[13] = 0xFF;
+  EXPECT_EQ(Texts(EntryWithElements(hugePairwise)), "TKIP Unknow");
 
-  // A pairwise count that runs past the element: the cipher is named, nothing further read.
-  Bytes8 manyPairwise = WpaElement(kTkip, {kTkip}, {kAkmPsk});
-  manyPairwise[2 + 10] = 0xFF;
-  manyPairwise[2 + 11] = 0xFF;
-  const WpaTexts t = Parse(EntryWithElements(manyPairwise));
-  EXPECT_EQ(t.cipher, "TKIP");
-  EXPECT_EQ(t.authentication, "Unknow");
-}
-
-TEST(WpaElement, EveryTruncationIsReadSafely) {
-  const Bytes8 entry =
-      EntryWithElements(Concat({CommonElements(), WpaElement(kCcmp, {kTkip, kCcmp}, {kAkmPsk})}));
-  const ScanEntry whole = Read(entry);
-  for (std::size_t n = 0; n <= whole.ies.size(); ++n) {
-    // A buffer of exactly n bytes, so the sanitizer sees any read past the end.
+  // Every cut of the elements, each in a buffer of exactly that size for the sanitizer.
+  const Bytes8 entry = EntryWithElements(wpa);
+  const ScanEntry whole = ReadScanEntry(entry, 0).value();
+  for (std::size_t n = 0; n < whole.ies.size(); ++n) {
     const Bytes8 cut(whole.ies.begin(), whole.ies.begin() + static_cast<std::ptrdiff_t>(n));
-    const WpaTexts t = ParseWPAElement(cut, Ndis802_11Infrastructure, {"WEP", "Unknow"});
-    if (n == whole.ies.size()) {
-      EXPECT_EQ(t.authentication, "WPA-PSK");
-    } else {
-      EXPECT_EQ(t.cipher, "WEP") << n;
-      EXPECT_EQ(t.authentication, "Unknow") << n;
-    }
+    EXPECT_EQ(ParseWPAElement(cut, 1, {"WEP", "Unknow"}).authentication, "Unknow") << n;
   }
 }
 
 TEST(WpaElement, SelectedRowOfTheScanList) {
-  const Bytes8 open = EntryWithElements(CommonElements());
-  const Bytes8 psk = EntryWithElements(WpaElement(kTkip, {kTkip}, {kAkmPsk}));
-  const Bytes8 listBytes = testing::MakeList({open, psk});
-  auto list = std::make_unique<BssidList>();
-  std::memcpy(list->data(), listBytes.data(), listBytes.size());
-
-  EXPECT_EQ(IsItemWPA(list.get(), 0), kItemNotWpa);  // no selection
-  EXPECT_EQ(IsItemWPA(list.get(), 1), kItemNotWpa);
-  EXPECT_EQ(IsItemWPA(list.get(), 2), kItemWpaPsk);
-  EXPECT_EQ(IsItemWPA(list.get(), 3), kItemNotWpa);  // row beyond the list
+  const Bytes8 bytes =
+      MakeList({EntryWithElements({}), EntryWithElements(WpaElement(kTkip, {}, {kPsk}))});
+  BssidList list;
+  std::copy(bytes.begin(), bytes.end(), list.data());
+  EXPECT_EQ(IsItemWPA(&list, 0), kItemNotWpa);  // no selection
+  EXPECT_EQ(IsItemWPA(&list, 1), kItemNotWpa);
+  EXPECT_EQ(IsItemWPA(&list, 2), kItemWpaPsk);
+  EXPECT_EQ(IsItemWPA(&list, 3), kItemNotWpa);  // beyond the list
   EXPECT_EQ(IsItemWPA(nullptr, 2), kItemNotWpa);
 }
 
