@@ -13,7 +13,7 @@ void WriteStderr(std::string_view text) {
 void WriteStderrF(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::vfprintf(stderr, format, args);
+  std::vfprintf(stderr, format, args);  // NOLINT(clang-analyzer-valist.Uninitialized)
   va_end(args);
   std::fflush(stderr);
 }

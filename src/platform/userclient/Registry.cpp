@@ -51,7 +51,7 @@ std::vector<std::string> ListServices(const std::string& className) {
   }
   closedir(d);
   std::sort(names.begin(), names.end());
-  for (auto& n : names) n = dir + "/" + n;
+  for (auto& n : names) n.insert(0, dir + "/");
   return names;
 }
 

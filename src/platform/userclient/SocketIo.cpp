@@ -79,7 +79,7 @@ int ConnectUnix(const char* path, int timeoutMs) {
   // A full listen queue would otherwise block the connect for as long as it stays full.
   timeval timeout{};
   timeout.tv_sec = timeoutMs / 1000;
-  timeout.tv_usec = (timeoutMs % 1000) * 1000;
+  timeout.tv_usec = static_cast<suseconds_t>(timeoutMs % 1000) * 1000;
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast) the socket API wants it
   if (connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
