@@ -29,8 +29,8 @@ int QtSheetRunner::Run(ui::Window& window) {
 }
 
 void QtSheetRunner::StopModal(int code) {
-  if (running_.empty() || running_.back().isNull()) return;
-  running_.back()->done(code);
+  if (running_.empty()) return;
+  if (QDialog* top = running_.back().data(); top != nullptr) top->done(code);
 }
 
 }  // namespace netvane::qt
