@@ -12,9 +12,9 @@ namespace netvane {
 
 NetvaneController::NetvaneController(CV7000Access& adapter, ui::TabView& tabView,
                                      ui::RepeatingTimer& pollTimer,
-                                     SiteSurveyShellPage& siteSurveyPage,
-                                     AboutShellPage& aboutPage, ProfileShellPage& profilePage,
-                                     AdvanceShellPage& advancePage, ui::BusyIndicator* busy)
+                                     SiteSurveyShellPage& siteSurveyPage, AboutShellPage& aboutPage,
+                                     ProfileShellPage& profilePage, AdvanceShellPage& advancePage,
+                                     ui::BusyIndicator* busy)
     : Adapter(adapter),
       TabView(tabView),
       SiteSurveyPage(siteSurveyPage),

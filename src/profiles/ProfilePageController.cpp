@@ -19,7 +19,9 @@ void ProfilePageController::OnTimer() {
   if (G_bDeviceExist != 0) profileList.Reload();
 }
 
-void ProfilePageController::RefreshProfileList() { profileList.Reload(); }
+void ProfilePageController::RefreshProfileList() {
+  profileList.Reload();
+}
 
 void ProfilePageController::CheckProfileSettingForConnect() {}
 

@@ -12,12 +12,15 @@ class LinkStatusPageController {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
-  LinkStatusPageController(CV7000Access& adapter, ui::RepeatingTimer& timer) : Adapter(adapter), timer_(timer) {}
+  LinkStatusPageController(CV7000Access& adapter, ui::RepeatingTimer& timer)
+      : Adapter(adapter), timer_(timer) {}
   LinkStatusPageController(const LinkStatusPageController&) = delete;
   LinkStatusPageController& operator=(const LinkStatusPageController&) = delete;
 
   // NOLINTNEXTLINE(readability-identifier-naming) set-up hook of the layout
-  void awakeFromNib() { timer_.Start(kTimerSeconds, [this] { OnTimer(); }); }
+  void awakeFromNib() {
+    timer_.Start(kTimerSeconds, [this] { OnTimer(); });
+  }
   void OnTimer() {}
 
  private:

@@ -12,12 +12,15 @@ class StatisticsPageController {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
-  StatisticsPageController(CV7000Access& adapter, ui::RepeatingTimer& timer) : Adapter(adapter), timer_(timer) {}
+  StatisticsPageController(CV7000Access& adapter, ui::RepeatingTimer& timer)
+      : Adapter(adapter), timer_(timer) {}
   StatisticsPageController(const StatisticsPageController&) = delete;
   StatisticsPageController& operator=(const StatisticsPageController&) = delete;
 
   // NOLINTNEXTLINE(readability-identifier-naming) set-up hook of the layout
-  void awakeFromNib() { timer_.Start(kTimerSeconds, [this] { OnTimer(); }); }
+  void awakeFromNib() {
+    timer_.Start(kTimerSeconds, [this] { OnTimer(); });
+  }
   void OnTimer() {}
 
  private:

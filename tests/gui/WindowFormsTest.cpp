@@ -58,8 +58,8 @@ class WindowFormsTest : public ::testing::Test {
 TEST_F(WindowFormsTest, TabsAreTheSixPagesInOrder) {
   QTabWidget* tabs = root.Window().Tabs();
   ASSERT_EQ(tabs->count(), 6);
-  const QStringList titles = {"Profile", "Link Status", "Site Survey",
-                              "Statistics", "Advance", "About"};
+  const QStringList titles = {"Profile",    "Link Status", "Site Survey",
+                              "Statistics", "Advance",     "About"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tabs->tabText(i).remove('&'), titles[i]) << i;
 }
 
@@ -69,15 +69,15 @@ TEST_F(WindowFormsTest, SiteSurveyAndProfilePagesCarryTheirControlsAndColumns) {
   ExpectAll<QLineEdit>(survey, {"ConnectStatus"});
   ExpectAll<QPushButton>(survey, {"AddProfile", "Connect", "Rescan"});
   EXPECT_EQ(ColumnIds(survey, "ApList"),
-            QStringList({"PI", "SSID", "BSSID", "Signal", "Channel", "Authentication",
-                         "Encryption", "NetworkType"}));
+            QStringList({"PI", "SSID", "BSSID", "Signal", "Channel", "Authentication", "Encryption",
+                         "NetworkType"}));
 
   QWidget* profile = PageOf(Page::Profile);
   ExpectAll<QTableView>(profile, {"profileList"});
   ExpectAll<QPushButton>(profile, {"Add", "Edit", "Delete", "Activate"});
-  EXPECT_EQ(ColumnIds(profile, "profileList"),
-            QStringList({"PI", "Profile", "SSID", "Channel", "AuthenType", "Encryption",
-                         "NetworkType"}));
+  EXPECT_EQ(
+      ColumnIds(profile, "profileList"),
+      QStringList({"PI", "Profile", "SSID", "Channel", "AuthenType", "Encryption", "NetworkType"}));
 }
 
 TEST_F(WindowFormsTest, StatusStatisticsAdvanceAndAboutPagesCarryTheirControls) {
@@ -88,8 +88,8 @@ TEST_F(WindowFormsTest, StatusStatisticsAdvanceAndAboutPagesCarryTheirControls) 
   ExpectAll<QCheckBox>(link, {"dBm"});
 
   QWidget* stats = PageOf(Page::Statistics);
-  ExpectAll<QLineEdit>(stats, {"DFR", "FDDTO", "FFTRAAA", "FRS", "FRWCE", "FTS", "FTSAR",
-                               "FTSWR", "RFFTRC", "RFSRC"});
+  ExpectAll<QLineEdit>(stats, {"DFR", "FDDTO", "FFTRAAA", "FRS", "FRWCE", "FTS", "FTSAR", "FTSWR",
+                               "RFFTRC", "RFSRC"});
   ExpectAll<QPushButton>(stats, {"ResetCounter"});
 
   QWidget* advance = PageOf(Page::Advance);
@@ -107,7 +107,7 @@ TEST_F(WindowFormsTest, StatusStatisticsAdvanceAndAboutPagesCarryTheirControls) 
 }
 
 TEST_F(WindowFormsTest, DialogsCarryTheSecurityControlsAndTheirOwn) {
-  const std::vector<const char*> combos = {"AuthenType", "EncryType", "WEPKey1Combo",
+  const std::vector<const char*> combos = {"AuthenType",   "EncryType",    "WEPKey1Combo",
                                            "WEPKey2Combo", "WEPKey3Combo", "WEPKey4Combo"};
   const std::vector<const char*> texts = {"WEPKey1Text", "WEPKey2Text", "WEPKey3Text",
                                           "WEPKey4Text", "WPAPreSharedKey"};
@@ -126,8 +126,8 @@ TEST_F(WindowFormsTest, DialogsCarryTheSecurityControlsAndTheirOwn) {
   ExpectAll<QPushButton>(&root.HiddenSSIDPrompt(), {"OK", "Cancel"});
 
   QDialog* editor = &root.ProfileEditor();
-  ExpectAll<QCheckBox>(editor, {"CamWhenAcPower", "FragThresholdCheck", "PSMode",
-                                "RtsThresholdCheck"});
+  ExpectAll<QCheckBox>(editor,
+                       {"CamWhenAcPower", "FragThresholdCheck", "PSMode", "RtsThresholdCheck"});
   ExpectAll<QComboBox>(editor, {"Channel", "NetworkType", "PreambleType", "SSID", "TxPower"});
   ExpectAll<QSlider>(editor, {"FragThresholdSlider", "RtsThresholdSlider"});
   ExpectAll<QLineEdit>(editor, {"FragThresholdText", "ProfileName", "RtsThresholdText"});
@@ -140,8 +140,8 @@ TEST_F(WindowFormsTest, DialogsCarryTheSecurityControlsAndTheirOwn) {
 }
 
 TEST_F(WindowFormsTest, EveryFocusableControlHasAnAccessibleNameAndLabelsHaveMnemonics) {
-  std::vector<QWidget*> scopes = {&root.Window(), &root.SecuritySheet(),
-                                  &root.HiddenSSIDPrompt(), &root.ProfileEditor()};
+  std::vector<QWidget*> scopes = {&root.Window(), &root.SecuritySheet(), &root.HiddenSSIDPrompt(),
+                                  &root.ProfileEditor()};
   for (QWidget* scope : scopes) {
     for (QWidget* w : scope->findChildren<QWidget*>()) {
       const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||

@@ -28,8 +28,7 @@ std::vector<std::string> StructSelectors(const std::vector<json>& trace) {
 
 // The card bring-up, in order: station configuration, network types, scan trigger, list.
 bool ContainsBringUp(const std::vector<std::string>& selectors) {
-  const std::vector<std::string> bringUp = {"0x0d710111", "0x0d010203", "0x0d81011a",
-                                            "0x0d010217"};
+  const std::vector<std::string> bringUp = {"0x0d710111", "0x0d010203", "0x0d81011a", "0x0d010217"};
   auto at = selectors.begin();
   for (const std::string& step : bringUp) {
     at = std::find(at, selectors.end(), step);
@@ -62,8 +61,7 @@ TEST_F(ShellIntegrationTest, BringUpReachesTheSimulatorAndRunsAgainAfterReinsert
 
   ::testing::internal::CaptureStderr();
   root.Controller().OnTimer();
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "NetvaneController - G_bBssidListScan = 0\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "NetvaneController - G_bBssidListScan = 0\n");
 
   ASSERT_EQ(sim.Stop(), 0);
   root.Controller().OnTimer();

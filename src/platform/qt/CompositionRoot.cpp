@@ -8,8 +8,8 @@ namespace netvane::qt {
 
 namespace {
 
-userclient::UserClientApi& ChooseUserClient(
-    userclient::UserClientApi* given, std::unique_ptr<userclient::UserClientApi>& own) {
+userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
+                                            std::unique_ptr<userclient::UserClientApi>& own) {
   if (given != nullptr) return *given;
   own = std::make_unique<userclient::SocketUserClient>();
   return *own;

@@ -6,7 +6,9 @@
 #include <QSvgRenderer>
 
 // Resources compiled into a static library are dropped by the linker unless referenced.
-static void InitNetvaneResources() { Q_INIT_RESOURCE(netvane); }
+static void InitNetvaneResources() {
+  Q_INIT_RESOURCE(netvane);
+}
 
 namespace netvane::qt {
 
@@ -32,7 +34,8 @@ QPixmap NamedPixmap(const std::string& name, QSize size) {
 
 QIcon ApplicationIcon() {
   QIcon icon;
-  for (const int side : {16, 32, 64, 128}) icon.addPixmap(NamedPixmap("netvane", QSize(side, side)));
+  for (const int side : {16, 32, 64, 128})
+    icon.addPixmap(NamedPixmap("netvane", QSize(side, side)));
   return icon;
 }
 

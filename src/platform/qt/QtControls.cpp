@@ -8,21 +8,29 @@
 
 namespace netvane::qt {
 
-void QtChoiceList::RemoveAll() { w_->clear(); }
+void QtChoiceList::RemoveAll() {
+  w_->clear();
+}
 
-void QtChoiceList::Add(const std::string& text) { w_->addItem(ToQt(text)); }
+void QtChoiceList::Add(const std::string& text) {
+  w_->addItem(ToQt(text));
+}
 
 void QtChoiceList::InsertAt(int index, const std::string& text) {
   w_->insertItem(std::clamp(index, 0, w_->count()), ToQt(text));
 }
 
-int QtChoiceList::Count() const { return w_->count(); }
+int QtChoiceList::Count() const {
+  return w_->count();
+}
 
 void QtChoiceList::SelectIndex(int index) {
   w_->setCurrentIndex(index >= 0 && index < w_->count() ? index : -1);
 }
 
-int QtChoiceList::SelectedIndex() const { return w_->currentIndex(); }
+int QtChoiceList::SelectedIndex() const {
+  return w_->currentIndex();
+}
 
 std::string QtChoiceList::SelectedText() const {
   const int index = w_->currentIndex();
@@ -37,11 +45,17 @@ void QtChoiceList::SetText(const std::string& text) {
   if (w_->isEditable()) w_->setEditText(ToQt(text));
 }
 
-bool QtToggle::State() const { return w_->isChecked(); }
+bool QtToggle::State() const {
+  return w_->isChecked();
+}
 
-void QtToggle::SetState(bool on) { w_->setChecked(on); }
+void QtToggle::SetState(bool on) {
+  w_->setChecked(on);
+}
 
-std::string QtTextField::Text() const { return ToStd(w_->text()); }
+std::string QtTextField::Text() const {
+  return ToStd(w_->text());
+}
 
 void QtTextField::SetText(const std::string& text) {
   w_->setText(ToQt(text));
@@ -49,15 +63,21 @@ void QtTextField::SetText(const std::string& text) {
   w_->setCursorPosition(0);
 }
 
-int QtSlider::Value() const { return w_->value(); }
+int QtSlider::Value() const {
+  return w_->value();
+}
 
-void QtSlider::SetValue(int value) { w_->setValue(value); }
+void QtSlider::SetValue(int value) {
+  w_->setValue(value);
+}
 
 void QtProgressBar::SetValue(double value) {
   w_->setValue(static_cast<int>(std::lround(std::clamp(value, 0.0, 100.0))));
 }
 
-double QtProgressBar::Value() const { return w_->value(); }
+double QtProgressBar::Value() const {
+  return w_->value();
+}
 
 void QtImageView::ShowImage(const std::string& name) {
   name_ = name;

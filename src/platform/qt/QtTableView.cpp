@@ -23,8 +23,8 @@ constexpr int kImageColumnWidth = 28;
 
 QtTableView::QtTableView(QTableView* view)
     : view_(view),
-      model_(new TableModel(Identifiers(view), view->property("columnTitles").toStringList(),
-                            view)) {
+      model_(
+          new TableModel(Identifiers(view), view->property("columnTitles").toStringList(), view)) {
   view_->setModel(model_);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->verticalHeader()->setVisible(false);
@@ -33,9 +33,10 @@ QtTableView::QtTableView(QTableView* view)
   view_->horizontalHeader()->setHighlightSections(false);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   for (int c = 0; c < model_->columnCount({}); ++c)
-    view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(
-                                 model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                                 32);
+    view_->setColumnWidth(c,
+                          view_->fontMetrics().horizontalAdvance(
+                              model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                              32);
   QObject::connect(view_, &QAbstractItemView::doubleClicked, view_, [this](const QModelIndex&) {
     if (doubleAction_) doubleAction_();
   });

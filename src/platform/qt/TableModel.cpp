@@ -9,8 +9,7 @@ namespace {
 constexpr int kImageSide = 16;
 }
 
-TableModel::TableModel(std::vector<std::string> identifiers, QStringList titles,
-                       QObject* parent)
+TableModel::TableModel(std::vector<std::string> identifiers, QStringList titles, QObject* parent)
     : QAbstractTableModel(parent), ids_(std::move(identifiers)), titles_(std::move(titles)) {}
 
 void TableModel::SetSource(ui::TableDataSource* source) {

@@ -33,9 +33,8 @@ class NetvaneControllerTest : public ::testing::Test {
   void InsertAdapter() { driver.services = {"0"}; }
   size_t ScanTriggers() const {
     const auto calls = driver.StructCalls();
-    return static_cast<size_t>(std::count_if(calls.begin(), calls.end(), [](const auto& c) {
-      return c.selector == kScanTrigger;
-    }));
+    return static_cast<size_t>(std::count_if(
+        calls.begin(), calls.end(), [](const auto& c) { return c.selector == kScanTrigger; }));
   }
   // Starts with the adapter present and forgets what start-up did.
   void StartPresent() {

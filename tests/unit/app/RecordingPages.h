@@ -36,8 +36,9 @@ class RecordingPages : public SiteSurveyShellPage,
 
 inline const std::vector<std::string>& BringUpCalls() {
   static const std::vector<std::string> calls = {
-      "RefreshAPList",      "StartSiteSurveyTimer", "RefreshProfileList",
-      "CheckProfileSettingForConnect", "RadioStatus", "GetAllInformation"};
+      "RefreshAPList",      "StartSiteSurveyTimer",
+      "RefreshProfileList", "CheckProfileSettingForConnect",
+      "RadioStatus",        "GetAllInformation"};
   return calls;
 }
 
