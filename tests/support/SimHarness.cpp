@@ -83,6 +83,7 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   args.insert(args.end(), {"--ready-fd", std::to_string(pipeFds[1])});
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
 

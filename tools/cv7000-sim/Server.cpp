@@ -189,8 +189,9 @@ int Listen(const std::string& path) {
 void SignalReady(int readyFd) {
   if (readyFd < 0) return;
   const char nl = '\n';
-  if (write(readyFd, &nl, 1) != 1)
+  if (write(readyFd, &nl, 1) != 1) {
     std::fprintf(stderr, "cv7000-sim: cannot write the ready byte\n");
+  }
   close(readyFd);
 }
 

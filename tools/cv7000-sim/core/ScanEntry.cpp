@@ -66,8 +66,9 @@ Bytes RatesOf(const Network& n) {
 
 Bytes BuildInformationElements(const Network& n, uint64_t timestamp) {
   Bytes ies;
-  for (int i = 0; i < 8; ++i)
-    ies.push_back(static_cast<uint8_t>(timestamp >> (8U * static_cast<unsigned>(i))));
+  for (unsigned i = 0; i < 8; ++i) {
+    ies.push_back(static_cast<uint8_t>(timestamp >> (8U * i)));
+  }
   AppendU16Le(ies, kBeaconInterval);
   uint16_t caps = n.adhoc ? kCapabilityIbss : kCapabilityEss;
   if (n.security != Security::kOpen) caps |= kCapabilityPrivacy;

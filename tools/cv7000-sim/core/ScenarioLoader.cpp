@@ -32,8 +32,9 @@ class ObjectReader {
 
   void WarnUnknown() const {
     for (const auto& item : object_.items()) {
-      if (used_.count(item.key()) == 0)
+      if (used_.count(item.key()) == 0) {
         warnings_.push_back("ignored unknown key " + Name(item.key()));
+      }
     }
   }
 
@@ -135,8 +136,9 @@ void ReadWepKeys(ObjectReader& r, Network& n) {
 }
 
 void ReadWpa(ObjectReader& r, Network& n) {
-  if (const json* g = r.Find("group_cipher"))
+  if (const json* g = r.Find("group_cipher")) {
     n.groupCipher = ReadCipher(*g, r.Name("group_cipher"));
+  }
   n.pairwise = {n.groupCipher};
   if (const json* p = r.Find("pairwise")) {
     if (!p->is_array() || p->empty() || p->size() > 2) {
@@ -171,8 +173,9 @@ Network ReadNetwork(const json& v, const std::string& path, std::vector<std::str
   if (r.Find("bssid") == nullptr) ObjectReader::Fail(r.Name("bssid"), "missing");
   n.bssid = ReadMac(r.String("bssid", ""), r.Name("bssid"));
   n.channel = static_cast<uint32_t>(r.Int("channel", 6, 1, 200));
-  if (!IsKnownChannel(n.channel))
+  if (!IsKnownChannel(n.channel)) {
     ObjectReader::Fail(r.Name("channel"), "not a channel of the card");
+  }
   n.rssi = static_cast<int32_t>(r.Int("rssi", -60, -120, 0));
   const std::string mode = r.String("mode", "infrastructure");
   if (mode != "infrastructure" && mode != "adhoc") {

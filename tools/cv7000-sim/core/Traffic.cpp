@@ -43,14 +43,13 @@ void Traffic::ResetCounters() {
 
 CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, bool bOnly, uint32_t txBytes, uint32_t rxBytes) {
   CV_802_11_LINK_STATUS s{};
-  if (bOnly) {
-    s.CurrTxRate = 22;  // 11 Mbit/s
-  } else if (rssi >= -70) {
+  constexpr uint32_t kRate11M = 22;  // 500 kbit/s units
+  if (!bOnly && rssi >= -70) {
     s.CurrTxRate = 108;  // 54 Mbit/s
-  } else if (rssi >= -80) {
-    s.CurrTxRate = 72;
+  } else if (!bOnly && rssi >= -80) {
+    s.CurrTxRate = 72;  // 36 Mbit/s
   } else {
-    s.CurrTxRate = 22;
+    s.CurrTxRate = kRate11M;
   }
   const int32_t quality = 2 * (rssi + 100);
   s.ChannelQuality = static_cast<uint32_t>(quality < 0 ? 0 : (quality > 100 ? 100 : quality));
