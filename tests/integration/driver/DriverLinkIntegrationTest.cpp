@@ -66,6 +66,19 @@ class DriverLinkTest : public ::testing::Test {
   }
   void Set32(uint32_t oid, uint32_t value) { Set(oid, &value, 4); }
 
+  void SetKey(uint32_t oid, uint32_t keyIndex, const std::vector<uint8_t>& key, uint8_t bssid) {
+    std::vector<uint8_t> rec(KeyRecordLength(key.size()), 0);
+    NDIS_802_11_KEY head{};
+    head.Length = static_cast<uint32_t>(rec.size());
+    head.KeyIndex = keyIndex;
+    head.KeyLength = static_cast<uint32_t>(key.size());
+    std::memset(head.BSSID, bssid, sizeof head.BSSID);
+    std::memcpy(rec.data(), &head, kKeyHeaderLength);
+    std::memcpy(rec.data() + kKeyHeaderLength, key.data(), key.size());
+    Set(oid, rec.data(), static_cast<uint32_t>(rec.size()));
+  }
+
+  // What a connection task sends, in its order.
   void Associate(const Join& j) {
     uint32_t zero = 0;
     Set(OID_802_11_DISASSOCIATE, &zero, 4);
@@ -73,26 +86,10 @@ class DriverLinkTest : public ::testing::Test {
     Set32(OID_802_11_AUTHENTICATION_MODE, j.auth);
     Set32(OID_802_11_WEP_STATUS, j.cipher);
     if (j.wepSlot >= 0) {
-      std::vector<uint8_t> rec(KeyRecordLength(j.wepKey.size()), 0);
-      NDIS_802_11_KEY head{};
-      head.Length = static_cast<uint32_t>(rec.size());
-      head.KeyIndex = kKeyIndexTransmit | static_cast<uint32_t>(j.wepSlot);
-      head.KeyLength = static_cast<uint32_t>(j.wepKey.size());
-      std::memset(head.BSSID, 0xFF, sizeof head.BSSID);
-      std::memcpy(rec.data(), &head, kKeyHeaderLength);
-      std::memcpy(rec.data() + kKeyHeaderLength, j.wepKey.data(), j.wepKey.size());
-      Set(OID_802_11_ADD_KEY, rec.data(), static_cast<uint32_t>(rec.size()));
+      SetKey(OID_802_11_ADD_KEY, kKeyIndexTransmit | static_cast<uint32_t>(j.wepSlot), j.wepKey,
+             0xFF);
     }
-    if (!j.psk.empty()) {
-      std::vector<uint8_t> rec(KeyRecordLength(32), 0);
-      NDIS_802_11_KEY head{};
-      head.Length = static_cast<uint32_t>(rec.size());
-      head.KeyIndex = kKeyIndexTransmit;
-      head.KeyLength = 32;
-      std::memcpy(rec.data(), &head, kKeyHeaderLength);
-      std::memcpy(rec.data() + kKeyHeaderLength, j.psk.data(), 32);
-      Set(OID_CV_802_11_ADD_WPA, rec.data(), static_cast<uint32_t>(rec.size()));
-    }
+    if (!j.psk.empty()) SetKey(OID_CV_802_11_ADD_WPA, kKeyIndexTransmit, j.psk, 0);
     NDIS_802_11_SSID ssid{};
     ssid.SsidLength = static_cast<uint32_t>(j.ssid.size());
     std::memcpy(ssid.Ssid, j.ssid.data(), j.ssid.size());
@@ -112,15 +109,6 @@ class DriverLinkTest : public ::testing::Test {
     access.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &count);
     return {reinterpret_cast<const char*>(ssid.Ssid),  // NOLINT byte text
             std::min<std::size_t>(ssid.SsidLength, 32)};
-  }
-
-  static std::vector<uint8_t> Psk(const std::string& pass, const std::string& ssid) {
-    std::array<uint8_t, 40> out{};
-    EXPECT_EQ(
-        PasswordHash(pass.c_str(), reinterpret_cast<const std::uint8_t*>(ssid.data()),  // NOLINT
-                     static_cast<int>(ssid.size()), out.data()),
-        1);
-    return {out.begin(), out.begin() + 32};
   }
 
   testing::SimHarness sim;

@@ -126,14 +126,6 @@ TEST_F(ScanCollectionTest, TheTriggerIsTheSetCodeThroughTheQueryWithFourZeroByte
   EXPECT_EQ(calls[0].capacity, 4U);
 }
 
-TEST_F(ScanCollectionTest, EachCollectionReplacesTheListWhole) {
-  PartsDriver first(fake, {MakeList(Entries(3, 1))});
-  access.QueryBssidList();
-  PartsDriver second(fake, {MakeList(Entries(1, 9))});
-  access.QueryBssidList();
-  EXPECT_EQ(TagsOf(G_pBssidList->View()), std::vector<int>{9});
-}
-
 TEST_F(ScanCollectionTest, ADriverThatNeverStopsIsCutOff) {
   int requests = 0;
   fake.handler = [&](uint32_t, const std::vector<uint8_t>&, uint32_t) {
@@ -193,13 +185,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   return MakeList({MakeEntry("a"), MakeEntry("b")}, 0xFFFFFFFF);
                                 },
                                 2},
-                      Malformed{"IeLengthLies",
-                                [] {
-                                  auto l = MakeList({MakeEntry("a", 12)});
-                                  testing::SetU32(l, 4 + 112, 0xFFFF);
-                                  return l;
-                                },
-                                1},
                       Malformed{"ShorterThanTheCount",
                                 [] {
                                   return std::vector<uint8_t>{5, 0};
@@ -213,15 +198,6 @@ TEST(ScanListTest, IeLengthThatLiesMeansNoElements) {
   const ScanListView view(l);
   ASSERT_EQ(view.Count(), 1U);
   EXPECT_TRUE(view.Entries()[0].ies.empty());
-}
-
-TEST(ScanListTest, SsidReadUpToItsLengthAndEntryAdvancesByLength) {
-  auto l = MakeList({MakeEntry("", 0, 1), MakeEntry("x", 40, 2)});
-  const ScanListView view(l);
-  ASSERT_EQ(view.Count(), 2U);
-  EXPECT_EQ(view.Entries()[0].bytes.size(), 116U);
-  EXPECT_EQ(view.Entries()[1].offset, 4U + 116U);
-  EXPECT_EQ(view.Entries()[1].ies.size(), 40U);
 }
 
 TEST(ScanListTest, AppendingAPartWithALyingCountCopiesOnlyWholeEntries) {

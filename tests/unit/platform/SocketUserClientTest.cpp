@@ -144,31 +144,6 @@ TEST(SocketUserClientTest, ADriverThatStopsAnsweringFailsTheRequestAfterTheTimeo
   close(released[1]);
 }
 
-TEST(SocketUserClientTest, AGoodAnswerArrivesInPlaceWithItsLength) {
-  TempRegistry registry;
-  RawService service(registry.ServicePath("0"), [](int fd) {
-    const auto h = ReadRequest(fd);
-    EXPECT_EQ(h.magic, kFrameMagic);
-    EXPECT_EQ(h.kind, kKindStructure);
-    EXPECT_EQ(h.selector, 0x0D710119U);
-    EXPECT_EQ(h.outCapacity, 4U);
-    Reply(fd, 0, {0, 0, 2, 5}, 4);
-    const auto s = ReadRequest(fd);
-    EXPECT_EQ(s.kind, kKindScalar);
-    EXPECT_EQ(s.selector, 1U);
-    Reply(fd, 0, {}, 0);
-  });
-  SocketUserClient client;
-  testing::RecordingAlert alert;
-  CV7000Access access(client, alert, nullptr);
-  std::array<uint8_t, 4> buffer{};
-  uint32_t count = 0;
-  EXPECT_TRUE(access.OidQueryInformation(0x0D710119, buffer.data(), 4, &count));
-  EXPECT_EQ(count, 4U);
-  EXPECT_EQ(buffer, (std::array<uint8_t, 4>{0, 0, 2, 5}));
-  EXPECT_EQ(client.LiveHandles(), 0U);
-}
-
 TEST(RegistryTest, ServicesAreListedInByteOrderAndOnlySockets) {
   TempRegistry registry;
   for (const char* name : {"b.sock", "a.sock", "B.sock", "notes.txt"}) {
