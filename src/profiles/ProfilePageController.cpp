@@ -25,4 +25,7 @@ void ProfilePageController::RefreshProfileList() {
 
 void ProfilePageController::CheckProfileSettingForConnect() {}
 
+// Nothing is active until profiles can be stored and activated.
+void ProfilePageController::DisabledActivateProfile() {}
+
 }  // namespace netvane

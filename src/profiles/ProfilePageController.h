@@ -5,12 +5,13 @@
 #include "app/ShellPages.h"
 #include "platform/ui/RepeatingTimer.h"
 #include "platform/ui/TableView.h"
+#include "survey/ProfileHooks.h"
 
 namespace netvane {
 
 class CV7000Access;
 
-class ProfilePageController : public ProfileShellPage {
+class ProfilePageController : public ProfileShellPage, public ProfileActivationHook {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
@@ -22,6 +23,8 @@ class ProfilePageController : public ProfileShellPage {
 
   void RefreshProfileList() override;
   void CheckProfileSettingForConnect() override;
+  // A manual connection on the site survey page stands the active profile down.
+  void DisabledActivateProfile() override;
 
  private:
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout

@@ -1,22 +1,34 @@
-// The prompt for the name of a network that hides it. Cancel ends its modal run with code 0; the rest of the
-// dialog's behaviour comes with the connect flow.
+// The prompt for the name of a network that does not broadcast it. OK hands the typed SSID to
+// the site survey page; a name longer than an SSID can be is refused and the prompt stays open.
 #pragma once
 
+#include "platform/ui/Alert.h"
 #include "platform/ui/SheetRunner.h"
+#include "platform/ui/TextField.h"
+#include "survey/SheetResults.h"
 
 namespace netvane {
 
 class HiddenSSIDController {
  public:
-  explicit HiddenSSIDController(ui::SheetRunner& sheets) : sheets_(sheets) {}
+  // Every reference must outlive the controller.
+  HiddenSSIDController(ui::TextField& hiddenSSIDText, ui::Alert& alert, ui::SheetRunner& sheets)
+      : HiddenSSIDText(hiddenSSIDText), alert_(alert), sheets_(sheets) {}
   HiddenSSIDController(const HiddenSSIDController&) = delete;
   HiddenSSIDController& operator=(const HiddenSSIDController&) = delete;
 
+  // The page that receives the SSID; wired after both exist, as each needs the other.
+  void SetSiteSurvey(HiddenSSIDReceiver& siteSurvey) { siteSurvey_ = &siteSurvey; }
+
   void awakeFromNib() {}  // NOLINT(readability-identifier-naming) set-up hook of the layout
+  void OnOK();
   void OnCANCEL() { sheets_.StopModal(ui::kModalCancel); }
 
  private:
+  ui::TextField& HiddenSSIDText;  // NOLINT(readability-identifier-naming) the layout's name
+  ui::Alert& alert_;
   ui::SheetRunner& sheets_;
+  HiddenSSIDReceiver* siteSurvey_ = nullptr;
 };
 
 }  // namespace netvane

@@ -1,36 +1,233 @@
 #include "survey/SiteSurveyPageController.h"
 
-#include "platform/ui/ImageNames.h"
+#include <algorithm>
+#include <cstring>
+
+#include "app/Globals.h"
+#include "driver/CV7000Access.h"
+#include "driver/Oids.h"
+#include "survey/AccessPointRows.h"
+#include "survey/TaskQueue.h"
+#include "survey/WpaElement.h"
 
 namespace netvane {
 
 SiteSurveyPageController::SiteSurveyPageController(CV7000Access& adapter, TaskQueue& queue,
                                                    ui::TableView& apList,
                                                    ui::TextField& connectStatus,
-                                                   ui::RepeatingTimer& timer)
+                                                   ui::RepeatingTimer& timer,
+                                                   const SiteSurveyDialogs& dialogs)
     : Adapter(adapter),
       taskQueue(queue),
       ApList(apList),
       ConnectStatus(connectStatus),
-      SiteSurveyTimer(timer) {}
+      SiteSurveyTimer(timer),
+      dialogs_(dialogs),
+      executor_(adapter, queue) {}
 
 void SiteSurveyPageController::awakeFromNib() {
-  ApList.SetImageColumn("PI");
+  ApList.SetDataSource(&table_);
+  ApList.SetDoubleAction([this] { OnConnect(nullptr); });
+  ApList.SetImageColumn(AccessPointTable::kMarkColumn);
   ApList.SetAllowsEmptySelection(true);
+  // No tick has looked for the associated network yet: mark no row until one has.
+  G_bCurSelItem = -1;
+  G_bRescan = 1;
 }
 
-void SiteSurveyPageController::OnTimer() {}
+// ---- The refresh cycle ----
 
-void SiteSurveyPageController::RefreshAPList(const void* /*sender*/) { ApList.Reload(); }
+void SiteSurveyPageController::OnTimer() {
+  if (G_bDeviceExist != 0) ProbeConnectStatus();
+}
+
+void SiteSurveyPageController::ProbeConnectStatus() {
+  if (G_bDeviceExist == 0) return;
+  if (G_bRescan != 0) {
+    // The scan's result is not in yet: the application's poll fetches it first.
+    if (G_bBssidListScan != 0) return;
+    RefreshAPList(nullptr);
+    G_bRescan = 0;
+  }
+  G_bCurSelItem = -1;
+
+  // Query buffers start zeroed, so a failed query reads as connected to 00-00-00-00-00-00.
+  NDIS_MEDIA_STATE mediaState{};
+  uint32_t returned = 0;
+  Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &mediaState, sizeof mediaState,
+                              &returned);
+  if (mediaState != NdisMediaStateConnected || G_bRadio == 0) return;
+
+  G_bRescan = 1;
+  uint8_t bssid[kMacLength] = {};
+  Adapter.OidQueryInformation(OID_802_11_BSSID, bssid, sizeof bssid, &returned);
+  NDIS_802_11_SSID ssid{};
+  Adapter.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &returned);
+
+  if (G_pBssidList != nullptr) {
+    const ScanListView view = G_pBssidList->View();
+    const auto& entries = view.Entries();
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const ScanEntry& e) {
+      return std::memcmp(e.fields.MacAddress, bssid, kMacLength) == 0;
+    });
+    if (found != entries.end()) {
+      G_bCurSelItem = static_cast<int32_t>(found - entries.begin());
+      G_bRescan = 0;
+      ApList.Reload();
+    }
+  }
+  // Associated with a network the last scan did not see: look again.
+  if (G_bRescan != 0) QueueRescan();
+}
+
+void SiteSurveyPageController::RescanTimeFunc() {
+  table_.Replace(BuildAccessPoints(G_pBssidList.get()));
+  ApList.Reload();
+  ApList.SetAllowsEmptySelection(true);
+  ApList.ClearSelection();
+}
+
+void SiteSurveyPageController::RefreshAPList(const void* /*sender*/) {
+  RescanTimeFunc();
+}
 
 void SiteSurveyPageController::StartSiteSurveyTimer() {
   SiteSurveyTimer.Start(kTimerSeconds, [this] { OnTimer(); });
 }
 
-void SiteSurveyPageController::StopSiteSurveyTimer() { SiteSurveyTimer.Stop(); }
+void SiteSurveyPageController::StopSiteSurveyTimer() {
+  SiteSurveyTimer.Stop();
+}
 
-void SiteSurveyPageController::ClearAPList() { ApList.Reload(); }
+void SiteSurveyPageController::ClearAPList() {
+  table_.Clear();
+  ApList.Reload();
+}
 
-void SiteSurveyPageController::DoTask() {}
+// ---- Tasks ----
+
+void SiteSurveyPageController::DoTask() {
+  executor_.DoTask();
+}
+
+void SiteSurveyPageController::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
+  executor_.SetTaskQueue(std::move(record));
+}
+
+void SiteSurveyPageController::resetFlag() {
+  SetSsid = 0;
+  SetBssid = 0;
+}
+
+void SiteSurveyPageController::QueueRescan() {
+  // The record of a rescan task is carried but never read.
+  auto task = std::make_unique<ProfileData>();
+  task->setTaskType(kTaskRescan);
+  taskQueue.InsertTaskObject(std::move(task));
+  DoTask();
+}
+
+void SiteSurveyPageController::OnRescan(const void* /*sender*/) {
+  QueueRescan();
+  G_bRescan = 1;
+}
+
+// ---- Connecting ----
+
+std::optional<ScanEntry> SiteSurveyPageController::SelectedEntry() {
+  CurrentSelectedItem = std::max(ApList.SelectedRow(), -1) + 1;
+  if (CurrentSelectedItem == 0) {
+    dialogs_.alert.Run("No seleted item", "Please select an item to connect to.");
+    return std::nullopt;
+  }
+  // The list may have been fetched anew since the rows were built: a row it does not hold
+  // reads nothing.
+  return SelectedScanEntry(G_pBssidList.get(), CurrentSelectedItem);
+}
+
+bool SiteSurveyPageController::AskHiddenSsid(ConnectChoices& choices) {
+  if (dialogs_.sheets.Run(dialogs_.HiddenSSIDWindow) != ui::kModalOK) return false;
+  NDIS_802_11_SSID typed{};
+  typed.SsidLength = static_cast<uint32_t>(HiddenSSIDlen);
+  std::copy(HiddenSSIDtext.begin(), HiddenSSIDtext.end(), std::begin(typed.Ssid));
+  choices.hiddenSsid = typed;
+  return true;
+}
+
+bool SiteSurveyPageController::AskSecurity(const ScanEntry& entry, int32_t wpaKind,
+                                           ConnectChoices& choices) {
+  const std::string cipher = ParseWPAElement(entry, {PrivacyCipherText(entry.fields), ""}).cipher;
+  const SheetPreset preset = PresetFor(wpaKind, cipher);
+  dialogs_.WEPSetting.Preset(preset.authentication, preset.encryption);
+  dialogs_.WEPSettingWindow.Update();
+  dialogs_.WEPSetting.clearText();
+  // On OK the sheet has handed its settings over already.
+  if (dialogs_.sheets.Run(dialogs_.WEPSettingWindow) != ui::kModalOK) return false;
+  choices.security = sheetResult_;
+  return true;
+}
+
+void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
+  G_bBssidListScan = 0;
+  G_bRescan = 0;
+  const std::optional<ScanEntry> entry = SelectedEntry();
+  if (!entry) return;
+
+  const int32_t wpaKind = IsItemWPA(*entry);
+  // 802.1X networks are not connected from this page.
+  if (wpaKind == kItemWpa) return;
+
+  ConnectChoices choices;
+  if (IsHiddenInfrastructure(entry->fields) && !AskHiddenSsid(choices)) return;
+  if (NeedsSecuritySheet(entry->fields, wpaKind) && !AskSecurity(*entry, wpaKind, choices)) return;
+
+  SsidSet = ConnectSsid(entry->fields, choices);
+  auto record = BuildConnectRecord(*entry, choices);
+  const bool byBssid = record->bBssid != 0;
+
+  // No tick may run between queueing the task and applying it.
+  StopSiteSurveyTimer();
+  G_bRescan = 0;
+  SetTaskQueue(std::move(record));
+  DoTask();
+  StartSiteSurveyTimer();
+  SetBssid = byBssid ? 1 : 0;
+  SetSsid = byBssid ? 0 : 1;
+
+  // A manual connection stands the active profile down.
+  G_bCheckedProfileConnect = 0;
+  dialogs_.ProfilePage.DisabledActivateProfile();
+}
+
+void SiteSurveyPageController::OnAddProfile(const void* /*sender*/) {
+  const std::optional<ScanEntry> entry = SelectedEntry();
+  if (!entry) return;
+  if (!dialogs_.ProfileEditor.AddProfile(ScannedNetworkFor(*entry))) return;
+  dialogs_.TabView.SelectIndex(0);
+  dialogs_.ProfileEditorWindow.Update();
+  dialogs_.sheets.Run(dialogs_.ProfileEditorWindow);
+  dialogs_.ProfilePage.RefreshProfileList();
+}
+
+void SiteSurveyPageController::ReceiveWEPsetting(const SecuritySettings& settings) {
+  sheetResult_ = settings;
+  // Never more than the buffers hold, whatever the sender says.
+  sheetResult_.WPAPSKlen =
+      std::clamp(settings.WPAPSKlen, 0, static_cast<int32_t>(kWpaKeyTextLength));
+  for (WepKeyMaterial& key : sheetResult_.keys) {
+    key.length = std::min(key.length, static_cast<uint8_t>(kWepMaterialLength - 1));
+  }
+}
+
+void SiteSurveyPageController::ReceiveHiddenSSID(std::string_view ssid) {
+  const std::size_t length = std::min(ssid.size(), HiddenSSIDtext.size());
+  HiddenSSIDtext.fill(0);
+  std::copy_n(ssid.begin(), length, HiddenSSIDtext.begin());
+  HiddenSSIDlen = static_cast<int32_t>(length);
+}
+
+void SiteSurveyPageController::UpdateConnectStatus(const std::string& text) {
+  ConnectStatus.SetText(text);
+}
 
 }  // namespace netvane

@@ -1,40 +1,115 @@
-// The site survey page: the scanned networks and the connection-task entry points. For now it
-// owns its repeating timer and its table; the list itself is filled in later.
+// The site survey page: the scanned networks with the associated one marked, the page's
+// refresh cycle, the connection-task entry points, and connecting to a network or starting a
+// profile from it.
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string>
+
 #include "app/ShellPages.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/SheetRunner.h"
+#include "platform/ui/TabView.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/Window.h"
+#include "survey/AccessPointTable.h"
+#include "survey/ConnectRecord.h"
+#include "survey/ProfileHooks.h"
+#include "survey/ScanSelection.h"
+#include "survey/SheetResults.h"
+#include "survey/TaskExecutor.h"
+#include "survey/WEPSettingController.h"
 
 namespace netvane {
 
 class CV7000Access;
 class TaskQueue;
 
-class SiteSurveyPageController : public SiteSurveyShellPage {
+// The dialogs and neighbours the connect flow and the add-profile action reach.
+// NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
+struct SiteSurveyDialogs {
+  ui::SheetRunner& sheets;
+  ui::Alert& alert;
+  WEPSettingController& WEPSetting;
+  ui::Window& WEPSettingWindow;
+  ui::Window& HiddenSSIDWindow;
+  ProfileEditorHook& ProfileEditor;
+  ui::Window& ProfileEditorWindow;
+  ui::TabView& TabView;  // the profile editor's tabs
+  ProfileActivationHook& ProfilePage;
+};
+// NOLINTEND(readability-identifier-naming)
+
+class SiteSurveyPageController : public SiteSurveyShellPage,
+                                 public SecuritySettingsReceiver,
+                                 public HiddenSSIDReceiver {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
+  // Every reference must outlive the page.
   SiteSurveyPageController(CV7000Access& adapter, TaskQueue& taskQueue, ui::TableView& apList,
-                           ui::TextField& connectStatus, ui::RepeatingTimer& timer);
+                           ui::TextField& connectStatus, ui::RepeatingTimer& timer,
+                           const SiteSurveyDialogs& dialogs);
 
   void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
-  void OnTimer();
 
+  // The refresh cycle.
+  void OnTimer();
+  void ProbeConnectStatus();
+  void RescanTimeFunc();
   void RefreshAPList(const void* sender) override;
   void StartSiteSurveyTimer() override;
   void StopSiteSurveyTimer() override;
   void ClearAPList() override;
+
+  // Tasks.
   void DoTask() override;
+  void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record);
+  void resetFlag();  // NOLINT(readability-identifier-naming) the name profile activation calls
+
+  // User actions.
+  void OnRescan(const void* sender);
+  void OnConnect(const void* sender);
+  void OnAddProfile(const void* sender);
+
+  // Hand-overs from the dialogs, and the status line the link status page writes.
+  void ReceiveWEPsetting(const SecuritySettings& settings) override;
+  void ReceiveHiddenSSID(std::string_view ssid) override;
+  void UpdateConnectStatus(const std::string& text);
+
+  // How the last connect from this page associated.
+  bool AssociatedBySsid() const { return SetSsid != 0; }
+  bool AssociatedByBssid() const { return SetBssid != 0; }
+  const AccessPointTable& Table() const { return table_; }
 
  private:
+  // The scan entry of the selected row; the alert when no row is selected, nothing when the
+  // row is not in the current list.
+  std::optional<ScanEntry> SelectedEntry();
+  void QueueRescan();
+  bool AskHiddenSsid(ConnectChoices& choices);
+  bool AskSecurity(const ScanEntry& entry, int32_t wpaKind, ConnectChoices& choices);
+
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
-  [[maybe_unused]] CV7000Access& Adapter;
-  [[maybe_unused]] TaskQueue& taskQueue;
+  CV7000Access& Adapter;
+  TaskQueue& taskQueue;
   ui::TableView& ApList;
-  [[maybe_unused]] ui::TextField& ConnectStatus;
+  ui::TextField& ConnectStatus;
   ui::RepeatingTimer& SiteSurveyTimer;
+  SiteSurveyDialogs dialogs_;
+  TaskExecutor executor_;
+  AccessPointTable table_;
+
+  int32_t CurrentSelectedItem = 0;  // selected row + 1, 0 for none
+  uint8_t SetSsid = 0;
+  uint8_t SetBssid = 0;
+  NDIS_802_11_SSID SsidSet{};
+  SecuritySettings sheetResult_;
+  int32_t HiddenSSIDlen = 0;
+  std::array<uint8_t, kMaxSsidLength> HiddenSSIDtext{};
   // NOLINTEND(readability-identifier-naming)
 };
 

@@ -1,0 +1,67 @@
+#include "survey/AccessPointRows.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Globals.h"
+#include "driver/CV7000Access.h"
+#include "driver/ChannelFreqTable.h"
+#include "platform/system/Consistency.h"
+#include "survey/WpaElement.h"
+
+namespace netvane {
+namespace {
+
+std::string ChannelText(uint32_t frequency) {
+  const auto channel = ChannelForFrequency(frequency);
+  if (!channel) {
+    platform::ReportConsistencyFailure();
+    return "?";
+  }
+  return std::to_string(*channel);
+}
+
+std::string NetworkTypeText(uint32_t mode) {
+  return mode < strAryNetworkType.size() ? strAryNetworkType[mode] : "Unknown";
+}
+
+}  // namespace
+
+std::string SsidText(const NDIS_802_11_SSID& ssid) {
+  const auto* begin = std::begin(ssid.Ssid);
+  return {begin, std::find(begin, std::end(ssid.Ssid), uint8_t{0})};
+}
+
+std::string BssidText(const uint8_t (&mac)[kMacLength]) {
+  char text[3 * kMacLength] = {};
+  std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3],
+                mac[4], mac[5]);
+  return text;
+}
+
+std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields) {
+  return strAryEncryption[fields.Privacy != 0 ? 0 : 1];
+}
+
+AccessPoint MakeAccessPoint(const ScanEntry& entry) {
+  const NDIS_WLAN_BSSID_EX& f = entry.fields;
+  const WpaTexts texts = ParseWPAElement(entry, {PrivacyCipherText(f), "Unknow"});
+  return {SsidText(f.Ssid),
+          BssidText(f.MacAddress),
+          std::to_string(static_cast<int32_t>(CV7000Access::ConvertRssiToSignalQuality(f.Rssi))),
+          ChannelText(f.Configuration.DSConfig),
+          texts.authentication,
+          texts.cipher,
+          NetworkTypeText(f.InfrastructureMode)};
+}
+
+std::vector<AccessPoint> BuildAccessPoints(const BssidList* list) {
+  std::vector<AccessPoint> rows;
+  if (list == nullptr) return rows;
+  const ScanListView view = list->View();
+  rows.reserve(view.Count());
+  for (const ScanEntry& entry : view.Entries()) rows.push_back(MakeAccessPoint(entry));
+  return rows;
+}
+
+}  // namespace netvane

@@ -1,0 +1,27 @@
+// Turns scan entries into the texts of the access point list, and the small texts the connect
+// flow reads from an entry too.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "driver/ScanList.h"
+#include "survey/AccessPoint.h"
+
+namespace netvane {
+
+// The SSID bytes up to the first zero byte, at most the 32 of the field.
+std::string SsidText(const NDIS_802_11_SSID& ssid);
+// "%02X-%02X-%02X-%02X-%02X-%02X".
+std::string BssidText(const uint8_t (&mac)[kMacLength]);
+// "WEP" when the entry uses privacy, else "Not Use": what a WPA element's cipher replaces.
+std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields);
+
+// One row. A frequency missing from the channel table is reported and shows as "?"; an
+// infrastructure mode without a name shows as "Unknown".
+AccessPoint MakeAccessPoint(const ScanEntry& entry);
+
+// One row per well-formed entry, in list order; none without a list.
+std::vector<AccessPoint> BuildAccessPoints(const BssidList* list);
+
+}  // namespace netvane

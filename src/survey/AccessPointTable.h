@@ -1,0 +1,30 @@
+// The access point list as the table reads it: the rows, and the "PI" image column that marks
+// the row of the network the adapter is associated with (G_bCurSelItem).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/TableView.h"
+#include "survey/AccessPoint.h"
+
+namespace netvane {
+
+class AccessPointTable : public ui::TableDataSource {
+ public:
+  static constexpr const char* kMarkColumn = "PI";
+
+  void Replace(std::vector<AccessPoint> rows) { tableData = std::move(rows); }
+  void Clear() { tableData.clear(); }
+  const std::vector<AccessPoint>& Rows() const { return tableData; }
+
+  int RowCount() const override;
+  // Rows outside the list read as empty cells.
+  std::string ValueFor(const std::string& columnIdentifier, int row) const override;
+  void SetValueFor(const std::string& columnIdentifier, int row, const std::string& value) override;
+
+ private:
+  std::vector<AccessPoint> tableData;  // NOLINT(readability-identifier-naming) the page's name
+};
+
+}  // namespace netvane

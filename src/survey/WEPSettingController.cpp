@@ -1,0 +1,82 @@
+#include "survey/WEPSettingController.h"
+
+#include <algorithm>
+
+#include "security/MathFunc.h"
+
+namespace netvane {
+namespace {
+
+// The material buffer keeps one byte for a terminator.
+constexpr std::size_t kLongestKey = kWepMaterialLength - 1;
+
+// A key that passed validation is 5 or 13 bytes; one that was not validated (its field was not
+// in use) is still cut to the buffer.
+WepKeyMaterial ConvertKey(const std::string& text, int32_t keyType) {
+  WepKeyMaterial key;
+  auto length = static_cast<uint8_t>(text.size() % 256);
+  if (length == 0) return key;
+  if (keyType == kKeyTypeHex) length = static_cast<uint8_t>(length / 2);
+  length = static_cast<uint8_t>(std::min<std::size_t>(length, kLongestKey));
+  if (keyType == kKeyTypeHex) {
+    AtoH(text.data(), key.bytes.data(), length);
+  } else {
+    std::copy_n(text.begin(), length, key.bytes.begin());
+  }
+  key.length = length;
+  return key;
+}
+
+}  // namespace
+
+WEPSettingController::WEPSettingController(const SecurityControls& controls, ui::Alert& alert,
+                                           ui::SheetRunner& sheets)
+    : controls_(controls), keys_(controls, alert), sheets_(sheets) {}
+
+void WEPSettingController::awakeFromNib() {
+  controls_.AuthenType.SelectIndex(0);
+  controls_.EncryType.SelectIndex(0);
+  for (ui::ChoiceList* keyType : controls_.WEPKeyCombo) keyType->SelectIndex(0);
+  keys_.DialogLoaded();
+  keys_.OnSelchangeAuthType();
+}
+
+void WEPSettingController::clearText() {
+  controls_.WPAPreSharedKey.SetText("");
+  for (ui::TextField* text : controls_.WEPKeyText) text->SetText("");
+  keys_.OnSelchangeAuthType();
+}
+
+void WEPSettingController::Preset(int32_t authentication, int32_t encryption) {
+  keys_.setAuthenTypeCombo(authentication);
+  keys_.OnSelchangeAuthType();
+  keys_.setEncryTypeCombo(encryption);
+  keys_.OnSelchangeEncryptionType();
+}
+
+void WEPSettingController::OnOK() {
+  if (!keys_.VerifyKey()) return;
+  const KeyEntryValues values = keys_.Values();
+  settings_.AuthenType = values.authentication;
+  settings_.EncryType = values.encryption;
+  // Index 1 is WEP beside open system and AES beside WPA-PSK; either way the keys convert.
+  if (values.authentication == kAuthSharedKey || values.encryption == 1) ConvertWepKeys(values);
+  settings_.SelKeyIndex = values.selectedKey;
+
+  const std::string& psk = values.preSharedKey;
+  const std::size_t pskLength = std::min(psk.size(), kWpaKeyTextLength);
+  settings_.WPAPSK.fill(0);
+  std::copy_n(psk.begin(), pskLength, settings_.WPAPSK.begin());
+  settings_.WPAPSKlen = static_cast<int32_t>(pskLength);
+
+  if (siteSurvey_ != nullptr) siteSurvey_->ReceiveWEPsetting(settings_);
+  sheets_.StopModal(ui::kModalOK);
+}
+
+void WEPSettingController::ConvertWepKeys(const KeyEntryValues& values) {
+  for (std::size_t i = 0; i < kWepKeyCount; ++i) {
+    settings_.keys[i] = ConvertKey(values.keyTexts[i], values.keyTypes[i]);
+  }
+}
+
+}  // namespace netvane
