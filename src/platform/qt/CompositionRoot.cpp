@@ -1,6 +1,7 @@
 #include "platform/qt/CompositionRoot.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 
 #include "platform/userclient/SocketUserClient.h"
 
@@ -23,10 +24,28 @@ platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndic
   };
 }
 
-template <typename Dialog>
-void OnClick(Dialog* dialog, const char* name, std::function<void()> action) {
-  auto* button = dialog->template findChild<QAbstractButton*>(QString::fromLatin1(name));
-  QObject::connect(button, &QAbstractButton::clicked, dialog, [action] { action(); });
+void OnClick(QWidget* scope, const char* name, std::function<void()> action) {
+  auto* button = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
+  QObject::connect(button, &QAbstractButton::clicked, scope, [action] { action(); });
+}
+
+// A choice list's action runs when the user picks an entry, not when the page selects one.
+void OnChoice(QWidget* scope, const char* name, std::function<void()> action) {
+  auto* list = scope->findChild<QComboBox*>(QString::fromLatin1(name));
+  QObject::connect(list, &QComboBox::activated, scope, [action] { action(); });
+}
+
+SecurityControls SheetControls(ControlSet& c, QWidget* sheet) {
+  return SecurityControls{
+      c.ChoiceList(sheet, "AuthenType"),
+      c.ChoiceList(sheet, "EncryType"),
+      {&c.ChoiceList(sheet, "WEPKey1Combo"), &c.ChoiceList(sheet, "WEPKey2Combo"),
+       &c.ChoiceList(sheet, "WEPKey3Combo"), &c.ChoiceList(sheet, "WEPKey4Combo")},
+      {&c.TextField(sheet, "WEPKey1Text"), &c.TextField(sheet, "WEPKey2Text"),
+       &c.TextField(sheet, "WEPKey3Text"), &c.TextField(sheet, "WEPKey4Text")},
+      {&c.Toggle(sheet, "WEPKey1Radio"), &c.Toggle(sheet, "WEPKey2Radio"),
+       &c.Toggle(sheet, "WEPKey3Radio"), &c.Toggle(sheet, "WEPKey4Radio")},
+      c.TextField(sheet, "WPAPreSharedKey")};
 }
 
 }  // namespace
@@ -37,6 +56,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
       profileEditor_(new ProfileEditorDialog(window_.get())),
       tabView_(window_->Tabs()),
+      editorTabs_(profileEditor_->form.TabView),
       securityWindow_(securitySheet_),
       hiddenWindow_(hiddenSSID_),
       editorWindow_(profileEditor_),
@@ -49,21 +69,25 @@ CompositionRoot::CompositionRoot(RootOptions options)
       profileTimer_(modal_),
       linkStatusTimer_(modal_),
       statisticsTimer_(modal_),
-      wepSetting_(sheets_),
-      hiddenSSIDController_(sheets_),
+      wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_),
+      hiddenSSIDController_(controls_.TextField(hiddenSSID_, "HiddenSSIDText"), alert_, sheets_),
       profileEditorController_(sheets_),
+      profile_(adapter_, controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
+               profileTimer_),
       siteSurvey_(adapter_, taskQueue_,
                   controls_.TableView(window_->PageWidget(Page::SiteSurvey), "ApList"),
                   controls_.TextField(window_->PageWidget(Page::SiteSurvey), "ConnectStatus"),
-                  siteSurveyTimer_),
-      profile_(adapter_, controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
-               profileTimer_),
+                  siteSurveyTimer_,
+                  {sheets_, alert_, wepSetting_, securityWindow_, hiddenWindow_,
+                   profileEditorController_, editorWindow_, editorTabs_, profile_}),
       linkStatus_(adapter_, linkStatusTimer_),
       statistics_(adapter_, statisticsTimer_),
       advance_(adapter_, controls_.Button(window_->PageWidget(Page::Advance), "Radio"),
                controls_.ImageView(window_->PageWidget(Page::Advance), "RadioSwitchPic")),
       about_(adapter_),
       netvane_(adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_, &busy_) {
+  wepSetting_.SetSiteSurvey(siteSurvey_);
+  hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   WireActions();
 }
 
@@ -73,7 +97,15 @@ CompositionRoot::~CompositionRoot() {
 }
 
 void CompositionRoot::WireActions() {
+  QWidget* survey = window_->PageWidget(Page::SiteSurvey);
+  OnClick(survey, "Connect", [this] { siteSurvey_.OnConnect(nullptr); });
+  OnClick(survey, "AddProfile", [this] { siteSurvey_.OnAddProfile(nullptr); });
+  OnClick(survey, "Rescan", [this] { siteSurvey_.OnRescan(nullptr); });
+  OnChoice(securitySheet_, "AuthenType", [this] { wepSetting_.OnAuthType(); });
+  OnChoice(securitySheet_, "EncryType", [this] { wepSetting_.OnEncryType(); });
+  OnClick(securitySheet_, "OK", [this] { wepSetting_.OnOK(); });
   OnClick(securitySheet_, "Cancel", [this] { wepSetting_.OnCANCEL(); });
+  OnClick(hiddenSSID_, "OK", [this] { hiddenSSIDController_.OnOK(); });
   OnClick(hiddenSSID_, "Cancel", [this] { hiddenSSIDController_.OnCANCEL(); });
   OnClick(profileEditor_, "Cancel", [this] { profileEditorController_.OnCANCEL(); });
 }

@@ -64,6 +64,9 @@ class CompositionRoot {
   ui::Window& SecuritySheetWindow() { return securityWindow_; }
   ui::Window& HiddenSSIDWindow() { return hiddenWindow_; }
   ui::Window& ProfileEditorWindow() { return editorWindow_; }
+  SiteSurveyPageController& SiteSurvey() { return siteSurvey_; }
+  WEPSettingController& WEPSetting() { return wepSetting_; }
+  HiddenSSIDController& HiddenSSID() { return hiddenSSIDController_; }
 
  private:
   void WireActions();
@@ -77,6 +80,7 @@ class CompositionRoot {
 
   ControlSet controls_;
   QtTabView tabView_;
+  QtTabView editorTabs_;
   QtWindow securityWindow_;
   QtWindow hiddenWindow_;
   QtWindow editorWindow_;
@@ -98,8 +102,8 @@ class CompositionRoot {
   WEPSettingController wepSetting_;
   HiddenSSIDController hiddenSSIDController_;
   ProfileEditorController profileEditorController_;
-  SiteSurveyPageController siteSurvey_;
   ProfilePageController profile_;
+  SiteSurveyPageController siteSurvey_;
   LinkStatusPageController linkStatus_;
   StatisticsPageController statistics_;
   AdvancePageController advance_;
