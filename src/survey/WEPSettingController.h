@@ -37,9 +37,6 @@ class WEPSettingController {
   void OnOK();
   void OnCANCEL() { sheets_.StopModal(ui::kModalCancel); }
 
-  // What the last OK handed over (the WEP keys carry over until an OK converts them again).
-  const SecuritySettings& LastSettings() const { return settings_; }
-
  private:
   void ConvertWepKeys(const KeyEntryValues& values);
 
@@ -47,6 +44,7 @@ class WEPSettingController {
   KeyEntry keys_;
   ui::SheetRunner& sheets_;
   SecuritySettingsReceiver* siteSurvey_ = nullptr;
+  // What the last OK handed over; the WEP keys carry over until an OK converts them again.
   SecuritySettings settings_;
 };
 
