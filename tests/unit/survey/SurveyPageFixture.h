@@ -1,6 +1,5 @@
-// The site survey page with its two dialog controllers, over in-memory controls, a scripted
-// sheet runner and the real driver access object on the fake registry. Scan lists are built
-// in process with the driver's layout.
+// The site survey rig on the fake driver registry, and scan lists built in process with the
+// driver's layout.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,20 +9,10 @@
 #include <vector>
 
 #include "IeBuilders.h"
-#include "app/Globals.h"
-#include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
-#include "support/ui/FakeAlert.h"
-#include "support/ui/FakeControls.h"
-#include "support/ui/FakeSheetRunner.h"
-#include "support/ui/FakeTableView.h"
-#include "support/ui/ManualTimer.h"
-#include "survey/HiddenSSIDController.h"
-#include "survey/SiteSurveyPageController.h"
-#include "survey/TaskQueue.h"
-#include "survey/WEPSettingController.h"
+#include "support/survey/SurveyRig.h"
 
 namespace netvane::testing {
 
@@ -81,39 +70,15 @@ inline Bytes8 Wpa(uint8_t group, uint8_t keyMgmt) {
   return WpaElement(group, {group}, {keyMgmt});
 }
 
-class RecordingProfiles : public ProfileActivationHook, public ProfileEditorHook {
- public:
-  void DisabledActivateProfile() override { log.emplace_back("DisabledActivateProfile"); }
-  void RefreshProfileList() override { log.emplace_back("RefreshProfileList"); }
-  bool AddProfile(const ScannedNetwork& network) override {
-    log.emplace_back("AddProfile");
-    added.push_back(network);
-    return acceptAdd;
-  }
-  std::vector<std::string> log;
-  std::vector<ScannedNetwork> added;
-  bool acceptAdd = true;
+// Holds the fake registry so that it is there before the rig that uses it.
+struct FakeDriverHolder {
+  FakeUserClient driver;
 };
 
-class SurveyPageFixture : public ::testing::Test {
+class SurveyPageFixture : public ::testing::Test, protected FakeDriverHolder, public SurveyRig {
  protected:
-  SurveyPageFixture() {
-    ResetGlobals();
-    for (FakeChoiceList& keyType : keyTypes) keyType.entries = {"Hexadecimal", "ASCII"};
-    authen.entries = {"Open System", "Shared Key", "WPA-PSK"};
-    FakeToggle::Group({&radios[0], &radios[1], &radios[2], &radios[3]});
-    wepSetting.SetSiteSurvey(page);
-    hiddenSSID.SetSiteSurvey(page);
-    wepSetting.awakeFromNib();
-    page.awakeFromNib();
-    G_bDeviceExist = 1;
-  }
-  ~SurveyPageFixture() override { ResetGlobals(); }
+  SurveyPageFixture() : SurveyRig(driver) { G_bDeviceExist = 1; }
 
-  // The row's cell as the table would show it now.
-  std::string Cell(const std::string& column, int row) const {
-    return page.Table().ValueFor(column, row);
-  }
   // Structure calls from now on.
   void ForgetCalls() { driver.calls.clear(); }
   std::vector<FakeCall> Sets() const {
@@ -128,46 +93,6 @@ class SurveyPageFixture : public ::testing::Test {
       if (c.selector == SetForm(oid)) out.push_back(c);
     return out;
   }
-
-  FakeUserClient driver;
-  FakeAlert alert;
-  CV7000Access adapter{driver, alert, [](unsigned) {}};
-  TaskQueue queue;
-  FakeTableView apList{
-      {"PI", "SSID", "BSSID", "Signal", "Channel", "Authentication", "Encryption", "NetworkType"}};
-  FakeTextField connectStatus;
-  ManualTimer timer;
-  FakeSheetRunner sheets;
-
-  FakeChoiceList authen;
-  FakeChoiceList encry;
-  std::array<FakeChoiceList, 4> keyTypes;
-  std::array<FakeTextField, 4> keyTexts;
-  std::array<FakeToggle, 4> radios;
-  FakeTextField psk;
-  WEPSettingController wepSetting{{authen,
-                                   encry,
-                                   {&keyTypes[0], &keyTypes[1], &keyTypes[2], &keyTypes[3]},
-                                   {&keyTexts[0], &keyTexts[1], &keyTexts[2], &keyTexts[3]},
-                                   {&radios[0], &radios[1], &radios[2], &radios[3]},
-                                   psk},
-                                  alert,
-                                  sheets};
-  FakeTextField hiddenText;
-  HiddenSSIDController hiddenSSID{hiddenText, alert, sheets};
-
-  FakeWindow securityWindow{"SecuritySheet"};
-  FakeWindow hiddenWindow{"HiddenSSIDPrompt"};
-  FakeWindow editorWindow{"ProfileEditor"};
-  FakeTabView editorTabs;
-  RecordingProfiles profiles;
-  SiteSurveyPageController page{adapter,
-                                queue,
-                                apList,
-                                connectStatus,
-                                timer,
-                                {sheets, alert, wepSetting, securityWindow, hiddenWindow, profiles,
-                                 editorWindow, editorTabs, profiles}};
 };
 
 }  // namespace netvane::testing
