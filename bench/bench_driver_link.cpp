@@ -144,6 +144,7 @@ void BM_BareRoundTrip4096(benchmark::State& state) {
 
 void BM_OidQuery(benchmark::State& state) {
   netvane::testing::SimHarness sim;
+  sim.SetTracing(false);
   sim.Start();
   netvane::userclient::SocketUserClient client;
   SilentAlert alert;
@@ -160,6 +161,7 @@ long g_collectRequests = 0;
 
 void BM_CollectFullScanList(benchmark::State& state) {
   netvane::testing::SimHarness sim;
+  sim.SetTracing(false);
   // Enough networks to overflow the 65536-byte list.
   sim.Start(R"({"scan": {"max_part_bytes": 4096}, "generate": {"count": 700, "seed": 5}})");
   CountingClient client;

@@ -72,8 +72,8 @@ std::string SimHarness::SocketPath() const {
 void SimHarness::Start(const std::string& scenarioJson, const std::string& instance) {
   if (Running()) throw std::runtime_error("the simulator is already running");
   instance_ = instance;
-  std::vector<std::string> args = {NETVANE_SIM_PATH, "--instance", instance, "--trace",
-                                   TracePath()};
+  std::vector<std::string> args = {NETVANE_SIM_PATH, "--instance", instance};
+  if (tracing_) args.insert(args.end(), {"--trace", TracePath()});
   if (!scenarioJson.empty()) {
     const std::string path = dir_ + "/scenario-" + std::to_string(++scenarioCount_) + ".json";
     std::ofstream(path) << scenarioJson;

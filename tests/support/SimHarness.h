@@ -27,6 +27,9 @@ class SimHarness {
   void Start(const std::string& scenarioJson = "", const std::string& instance = "0");
   // SIGTERM and wait; returns the daemon's exit code (-1 when it was not running or was killed).
   int Stop();
+  // Starts after this run the daemon without a trace (benchmarks: the trace costs it a write
+  // and a hex encoding of every request).
+  void SetTracing(bool on) { tracing_ = on; }
   bool Running() const { return pid_ > 0; }
 
   const std::string& Dir() const { return dir_; }
@@ -45,6 +48,7 @@ class SimHarness {
   std::string dir_;
   std::string instance_ = "0";
   pid_t pid_ = -1;
+  bool tracing_ = true;
   int scenarioCount_ = 0;
   std::string savedRuntimeDir_;
   std::string savedHome_;

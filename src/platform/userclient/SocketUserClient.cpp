@@ -73,18 +73,24 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
     return kKernFailure;
   }
   const RequestHeader request{kFrameMagic, kKindStructure, selector, inLength, capacity};
-  ReplyHeader reply{};
   // Copy the input first: the caller may pass one buffer as both input and output.
   std::vector<uint8_t> frame(sizeof request + inLength);
   std::memcpy(frame.data(), &request, sizeof request);
   if (inLength > 0) std::memcpy(frame.data() + sizeof request, in, inLength);
 
-  std::vector<uint8_t> answer;
-  bool ok = WriteAll(c->fd, frame.data(), frame.size(), timeoutMs_) &&
-            ReadAll(c->fd, &reply, sizeof reply, timeoutMs_) && reply.outLength <= capacity;
-  if (ok) {
-    answer.resize(reply.outLength);
-    ok = ReadAll(c->fd, answer.data(), answer.size(), timeoutMs_);
+  // The reply header and its answer usually arrive together: read them in one go.
+  std::vector<uint8_t> answer(sizeof(ReplyHeader) + capacity);
+  ReplyHeader reply{};
+  bool ok = WriteAll(c->fd, frame.data(), frame.size(), timeoutMs_);
+  long got = ok ? ReadAtLeast(c->fd, answer.data(), sizeof reply, answer.size(), timeoutMs_) : -1;
+  if (got >= 0) {
+    std::memcpy(&reply, answer.data(), sizeof reply);
+    const std::size_t whole = sizeof reply + reply.outLength;
+    const auto have = static_cast<std::size_t>(got);
+    ok = reply.outLength <= capacity && have <= whole &&
+         (have == whole || ReadAll(c->fd, answer.data() + have, whole - have, timeoutMs_));
+  } else {
+    ok = false;
   }
   if (!ok) {
     // A broken, stalled or lying driver: nothing is written to the caller's buffer and the
@@ -93,7 +99,7 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
     c->fd = -1;
     return kKernTimeout;
   }
-  if (!answer.empty()) std::memcpy(out, answer.data(), answer.size());
+  if (reply.outLength > 0) std::memcpy(out, answer.data() + sizeof reply, reply.outLength);
   *outLength = reply.outLength;
   return reply.status == kStatusSuccess ? kKernSuccess : static_cast<KernReturn>(reply.status);
 }
