@@ -2,7 +2,9 @@
 // dispatched path, on the portable path, and with OpenSSL, then prints each median against
 // OpenSSL's.
 #include <benchmark/benchmark.h>
+
 #include <openssl/evp.h>
+#include "MedianReporter.h"
 
 #include <unistd.h>
 #include <cstdint>
@@ -52,41 +54,13 @@ BENCHMARK(BM_OpenSsl)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions);
 BENCHMARK(BM_PasswordHash)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions);
 BENCHMARK(BM_PasswordHashPortable)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions);
 
-// Console output as usual, and each benchmark's median CPU time kept for the summary. CPU time
-// rather than wall time, so that other work on a shared machine does not skew the ratios.
-class MedianReporter : public benchmark::ConsoleReporter {
- public:
-  MedianReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_Color : OO_None) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  const std::map<std::string, double>& medians() const { return medians_; }
-
- private:
-  std::map<std::string, double> medians_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Repetitions of the three run in random order so slow phases of the machine hit all alike;
-  // a flag on the command line still overrides this.
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  std::vector<char*> args{argv[0], interleave};
-  for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
-  argc = static_cast<int>(args.size());
-  argv = args.data();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  // CPU time rather than wall time, so that other work on a shared machine does not skew the
+  // ratios.
+  netvane::bench::MedianReporter reporter(netvane::bench::MedianReporter::Clock::kCpu);
+  if (!netvane::bench::RunInterleaved(argc, argv, reporter)) return 1;
 
   const auto& m = reporter.medians();
   const auto reference = m.find("BM_OpenSsl");
