@@ -123,7 +123,7 @@ ScannedNetwork ScannedNetworkFor(const ScanEntry& entry) {
   network.networkType = static_cast<int32_t>(f.InfrastructureMode);
   auto channel = ChannelForFrequency(f.Configuration.DSConfig);
   if (!channel) {
-    platform::ReportConsistencyFailure();
+    platform::ReportConsistencyFailure(__FILE__, __LINE__);
     channel = ChannelFreqTable[0].lChannel;
   }
   network.channel = static_cast<int32_t>(*channel);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,7 @@ std::vector<std::string> ConnectSequence(Keys keys, bool adHoc, bool bySsid) {
   }
   oids.push_back(SetForm(bySsid ? OID_802_11_SSID : OID_802_11_BSSID));
   std::vector<std::string> out;
+  out.reserve(oids.size());
   for (uint32_t oid : oids) out.push_back(Selector(oid));
   return out;
 }
@@ -65,9 +67,12 @@ std::string HexPsk(const std::string& phrase, const std::string& ssid) {
   uint8_t out[40] = {};
   PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(ssid.data()),  // NOLINT
                static_cast<int32_t>(ssid.size()), out);
+  const char* digits = "0123456789abcdef";
   std::string hex;
-  for (int i = 0; i < 32; ++i)
-    hex += "0123456789abcdef"[out[i] >> 4], hex += "0123456789abcdef"[out[i] & 15];
+  for (uint8_t byte : std::span(out).first(32)) {
+    hex += digits[byte >> 4];
+    hex += digits[byte & 15];
+  }
   return hex;
 }
 
@@ -89,8 +94,9 @@ class SurveyIntegrationTest : public ::testing::Test,
   }
 
   int RowOf(const std::string& column, const std::string& value) const {
-    for (std::size_t r = 0; r < apList.rows.size(); ++r)
+    for (std::size_t r = 0; r < apList.rows.size(); ++r) {
       if (apList.rows[r].at(column) == value) return static_cast<int>(r);
+    }
     ADD_FAILURE() << "no row with " << column << " " << value;
     return -1;
   }
@@ -100,8 +106,9 @@ class SurveyIntegrationTest : public ::testing::Test,
     apList.selected = row;
     page.OnConnect(nullptr);
     std::vector<std::string> selectors;
-    for (const json& line : sim.TraceSince(mark))
+    for (const json& line : sim.TraceSince(mark)) {
       if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
+    }
     return selectors;
   }
   bool Associated() {
@@ -111,7 +118,7 @@ class SurveyIntegrationTest : public ::testing::Test,
     return state == NdisMediaStateConnected;
   }
   // Plays the user on the security sheet: `fill` types, then OK.
-  void OnSheet(std::function<void()> fill) {
+  void OnSheet(const std::function<void()>& fill) {
     sheets.Then([this, fill] {
       fill();
       wepSetting.OnOK();
@@ -234,8 +241,9 @@ TEST_F(SurveyIntegrationTest, TheAssociatedRowIsMarkedAfterTheRefreshCycle) {
 
   EXPECT_EQ(apList.selected, -1) << "rebuilt";
   EXPECT_EQ(G_bCurSelItem, office);
-  for (std::size_t r = 0; r < apList.rows.size(); ++r)
+  for (std::size_t r = 0; r < apList.rows.size(); ++r) {
     EXPECT_EQ(apList.rows[r].at("PI"), static_cast<int>(r) == office ? "HANDSHAK" : "") << r;
+  }
 
   // Disconnected: the next tick takes the mark away.
   uint32_t zero = 0;

@@ -4,9 +4,8 @@
 
 namespace netvane::platform {
 
-void ReportConsistencyFailure(std::source_location where) {
-  WriteStderrF("*** %s:%u: Invalid parameter not satisfying: %s\n", where.file_name(),
-               static_cast<unsigned>(where.line()), "FALSE");
+void ReportConsistencyFailure(const char* file, int line) {
+  WriteStderrF("*** %s:%d: Invalid parameter not satisfying: %s\n", file, line, "FALSE");
 }
 
 }  // namespace netvane::platform

@@ -1,11 +1,10 @@
 // Reports a value that the logic rules out (an internal consistency failure) on standard error,
-// naming where it was found. The caller then carries on with its own fallback.
+// naming where it was found (pass __FILE__ and __LINE__). The caller then goes on with its own
+// fallback.
 #pragma once
-
-#include <source_location>
 
 namespace netvane::platform {
 
-void ReportConsistencyFailure(std::source_location where = std::source_location::current());
+void ReportConsistencyFailure(const char* file, int line);
 
 }  // namespace netvane::platform

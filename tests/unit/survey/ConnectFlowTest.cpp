@@ -60,7 +60,7 @@ class ConnectFlowTest : public testing::SurveyPageFixture {
     return sets.empty() ? testing::FakeCall{} : sets.back();
   }
   // Plays the user on the security sheet: `fill` types, then OK.
-  void OnSheet(std::function<void()> fill) {
+  void OnSheet(const std::function<void()>& fill) {
     sheets.Then([this, fill] {
       fill();
       wepSetting.OnOK();
@@ -137,8 +137,9 @@ TEST_F(ConnectFlowTest, WepKeyTwoOfThirteenBytesAsTransmitKey) {
                         added[0].in.begin() + kKeyHeaderLength + 13),
             "thirteen char");
   std::vector<uint32_t> removed;
-  for (const auto& c : SetsOf(OID_802_11_REMOVE_KEY))
+  for (const auto& c : SetsOf(OID_802_11_REMOVE_KEY)) {
     removed.push_back(U32(c.in, offsetof(NDIS_802_11_REMOVE_KEY, KeyIndex)));
+  }
   EXPECT_EQ(removed, (std::vector<uint32_t>{0, 2, 3}));
   EXPECT_EQ(Association().selector, SetForm(OID_802_11_BSSID));
 }
@@ -162,8 +163,7 @@ TEST_F(ConnectFlowTest, WpaPreSharedKeyFromAPassPhraseOrSixtyFourHexDigits) {
   EXPECT_TRUE(std::equal(psk32.begin(), psk32.end(), keys[0].in.begin() + kKeyHeaderLength));
 
   // 64 hexadecimal digits are the key itself; AES as group cipher opens with AES.
-  std::string hex;
-  for (int i = 0; i < 32; ++i) hex += "0123456789abcdef"[i % 16], hex += "FEDCBA9876543210"[i % 16];
+  const std::string hex = "00112233445566778899aAbBcCdDeEfF0f1e2d3c4b5a69788796a5b4c3d2e1f0";
   ForgetCalls();
   OnSheet([this, hex] {
     EXPECT_EQ(encry.SelectedIndex(), kEncryAes);

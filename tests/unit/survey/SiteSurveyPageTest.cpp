@@ -81,8 +81,9 @@ TEST_F(SiteSurveyPageTest, TickMarksOnlyTheAssociatedRow) {
   timer.Fire();  // the first tick builds the list, then looks for the network
   EXPECT_EQ(G_bCurSelItem, 3);
   ASSERT_EQ(apList.rows.size(), 4U);
-  for (int row = 0; row < 4; ++row)
+  for (int row = 0; row < 4; ++row) {
     EXPECT_EQ(apList.rows[size_t(row)].at("PI"), row == 3 ? "HANDSHAK" : "");
+  }
   EXPECT_EQ(G_bRescan, 0);
   EXPECT_TRUE(SetsOf(OID_802_11_BSSID_LIST_SCAN).empty());
 

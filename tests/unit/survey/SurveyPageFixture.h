@@ -83,14 +83,16 @@ class SurveyPageFixture : public ::testing::Test, protected FakeDriverHolder, pu
   void ForgetCalls() { driver.calls.clear(); }
   std::vector<FakeCall> Sets() const {
     std::vector<FakeCall> sets;
-    for (const FakeCall& c : driver.StructCalls())
+    for (const FakeCall& c : driver.StructCalls()) {
       if ((c.selector & kOidSetFlag) != 0) sets.push_back(c);
+    }
     return sets;
   }
   std::vector<FakeCall> SetsOf(uint32_t oid) const {
     std::vector<FakeCall> out;
-    for (const FakeCall& c : Sets())
+    for (const FakeCall& c : Sets()) {
       if (c.selector == SetForm(oid)) out.push_back(c);
+    }
     return out;
   }
 };
