@@ -1,7 +1,6 @@
 #include "survey/AccessPointRows.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/Globals.h"
 #include "driver/CV7000Access.h"
@@ -33,9 +32,13 @@ std::string SsidText(const NDIS_802_11_SSID& ssid) {
 }
 
 std::string BssidText(const uint8_t (&mac)[kMacLength]) {
-  char text[3 * kMacLength] = {};
-  std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3],
-                mac[4], mac[5]);
+  // By hand: printf formatting took half the time of a whole rebuild.
+  constexpr const char* kDigits = "0123456789ABCDEF";
+  std::string text(3 * kMacLength - 1, '-');
+  for (std::size_t i = 0; i < kMacLength; ++i) {
+    text[3 * i] = kDigits[mac[i] >> 4];
+    text[3 * i + 1] = kDigits[mac[i] & 0x0F];
+  }
   return text;
 }
 
