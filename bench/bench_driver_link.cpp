@@ -2,133 +2,26 @@
 // 65536-byte scan list in 4096-byte parts, each beside a bare Unix-socket round trip of the same
 // sizes served by a trivial second process, then prints the ratios.
 #include <benchmark/benchmark.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
 #include <cstdio>
-#include <cstring>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
+#include "BareSocket.h"
+#include "CountingClient.h"
 #include "MedianReporter.h"
 #include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
-#include "platform/ui/Alert.h"
-#include "platform/userclient/Protocol.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "support/SimHarness.h"
 
 namespace {
 
-using netvane::userclient::ReplyHeader;
-using netvane::userclient::RequestHeader;
-
-class SilentAlert final : public netvane::ui::Alert {
- public:
-  void Run(const std::string&, const std::string&) override {}
-};
-
-// Counts the structure calls a collection makes, so its bare equivalent can be sized.
-class CountingClient final : public netvane::userclient::SocketUserClient {
- public:
-  netvane::userclient::KernReturn StructureCall(netvane::userclient::Handle c, uint32_t selector,
-                                                const void* in, uint32_t inLength, void* out,
-                                                uint32_t* outLength) override {
-    ++calls;
-    return SocketUserClient::StructureCall(c, selector, in, inLength, out, outLength);
-  }
-  long calls = 0;
-};
-
-bool ReadFull(int fd, void* p, std::size_t n) {
-  return recv(fd, p, n, MSG_WAITALL) == static_cast<ssize_t>(n);
-}
-bool WriteFull(int fd, const void* p, std::size_t n) {
-  return send(fd, p, n, MSG_NOSIGNAL) == static_cast<ssize_t>(n);
-}
-
-sockaddr_un Address(const std::string& path) {
-  sockaddr_un a{};
-  a.sun_family = AF_UNIX;
-  std::strncpy(a.sun_path, path.c_str(), sizeof a.sun_path - 1);
-  return a;
-}
-
-// The baseline: a second process that answers each connection's structure call with as many
-// bytes as it was offered, then its scalar call, and nothing else.
-class BareServer {
- public:
-  BareServer() {
-    char tmpl[] = "/tmp/nvbare-XXXXXX";
-    dir_ = mkdtemp(tmpl);
-    path_ = dir_ + "/bare.sock";
-    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
-    const sockaddr_un a = Address(path_);
-    if (bind(listener, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 ||  // NOLINT
-        listen(listener, 16) != 0) {
-      throw std::runtime_error("bare server: cannot listen");
-    }
-    pid_ = fork();
-    if (pid_ == 0) Serve(listener);
-    close(listener);
-  }
-  ~BareServer() {
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-    unlink(path_.c_str());
-    rmdir(dir_.c_str());
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  [[noreturn]] static void Serve(int listener) {
-    std::vector<uint8_t> buffer(netvane::userclient::kMaxFrameLength);
-    for (;;) {
-      const int fd = accept(listener, nullptr, nullptr);
-      if (fd < 0) continue;
-      RequestHeader h{};
-      if (ReadFull(fd, &h, sizeof h) && h.inLength <= buffer.size() &&
-          ReadFull(fd, buffer.data(), h.inLength)) {
-        const ReplyHeader r{0, std::min(h.outCapacity, h.inLength)};
-        WriteFull(fd, &r, sizeof r);
-        WriteFull(fd, buffer.data(), r.outLength);
-        if (ReadFull(fd, &h, sizeof h)) {
-          const ReplyHeader s{0, 0};
-          WriteFull(fd, &s, sizeof s);
-        }
-      }
-      close(fd);
-    }
-  }
-  std::string dir_;
-  std::string path_;
-  pid_t pid_ = -1;
-};
-
-// One bare request: connect, structure call of `size` bytes each way, scalar call, close.
-void BareRoundTrip(const std::string& path, std::vector<uint8_t>& buffer) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  const sockaddr_un a = Address(path);
-  connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);  // NOLINT
-  const auto size = static_cast<uint32_t>(buffer.size());
-  const RequestHeader h{netvane::userclient::kFrameMagic, 1, 0x00010114, size, size};
-  ReplyHeader r{};
-  WriteFull(fd, &h, sizeof h);
-  WriteFull(fd, buffer.data(), size);
-  ReadFull(fd, &r, sizeof r);
-  ReadFull(fd, buffer.data(), r.outLength);
-  const RequestHeader s{netvane::userclient::kFrameMagic, 2, 1, 0, 0};
-  WriteFull(fd, &s, sizeof s);
-  ReadFull(fd, &r, sizeof r);
-  close(fd);
-}
+using netvane::bench::BareRoundTrip;
+using netvane::bench::BareServer;
+using netvane::bench::CountingClient;
+using netvane::bench::SilentAlert;
 
 void BM_BareRoundTrip4(benchmark::State& state) {
   BareServer server;
