@@ -1,5 +1,8 @@
 #include "platform/qt/QtTableView.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QVariant>
@@ -18,6 +21,7 @@ std::vector<std::string> Identifiers(const QTableView* view) {
 }
 
 constexpr int kImageColumnWidth = 28;
+constexpr int kCellPadding = 16;
 
 }  // namespace
 
@@ -44,10 +48,31 @@ QtTableView::QtTableView(QTableView* view)
 
 void QtTableView::Reload() {
   const int keep = SelectedRow();
+  // The source has changed already: whether the table was empty is what it last showed.
+  const bool wasEmpty = shownRows_ == 0;
   model_->Reset();
+  shownRows_ = model_->rowCount({});
+  // The first rows decide the column widths; later reloads leave them to the user.
+  if (wasEmpty && shownRows_ > 0) FitColumnsToContents();
   // A reset drops the selection; a page that wants it gone says so with ClearSelection.
   if (keep >= 0 && keep < model_->rowCount({})) SelectRow(keep);
   if (!allowsEmpty_ && SelectedRow() < 0 && model_->rowCount({}) > 0) SelectRow(0);
+}
+
+void QtTableView::FitColumnsToContents() {
+  // Measured from the texts: the view's own fitting sees only rows on screen, and at start-up
+  // the window is not shown yet.
+  const QFontMetrics metrics = view_->fontMetrics();
+  const int rows = model_->rowCount({});
+  for (int c = 0; c < model_->columnCount({}); ++c) {
+    if (c == model_->ImageColumn()) continue;
+    int width = view_->horizontalHeader()->sectionSizeHint(c);
+    for (int r = 0; r < rows; ++r) {
+      const QString text = model_->data(model_->index(r, c), Qt::DisplayRole).toString();
+      width = std::max(width, metrics.horizontalAdvance(text) + kCellPadding);
+    }
+    view_->setColumnWidth(c, width);
+  }
 }
 
 int QtTableView::SelectedRow() const {

@@ -30,9 +30,12 @@ class QtTableView : public ui::TableView {
   const TableModel& model() const { return *model_; }
 
  private:
+  void FitColumnsToContents();
+
   QTableView* view_;
   TableModel* model_;  // owned by the view
   bool allowsEmpty_ = true;
+  int shownRows_ = 0;  // as of the last Reload
   std::function<void()> doubleAction_;
 };
 
