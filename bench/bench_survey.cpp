@@ -102,6 +102,7 @@ void BM_PasswordHash(benchmark::State& state) {
 // has sent the task and the page has restarted its timer.
 void BM_WpaPskConnect(benchmark::State& state) {
   netvane::testing::SimHarness sim;
+  sim.SetTracing(false);
   sim.Start();
   netvane::bench::CountingClient client;
   netvane::testing::SurveyRig rig(client);
