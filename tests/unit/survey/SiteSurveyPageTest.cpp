@@ -133,18 +133,6 @@ TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilIt
   EXPECT_EQ(apList.rows.at(1).at("PI"), "HANDSHAK");
 }
 
-TEST_F(SiteSurveyPageTest, RescanButtonStartsAScanAndAsksForARebuild) {
-  G_bRescan = 0;
-  page.OnRescan(nullptr);
-  EXPECT_EQ(SetsOf(OID_802_11_BSSID_LIST_SCAN).size(), 1U);
-  EXPECT_EQ(G_bBssidListScan, 1);
-  EXPECT_EQ(G_bRescan, 1);
-  EXPECT_TRUE(queue.IsEmpty());
-
-  page.UpdateConnectStatus("Connected <--> CorvaneGuest");
-  EXPECT_EQ(connectStatus.text, "Connected <--> CorvaneGuest");
-}
-
 TEST_F(SiteSurveyPageTest, AddProfileHandsTheSelectedNetworkToTheEditor) {
   InstallScanList({{"Open", 1, 0, Ndis802_11Infrastructure, 2462000},
                    {"Office", 5, 1, Ndis802_11Infrastructure, 2452000, -66, Wpa(4, 2)},
