@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ inline std::vector<uint8_t> MakeList(const std::vector<std::vector<uint8_t>>& en
 }
 
 inline void SetU32(std::vector<uint8_t>& bytes, std::size_t offset, uint32_t value) {
+  if (offset > bytes.size() || bytes.size() - offset < 4) throw std::out_of_range("SetU32");
   std::memcpy(bytes.data() + offset, &value, 4);
 }
 
