@@ -83,7 +83,7 @@ TEST(CardTest, BadRequestsAreRefusedAndChangeNothing) {
 class TrafficTest : public ::testing::Test {
  protected:
   static void Associate(Adapter& a) {
-    SendProfile(a, {.ssid = "CorvaneGuest"});
+    JoinOpen(a, "CorvaneGuest");
     ASSERT_TRUE(Connected(a));
   }
   static NDIS_802_11_STATISTICS Stats(Adapter& a) {

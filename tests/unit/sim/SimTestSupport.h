@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,24 +21,8 @@ Reply Query(Adapter& a, uint32_t oid, uint32_t capacity);
 Reply Set(Adapter& a, uint32_t oid, const ByteVec& payload);
 
 ByteVec SsidRecord(const std::string& ssid);
-ByteVec WepKeyRecord(uint32_t slot, bool transmit, const ByteVec& key);
-ByteVec WpaKeyRecord(const ByteVec& psk);
-// The reference PSK, from libcrypto.
-ByteVec Pbkdf2Psk(const std::string& passphrase, const std::string& ssid);
-
-// What a connection task sends, in the executor's order.
-struct Profile {
-  std::string ssid{};
-  std::optional<ByteVec> bssid{};  // associate by BSSID instead
-  uint32_t mode = 1;
-  uint32_t auth = 0;
-  uint32_t cipher = 1;
-  std::vector<std::optional<ByteVec>> wepKeys{};  // up to 4
-  uint32_t txKey = 0;
-  ByteVec psk{};
-  uint32_t adhocFreq = 0;
-};
-void SendProfile(Adapter& a, const Profile& p);
+// Associates with an open infrastructure network as the utility would.
+void JoinOpen(Adapter& a, const std::string& ssid);
 bool Connected(Adapter& a);
 
 // Entries of one scan-list part, split by their Length (assumes a well-formed part).
