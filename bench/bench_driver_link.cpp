@@ -9,6 +9,7 @@
 #include "BareSocket.h"
 #include "CountingClient.h"
 #include "MedianReporter.h"
+#include "SteadyRegistry.h"
 #include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
@@ -39,6 +40,7 @@ void BM_OidQuery(benchmark::State& state) {
   netvane::testing::SimHarness sim;
   sim.SetTracing(false);
   sim.Start();
+  netvane::bench::SettleRegistry();
   netvane::userclient::SocketUserClient client;
   SilentAlert alert;
   netvane::CV7000Access access(client, alert, nullptr);
@@ -57,6 +59,7 @@ void BM_CollectFullScanList(benchmark::State& state) {
   sim.SetTracing(false);
   // Enough networks to overflow the 65536-byte list.
   sim.Start(R"({"scan": {"max_part_bytes": 4096}, "generate": {"count": 700, "seed": 5}})");
+  netvane::bench::SettleRegistry();
   CountingClient client;
   SilentAlert alert;
   netvane::CV7000Access access(client, alert, nullptr);

@@ -12,6 +12,7 @@
 #include "BareSocket.h"
 #include "CountingClient.h"
 #include "MedianReporter.h"
+#include "SteadyRegistry.h"
 #include "app/Globals.h"
 #include "security/MathFunc.h"
 #include "support/SimHarness.h"
@@ -104,6 +105,7 @@ void BM_WpaPskConnect(benchmark::State& state) {
   netvane::testing::SimHarness sim;
   sim.SetTracing(false);
   sim.Start();
+  netvane::bench::SettleRegistry();
   netvane::bench::CountingClient client;
   netvane::testing::SurveyRig rig(client);
   netvane::G_bDeviceExist = 1;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <string_view>
 
 namespace netvane::userclient {
@@ -53,6 +54,29 @@ std::vector<std::string> ListServices(const std::string& className) {
   std::sort(names.begin(), names.end());
   for (auto& n : names) n.insert(0, dir + "/");
   return names;
+}
+
+const std::vector<std::string>& ServiceDirectory::List(const std::string& className) {
+  struct stat st {};
+  if (stat(ServiceClassDir(className).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    className_.clear();
+    paths_.clear();
+    return paths_;
+  }
+  // File times advance in coarse ticks: a folder changed within the last two seconds may
+  // change again without its time moving, so it is always read again.
+  const bool settled = st.st_mtim.tv_sec + 2 < std::time(nullptr);
+  const bool same = className == className_ && st.st_dev == device_ && st.st_ino == inode_ &&
+                    st.st_mtim.tv_sec == mtimeSec_ && st.st_mtim.tv_nsec == mtimeNsec_;
+  if (!(settled && same)) {
+    paths_ = ListServices(className);
+    className_ = className;
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+    mtimeSec_ = st.st_mtim.tv_sec;
+    mtimeNsec_ = st.st_mtim.tv_nsec;
+  }
+  return paths_;
 }
 
 }  // namespace netvane::userclient

@@ -19,4 +19,20 @@ bool EnsureServiceClassDir(const std::string& className);
 // Socket paths of every service of the class, in byte order of their file names.
 std::vector<std::string> ListServices(const std::string& className);
 
+// ListServices for a caller that asks on every request: the folder is read again only when it
+// may have changed since the last reading (its identity or modification time differ, or it was
+// modified so recently that a change within the same timestamp tick cannot be ruled out).
+class ServiceDirectory {
+ public:
+  const std::vector<std::string>& List(const std::string& className);
+
+ private:
+  std::string className_;
+  unsigned long device_ = 0;
+  unsigned long inode_ = 0;
+  long long mtimeSec_ = -1;
+  long mtimeNsec_ = 0;
+  std::vector<std::string> paths_;
+};
+
 }  // namespace netvane::userclient

@@ -45,7 +45,7 @@ KernReturn SocketUserClient::GetMatchingServices(Handle port, Handle matching, H
   const std::string className = m != nullptr ? m->className : std::string();
   objects_.erase(matching);  // consumed whatever the outcome
   if (Find<Port>(port) == nullptr || className.empty()) return kKernFailure;
-  *iterator = Add(Iterator{ListServices(className), 0});
+  *iterator = Add(Iterator{services_.List(className), 0});
   return kKernSuccess;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/userclient/Protocol.h"
+#include "platform/userclient/Registry.h"
 #include "platform/userclient/UserClientApi.h"
 
 namespace netvane::userclient {
@@ -58,6 +59,7 @@ class SocketUserClient : public UserClientApi {
   std::map<Handle, Object> objects_;
   Handle nextHandle_ = 0x1000;
   int timeoutMs_;
+  ServiceDirectory services_;
 };
 
 }  // namespace netvane::userclient

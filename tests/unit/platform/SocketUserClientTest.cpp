@@ -5,9 +5,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -157,6 +160,27 @@ TEST(RegistryTest, ServicesAreListedInByteOrderAndOnlySockets) {
   struct stat st {};
   ASSERT_EQ(stat(RegistryRoot().c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700U);
+}
+
+TEST(RegistryTest, TheServiceDirectorySeesEveryChangeOfTheFolder) {
+  TempRegistry registry;
+  const std::string dir = ServiceClassDir(kWirelessDriverClass);
+  ServiceDirectory services;
+  EXPECT_TRUE(services.List(kWirelessDriverClass).empty());
+  // Changes right after one another, within one tick of the file clock.
+  std::ofstream(dir + "/0.sock") << "x";
+  EXPECT_EQ(services.List(kWirelessDriverClass).size(), 1U);
+  std::ofstream(dir + "/1.sock") << "x";
+  EXPECT_EQ(services.List(kWirelessDriverClass).size(), 2U);
+  // A folder left alone for a while, then changed: the change is seen too.
+  timespec past[2]{};
+  past[0].tv_sec = past[1].tv_sec = std::time(nullptr) - 60;
+  ASSERT_EQ(utimensat(AT_FDCWD, dir.c_str(), past, 0), 0);
+  EXPECT_EQ(services.List(kWirelessDriverClass).size(), 2U);
+  std::filesystem::remove(dir + "/0.sock");
+  EXPECT_EQ(services.List(kWirelessDriverClass).size(), 1U);
+  std::filesystem::remove_all(dir);
+  EXPECT_TRUE(services.List(kWirelessDriverClass).empty());
 }
 
 TEST(RegistryTest, RootFollowsTheRuntimeDirectory) {
