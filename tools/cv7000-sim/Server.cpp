@@ -116,6 +116,9 @@ class Connection {
   // False on end of stream, error, timeout or stop.
   bool Receive() {
     uint8_t chunk[16384];
+    // Between frames the client is usually still busy: wait before reading rather than read
+    // in vain first.
+    if (buffer_.empty() && !WaitReadable()) return false;
     for (;;) {
       const ssize_t n = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
       if (n > 0) {
@@ -125,12 +128,14 @@ class Connection {
       if (n == 0) return false;
       if (errno == EINTR) continue;
       if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      // One deadline for the whole frame, so a client trickling bytes cannot hold the daemon.
-      const int64_t left = frameDeadline_ - NowMs();
-      if (left <= 0 || WaitFor(fd_, POLLIN, static_cast<int>(left), runMask_) != Wait::kReady) {
-        return false;
-      }
+      if (!WaitReadable()) return false;
     }
+  }
+
+  // One deadline for the whole frame, so a client trickling bytes cannot hold the daemon.
+  bool WaitReadable() {
+    const int64_t left = frameDeadline_ - NowMs();
+    return left > 0 && WaitFor(fd_, POLLIN, static_cast<int>(left), runMask_) == Wait::kReady;
   }
 
   bool SendAll(const Bytes& frame) {
@@ -160,7 +165,8 @@ bool SamePeerUser(int fd) {
   ucred cred{};
   socklen_t len = sizeof cred;
   if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0) return false;
-  return cred.uid == geteuid();
+  static const uid_t self = geteuid();
+  return cred.uid == self;
 }
 
 int Listen(const std::string& path) {
