@@ -43,7 +43,8 @@ std::uint8_t BtoH(char ch) {
 void AtoH(const char* src, std::uint8_t* dest, std::int32_t destlen) {
   for (std::int32_t k = 0; k < destlen; ++k) {
     // Wraps mod 256, so invalid digits give 0xF0 + low, high * 16 - 1, or 0xEF.
-    dest[k] = static_cast<std::uint8_t>(16 * BtoH(src[2 * k]) + BtoH(src[2 * k + 1]));
+    const std::ptrdiff_t at = std::ptrdiff_t{2} * k;
+    dest[k] = static_cast<std::uint8_t>(16 * BtoH(src[at]) + BtoH(src[at + 1]));
   }
 }
 
@@ -124,7 +125,7 @@ void A_SHAFinal(A_SHA_CTX* ctx, std::uint8_t* hashout) {
 
 void hmac_sha1(const std::uint8_t* text, std::int32_t text_len, std::uint8_t* key,
                std::int32_t key_len, std::uint8_t* digest) {
-  A_SHA_CTX ctx;
+  A_SHA_CTX ctx{};
   if (key_len > kHmacBlockBytes) {
     A_SHAInit(&ctx);
     A_SHAUpdate(&ctx, key, key_len);
@@ -161,13 +162,15 @@ void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
   const std::size_t passLen = std::strlen(password);
   std::int32_t keyLen;
   if (passLen > kHmacBlockBytes) {
-    A_SHA_CTX ctx;
+    A_SHA_CTX ctx{};
     A_SHAInit(&ctx);
     A_SHAUpdate(&ctx, reinterpret_cast<const std::uint8_t*>(password),
                 static_cast<std::int32_t>(passLen));
     A_SHAFinal(&ctx, key);
     keyLen = 20;
   } else {
+    // The pass phrase is key bytes here, not text: no terminator is wanted.
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(key, password, passLen);
     keyLen = static_cast<std::int32_t>(passLen);
   }

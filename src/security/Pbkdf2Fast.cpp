@@ -39,7 +39,7 @@ namespace {
 constexpr std::size_t kBlockBytes = 64;
 
 void HashBytes(const std::uint8_t* data, std::size_t len, std::uint8_t digest[20]) {
-  A_SHA_CTX ctx;
+  A_SHA_CTX ctx{};
   A_SHAInit(&ctx);
   A_SHAUpdate(&ctx, data, static_cast<std::int32_t>(len));
   A_SHAFinal(&ctx, digest);
@@ -69,7 +69,7 @@ void FirstU(const A_SHA_CTX& inner, const A_SHA_CTX& outer, const std::uint8_t* 
   ctx = outer;
   A_SHAUpdate(&ctx, digest, 20);
   A_SHAFinal(&ctx, digest);
-  for (int i = 0; i < 5; ++i) {
+  for (std::size_t i = 0; i < 5; ++i) {
     u[i] = static_cast<std::uint32_t>(digest[4 * i]) << 24 |
            static_cast<std::uint32_t>(digest[4 * i + 1]) << 16 |
            static_cast<std::uint32_t>(digest[4 * i + 2]) << 8 |
@@ -90,7 +90,8 @@ void Pbkdf2TwoBlocks(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
   }
   // The pad blocks are compressed once per derivation; every iteration then starts from these
   // states and costs two compressions instead of four.
-  A_SHA_CTX inner, outer;
+  A_SHA_CTX inner{};
+  A_SHA_CTX outer{};
   PadState(key, keyLen, 0x36, &inner);
   PadState(key, keyLen, 0x5C, &outer);
 
@@ -105,7 +106,7 @@ void Pbkdf2TwoBlocks(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
   for (int c = 0; c < 2; ++c) {
     for (int i = 0; i < 5; ++i) {
       const std::uint32_t w = chains[c][i];
-      std::uint8_t* p = out + 20 * c + 4 * i;
+      std::uint8_t* p = out + std::ptrdiff_t{20} * c + std::ptrdiff_t{4} * i;
       p[0] = static_cast<std::uint8_t>(w >> 24);
       p[1] = static_cast<std::uint8_t>(w >> 16);
       p[2] = static_cast<std::uint8_t>(w >> 8);

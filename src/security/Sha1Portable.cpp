@@ -32,9 +32,9 @@ inline std::uint32_t Maj(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
                    w[((t) + 13) & 15] ^ w[((t) + 8) & 15] ^ w[((t) + 2) & 15] ^ w[(t)&15], 1)))
 
 // One round; the names rotate instead of the values.
-#define NV_STEP(fn, k, t, a, b, c, d, e)        \
-  e += Rol(a, 5) + fn(b, c, d) + (k) + NV_W(t); \
-  b = Rol(b, 30);
+#define NV_STEP(fn, k, t, a, b, c, d, e)          \
+  (e) += Rol(a, 5) + fn(b, c, d) + (k) + NV_W(t); \
+  (b) = Rol(b, 30);
 
 #define NV_FIVE(fn, k, t)                \
   NV_STEP(fn, k, (t), a, b, c, d, e)     \
