@@ -10,11 +10,11 @@
 #include "CountingClient.h"
 #include "MedianReporter.h"
 #include "SteadyRegistry.h"
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "platform/userclient/SocketUserClient.h"
+#include "state/SharedState.h"
 #include "support/SimHarness.h"
 
 namespace {
@@ -43,7 +43,8 @@ void BM_OidQuery(benchmark::State& state) {
   netvane::bench::SettleRegistry();
   netvane::userclient::SocketUserClient client;
   SilentAlert alert;
-  netvane::CV7000Access access(client, alert, nullptr);
+  netvane::SharedState shared;
+  netvane::CV7000Access access(shared, client, alert, nullptr);
   uint32_t mediaState = 0;
   for (auto _ : state) {
     uint32_t count = 0;
@@ -62,13 +63,14 @@ void BM_CollectFullScanList(benchmark::State& state) {
   netvane::bench::SettleRegistry();
   CountingClient client;
   SilentAlert alert;
-  netvane::CV7000Access access(client, alert, nullptr);
+  netvane::SharedState shared;
+  netvane::CV7000Access access(shared, client, alert, nullptr);
   access.QueryBssidList();
   const long perCollection = client.calls;
   for (auto _ : state) access.QueryBssidList();
   g_collectRequests = perCollection;
   state.counters["requests"] = static_cast<double>(perCollection);
-  state.counters["entries"] = static_cast<double>(netvane::G_pBssidList->NumberOfItems());
+  state.counters["entries"] = static_cast<double>(shared.G_pBssidList->NumberOfItems());
 }
 
 BENCHMARK(BM_BareRoundTrip4)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(9);

@@ -13,8 +13,8 @@
 #include "CountingClient.h"
 #include "MedianReporter.h"
 #include "SteadyRegistry.h"
-#include "app/Globals.h"
 #include "security/MathFunc.h"
+#include "state/SharedState.h"
 #include "support/SimHarness.h"
 #include "support/survey/SurveyRig.h"
 #include "survey/AccessPointRows.h"
@@ -74,7 +74,8 @@ long g_connectRequests = 0;
 
 void BM_RebuildRows(benchmark::State& state) {
   const auto list = FullScanList();
-  netvane::AccessPointTable table;
+  const netvane::SharedState shared;
+  netvane::AccessPointTable table(shared);
   for (auto _ : state) {
     table.Replace(netvane::BuildAccessPoints(list.get()));
     benchmark::DoNotOptimize(table.RowCount());
@@ -108,7 +109,7 @@ void BM_WpaPskConnect(benchmark::State& state) {
   netvane::bench::SettleRegistry();
   netvane::bench::CountingClient client;
   netvane::testing::SurveyRig rig(client);
-  netvane::G_bDeviceExist = 1;
+  rig.state.G_bDeviceExist = 1;
   rig.adapter.QueryBssidList();
   rig.page.RefreshAPList(nullptr);
   int home = -1;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/Records.h"
@@ -10,12 +9,13 @@
 
 namespace netvane {
 
-NetvaneController::NetvaneController(CV7000Access& adapter, ui::TabView& tabView,
-                                     ui::RepeatingTimer& pollTimer,
+NetvaneController::NetvaneController(SharedState& state, CV7000Access& adapter,
+                                     ui::TabView& tabView, ui::RepeatingTimer& pollTimer,
                                      SiteSurveyShellPage& siteSurveyPage, AboutShellPage& aboutPage,
                                      ProfileShellPage& profilePage, AdvanceShellPage& advancePage,
                                      ui::BusyIndicator* busy)
-    : Adapter(adapter),
+    : state_(state),
+      Adapter(adapter),
       TabView(tabView),
       SiteSurveyPage(siteSurveyPage),
       AboutPage(aboutPage),
@@ -50,16 +50,16 @@ void NetvaneController::BringUpCard() {
 }
 
 void NetvaneController::awakeFromNib() {
-  if (__DEBUG__ != 0) platform::WriteStderr("#### NetvaneController - awakeFromNib ####\n");
+  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### NetvaneController - awakeFromNib ####\n");
   TabView.SelectIndex(kStartTab);
-  G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
-  if (G_bDeviceExist != 0) BringUpCard();
+  state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
+  if (state_.G_bDeviceExist != 0) BringUpCard();
   // Runs whether or not the adapter is there: the poll is how a later insertion is noticed.
   pollTimer_.Start(kPollSeconds, [this] { OnTimer(); });
 }
 
 void NetvaneController::OnTimer() {
-  if (G_bDialogRunning != 0) return;
+  if (state_.G_bDialogRunning != 0) return;
 
   // Only whether the driver answered matters here, not the media state itself.
   NDIS_MEDIA_STATE mediaState{};
@@ -67,21 +67,21 @@ void NetvaneController::OnTimer() {
   const bool answered = Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &mediaState,
                                                     sizeof(mediaState), &returned);
 
-  if (G_bDeviceExist != 0 && answered) {
-    platform::WriteStderrF("NetvaneController - G_bBssidListScan = %d\n", G_bBssidListScan);
-    if (G_bRadio == 0) SiteSurveyPage.ClearAPList();
-    if (G_bBssidListScan == 1) {
+  if (state_.G_bDeviceExist != 0 && answered) {
+    platform::WriteStderrF("NetvaneController - G_bBssidListScan = %d\n", state_.G_bBssidListScan);
+    if (state_.G_bRadio == 0) SiteSurveyPage.ClearAPList();
+    if (state_.G_bBssidListScan == 1) {
       SiteSurveyPage.StopSiteSurveyTimer();
       SiteSurveyPage.DoTask();
-      G_bRescan = 1;
+      state_.G_bRescan = 1;
       SiteSurveyPage.StartSiteSurveyTimer();
     }
     return;
   }
 
   if (!answered) SiteSurveyPage.ClearAPList();
-  G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
-  if (G_bDeviceExist != 0) BringUpCard();
+  state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
+  if (state_.G_bDeviceExist != 0) BringUpCard();
 }
 
 }  // namespace netvane

@@ -3,10 +3,11 @@
 // connection task started.
 #pragma once
 
-#include "app/ShellPages.h"
 #include "platform/ui/BusyIndicator.h"
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/ShellPages.h"
 #include "platform/ui/TabView.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 
@@ -18,10 +19,10 @@ class NetvaneController {
   static constexpr double kPollSeconds = 2.0;
 
   // Every reference must outlive the controller. `busy` may be null.
-  NetvaneController(CV7000Access& adapter, ui::TabView& tabView, ui::RepeatingTimer& pollTimer,
-                    SiteSurveyShellPage& siteSurveyPage, AboutShellPage& aboutPage,
-                    ProfileShellPage& profilePage, AdvanceShellPage& advancePage,
-                    ui::BusyIndicator* busy = nullptr);
+  NetvaneController(SharedState& state, CV7000Access& adapter, ui::TabView& tabView,
+                    ui::RepeatingTimer& pollTimer, SiteSurveyShellPage& siteSurveyPage,
+                    AboutShellPage& aboutPage, ProfileShellPage& profilePage,
+                    AdvanceShellPage& advancePage, ui::BusyIndicator* busy = nullptr);
   NetvaneController(const NetvaneController&) = delete;
   NetvaneController& operator=(const NetvaneController&) = delete;
 
@@ -35,6 +36,7 @@ class NetvaneController {
  private:
   void BringUpCard();
 
+  SharedState& state_;
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
   CV7000Access& Adapter;
   ui::TabView& TabView;

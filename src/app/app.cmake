@@ -4,7 +4,7 @@ add_library(netvane_controller STATIC
 )
 target_include_directories(netvane_controller PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(netvane_controller
-  PUBLIC netvane_ui netvane_driver netvane_globals netvane_system
+  PUBLIC netvane_ui netvane_driver netvane_state netvane_system
   PRIVATE netvane_warnings)
 
 if(NETVANE_BUILD_GUI)

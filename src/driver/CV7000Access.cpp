@@ -5,8 +5,8 @@
 
 #include <utility>
 
-#include "app/Globals.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 #include "platform/system/Trace.h"
 #include "platform/userclient/Protocol.h"
 
@@ -14,9 +14,9 @@ namespace netvane {
 
 using userclient::kKernSuccess;
 
-CV7000Access::CV7000Access(userclient::UserClientApi& api, ui::Alert& alert,
+CV7000Access::CV7000Access(SharedState& state, userclient::UserClientApi& api, ui::Alert& alert,
                            platform::SleepFunction sleep)
-    : api_(api), alert_(alert), sleep_(std::move(sleep)) {}
+    : state_(state), api_(api), alert_(alert), sleep_(std::move(sleep)) {}
 
 CV7000Access::~CV7000Access() {
   CloseConnectToDevice();
@@ -36,7 +36,7 @@ bool CV7000Access::SearchDevice() {
 
   if (api_.MasterPort(&masterPort) != kKernSuccess) {
     masterPort = 0;
-    if (__DEBUG__ != 0) {
+    if (state_.__DEBUG__ != 0) {
       platform::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!\n");
     }
@@ -44,7 +44,7 @@ bool CV7000Access::SearchDevice() {
   }
   devicesMatch = api_.ServiceMatching(userclient::kWirelessDriverClass);
   if (devicesMatch == 0) {
-    if (__DEBUG__ != 0) {
+    if (state_.__DEBUG__ != 0) {
       platform::WriteStderrF(
           "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****\n",
           userclient::kWirelessDriverClass);
@@ -56,7 +56,7 @@ bool CV7000Access::SearchDevice() {
     iter = 0;
     api_.PortDeallocate(masterPort);
     masterPort = 0;
-    if (__DEBUG__ != 0) {
+    if (state_.__DEBUG__ != 0) {
       platform::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!\n");
     }
@@ -64,7 +64,7 @@ bool CV7000Access::SearchDevice() {
   }
   while ((device = api_.IteratorNext(iter)) != 0) {
     if (currentDevice != 0) {
-      if (__DEBUG__ != 0) {
+      if (state_.__DEBUG__ != 0) {
         platform::WriteStderr(
             "!!!! CV7000Access - SearchDevice - But we already have a device I'm confused. "
             "!!!!\n");
@@ -75,14 +75,14 @@ bool CV7000Access::SearchDevice() {
     currentDevice = std::exchange(device, 0);
     ++iterations;
   }
-  if (__DEBUG__ != 0) {
+  if (state_.__DEBUG__ != 0) {
     platform::WriteStderrF("**** CV7000Access - SearchDevice - Iterations: %d ****\n", iterations);
   }
   if (currentDevice != 0) {
     dataService = currentDevice;
     return true;
   }
-  if (__DEBUG__ != 0) {
+  if (state_.__DEBUG__ != 0) {
     platform::WriteStderr(
         "!!!! CV7000Access - SearchDevice - Couldn't find a WirelessDriver service in registry - "
         "is the card loaded? !!!!\n");
@@ -93,7 +93,7 @@ bool CV7000Access::SearchDevice() {
 bool CV7000Access::OpenConnectToDevice() {
   if (dataService == 0 || api_.ServiceOpen(dataService, 0, &dataPort) != kKernSuccess) {
     dataPort = 0;
-    if (__DEBUG__ != 0) {
+    if (state_.__DEBUG__ != 0) {
       platform::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!\n");
     }
@@ -119,7 +119,8 @@ void CV7000Access::CloseConnectToDevice() {
 
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
                                        uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
-  if (__DEBUG__ != 0) platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
+  if (state_.__DEBUG__ != 0)
+    platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();
     return false;

@@ -8,14 +8,17 @@
 #include "platform/system/Sleep.h"
 #include "platform/ui/Alert.h"
 #include "platform/userclient/UserClientApi.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 
 class CV7000Access {
  public:
-  // `api` reaches the driver services, `alert` shows card-level errors, `sleep` is the blocking
-  // wait of a scan. All three must outlive this object.
-  CV7000Access(userclient::UserClientApi& api, ui::Alert& alert, platform::SleepFunction sleep);
+  // `state` holds the flags and the scan list this object writes, `api` reaches the driver
+  // services, `alert` shows card-level errors, `sleep` is the blocking wait of a scan. The
+  // references must outlive this object.
+  CV7000Access(SharedState& state, userclient::UserClientApi& api, ui::Alert& alert,
+               platform::SleepFunction sleep);
   CV7000Access(const CV7000Access&) = delete;
   CV7000Access& operator=(const CV7000Access&) = delete;
   ~CV7000Access();
@@ -43,6 +46,7 @@ class CV7000Access {
   bool HoldsHandles() const;
 
  private:
+  SharedState& state_;
   userclient::UserClientApi& api_;
   ui::Alert& alert_;
   platform::SleepFunction sleep_;

@@ -2,9 +2,9 @@
 #include <array>
 #include <cstring>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 
 namespace netvane {
 
@@ -18,9 +18,9 @@ bool CV7000Access::InitCard() {
     return false;
   }
 
-  G_bDialogRunning = 1;
+  state_.G_bDialogRunning = 1;
   CheckPhyMode();
-  G_bDialogRunning = 0;
+  state_.G_bDialogRunning = 0;
 
   RescanBssidList();
   QueryBssidList();
@@ -41,7 +41,7 @@ void CV7000Access::CheckPhyMode() {
     uint32_t type = 0;
     std::memcpy(&type, buffer.data() + kFirstType + i * sizeof type, sizeof type);
     if (type == Ndis802_11OFDM5) {
-      G_bSupportAMode = 1;
+      state_.G_bSupportAMode = 1;
       break;
     }
   }

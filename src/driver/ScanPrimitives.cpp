@@ -1,11 +1,11 @@
-// Starting a scan, collecting its result part by part into G_pBssidList, and the signal
+// Starting a scan, collecting its result part by part into the shared scan list, and the signal
 // quality scale the pages show.
 #include <array>
 #include <memory>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 #include "driver/ScanList.h"
 
 namespace netvane {
@@ -42,7 +42,7 @@ void CV7000Access::QueryBssidList() {
     const std::size_t valid = std::min<std::size_t>(returned, kBssidListPartLength);
     list->AppendPart(std::span<const uint8_t>(scratch->data(), valid));
   }
-  G_pBssidList = std::move(list);
+  state_.G_pBssidList = std::move(list);
 }
 
 uint32_t CV7000Access::ConvertRssiToSignalQuality(int32_t RSSI) {

@@ -1,12 +1,10 @@
 #include "profiles/ProfilePageController.h"
 
-#include "app/Globals.h"
-
 namespace netvane {
 
-ProfilePageController::ProfilePageController(CV7000Access& adapter, ui::TableView& list,
-                                             ui::RepeatingTimer& timer)
-    : Adapter(adapter), profileList(list), timer_(timer) {}
+ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& adapter,
+                                             ui::TableView& list, ui::RepeatingTimer& timer)
+    : state_(state), Adapter(adapter), profileList(list), timer_(timer) {}
 
 void ProfilePageController::awakeFromNib() {
   profileList.SetImageColumn("PI");
@@ -16,7 +14,7 @@ void ProfilePageController::awakeFromNib() {
 
 void ProfilePageController::OnTimer() {
   // Keeps the active-profile mark in step with flags that other pages change.
-  if (G_bDeviceExist != 0) profileList.Reload();
+  if (state_.G_bDeviceExist != 0) profileList.Reload();
 }
 
 void ProfilePageController::RefreshProfileList() {

@@ -2,9 +2,10 @@
 // set-up on; the list, the editor and activation come with the profile issues.
 #pragma once
 
-#include "app/ShellPages.h"
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/ShellPages.h"
 #include "platform/ui/TableView.h"
+#include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
 
 namespace netvane {
@@ -15,7 +16,7 @@ class ProfilePageController : public ProfileShellPage, public ProfileActivationH
  public:
   static constexpr double kTimerSeconds = 2.0;
 
-  ProfilePageController(CV7000Access& adapter, ui::TableView& profileList,
+  ProfilePageController(SharedState& state, CV7000Access& adapter, ui::TableView& profileList,
                         ui::RepeatingTimer& timer);
 
   void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
@@ -27,6 +28,7 @@ class ProfilePageController : public ProfileShellPage, public ProfileActivationH
   void DisabledActivateProfile() override;
 
  private:
+  SharedState& state_;
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
   [[maybe_unused]] CV7000Access& Adapter;
   ui::TableView& profileList;

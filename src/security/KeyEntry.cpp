@@ -1,6 +1,6 @@
 #include "security/KeyEntry.h"
 
-#include "app/Globals.h"
+#include "driver/Records.h"
 
 namespace netvane {
 namespace {
@@ -8,14 +8,15 @@ namespace {
 constexpr int32_t kCategoryWep = 0;
 constexpr int32_t kCategoryWpa = 1;
 
-void FillEncryptionChoices(ui::ChoiceList& list, int32_t category) {
+void FillEncryptionChoices(ui::ChoiceList& list, int32_t category,
+                           NDIS_802_11_WEP_STATUS capability) {
   list.RemoveAll();
   if (category == kCategoryWep) {
     list.Add("NONE");
     list.Add("WEP");
-  } else if (G_encryCapa == Ndis802_11Encryption2Enabled) {
+  } else if (capability == Ndis802_11Encryption2Enabled) {
     list.Add("TKIP");
-  } else if (G_encryCapa == Ndis802_11Encryption3Enabled) {
+  } else if (capability == Ndis802_11Encryption3Enabled) {
     list.Add("TKIP");
     list.Add("AES");
   }
@@ -24,8 +25,8 @@ void FillEncryptionChoices(ui::ChoiceList& list, int32_t category) {
 
 }  // namespace
 
-KeyEntry::KeyEntry(const SecurityControls& controls, ui::Alert& alert)
-    : controls_(controls), alert_(alert) {}
+KeyEntry::KeyEntry(const SecurityControls& controls, ui::Alert& alert, const SharedState& state)
+    : controls_(controls), alert_(alert), state_(state) {}
 
 void KeyEntry::DialogLoaded() {
   selFlag_ = 0;
@@ -38,7 +39,7 @@ void KeyEntry::OnSelchangeAuthType() {
     const int32_t category = auth == kAuthWpaPsk ? kCategoryWpa : kCategoryWep;
     // Within one category the list stays, so open system <-> shared key keeps the choice.
     if (!encryptionListFilled_ || category != selFlag_) {
-      FillEncryptionChoices(controls_.EncryType, category);
+      FillEncryptionChoices(controls_.EncryType, category, state_.G_encryCapa);
       selFlag_ = category;
       encryptionListFilled_ = true;
     }

@@ -12,6 +12,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/Toggle.h"
 #include "security/KeyValidation.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 
@@ -27,7 +28,8 @@ struct SecurityControls {
 
 class KeyEntry {
  public:
-  KeyEntry(const SecurityControls& controls, ui::Alert& alert);
+  // `state` offers the encryption capability for WPA-PSK.
+  KeyEntry(const SecurityControls& controls, ui::Alert& alert, const SharedState& state);
   KeyEntry(const KeyEntry&) = delete;
   KeyEntry& operator=(const KeyEntry&) = delete;
 
@@ -65,6 +67,7 @@ class KeyEntry {
 
   SecurityControls controls_;
   ui::Alert& alert_;
+  const SharedState& state_;
   int32_t selFlag_ = 0;
   bool encryptionListFilled_ = false;
 };

@@ -1,7 +1,7 @@
 // The about page: versions, dates, EEPROM version and MAC address, filled at every bring-up.
 #pragma once
 
-#include "app/ShellPages.h"
+#include "platform/ui/ShellPages.h"
 
 namespace netvane {
 

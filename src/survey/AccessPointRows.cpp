@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
+#include "state/SharedState.h"
 #include "survey/WpaElement.h"
 
 namespace netvane {
@@ -21,7 +21,8 @@ std::string ChannelText(uint32_t frequency) {
 }
 
 std::string NetworkTypeText(uint32_t mode) {
-  return mode < strAryNetworkType.size() ? strAryNetworkType[mode] : "Unknown";
+  return mode < SharedState::strAryNetworkType.size() ? SharedState::strAryNetworkType[mode]
+                                                      : "Unknown";
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ std::string BssidText(const uint8_t (&mac)[kMacLength]) {
 }
 
 std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields) {
-  return strAryEncryption[fields.Privacy != 0 ? 0 : 1];
+  return SharedState::strAryEncryption[fields.Privacy != 0 ? 0 : 1];
 }
 
 AccessPoint MakeAccessPoint(const ScanEntry& entry) {

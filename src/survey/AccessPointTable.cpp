@@ -1,6 +1,5 @@
 #include "survey/AccessPointTable.h"
 
-#include "app/Globals.h"
 #include "platform/ui/ImageNames.h"
 
 namespace netvane {
@@ -11,7 +10,8 @@ int AccessPointTable::RowCount() const {
 
 std::string AccessPointTable::ValueFor(const std::string& columnIdentifier, int row) const {
   if (row < 0 || row >= RowCount()) return {};
-  if (columnIdentifier == kMarkColumn) return row == G_bCurSelItem ? ui::kImageHandshake : "";
+  if (columnIdentifier == kMarkColumn)
+    return row == state_.G_bCurSelItem ? ui::kImageHandshake : "";
   return tableData[static_cast<std::size_t>(row)].Attribute(columnIdentifier);
 }
 

@@ -1,11 +1,12 @@
 // The access point list as the table reads it: the rows, and the "PI" image column that marks
-// the row of the network the adapter is associated with (G_bCurSelItem).
+// the row of the network the adapter is associated with.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "platform/ui/TableView.h"
+#include "state/SharedState.h"
 #include "survey/AccessPoint.h"
 
 namespace netvane {
@@ -13,6 +14,9 @@ namespace netvane {
 class AccessPointTable : public ui::TableDataSource {
  public:
   static constexpr const char* kMarkColumn = "PI";
+
+  // `state` tells which row is associated; it must outlive the table.
+  explicit AccessPointTable(const SharedState& state) : state_(state) {}
 
   void Replace(std::vector<AccessPoint> rows) { tableData = std::move(rows); }
   void Clear() { tableData.clear(); }
@@ -24,6 +28,7 @@ class AccessPointTable : public ui::TableDataSource {
   void SetValueFor(const std::string& columnIdentifier, int row, const std::string& value) override;
 
  private:
+  const SharedState& state_;
   std::vector<AccessPoint> tableData;  // NOLINT(readability-identifier-naming) the page's name
 };
 

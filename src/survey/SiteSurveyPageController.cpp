@@ -3,27 +3,29 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 #include "survey/AccessPointRows.h"
 #include "survey/TaskQueue.h"
 #include "survey/WpaElement.h"
 
 namespace netvane {
 
-SiteSurveyPageController::SiteSurveyPageController(CV7000Access& adapter, TaskQueue& queue,
-                                                   ui::TableView& apList,
+SiteSurveyPageController::SiteSurveyPageController(SharedState& state, CV7000Access& adapter,
+                                                   TaskQueue& queue, ui::TableView& apList,
                                                    ui::TextField& connectStatus,
                                                    ui::RepeatingTimer& timer,
                                                    const SiteSurveyDialogs& dialogs)
-    : Adapter(adapter),
+    : state_(state),
+      Adapter(adapter),
       taskQueue(queue),
       ApList(apList),
       ConnectStatus(connectStatus),
       SiteSurveyTimer(timer),
       dialogs_(dialogs),
-      executor_(adapter, queue) {}
+      executor_(state, adapter, queue),
+      table_(state) {}
 
 void SiteSurveyPageController::awakeFromNib() {
   ApList.SetDataSource(&table_);
@@ -31,57 +33,57 @@ void SiteSurveyPageController::awakeFromNib() {
   ApList.SetImageColumn(AccessPointTable::kMarkColumn);
   ApList.SetAllowsEmptySelection(true);
   // No tick has looked for the associated network yet: mark no row until one has.
-  G_bCurSelItem = -1;
-  G_bRescan = 1;
+  state_.G_bCurSelItem = -1;
+  state_.G_bRescan = 1;
 }
 
 // ---- The refresh cycle ----
 
 void SiteSurveyPageController::OnTimer() {
-  if (G_bDeviceExist != 0) ProbeConnectStatus();
+  if (state_.G_bDeviceExist != 0) ProbeConnectStatus();
 }
 
 void SiteSurveyPageController::ProbeConnectStatus() {
-  if (G_bDeviceExist == 0) return;
-  if (G_bRescan != 0) {
+  if (state_.G_bDeviceExist == 0) return;
+  if (state_.G_bRescan != 0) {
     // The scan's result is not in yet: the application's poll fetches it first.
-    if (G_bBssidListScan != 0) return;
+    if (state_.G_bBssidListScan != 0) return;
     RefreshAPList(nullptr);
-    G_bRescan = 0;
+    state_.G_bRescan = 0;
   }
-  G_bCurSelItem = -1;
+  state_.G_bCurSelItem = -1;
 
   // Query buffers start zeroed, so a failed query reads as connected to 00-00-00-00-00-00.
   NDIS_MEDIA_STATE mediaState{};
   uint32_t returned = 0;
   Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &mediaState, sizeof mediaState,
                               &returned);
-  if (mediaState != NdisMediaStateConnected || G_bRadio == 0) return;
+  if (mediaState != NdisMediaStateConnected || state_.G_bRadio == 0) return;
 
-  G_bRescan = 1;
+  state_.G_bRescan = 1;
   uint8_t bssid[kMacLength] = {};
   Adapter.OidQueryInformation(OID_802_11_BSSID, bssid, sizeof bssid, &returned);
   NDIS_802_11_SSID ssid{};
   Adapter.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &returned);
 
-  if (G_pBssidList != nullptr) {
-    const ScanListView view = G_pBssidList->View();
+  if (state_.G_pBssidList != nullptr) {
+    const ScanListView view = state_.G_pBssidList->View();
     const auto& entries = view.Entries();
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const ScanEntry& e) {
       return std::memcmp(e.fields.MacAddress, bssid, kMacLength) == 0;
     });
     if (found != entries.end()) {
-      G_bCurSelItem = static_cast<int32_t>(found - entries.begin());
-      G_bRescan = 0;
+      state_.G_bCurSelItem = static_cast<int32_t>(found - entries.begin());
+      state_.G_bRescan = 0;
       ApList.Reload();
     }
   }
   // Associated with a network the last scan did not see: look again.
-  if (G_bRescan != 0) QueueRescan();
+  if (state_.G_bRescan != 0) QueueRescan();
 }
 
 void SiteSurveyPageController::RescanTimeFunc() {
-  table_.Replace(BuildAccessPoints(G_pBssidList.get()));
+  table_.Replace(BuildAccessPoints(state_.G_pBssidList.get()));
   ApList.Reload();
   ApList.SetAllowsEmptySelection(true);
   ApList.ClearSelection();
@@ -129,7 +131,7 @@ void SiteSurveyPageController::QueueRescan() {
 
 void SiteSurveyPageController::OnRescan(const void* /*sender*/) {
   QueueRescan();
-  G_bRescan = 1;
+  state_.G_bRescan = 1;
 }
 
 // ---- Connecting ----
@@ -142,7 +144,7 @@ std::optional<ScanEntry> SiteSurveyPageController::SelectedEntry() {
   }
   // The list may have been fetched anew since the rows were built: a row it does not hold
   // reads nothing.
-  return SelectedScanEntry(G_pBssidList.get(), CurrentSelectedItem);
+  return SelectedScanEntry(state_.G_pBssidList.get(), CurrentSelectedItem);
 }
 
 bool SiteSurveyPageController::AskHiddenSsid(ConnectChoices& choices) {
@@ -168,8 +170,8 @@ bool SiteSurveyPageController::AskSecurity(const ScanEntry& entry, int32_t wpaKi
 }
 
 void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
-  G_bBssidListScan = 0;
-  G_bRescan = 0;
+  state_.G_bBssidListScan = 0;
+  state_.G_bRescan = 0;
   const std::optional<ScanEntry> entry = SelectedEntry();
   if (!entry) return;
 
@@ -187,7 +189,7 @@ void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
 
   // No tick may run between queueing the task and applying it.
   StopSiteSurveyTimer();
-  G_bRescan = 0;
+  state_.G_bRescan = 0;
   SetTaskQueue(std::move(record));
   DoTask();
   StartSiteSurveyTimer();
@@ -195,7 +197,7 @@ void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
   SetSsid = byBssid ? 0 : 1;
 
   // A manual connection stands the active profile down.
-  G_bCheckedProfileConnect = 0;
+  state_.G_bCheckedProfileConnect = 0;
   dialogs_.ProfilePage.DisabledActivateProfile();
 }
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "app/ShellPages.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/RepeatingTimer.h"
 #include "platform/ui/SheetRunner.h"
+#include "platform/ui/ShellPages.h"
 #include "platform/ui/TabView.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
@@ -50,9 +50,9 @@ class SiteSurveyPageController : public SiteSurveyShellPage,
   static constexpr double kTimerSeconds = 2.0;
 
   // Every reference must outlive the page.
-  SiteSurveyPageController(CV7000Access& adapter, TaskQueue& taskQueue, ui::TableView& apList,
-                           ui::TextField& connectStatus, ui::RepeatingTimer& timer,
-                           const SiteSurveyDialogs& dialogs);
+  SiteSurveyPageController(SharedState& state, CV7000Access& adapter, TaskQueue& taskQueue,
+                           ui::TableView& apList, ui::TextField& connectStatus,
+                           ui::RepeatingTimer& timer, const SiteSurveyDialogs& dialogs);
 
   void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
 
@@ -93,6 +93,7 @@ class SiteSurveyPageController : public SiteSurveyShellPage,
   bool AskHiddenSsid(ConnectChoices& choices);
   bool AskSecurity(const ScanEntry& entry, int32_t wpaKind, ConnectChoices& choices);
 
+  SharedState& state_;
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
   CV7000Access& Adapter;
   TaskQueue& taskQueue;

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 #include "platform/system/Trace.h"
+#include "state/SharedState.h"
 #include "survey/TaskQueue.h"
 
 namespace netvane {
@@ -45,9 +46,9 @@ void TaskExecutor::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
 
 void TaskExecutor::DoTask() {
   // These lines go to standard error whatever the debug flag: they date each task in a log.
-  if (G_bBssidListScan == 1) {
+  if (state_.G_bBssidListScan == 1) {
     platform::WriteStderr("#### SiteSurveyPageController - Probe - 0 ####\n");
-    G_bBssidListScan = 0;
+    state_.G_bBssidListScan = 0;
     adapter_.QueryBssidList();
     // A task queued while the scan ran would act on a stale list: drop it unrun.
     queue_.RemoveTaskObject();
@@ -61,7 +62,7 @@ void TaskExecutor::DoTask() {
       if (type == kTaskRescan) {
         platform::WriteStderr("#### SiteSurveyPageController - Probe - 1 ####\n");
         adapter_.RescanBssidList();
-        G_bBssidListScan = 1;
+        state_.G_bBssidListScan = 1;
       } else if (type == kTaskApply) {
         platform::WriteStderr("#### SiteSurveyPageController - Probe - 2 ####\n");
         Apply(*record);
@@ -90,7 +91,7 @@ void TaskExecutor::Apply(PROFILE_DATA& record) {
   }
 
   if (record.bSetAdvance != 0) {
-    SetU32(OID_CV_802_11_PHY_MODE, G_enumWirelessMode);
+    SetU32(OID_CV_802_11_PHY_MODE, state_.G_enumWirelessMode);
     Set(OID_CV_802_11_STA_CONFIG, &record.configSta, SizeOf(record.configSta));
     Set(OID_802_11_DESIRED_RATES, record.aryRates, SizeOf(record.aryRates));
   }

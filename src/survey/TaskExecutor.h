@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "state/SharedState.h"
 #include "survey/ProfileDataRecord.h"
 
 namespace netvane {
@@ -14,8 +15,9 @@ class TaskQueue;
 
 class TaskExecutor {
  public:
-  // Both must outlive the executor.
-  TaskExecutor(CV7000Access& adapter, TaskQueue& queue) : adapter_(adapter), queue_(queue) {}
+  // Every reference must outlive the executor.
+  TaskExecutor(SharedState& state, CV7000Access& adapter, TaskQueue& queue)
+      : state_(state), adapter_(adapter), queue_(queue) {}
   TaskExecutor(const TaskExecutor&) = delete;
   TaskExecutor& operator=(const TaskExecutor&) = delete;
 
@@ -36,6 +38,7 @@ class TaskExecutor {
   void Set(uint32_t oid, void* payload, uint32_t length);
   void SetU32(uint32_t oid, uint32_t value);
 
+  SharedState& state_;
   CV7000Access& adapter_;
   TaskQueue& queue_;
 };

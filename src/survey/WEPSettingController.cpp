@@ -30,8 +30,8 @@ WepKeyMaterial ConvertKey(const std::string& text, int32_t keyType) {
 }  // namespace
 
 WEPSettingController::WEPSettingController(const SecurityControls& controls, ui::Alert& alert,
-                                           ui::SheetRunner& sheets)
-    : controls_(controls), keys_(controls, alert), sheets_(sheets) {}
+                                           ui::SheetRunner& sheets, const SharedState& state)
+    : controls_(controls), keys_(controls, alert, state), sheets_(sheets) {}
 
 void WEPSettingController::awakeFromNib() {
   controls_.AuthenType.SelectIndex(0);

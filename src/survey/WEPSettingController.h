@@ -13,7 +13,8 @@ namespace netvane {
 class WEPSettingController {
  public:
   // Every reference must outlive the controller.
-  WEPSettingController(const SecurityControls& controls, ui::Alert& alert, ui::SheetRunner& sheets);
+  WEPSettingController(const SecurityControls& controls, ui::Alert& alert, ui::SheetRunner& sheets,
+                       const SharedState& state);
   WEPSettingController(const WEPSettingController&) = delete;
   WEPSettingController& operator=(const WEPSettingController&) = delete;
 

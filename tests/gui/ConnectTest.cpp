@@ -8,10 +8,10 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/Globals.h"
 #include "driver/Oids.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "state/SharedState.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
@@ -21,17 +21,13 @@ class ConnectTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
   void SetUp() override {
-    ResetGlobals();
     sim.Start();
     root.emplace(qt::RootOptions{nullptr, [](unsigned) {}});
     root->SetUp();
     root->Window().show();
     table = root->Window().siteSurvey.ApList;
   }
-  void TearDown() override {
-    root.reset();
-    ResetGlobals();
-  }
+  void TearDown() override { root.reset(); }
 
   int RowOf(const QString& ssid) const {
     for (int r = 0; r < table->model()->rowCount(); ++r)

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Globals.h"
 #include "fake_driver/FakeUserClient.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 namespace {
@@ -18,11 +18,9 @@ class ModalTimersTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
   void SetUp() override {
-    ResetGlobals();
     root.SetUp();  // the adapter is there: every poll tick asks the driver
     driver.calls.clear();
   }
-  void TearDown() override { ResetGlobals(); }
 
   // Delivers one expiry to every timer, as the event loop would.
   void TickAll() {
@@ -35,7 +33,6 @@ class ModalTimersTest : public ::testing::Test {
 
 TEST(WindowStartTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {
   testing::QtTestApp();
-  ResetGlobals();
   testing::FakeUserClient driver;
   driver.services.clear();
   qt::CompositionRoot root{{&driver, [](unsigned) {}}};
@@ -43,15 +40,14 @@ TEST(WindowStartTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLate
   root.SetUp();
 
   EXPECT_EQ(root.Window().Tabs()->currentIndex(), 2);
-  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_EQ(root.State().G_bDeviceExist, 0);
   EXPECT_TRUE(root.PollTimer().IsRunning());
   EXPECT_EQ(root.Window().advance.Radio->text().remove('&'), "Radio Off")
       << "the form's own title: no page was brought up";
 
   driver.services = {"0"};
   root.PollTimer().OnTimeout();
-  EXPECT_EQ(G_bDeviceExist, 1);
-  ResetGlobals();
+  EXPECT_EQ(root.State().G_bDeviceExist, 1);
 }
 
 TEST_F(ModalTimersTest, NoTimerFiresWhileASheetRunsAndCancelEndsItWithZero) {

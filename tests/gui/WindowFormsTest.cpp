@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "fake_driver/FakeUserClient.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/QtTableView.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 namespace {
@@ -44,10 +44,8 @@ class WindowFormsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
   void SetUp() override {
-    ResetGlobals();
     driver.services.clear();  // no adapter: nothing to bring up
   }
-  void TearDown() override { ResetGlobals(); }
 
   QWidget* PageOf(Page p) { return root.Window().PageWidget(p); }
 

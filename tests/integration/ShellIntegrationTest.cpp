@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "driver/ScanList.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "state/SharedState.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
@@ -41,8 +41,6 @@ bool ContainsBringUp(const std::vector<std::string>& selectors) {
 class ShellIntegrationTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override { ResetGlobals(); }
 
   testing::SimHarness sim;  // first: points the registry at its own folder
 };
@@ -53,11 +51,12 @@ TEST_F(ShellIntegrationTest, BringUpReachesTheSimulatorAndRunsAgainAfterReinsert
   qt::CompositionRoot root{{nullptr, [](unsigned) {}}};
   root.SetUp();
 
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(root.State().G_bDeviceExist, 1);
   EXPECT_EQ(root.Window().Tabs()->currentIndex(), 2);
   EXPECT_TRUE(ContainsBringUp(StructSelectors(sim.Trace())));
-  ASSERT_NE(G_pBssidList, nullptr);
-  EXPECT_GT(G_pBssidList->NumberOfItems(), 0U) << "the built-in environment has networks";
+  ASSERT_NE(root.State().G_pBssidList, nullptr);
+  EXPECT_GT(root.State().G_pBssidList->NumberOfItems(), 0U)
+      << "the built-in environment has networks";
 
   ::testing::internal::CaptureStderr();
   root.Controller().OnTimer();
@@ -65,14 +64,14 @@ TEST_F(ShellIntegrationTest, BringUpReachesTheSimulatorAndRunsAgainAfterReinsert
 
   ASSERT_EQ(sim.Stop(), 0);
   root.Controller().OnTimer();
-  EXPECT_EQ(G_bDeviceExist, 0) << "a stopped daemon is a removed adapter";
+  EXPECT_EQ(root.State().G_bDeviceExist, 0) << "a stopped daemon is a removed adapter";
   root.Controller().OnTimer();
-  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_EQ(root.State().G_bDeviceExist, 0);
 
   sim.ClearTrace();
   sim.Start();
   root.Controller().OnTimer();
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(root.State().G_bDeviceExist, 1);
   EXPECT_TRUE(ContainsBringUp(StructSelectors(sim.Trace())))
       << "re-insertion brings the card up again";
 }

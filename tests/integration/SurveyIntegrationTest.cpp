@@ -89,7 +89,7 @@ class SurveyIntegrationTest : public ::testing::Test,
   void SetUp() override {
     sim.Start();
     netvane.awakeFromNib();  // brings the card up: first scan, rows, the page timer
-    ASSERT_EQ(G_bDeviceExist, 1);
+    ASSERT_EQ(state.G_bDeviceExist, 1);
     ASSERT_FALSE(apList.rows.empty());
   }
 
@@ -112,10 +112,10 @@ class SurveyIntegrationTest : public ::testing::Test,
     return selectors;
   }
   bool Associated() {
-    uint32_t state = NdisMediaStateDisconnected;
+    uint32_t media = NdisMediaStateDisconnected;
     uint32_t returned = 0;
-    adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &returned);
-    return state == NdisMediaStateConnected;
+    adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &returned);
+    return media == NdisMediaStateConnected;
   }
   // Plays the user on the security sheet: `fill` types, then OK.
   void OnSheet(const std::function<void()>& fill) {
@@ -131,7 +131,7 @@ class SurveyIntegrationTest : public ::testing::Test,
   IdlePages idle;
   testing::FakeTabView tabs;
   testing::ManualTimer poll;
-  NetvaneController netvane{adapter, tabs, poll, page, idle, idle, idle};
+  NetvaneController netvane{state, adapter, tabs, poll, page, idle, idle, idle};
 };
 
 TEST_F(SurveyIntegrationTest, ConnectsToEveryKindOfNetwork) {
@@ -220,20 +220,20 @@ TEST_F(SurveyIntegrationTest, TheAssociatedRowIsMarkedAfterTheRefreshCycle) {
 
   // Rescan: the scan starts; the page waits for the poll to collect it, then rebuilds.
   page.OnRescan(nullptr);
-  EXPECT_EQ(G_bBssidListScan, 1);
+  EXPECT_EQ(state.G_bBssidListScan, 1);
   const std::size_t mark = sim.TraceSize();
   timer.Fire();
   EXPECT_EQ(sim.TraceSize(), mark) << "a tick with a scan pending asks nothing";
   ::testing::internal::CaptureStderr();
   poll.Fire();
   ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(G_bBssidListScan, 0);
-  EXPECT_EQ(G_bRescan, 1);
+  EXPECT_EQ(state.G_bBssidListScan, 0);
+  EXPECT_EQ(state.G_bRescan, 1);
   apList.selected = 2;
   timer.Fire();
 
   EXPECT_EQ(apList.selected, -1) << "rebuilt";
-  EXPECT_EQ(G_bCurSelItem, office);
+  EXPECT_EQ(state.G_bCurSelItem, office);
   for (std::size_t r = 0; r < apList.rows.size(); ++r) {
     EXPECT_EQ(apList.rows[r].at("PI"), static_cast<int>(r) == office ? "HANDSHAK" : "") << r;
   }
@@ -243,7 +243,7 @@ TEST_F(SurveyIntegrationTest, TheAssociatedRowIsMarkedAfterTheRefreshCycle) {
   uint32_t returned = 0;
   adapter.OidSetInformation(OID_802_11_DISASSOCIATE, &zero, 4, &returned, 3);
   timer.Fire();
-  EXPECT_EQ(G_bCurSelItem, -1);
+  EXPECT_EQ(state.G_bCurSelItem, -1);
   EXPECT_EQ(Cell("PI", office), "");
 }
 

@@ -63,18 +63,19 @@ CompositionRoot::CompositionRoot(RootOptions options)
       sheets_(window_.get(), modal_),
       alert_(window_.get(), modal_),
       userClient_(ChooseUserClient(options.userClient, ownUserClient_)),
-      adapter_(userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
+      adapter_(state_, userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
       pollTimer_(modal_),
       siteSurveyTimer_(modal_),
       profileTimer_(modal_),
       linkStatusTimer_(modal_),
       statisticsTimer_(modal_),
-      wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_),
+      wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_, state_),
       hiddenSSIDController_(controls_.TextField(hiddenSSID_, "HiddenSSIDText"), alert_, sheets_),
       profileEditorController_(sheets_),
-      profile_(adapter_, controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
+      profile_(state_, adapter_,
+               controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
                profileTimer_),
-      siteSurvey_(adapter_, taskQueue_,
+      siteSurvey_(state_, adapter_, taskQueue_,
                   controls_.TableView(window_->PageWidget(Page::SiteSurvey), "ApList"),
                   controls_.TextField(window_->PageWidget(Page::SiteSurvey), "ConnectStatus"),
                   siteSurveyTimer_,
@@ -82,10 +83,11 @@ CompositionRoot::CompositionRoot(RootOptions options)
                    profileEditorController_, editorWindow_, editorTabs_, profile_}),
       linkStatus_(adapter_, linkStatusTimer_),
       statistics_(adapter_, statisticsTimer_),
-      advance_(adapter_, controls_.Button(window_->PageWidget(Page::Advance), "Radio"),
+      advance_(state_, adapter_, controls_.Button(window_->PageWidget(Page::Advance), "Radio"),
                controls_.ImageView(window_->PageWidget(Page::Advance), "RadioSwitchPic")),
       about_(adapter_),
-      netvane_(adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_, &busy_) {
+      netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
+               &busy_) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   WireActions();

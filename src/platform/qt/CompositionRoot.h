@@ -22,6 +22,7 @@
 #include "platform/userclient/UserClientApi.h"
 #include "profiles/ProfileEditorController.h"
 #include "profiles/ProfilePageController.h"
+#include "state/SharedState.h"
 #include "status/AboutPageController.h"
 #include "status/LinkStatusPageController.h"
 #include "status/StatisticsPageController.h"
@@ -56,6 +57,7 @@ class CompositionRoot {
   QtAlert& Alert() { return alert_; }
   const ModalDepth& Modal() const { return modal_; }
   QtRepeatingTimer& PollTimer() { return pollTimer_; }
+  SharedState& State() { return state_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -71,6 +73,8 @@ class CompositionRoot {
  private:
   void WireActions();
 
+  // The process-wide flags; built first so that every controller can refer to it.
+  SharedState state_;
   ModalDepth modal_;
   std::unique_ptr<MainWindow> window_;
   // Owned by the main window (their Qt parent).

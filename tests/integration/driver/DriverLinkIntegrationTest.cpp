@@ -5,13 +5,13 @@
 #include <cstring>
 #include <string>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/RecordingAlert.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "security/MathFunc.h"
+#include "state/SharedState.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
@@ -58,8 +58,6 @@ struct Join {
 
 class DriverLinkTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-
   void Set(uint32_t oid, void* data, uint32_t length) {
     uint32_t count = 0;
     access.OidSetInformation(oid, data, length, &count, 3);
@@ -114,20 +112,21 @@ class DriverLinkTest : public ::testing::Test {
   testing::SimHarness sim;
   userclient::SocketUserClient client;
   testing::RecordingAlert alert;
+  SharedState state;
   std::vector<unsigned> slept;
-  CV7000Access access{client, alert, [this](unsigned s) { slept.push_back(s); }};
+  CV7000Access access{state, client, alert, [this](unsigned s) { slept.push_back(s); }};
 };
 
 TEST_F(DriverLinkTest, BringUpOfA5GHzCardScansEveryVisibleNetwork) {
   sim.Start(kCard5);
   EXPECT_TRUE(access.InitCard());
-  EXPECT_EQ(G_bSupportAMode, 1);
+  EXPECT_EQ(state.G_bSupportAMode, 1);
   EXPECT_TRUE(alert.shown.empty());
   EXPECT_EQ(slept, std::vector<unsigned>{2});
-  ASSERT_NE(G_pBssidList, nullptr);
-  const auto view = G_pBssidList->View();
+  ASSERT_NE(state.G_pBssidList, nullptr);
+  const auto view = state.G_pBssidList->View();
   EXPECT_EQ(view.Count(), 8U);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 8U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 8U);
   // The hidden network is listed without its name.
   std::size_t hidden = 0;
   for (const auto& e : view.Entries()) hidden += e.fields.Ssid.SsidLength == 0 ? 1U : 0U;
@@ -151,8 +150,8 @@ TEST_F(DriverLinkTest, BringUpOfA5GHzCardScansEveryVisibleNetwork) {
 TEST_F(DriverLinkTest, A24GHzCardLeavesThe5GHzFlagAlone) {
   sim.Start(R"({"card": {"supports_5ghz": false}, "networks": []})");
   EXPECT_TRUE(access.InitCard());
-  EXPECT_EQ(G_bSupportAMode, 0);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 0U);
+  EXPECT_EQ(state.G_bSupportAMode, 0);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
 }
 
 TEST_F(DriverLinkTest, AnEepromErrorCardGetsTheAlertAndNoScan) {
@@ -183,9 +182,9 @@ TEST_F(DriverLinkTest, ARemovedAdapterFailsEveryRequestAtOnce) {
 TEST_F(DriverLinkTest, ALongScanArrivesInManyPartsAndJoinsWhole) {
   sim.Start(R"({"scan": {"max_part_bytes": 600}, "generate": {"count": 60, "seed": 9}})");
   access.QueryBssidList();
-  const auto view = G_pBssidList->View();
+  const auto view = state.G_pBssidList->View();
   EXPECT_GE(view.Count(), 60U);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), view.Count());
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), view.Count());
   std::size_t parts = 0;
   for (const auto& line : sim.Trace()) parts += line["selector"] == "0x0d010218" ? 1U : 0U;
   EXPECT_GT(parts, 10U);

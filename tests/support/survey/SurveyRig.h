@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "platform/userclient/UserClientApi.h"
+#include "state/SharedState.h"
 #include "support/ui/FakeAlert.h"
 #include "support/ui/FakeControls.h"
 #include "support/ui/FakeSheetRunner.h"
@@ -39,8 +39,7 @@ class RecordingProfiles : public ProfileActivationHook, public ProfileEditorHook
 class SurveyRig {
  public:
   // `api` must outlive the rig. The scan wait is skipped.
-  explicit SurveyRig(userclient::UserClientApi& api) : adapter(api, alert, [](unsigned) {}) {
-    ResetGlobals();
+  explicit SurveyRig(userclient::UserClientApi& api) : adapter(state, api, alert, [](unsigned) {}) {
     for (FakeChoiceList& keyType : keyTypes) keyType.entries = {"Hexadecimal", "ASCII"};
     authen.entries = {"Open System", "Shared Key", "WPA-PSK"};
     FakeToggle::Group({&radios[0], &radios[1], &radios[2], &radios[3]});
@@ -51,13 +50,13 @@ class SurveyRig {
   }
   SurveyRig(const SurveyRig&) = delete;
   SurveyRig& operator=(const SurveyRig&) = delete;
-  ~SurveyRig() { ResetGlobals(); }
 
   // The row's cell as the table would show it now.
   std::string Cell(const std::string& column, int row) const {
     return page.Table().ValueFor(column, row);
   }
 
+  SharedState state;
   FakeAlert alert;
   CV7000Access adapter;
   TaskQueue queue;
@@ -80,7 +79,8 @@ class SurveyRig {
                                    {&radios[0], &radios[1], &radios[2], &radios[3]},
                                    psk},
                                   alert,
-                                  sheets};
+                                  sheets,
+                                  state};
   FakeTextField hiddenText;
   HiddenSSIDController hiddenSSID{hiddenText, alert, sheets};
 
@@ -89,7 +89,8 @@ class SurveyRig {
   FakeWindow editorWindow{"ProfileEditor"};
   FakeTabView editorTabs;
   RecordingProfiles profiles;
-  SiteSurveyPageController page{adapter,
+  SiteSurveyPageController page{state,
+                                adapter,
                                 queue,
                                 apList,
                                 connectStatus,

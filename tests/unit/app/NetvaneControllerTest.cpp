@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "fake_driver/FakeUserClient.h"
+#include "state/SharedState.h"
 #include "support/ui/FakeAlert.h"
 #include "support/ui/FakeControls.h"
 #include "support/ui/FakeSleep.h"
@@ -26,9 +26,6 @@ constexpr int32_t kDriverRefuses = 0x2BC;
 
 class NetvaneControllerTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override { ResetGlobals(); }
-
   void RemoveAdapter() { driver.services.clear(); }
   void InsertAdapter() { driver.services = {"0"}; }
   size_t ScanTriggers() const {
@@ -46,19 +43,20 @@ class NetvaneControllerTest : public ::testing::Test {
   testing::FakeUserClient driver;
   testing::FakeAlert alert;
   testing::FakeSleep sleep;
-  CV7000Access adapter{driver, alert, sleep.Function()};
+  SharedState state;
+  CV7000Access adapter{state, driver, alert, sleep.Function()};
   testing::FakeTabView tabs;
   testing::ManualTimer poll;
-  testing::RecordingPages pages;
+  testing::RecordingPages pages{state};
   testing::FakeBusyIndicator busy;
-  NetvaneController controller{adapter, tabs, poll, pages, pages, pages, pages, &busy};
+  NetvaneController controller{state, adapter, tabs, poll, pages, pages, pages, pages, &busy};
 };
 
 TEST_F(NetvaneControllerTest, StartWithTheAdapterSelectsTabTwoAndBringsEverythingUpInOrder) {
   controller.awakeFromNib();
 
   EXPECT_EQ(tabs.selected, 2);
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
   EXPECT_EQ(pages.log, BringUpCalls());
   EXPECT_EQ(ScanTriggers(), 1U) << "the card bring-up makes the first scan";
   EXPECT_EQ(sleep.calls, std::vector<unsigned>{2});
@@ -74,19 +72,19 @@ TEST_F(NetvaneControllerTest, StartWithoutAdapterTouchesNoPageAndInsertionIsTake
   controller.awakeFromNib();
 
   EXPECT_EQ(tabs.selected, 2);
-  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_EQ(state.G_bDeviceExist, 0);
   EXPECT_TRUE(pages.log.empty());
   EXPECT_TRUE(alert.shown.empty());
   EXPECT_TRUE(poll.IsRunning()) << "the poll runs without an adapter";
 
   poll.Fire();  // still absent: only the list is cleared
   EXPECT_EQ(pages.log, std::vector<std::string>{"ClearAPList"});
-  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_EQ(state.G_bDeviceExist, 0);
 
   pages.log.clear();
   InsertAdapter();
   poll.Fire();
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
   EXPECT_EQ(pages.log, BringUpCalls()) << "the driver answers again, so nothing is cleared";
   EXPECT_EQ(ScanTriggers(), 1U);
 }
@@ -97,13 +95,13 @@ TEST_F(NetvaneControllerTest, RemovalClearsTheListOnEveryTickUntilTheAdapterRetu
   for (int tick = 0; tick < 3; ++tick) poll.Fire();
 
   EXPECT_EQ(pages.log, std::vector<std::string>(3, "ClearAPList"));
-  EXPECT_EQ(G_bDeviceExist, 0);
+  EXPECT_EQ(state.G_bDeviceExist, 0);
   EXPECT_EQ(ScanTriggers(), 0U);
 
   InsertAdapter();
   pages.log.clear();
   poll.Fire();
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
   EXPECT_EQ(ScanTriggers(), 1U) << "re-insertion runs the whole bring-up again";
   EXPECT_EQ(pages.log.back(), "GetAllInformation");
 }
@@ -116,13 +114,13 @@ TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheB
   std::vector<std::string> expected = {"ClearAPList"};
   expected.insert(expected.end(), BringUpCalls().begin(), BringUpCalls().end());
   EXPECT_EQ(pages.log, expected);
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
   EXPECT_EQ(ScanTriggers(), 1U);
 }
 
 TEST_F(NetvaneControllerTest, GoodTickCollectsAPendingTaskScanBetweenStopAndRestart) {
   StartPresent();
-  G_bBssidListScan = 1;
+  state.G_bBssidListScan = 1;
 
   ::testing::internal::CaptureStderr();
   poll.Fire();
@@ -132,7 +130,7 @@ TEST_F(NetvaneControllerTest, GoodTickCollectsAPendingTaskScanBetweenStopAndRest
   EXPECT_EQ(pages.log,
             (std::vector<std::string>{"StopSiteSurveyTimer", "DoTask", "StartSiteSurveyTimer"}));
   EXPECT_EQ(pages.rescanWhenDoTaskRan, 0) << "the rescan flag is raised after the collection";
-  EXPECT_EQ(G_bRescan, 1);
+  EXPECT_EQ(state.G_bRescan, 1);
 }
 
 TEST_F(NetvaneControllerTest, GoodTickWritesItsLineAndLeavesThePagesAloneWhenNothingIsPending) {
@@ -144,26 +142,26 @@ TEST_F(NetvaneControllerTest, GoodTickWritesItsLineAndLeavesThePagesAloneWhenNot
             "NetvaneController - G_bBssidListScan = 0\n"
             "NetvaneController - G_bBssidListScan = 0\n");
   EXPECT_TRUE(pages.log.empty());
-  EXPECT_EQ(G_bRescan, 0);
+  EXPECT_EQ(state.G_bRescan, 0);
 }
 
 TEST_F(NetvaneControllerTest, RadioOffEmptiesTheListOnEveryGoodTick) {
   StartPresent();
-  G_bRadio = 0;
+  state.G_bRadio = 0;
   poll.Fire();
   poll.Fire();
   EXPECT_EQ(pages.log, std::vector<std::string>(2, "ClearAPList"));
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
 }
 
 TEST_F(NetvaneControllerTest, TickIsSkippedWhileTheCardIsBeingInitialised) {
   StartPresent();
   RemoveAdapter();
-  G_bDialogRunning = 1;
+  state.G_bDialogRunning = 1;
   poll.Fire();
   EXPECT_TRUE(driver.calls.empty());
   EXPECT_TRUE(pages.log.empty());
-  EXPECT_EQ(G_bDeviceExist, 1);
+  EXPECT_EQ(state.G_bDeviceExist, 1);
 }
 
 TEST_F(NetvaneControllerTest, AServiceThatCannotBeOpenedCountsAsNoAdapter) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
-#include "app/ShellPages.h"
+#include "platform/ui/ShellPages.h"
+#include "state/SharedState.h"
 
 namespace netvane::testing {
 
@@ -19,9 +19,12 @@ class RecordingPages : public SiteSurveyShellPage,
   void StartSiteSurveyTimer() override { log.emplace_back("StartSiteSurveyTimer"); }
   void StopSiteSurveyTimer() override { log.emplace_back("StopSiteSurveyTimer"); }
   void ClearAPList() override { log.emplace_back("ClearAPList"); }
+  // `state` lets DoTask record what the shell had set before calling it.
+  explicit RecordingPages(const SharedState& state) : state_(state) {}
+
   void DoTask() override {
     log.emplace_back("DoTask");
-    rescanWhenDoTaskRan = G_bRescan;
+    rescanWhenDoTaskRan = state_.G_bRescan;
   }
   void RefreshProfileList() override { log.emplace_back("RefreshProfileList"); }
   void CheckProfileSettingForConnect() override {
@@ -32,6 +35,9 @@ class RecordingPages : public SiteSurveyShellPage,
 
   std::vector<std::string> log;
   int rescanWhenDoTaskRan = -1;
+
+ private:
+  const SharedState& state_;
 };
 
 inline const std::vector<std::string>& BringUpCalls() {

@@ -1,13 +1,13 @@
 // Card bring-up decisions, the channel plan and the signal quality scale.
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
 #include "fake_driver/RecordingAlert.h"
+#include "state/SharedState.h"
 #include "unit/driver/ScanBuilders.h"
 
 namespace netvane {
@@ -25,7 +25,6 @@ std::vector<uint8_t> TypeList(std::vector<uint32_t> types) {
 class CardInitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetGlobals();
     fake.Answer(OID_802_11_BSSID_LIST, testing::MakeList({testing::MakeEntry("Cafe")}));
   }
   void SetErrorBits(uint32_t bits) {
@@ -42,7 +41,8 @@ class CardInitTest : public ::testing::Test {
   testing::FakeUserClient fake;
   testing::RecordingAlert alert;
   std::vector<unsigned> slept;
-  CV7000Access access{fake, alert, [this](unsigned s) { slept.push_back(s); }};
+  SharedState state;
+  CV7000Access access{state, fake, alert, [this](unsigned s) { slept.push_back(s); }};
 };
 
 TEST_F(CardInitTest, InvalidEepromShowsTheAlertAndStopsBeforeAnyScan) {
@@ -53,7 +53,7 @@ TEST_F(CardInitTest, InvalidEepromShowsTheAlertAndStopsBeforeAnyScan) {
   EXPECT_EQ(alert.shown[0].second, "EEPROM Version error. Please update EEPROM contents.");
   EXPECT_EQ(Selectors(), std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG});
   EXPECT_TRUE(slept.empty());
-  EXPECT_EQ(G_pBssidList, nullptr);
+  EXPECT_EQ(state.G_pBssidList, nullptr);
 }
 
 TEST_F(CardInitTest, OtherErrorBitsAreNotAnEepromFault) {
@@ -64,9 +64,9 @@ TEST_F(CardInitTest, OtherErrorBitsAreNotAnEepromFault) {
                              OID_CV_802_11_STA_CONFIG, OID_802_11_NETWORK_TYPES_SUPPORTED,
                              0x0D81011AU, OID_802_11_BSSID_LIST, OID_CV_802_11_BSSID_LIST_NEXT}));
   EXPECT_EQ(slept, std::vector<unsigned>{2});
-  ASSERT_NE(G_pBssidList, nullptr);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 1U);
-  EXPECT_EQ(G_bDialogRunning, 0);
+  ASSERT_NE(state.G_pBssidList, nullptr);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 1U);
+  EXPECT_EQ(state.G_bDialogRunning, 0);
 }
 
 TEST_F(CardInitTest, FailedConfigQueryReadsAsZerosAndTheCardIsAccepted) {
@@ -79,23 +79,23 @@ TEST_F(CardInitTest, FiveGigahertzSupportIsLearnedAndNeverForgotten) {
   fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED,
               TypeList({Ndis802_11DS, Ndis802_11OFDM24, Ndis802_11OFDM5}));
   access.CheckPhyMode();
-  EXPECT_EQ(G_bSupportAMode, 1);
+  EXPECT_EQ(state.G_bSupportAMode, 1);
   fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, TypeList({Ndis802_11DS, Ndis802_11OFDM24}));
   access.CheckPhyMode();
-  EXPECT_EQ(G_bSupportAMode, 1);
+  EXPECT_EQ(state.G_bSupportAMode, 1);
 }
 
 TEST_F(CardInitTest, OnlyTheFourTypesThatFitAreLookedAt) {
   fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, TypeList({1, 3, 1, 3, Ndis802_11OFDM5}));
   access.CheckPhyMode();
-  EXPECT_EQ(G_bSupportAMode, 0);
+  EXPECT_EQ(state.G_bSupportAMode, 0);
   EXPECT_EQ(fake.StructCalls().at(0).capacity, 20U);
   // A count far beyond the buffer is read no further than the buffer.
   auto huge = TypeList({1, 3});
   testing::SetU32(huge, 0, 0xFFFFFFFF);
   fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, huge);
   access.CheckPhyMode();
-  EXPECT_EQ(G_bSupportAMode, 0);
+  EXPECT_EQ(state.G_bSupportAMode, 0);
 }
 
 TEST(ChannelPlanTest, FrequenciesAndChannels) {

@@ -3,12 +3,12 @@
 
 #include <deque>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
 #include "fake_driver/RecordingAlert.h"
+#include "state/SharedState.h"
 #include "unit/driver/ScanBuilders.h"
 
 namespace netvane {
@@ -60,26 +60,26 @@ class PartsDriver {
 
 class ScanCollectionTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
   testing::FakeUserClient fake;
   testing::RecordingAlert alert;
-  CV7000Access access{fake, alert, [](unsigned) {}};
+  SharedState state;
+  CV7000Access access{state, fake, alert, [](unsigned) {}};
 };
 
 TEST_F(ScanCollectionTest, PartsOfThreeTwoAndFourJoinInTheDriversOrder) {
   PartsDriver driver(fake,
                      {MakeList(Entries(3, 1)), MakeList(Entries(2, 4)), MakeList(Entries(4, 6))});
   access.QueryBssidList();
-  ASSERT_NE(G_pBssidList, nullptr);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 9U);
-  EXPECT_EQ(TagsOf(G_pBssidList->View()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  ASSERT_NE(state.G_pBssidList, nullptr);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 9U);
+  EXPECT_EQ(TagsOf(state.G_pBssidList->View()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(driver.requests, 4);  // the list, two continuations, the empty one
 }
 
 TEST_F(ScanCollectionTest, AResultInOnePartStopsAtTheFirstEmptyContinuation) {
   PartsDriver driver(fake, {MakeList(Entries(2, 1))});
   access.QueryBssidList();
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 2U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 2U);
   EXPECT_EQ(driver.requests, 2);
   const auto calls = fake.StructCalls();
   EXPECT_EQ(calls[0].selector, OID_802_11_BSSID_LIST);
@@ -94,27 +94,27 @@ TEST_F(ScanCollectionTest, AResultLargerThanTheListIsCutAtTheLastWholeEntry) {
   for (int p = 0; p < 20; ++p) parts.push_back(MakeList(Entries(4, p * 4, 1000 - 116)));
   PartsDriver driver(fake, parts);
   access.QueryBssidList();
-  const auto view = G_pBssidList->View();
+  const auto view = state.G_pBssidList->View();
   EXPECT_EQ(view.Count(), 65U);
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 65U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 65U);
   EXPECT_LE(view.EndOffset(), kBssidListBufferLength);
 }
 
 TEST_F(ScanCollectionTest, FailedListQueryLeavesAnEmptyList) {
   fake.Answer(OID_802_11_BSSID_LIST, MakeList(Entries(2, 1)), 0x2BC);
   access.QueryBssidList();
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 0U);
-  EXPECT_EQ(G_pBssidList->View().Count(), 0U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
+  EXPECT_EQ(state.G_pBssidList->View().Count(), 0U);
 }
 
 TEST_F(ScanCollectionTest, WithoutAdapterTheScanWaitsAndLeavesAnEmptyList) {
   fake.services.clear();
   std::vector<unsigned> slept;
-  CV7000Access a{fake, alert, [&](unsigned s) { slept.push_back(s); }};
+  CV7000Access a{state, fake, alert, [&](unsigned s) { slept.push_back(s); }};
   a.RescanBssidList();
   a.QueryBssidList();
   EXPECT_EQ(slept, std::vector<unsigned>{2});
-  EXPECT_EQ(G_pBssidList->NumberOfItems(), 0U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
 }
 
 TEST_F(ScanCollectionTest, TheTriggerIsTheSetCodeThroughTheQueryWithFourZeroBytes) {
@@ -134,7 +134,7 @@ TEST_F(ScanCollectionTest, ADriverThatNeverStopsIsCutOff) {
   };
   access.QueryBssidList();
   EXPECT_LT(requests, 1000);
-  EXPECT_EQ(G_pBssidList->View().Count(), 0U);
+  EXPECT_EQ(state.G_pBssidList->View().Count(), 0U);
 }
 
 // Malformed lists: every reader must stop inside the buffer.

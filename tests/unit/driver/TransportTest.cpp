@@ -3,11 +3,11 @@
 
 #include <array>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "fake_driver/FakeUserClient.h"
 #include "fake_driver/RecordingAlert.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 namespace {
@@ -16,7 +16,6 @@ using testing::FakeUserClient;
 
 class TransportTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
   void ExpectNothingHeld() {
     EXPECT_FALSE(access.HoldsHandles());
     EXPECT_EQ(fake.LiveHandles(), 0U);
@@ -25,7 +24,8 @@ class TransportTest : public ::testing::Test {
 
   FakeUserClient fake;
   testing::RecordingAlert alert;
-  CV7000Access access{fake, alert, [](unsigned) {}};
+  SharedState state;
+  CV7000Access access{state, fake, alert, [](unsigned) {}};
 };
 
 TEST_F(TransportTest, WithoutAdapterEveryRequestFailsAtOnceAndLeavesTheCount) {
@@ -48,7 +48,7 @@ TEST_F(TransportTest, EachFailingStageFailsTheRequestAndReleasesEverything) {
         &FakeUserClient::failOpen}) {
     FakeUserClient f;
     f.*stage = true;
-    CV7000Access a{f, alert, nullptr};
+    CV7000Access a{state, f, alert, nullptr};
     EXPECT_FALSE(a.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, buf.data(), 4, &count));
     EXPECT_FALSE(a.HoldsHandles());
     EXPECT_EQ(f.LiveHandles(), 0U);
@@ -140,7 +140,7 @@ TEST_F(TransportTest, SearchAndOpenHoldAConnectionUntilClosed) {
 
 TEST_F(TransportTest, DestroyingTheObjectReleasesAnOpenConnection) {
   {
-    CV7000Access a{fake, alert, nullptr};
+    CV7000Access a{state, fake, alert, nullptr};
     ASSERT_TRUE(a.SearchDevice());
     ASSERT_TRUE(a.OpenConnectToDevice());
   }
@@ -149,13 +149,13 @@ TEST_F(TransportTest, DestroyingTheObjectReleasesAnOpenConnection) {
 }
 
 TEST_F(TransportTest, DebugTraceNamesTheOidInDecimal) {
-  __DEBUG__ = 1;
+  state.__DEBUG__ = 1;
   ::testing::internal::CaptureStderr();
   std::array<uint8_t, 4> buf{};
   uint32_t count = 0;
   access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, buf.data(), 4, &count);
   const std::string err = ::testing::internal::GetCapturedStderr();
-  __DEBUG__ = 0;
+  state.__DEBUG__ = 0;
   EXPECT_NE(err.find("**** CV7000Access - Oid = 65812 ****\n"), std::string::npos);
   EXPECT_NE(err.find("**** CV7000Access - SearchDevice - Iterations: 1 ****\n"), std::string::npos);
 }

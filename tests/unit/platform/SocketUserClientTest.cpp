@@ -137,7 +137,8 @@ TEST(SocketUserClientTest, ADriverThatStopsAnsweringFailsTheRequestAfterTheTimeo
   });
   SocketUserClient client(100);
   testing::RecordingAlert alert;
-  CV7000Access access(client, alert, nullptr);
+  SharedState state;
+  CV7000Access access(state, client, alert, nullptr);
   std::array<uint8_t, 4> buffer{};
   uint32_t count = 0;
   EXPECT_FALSE(access.OidQueryInformation(0x10114, buffer.data(), 4, &count));

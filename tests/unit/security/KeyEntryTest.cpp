@@ -4,9 +4,10 @@
 #include <array>
 #include <string>
 
-#include "app/Globals.h"
+#include "driver/Records.h"
 #include "security/KeyEntry.h"
 #include "security/MathFunc.h"
+#include "state/SharedState.h"
 #include "support/ui/FakeAlert.h"
 #include "support/ui/FakeControls.h"
 
@@ -94,13 +95,11 @@ TEST(KeyValidation, WepKeys) {
 class KeyEntryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetGlobals();
     testing::FakeToggle::Group({&radios[0], &radios[1], &radios[2], &radios[3]});
     for (auto& c : combos) c.entries = {"Hexadecimal", "ASCII"};
     for (auto& c : combos) c.SelectIndex(0);
     auth.entries = {"Open System", "Shared Key", "WPA-PSK"};
   }
-  void TearDown() override { ResetGlobals(); }
 
   void Choose(int authIndex, int encryIndex = -2) {
     auth.SelectIndex(authIndex);
@@ -123,13 +122,14 @@ class KeyEntryTest : public ::testing::Test {
   std::array<testing::FakeToggle, 4> radios;
   testing::FakeTextField psk;
   testing::FakeAlert alert;
+  SharedState state;
   KeyEntry entry{SecurityControls{auth,
                                   encry,
                                   {&combos[0], &combos[1], &combos[2], &combos[3]},
                                   {&texts[0], &texts[1], &texts[2], &texts[3]},
                                   {&radios[0], &radios[1], &radios[2], &radios[3]},
                                   psk},
-                 alert};
+                 alert, state};
 };
 
 using Entries = std::vector<std::string>;
@@ -169,10 +169,10 @@ TEST_F(KeyEntryTest, ChoicesAndFieldsFollowTheAuthentication) {
 }
 
 TEST_F(KeyEntryTest, WpaChoicesDependOnTheAdaptersCapability) {
-  G_encryCapa = Ndis802_11Encryption2Enabled;
+  state.G_encryCapa = Ndis802_11Encryption2Enabled;
   Choose(kAuthWpaPsk);
   EXPECT_EQ(encry.entries, Entries{"TKIP"});
-  G_encryCapa = Ndis802_11WEPEnabled;
+  state.G_encryCapa = Ndis802_11WEPEnabled;
   Choose(kAuthOpenSystem);
   Choose(kAuthWpaPsk);
   EXPECT_TRUE(encry.entries.empty());

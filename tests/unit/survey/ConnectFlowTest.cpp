@@ -46,7 +46,7 @@ class ConnectFlowTest : public testing::SurveyPageFixture {
 };
 
 TEST_F(ConnectFlowTest, OpenInfrastructureNeedsNoSheetAndAssociatesByBssid) {
-  G_bCheckedProfileConnect = 1;
+  state.G_bCheckedProfileConnect = 1;
   Connect(0);
   EXPECT_TRUE(sheets.shown.empty());
   EXPECT_EQ(Sent(OID_802_11_DISASSOCIATE), 0U);
@@ -68,7 +68,7 @@ TEST_F(ConnectFlowTest, OpenInfrastructureNeedsNoSheetAndAssociatesByBssid) {
   EXPECT_EQ(timer.stops, 1);
   EXPECT_TRUE(timer.IsRunning());
   EXPECT_TRUE(queue.IsEmpty());
-  EXPECT_EQ(G_bCheckedProfileConnect, 0);
+  EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
   EXPECT_EQ(profiles.log, std::vector<std::string>{"DisabledActivateProfile"});
 }
 
@@ -88,14 +88,14 @@ TEST_F(ConnectFlowTest, AdHocAssociatesBySsidAndKeepsTheDriversChannel) {
 
 TEST_F(ConnectFlowTest, NothingIsQueuedWithoutAConnectableSelection) {
   // No row: the alert, and the scan flags are cleared all the same.
-  G_bBssidListScan = 1;
-  G_bRescan = 1;
+  state.G_bBssidListScan = 1;
+  state.G_bRescan = 1;
   Connect(-1);
   ASSERT_EQ(alert.shown.size(), 1U);
   EXPECT_EQ(alert.shown[0].message, "No seleted item");
   EXPECT_EQ(alert.shown[0].informativeText, "Please select an item to connect to.");
-  EXPECT_EQ(G_bBssidListScan, 0);
-  EXPECT_EQ(G_bRescan, 0);
+  EXPECT_EQ(state.G_bBssidListScan, 0);
+  EXPECT_EQ(state.G_bRescan, 0);
   page.OnAddProfile(nullptr);
   EXPECT_EQ(alert.shown.size(), 2U);
 

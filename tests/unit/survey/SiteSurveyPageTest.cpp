@@ -67,7 +67,7 @@ TEST_F(SiteSurveyPageTest, RowsShowEachKindOfNetwork) {
   InstallScanList({});
   page.RefreshAPList(nullptr);
   EXPECT_TRUE(apList.rows.empty());
-  G_pBssidList.reset();
+  state.G_pBssidList.reset();
   page.RefreshAPList(nullptr);
   EXPECT_TRUE(apList.rows.empty());
 }
@@ -79,31 +79,31 @@ TEST_F(SiteSurveyPageTest, TickMarksOnlyTheAssociatedRow) {
   EXPECT_EQ(timer.interval, 2.0);
 
   timer.Fire();  // the first tick builds the list, then looks for the network
-  EXPECT_EQ(G_bCurSelItem, 3);
+  EXPECT_EQ(state.G_bCurSelItem, 3);
   ASSERT_EQ(apList.rows.size(), 4U);
   for (int row = 0; row < 4; ++row) {
     EXPECT_EQ(apList.rows[size_t(row)].at("PI"), row == 3 ? "HANDSHAK" : "");
   }
-  EXPECT_EQ(G_bRescan, 0);
+  EXPECT_EQ(state.G_bRescan, 0);
   EXPECT_TRUE(SetsOf(OID_802_11_BSSID_LIST_SCAN).empty());
 
   // Disconnected: the mark goes at the next redraw, without a reload.
   Disassociate();
   const int reloads = apList.reloads;
   timer.Fire();
-  EXPECT_EQ(G_bCurSelItem, -1);
+  EXPECT_EQ(state.G_bCurSelItem, -1);
   EXPECT_EQ(apList.reloads, reloads);
   EXPECT_EQ(Cell("PI", 3), "");
 
   // Radio off, or no adapter: no row is marked, and nothing is asked of the BSSID.
   Associate(2);
-  G_bRadio = 0;
+  state.G_bRadio = 0;
   ForgetCalls();
   timer.Fire();
-  EXPECT_EQ(G_bCurSelItem, -1);
+  EXPECT_EQ(state.G_bCurSelItem, -1);
   for (const auto& c : driver.StructCalls()) EXPECT_NE(c.selector, OID_802_11_BSSID);
-  G_bRadio = 1;
-  G_bDeviceExist = 0;
+  state.G_bRadio = 1;
+  state.G_bDeviceExist = 0;
   ForgetCalls();
   timer.Fire();
   EXPECT_TRUE(driver.calls.empty());
@@ -116,8 +116,8 @@ TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilIt
   page.StartSiteSurveyTimer();
   timer.Fire();
   EXPECT_EQ(SetsOf(OID_802_11_BSSID_LIST_SCAN).size(), 1U);
-  EXPECT_EQ(G_bBssidListScan, 1);
-  EXPECT_EQ(G_bRescan, 1);
+  EXPECT_EQ(state.G_bBssidListScan, 1);
+  EXPECT_EQ(state.G_bRescan, 1);
   EXPECT_TRUE(queue.IsEmpty());
 
   // Scan still pending: the tick does nothing at all, not even the connection check.
@@ -126,10 +126,10 @@ TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilIt
   EXPECT_TRUE(driver.calls.empty());
 
   // The application's poll collects it; the next tick rebuilds and finds the network.
-  G_bBssidListScan = 0;
+  state.G_bBssidListScan = 0;
   InstallScanList({{"A", 1}, {"Z", 9}});
   timer.Fire();
-  EXPECT_EQ(G_bCurSelItem, 1);
+  EXPECT_EQ(state.G_bCurSelItem, 1);
   EXPECT_EQ(apList.rows.at(1).at("PI"), "HANDSHAK");
 }
 

@@ -61,8 +61,8 @@ inline void InstallScanList(const std::vector<Network>& networks) {
     const Bytes8 e = Entry(n);
     list.insert(list.end(), e.begin(), e.end());
   }
-  G_pBssidList = std::make_unique<BssidList>();
-  G_pBssidList->AppendPart(list);
+  state.G_pBssidList = std::make_unique<BssidList>();
+  state.G_pBssidList->AppendPart(list);
 }
 
 // Group TKIP or AES (2 or 4), one pairwise suite, one key-management suite (1 802.1X, 2 PSK).
@@ -77,7 +77,7 @@ struct FakeDriverHolder {
 
 class SurveyPageFixture : public ::testing::Test, protected FakeDriverHolder, public SurveyRig {
  protected:
-  SurveyPageFixture() : SurveyRig(driver) { G_bDeviceExist = 1; }
+  SurveyPageFixture() : SurveyRig(driver) { state.G_bDeviceExist = 1; }
 
   // Structure calls from now on.
   void ForgetCalls() { driver.calls.clear(); }

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstring>
 
-#include "app/Globals.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "fake_driver/FakeUserClient.h"
 #include "fake_driver/RecordingAlert.h"
+#include "state/SharedState.h"
 #include "survey/KeyBlock.h"
 #include "survey/TaskExecutor.h"
 #include "survey/TaskQueue.h"
@@ -47,9 +47,6 @@ std::unique_ptr<PROFILE_DATA> OpenInfrastructure(uint8_t tag = 0x55) {
 
 class TaskExecutorTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override { ResetGlobals(); }
-
   void Queue(std::unique_ptr<PROFILE_DATA> record, int32_t type = kTaskApply) {
     auto task = ProfileData::setProfileData(std::move(record));
     task->setTaskType(type);
@@ -77,9 +74,10 @@ class TaskExecutorTest : public ::testing::Test {
   testing::FakeUserClient fake;
   testing::RecordingAlert alert;
   std::vector<unsigned> sleeps;
-  CV7000Access access{fake, alert, [this](unsigned s) { sleeps.push_back(s); }};
+  SharedState state;
+  CV7000Access access{state, fake, alert, [this](unsigned s) { sleeps.push_back(s); }};
   TaskQueue queue;
-  TaskExecutor executor{access, queue};
+  TaskExecutor executor{state, access, queue};
 };
 
 TEST_F(TaskExecutorTest, OpenInfrastructureSendsTheWholeSequenceThenTheBssid) {
@@ -175,7 +173,7 @@ TEST_F(TaskExecutorTest, AdhocWritesTheConfigurationBackWithItsChannelThenTheSsi
 }
 
 TEST_F(TaskExecutorTest, AdvancedSettingsGoBeforeAssociation) {
-  G_enumWirelessMode = PHY_11B;
+  state.G_enumWirelessMode = PHY_11B;
   auto r = OpenInfrastructure();
   r->bSetAdvance = 1;
   r->configSta.UseBGProtection = 2;
@@ -218,15 +216,15 @@ TEST_F(TaskExecutorTest, ScansStartedByARescanAreFetchedByTheNextRunOnly) {
   executor.DoTask();
   EXPECT_EQ(Requests(), std::vector<Request>{Set(OID_802_11_BSSID_LIST_SCAN, 0U)});
   EXPECT_EQ(sleeps, std::vector<unsigned>{2});
-  EXPECT_EQ(G_bBssidListScan, 1);
+  EXPECT_EQ(state.G_bBssidListScan, 1);
 
   // A task queued while the scan is pending is dropped unrun.
   fake.calls.clear();
   Queue(OpenInfrastructure());
   executor.DoTask();
-  EXPECT_EQ(G_bBssidListScan, 0);
+  EXPECT_EQ(state.G_bBssidListScan, 0);
   EXPECT_TRUE(queue.IsEmpty());
-  ASSERT_NE(G_pBssidList, nullptr);
+  ASSERT_NE(state.G_pBssidList, nullptr);
   for (const Request& r : Requests()) {
     EXPECT_TRUE(r.selector == OID_802_11_BSSID_LIST || r.selector == OID_CV_802_11_BSSID_LIST_NEXT);
   }
