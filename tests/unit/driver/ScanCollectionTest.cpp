@@ -7,8 +7,8 @@
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
-#include "fake_driver/RecordingAlert.h"
 #include "state/SharedState.h"
+#include "support/ui/FakeAlert.h"
 #include "unit/driver/ScanBuilders.h"
 
 namespace netvane {
@@ -61,7 +61,7 @@ class PartsDriver {
 class ScanCollectionTest : public ::testing::Test {
  protected:
   testing::FakeUserClient fake;
-  testing::RecordingAlert alert;
+  testing::FakeAlert alert;
   SharedState state;
   CV7000Access access{state, fake, alert, [](unsigned) {}};
 };
