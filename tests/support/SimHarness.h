@@ -30,6 +30,12 @@ class SimHarness {
   // Starts after this run the daemon without a trace (benchmarks: the trace costs it a write
   // and a hex encoding of every request).
   void SetTracing(bool on) { tracing_ = on; }
+  // Starts after this run the daemon with --trace-keys: the key bytes of WEP key and PSK
+  // records reach the trace as sent instead of masked. Only for tests that check those bytes.
+  void SetTraceKeys(bool on) { traceKeys_ = on; }
+  // Starts after this run the daemon with a per-connection deadline of `ms` instead of the
+  // protocol's 5 seconds (0: the default), so tests of the deadline need not wait that long.
+  void SetConnectionTimeoutMs(int ms) { connectionTimeoutMs_ = ms; }
   bool Running() const { return pid_ > 0; }
 
   const std::string& Dir() const { return dir_; }
@@ -49,6 +55,8 @@ class SimHarness {
   std::string instance_ = "0";
   pid_t pid_ = -1;
   bool tracing_ = true;
+  bool traceKeys_ = false;
+  int connectionTimeoutMs_ = 0;
   int scenarioCount_ = 0;
   std::string savedRuntimeDir_;
   std::string savedHome_;

@@ -75,32 +75,37 @@ Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask) {
   }
 }
 
-constexpr int kIoTimeoutMs = userclient::kIoTimeoutSeconds * 1000;
-
 int64_t NowMs() {
   timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
+const char* KindName(uint32_t kind) {
+  return kind == userclient::kKindStructure ? "structure" : "scalar";
+}
+
+// One connection: one structure call, then one scalar call, then it is closed. Every read and
+// write shares one deadline counted from accept, so a client can hold the daemon (and every
+// client queued behind it) no longer than that, however it paces its bytes or frames.
 class Connection {
  public:
-  Connection(int fd, Service& service, const sigset_t& runMask)
-      : fd_(fd), service_(service), runMask_(runMask) {
+  Connection(int fd, Service& service, const sigset_t& runMask, int64_t deadlineMs)
+      : fd_(fd), service_(service), runMask_(runMask), deadline_(deadlineMs) {
     buffer_.reserve(sizeof(userclient::RequestHeader) + userclient::kMaxFrameLength);
   }
 
   void Serve() {
-    frameDeadline_ = NowMs() + kIoTimeoutMs;
-    for (;;) {
-      const FrameParse p = ParseRequest(buffer_);
-      if (p.status == FrameStatus::kBad) {
-        std::fprintf(stderr, "cv7000-sim: closing a connection: %s\n", p.problem.c_str());
+    for (const uint32_t expected : {userclient::kKindStructure, userclient::kKindScalar}) {
+      const FrameParse p = NextFrame();
+      if (p.status != FrameStatus::kComplete) return;
+      if (p.request.kind != expected) {
+        // Not a call this connection has room for: answering it would let one connection
+        // make any number of requests.
+        std::fprintf(stderr,
+                     "cv7000-sim: closing a connection: a %s call where the %s call belongs\n",
+                     KindName(p.request.kind), KindName(expected));
         return;
-      }
-      if (p.status == FrameStatus::kNeedMore) {
-        if (!Receive()) return;
-        continue;
       }
       if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
         if (WaitFor(-1, 0, static_cast<int>(ms), runMask_) == Wait::kStop) return;
@@ -108,17 +113,27 @@ class Connection {
       const Reply reply = service_.Serve(p.request);
       if (!SendAll(EncodeReply(reply.status, reply.out))) return;
       buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
-      frameDeadline_ = NowMs() + kIoTimeoutMs;
     }
   }
 
  private:
-  // False on end of stream, error, timeout or stop.
+  // The next whole frame; any other status means the connection is done with.
+  FrameParse NextFrame() {
+    for (;;) {
+      FrameParse p = ParseRequest(buffer_);
+      if (p.status == FrameStatus::kBad) {
+        std::fprintf(stderr, "cv7000-sim: closing a connection: %s\n", p.problem.c_str());
+      }
+      if (p.status != FrameStatus::kNeedMore || !Receive()) return p;
+    }
+  }
+
+  // False on end of stream, error, deadline or stop.
   bool Receive() {
     uint8_t chunk[16384];
     // Between frames the client is usually still busy: wait before reading rather than read
     // in vain first.
-    if (buffer_.empty() && !WaitReadable()) return false;
+    if (buffer_.empty() && !WaitBeforeDeadline(POLLIN)) return false;
     for (;;) {
       const ssize_t n = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
       if (n > 0) {
@@ -128,19 +143,20 @@ class Connection {
       if (n == 0) return false;
       if (errno == EINTR) continue;
       if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      if (!WaitReadable()) return false;
+      if (!WaitBeforeDeadline(POLLIN)) return false;
     }
   }
 
-  // One deadline for the whole frame, so a client trickling bytes cannot hold the daemon.
-  bool WaitReadable() {
-    const int64_t left = frameDeadline_ - NowMs();
-    return left > 0 && WaitFor(fd_, POLLIN, static_cast<int>(left), runMask_) == Wait::kReady;
+  bool WaitBeforeDeadline(short events) {
+    const int64_t left = deadline_ - NowMs();
+    return left > 0 && WaitFor(fd_, events, static_cast<int>(left), runMask_) == Wait::kReady;
   }
 
+  // An answer held past the deadline (a scenario delay) is not sent at all.
   bool SendAll(const Bytes& frame) {
     std::size_t sent = 0;
     while (sent < frame.size()) {
+      if (NowMs() >= deadline_) return false;
       const ssize_t n =
           send(fd_, frame.data() + sent, frame.size() - sent, MSG_DONTWAIT | MSG_NOSIGNAL);
       if (n > 0) {
@@ -149,7 +165,7 @@ class Connection {
       }
       if (n < 0 && errno == EINTR) continue;
       if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      if (WaitFor(fd_, POLLOUT, kIoTimeoutMs, runMask_) != Wait::kReady) return false;
+      if (!WaitBeforeDeadline(POLLOUT)) return false;
     }
     return true;
   }
@@ -157,8 +173,8 @@ class Connection {
   int fd_;
   Service& service_;
   const sigset_t& runMask_;
+  int64_t deadline_;
   Bytes buffer_;
-  int64_t frameDeadline_ = 0;
 };
 
 bool SamePeerUser(int fd) {
@@ -203,17 +219,18 @@ void SignalReady(int readyFd) {
 
 }  // namespace
 
-int RunServer(const std::string& socketPath, Service& service, int readyFd) {
+int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
   const Fd listener(Listen(socketPath));
   if (listener.get() < 0) return 1;
-  SignalReady(readyFd);
+  SignalReady(settings.readyFd);
   while (gStop == 0) {
     if (WaitFor(listener.get(), POLLIN, -1, runMask) != Wait::kReady) continue;
     const Fd client(accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.get() < 0) continue;
+    const int64_t deadline = NowMs() + settings.connectionTimeoutMs;
     if (!SamePeerUser(client.get())) continue;  // closed at once by Fd
-    Connection(client.get(), service, runMask).Serve();
+    Connection(client.get(), service, runMask, deadline).Serve();
   }
   unlink(socketPath.c_str());
   return 0;

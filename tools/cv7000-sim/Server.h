@@ -4,12 +4,19 @@
 #include <string>
 
 #include "core/Service.h"
+#include "platform/userclient/Protocol.h"
 
 namespace netvane::sim {
 
-// Listens on `socketPath` (mode 0600, a stale file replaced), writes "\n" to `readyFd` (when
-// not negative) once listening, and serves until SIGTERM or SIGINT; then removes the socket.
-// Returns the process exit code.
-int RunServer(const std::string& socketPath, Service& service, int readyFd);
+struct ServerSettings {
+  int readyFd = -1;  // gets "\n" once listening, when not negative
+  // One deadline per connection, counted from accept.
+  int connectionTimeoutMs = userclient::kIoTimeoutSeconds * 1000;
+};
+
+// Listens on `socketPath` (mode 0600, a stale file replaced), signals readiness, and serves
+// until SIGTERM or SIGINT; then removes the socket. Each connection gets one structure call
+// and one scalar call, in that order, and is then closed. Returns the process exit code.
+int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings);
 
 }  // namespace netvane::sim

@@ -35,20 +35,26 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<sim::TraceWriter> trace;
   if (!options->tracePath.empty()) {
-    trace = std::make_unique<sim::TraceWriter>(options->tracePath);
+    trace = std::make_unique<sim::TraceWriter>(
+        options->tracePath, options->traceKeys ? sim::KeyBytes::kShown : sim::KeyBytes::kMasked);
     if (!trace->Ok()) {
       std::fprintf(stderr, "cv7000-sim: cannot open trace file %s\n", options->tracePath.c_str());
       return kExitFailure;
     }
   }
-  if (!userclient::EnsureServiceClassDir(userclient::kWirelessDriverClass)) {
-    std::fprintf(stderr, "cv7000-sim: cannot create the registry folder %s\n",
-                 userclient::ServiceClassDir(userclient::kWirelessDriverClass).c_str());
+  // A registry folder another user made or may write is refused, never repaired: it could
+  // already hold their socket.
+  if (const auto registry = userclient::EnsureServiceClassDir(userclient::kWirelessDriverClass);
+      !registry.ok) {
+    std::fprintf(stderr, "cv7000-sim: cannot use the registry folder %s: %s\n",
+                 registry.path.c_str(), registry.reason.c_str());
     return kExitFailure;
   }
   sim::Adapter adapter(std::move(*load.scenario));
   sim::Service service(adapter, trace.get());
   const std::string path = userclient::ServiceClassDir(userclient::kWirelessDriverClass) + "/" +
                            options->instance + ".sock";
-  return sim::RunServer(path, service, options->readyFd);
+  return sim::RunServer(
+      path, service,
+      {.readyFd = options->readyFd, .connectionTimeoutMs = options->connectionTimeoutMs});
 }

@@ -65,14 +65,29 @@ TEST(ServiceTest, RejectedAndDelayedSelectorsFromTheScenario) {
 }
 
 TEST(TraceTest, LinesHaveTheDocumentedShape) {
-  EXPECT_EQ(TraceWriter::StructLine(1, 0x0D710111, ByteVec{0, 0xAB}, 32, 0, ByteVec{0x0F}),
+  EXPECT_EQ(TraceWriter::StructLine(1, 0x0D710111, ByteVec{0, 0xAB}, 32, 0, ByteVec{0x0F},
+                                    KeyBytes::kMasked),
             R"({"seq":1,"call":"struct","selector":"0x0d710111","set":false,"in":"00ab",)"
             R"("capacity":32,"status":0,"out":"0f"})");
-  EXPECT_EQ(TraceWriter::StructLine(3, 0x0DF10103, {}, 0, 3758096066U, {}),
+  EXPECT_EQ(TraceWriter::StructLine(3, 0x0DF10103, {}, 0, 3758096066U, {}, KeyBytes::kMasked),
             R"({"seq":3,"call":"struct","selector":"0x0df10103","set":true,"in":"",)"
             R"("capacity":0,"status":3758096066,"out":""})");
   EXPECT_EQ(TraceWriter::ScalarLine(2, 1, 0),
             R"({"seq":2,"call":"scalar","selector":1,"status":0})");
+}
+
+// A key record whose lengths cannot be trusted hides everything after its header: the key
+// could be anywhere in there.
+TEST(TraceTest, AKeyRecordWithUntrustworthyLengthsIsMaskedPastItsHeader) {
+  ByteVec record(44, 0x5A);
+  WriteU32(record, 0, 200);  // Length reaches past the payload
+  WriteU32(record, 8, 5);
+  const std::string line =
+      TraceWriter::StructLine(1, SetForm(OID_802_11_ADD_KEY), record, 0, 0, {}, KeyBytes::kMasked);
+  std::string header = "c80000005a5a5a5a05000000";
+  for (int i = 0; i < 16; ++i) header += "5a";
+  EXPECT_NE(line.find(R"("in":")" + header + std::string(32, '*') + "\""), std::string::npos)
+      << line;
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // The real daemon over its socket, spoken to with a raw client built from the frame layout.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "core/Frame.h"
+#include "core/Hex.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
 #include "unit/sim/RawClient.h"
@@ -105,6 +108,75 @@ TEST_F(SimDaemonTest, SigtermRemovesTheSocketAndStartingAgainIsReinsertion) {
             (std::vector<uint8_t>{2, 0, 0, 0, 0, 7}));
   const auto list = Call(sim_.SocketPath(), 0x0D010217, std::vector<uint8_t>(4096, 0), 4096);
   EXPECT_EQ(list->out, Word(0));  // radio off: nothing heard
+}
+
+// An NDIS_802_11_KEY as the utility builds it: header, key, 11 zero bytes.
+std::vector<uint8_t> KeyRecord(uint32_t index, const std::vector<uint8_t>& key) {
+  std::vector<uint8_t> record = Word(static_cast<uint32_t>(28 + key.size() + 11));
+  for (const uint32_t v : {index, static_cast<uint32_t>(key.size())}) {
+    const auto w = Word(v);
+    record.insert(record.end(), w.begin(), w.end());
+  }
+  record.resize(28, 0);
+  record.insert(record.end(), key.begin(), key.end());
+  record.resize(record.size() + 11, 0);
+  return record;
+}
+
+// Installs a WEP key and a PSK; the "in" of each as traced.
+std::vector<std::string> TracedKeyRecords(SimHarness& sim, const std::vector<uint8_t>& wep,
+                                          const std::vector<uint8_t>& psk) {
+  sim.ClearTrace();
+  EXPECT_EQ(Call(sim.SocketPath(), 0x0D81011D, KeyRecord(0x80000000U, wep), 0)->status,
+            uc::kStatusSuccess);
+  EXPECT_EQ(Call(sim.SocketPath(), 0x0DF10116, KeyRecord(0x80000000U, psk), 0)->status,
+            uc::kStatusSuccess);
+  std::vector<std::string> in;
+  for (const auto& line : sim.Trace()) {
+    if (line["call"] == "struct") in.push_back(line["in"]);
+  }
+  return in;
+}
+
+TEST_F(SimDaemonTest, KeyBytesAreMaskedInTheTraceUnlessAskedFor) {
+  const std::vector<uint8_t> wep{0xa1, 0xb2, 0xc3, 0xd4, 0xe5};
+  const std::vector<uint8_t> psk(32, 0x3c);
+  const auto masked = [](const std::vector<uint8_t>& record, std::size_t keyLength) {
+    return ToHex(record).replace(56, keyLength * 2, keyLength * 2, '*');
+  };
+  EXPECT_EQ(TracedKeyRecords(sim_, wep, psk),
+            (std::vector<std::string>{masked(KeyRecord(0x80000000U, wep), 5),
+                                      masked(KeyRecord(0x80000000U, psk), 32)}));
+
+  sim_.Stop();
+  sim_.SetTraceKeys(true);
+  sim_.Start();
+  EXPECT_EQ(TracedKeyRecords(sim_, wep, psk),
+            (std::vector<std::string>{ToHex(KeyRecord(0x80000000U, wep)),
+                                      ToHex(KeyRecord(0x80000000U, psk))}));
+}
+
+// The trace holds every request: only its owner may read it, whatever the umask, and a file
+// left by an earlier run with wider access is narrowed.
+TEST(SimTraceFileTest, IsTheOwnersAloneWhateverTheUmask) {
+  for (const mode_t mask : {0000U, 0022U}) {
+    SimHarness sim;
+    const mode_t saved = umask(mask);
+    sim.Start();
+    umask(saved);
+    struct stat st {};
+    ASSERT_EQ(stat(sim.TracePath().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777U, 0600U) << "umask " << mask;
+  }
+  SimHarness sim;
+  const int fd = open(sim.TracePath().c_str(), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE(fd, 0);
+  fchmod(fd, 0644);
+  close(fd);
+  sim.Start();
+  struct stat st {};
+  ASSERT_EQ(stat(sim.TracePath().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777U, 0600U);
 }
 
 TEST(SimHarnessTest, ABrokenScenarioFailsToStartWithItsExitCode) {

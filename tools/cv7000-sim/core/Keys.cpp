@@ -1,5 +1,6 @@
 #include "core/Keys.h"
 
+#include "driver/Oids.h"
 #include "driver/Records.h"
 
 namespace netvane::sim {
@@ -25,6 +26,17 @@ std::optional<uint32_t> ParseRemoveKey(std::span<const uint8_t> in) {
   const uint32_t slot = ReadU32(in, offsetof(NDIS_802_11_REMOVE_KEY, KeyIndex)) & kKeyIndexSlotMask;
   if (slot >= kWepSlots) return std::nullopt;
   return slot;
+}
+
+ByteRange KeyMaterialIn(uint32_t selector, std::span<const uint8_t> in) {
+  const uint32_t oid = selector & ~kOidSetFlag;
+  if ((oid != OID_802_11_ADD_KEY && oid != OID_CV_802_11_ADD_WPA) ||
+      in.size() <= kKeyHeaderLength) {
+    return {};
+  }
+  const std::size_t rest = in.size() - kKeyHeaderLength;
+  const auto key = ParseKeyRecord(in);
+  return {kKeyHeaderLength, key ? key->material.size() : rest};
 }
 
 }  // namespace netvane::sim

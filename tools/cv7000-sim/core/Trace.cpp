@@ -1,11 +1,54 @@
 #include "core/Trace.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/Hex.h"
+#include "core/Keys.h"
 #include "driver/Oids.h"
 
 namespace netvane::sim {
+namespace {
 
-TraceWriter::TraceWriter(const std::string& path) : file_(std::fopen(path.c_str(), "a")) {}
+constexpr mode_t kTraceMode = 0600;
+
+// Two characters per byte, like the hex, so the record's length still shows; never hex digits,
+// so a masked key cannot be taken for one.
+constexpr char kMaskChar = '*';
+
+// The trace carries every request a client sent: only its owner may read it. A file that is
+// there already (a second run appending) is narrowed too; something other than a regular
+// file (a terminal, a pipe) is left as it is.
+std::FILE* OpenOwnerOnly(const std::string& path) {
+  const int fd =
+      open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOCTTY, kTraceMode);
+  if (fd < 0) return nullptr;
+  struct stat st {};
+  const bool ok =
+      fstat(fd, &st) == 0 &&
+      (!S_ISREG(st.st_mode) || (st.st_mode & 07777U) == kTraceMode || fchmod(fd, kTraceMode) == 0);
+  if (!ok) {
+    close(fd);
+    return nullptr;
+  }
+  std::FILE* file = fdopen(fd, "a");
+  if (file == nullptr) close(fd);
+  return file;
+}
+
+std::string InHex(uint32_t selector, std::span<const uint8_t> in, KeyBytes keys) {
+  std::string hex = ToHex(in);
+  if (keys == KeyBytes::kShown) return hex;
+  const ByteRange key = KeyMaterialIn(selector, in);
+  hex.replace(key.offset * 2, key.length * 2, key.length * 2, kMaskChar);
+  return hex;
+}
+
+}  // namespace
+
+TraceWriter::TraceWriter(const std::string& path, KeyBytes keys)
+    : file_(OpenOwnerOnly(path)), keys_(keys) {}
 
 TraceWriter::~TraceWriter() {
   if (file_ != nullptr) std::fclose(file_);
@@ -13,14 +56,14 @@ TraceWriter::~TraceWriter() {
 
 std::string TraceWriter::StructLine(uint64_t seq, uint32_t selector, std::span<const uint8_t> in,
                                     uint32_t capacity, uint32_t status,
-                                    std::span<const uint8_t> out) {
+                                    std::span<const uint8_t> out, KeyBytes keys) {
   char head[160];
   std::snprintf(
       head, sizeof head, R"({"seq":%llu,"call":"struct","selector":"0x%08x","set":%s,"in":")",
       static_cast<unsigned long long>(seq), selector, IsSetCode(selector) ? "true" : "false");
   char mid[96];
   std::snprintf(mid, sizeof mid, R"(","capacity":%u,"status":%u,"out":")", capacity, status);
-  return std::string(head) + ToHex(in) + mid + ToHex(out) + "\"}";
+  return std::string(head) + InHex(selector, in, keys) + mid + ToHex(out) + "\"}";
 }
 
 std::string TraceWriter::ScalarLine(uint64_t seq, uint32_t selector, uint32_t status) {
@@ -32,7 +75,7 @@ std::string TraceWriter::ScalarLine(uint64_t seq, uint32_t selector, uint32_t st
 
 void TraceWriter::StructCall(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity,
                              uint32_t status, std::span<const uint8_t> out) {
-  Write(StructLine(++seq_, selector, in, capacity, status, out));
+  Write(StructLine(++seq_, selector, in, capacity, status, out, keys_));
 }
 
 void TraceWriter::ScalarCall(uint32_t selector, uint32_t status) {

@@ -9,10 +9,14 @@
 
 namespace netvane::sim {
 
+// Whether the key bytes of a key-installing request reach the trace or a mask in their place.
+enum class KeyBytes { kMasked, kShown };
+
 class TraceWriter {
  public:
-  // Appends to `path`; Ok() is false when the file cannot be opened.
-  explicit TraceWriter(const std::string& path);
+  // Appends to `path`, created (or narrowed, when it is a regular file already) to mode 0600;
+  // Ok() is false when the file cannot be opened or narrowed.
+  TraceWriter(const std::string& path, KeyBytes keys);
   TraceWriter(const TraceWriter&) = delete;
   TraceWriter& operator=(const TraceWriter&) = delete;
   ~TraceWriter();
@@ -24,13 +28,15 @@ class TraceWriter {
 
   // One line, without the newline (exposed for tests).
   static std::string StructLine(uint64_t seq, uint32_t selector, std::span<const uint8_t> in,
-                                uint32_t capacity, uint32_t status, std::span<const uint8_t> out);
+                                uint32_t capacity, uint32_t status, std::span<const uint8_t> out,
+                                KeyBytes keys);
   static std::string ScalarLine(uint64_t seq, uint32_t selector, uint32_t status);
 
  private:
   void Write(const std::string& line);
 
   std::FILE* file_ = nullptr;
+  KeyBytes keys_;
   uint64_t seq_ = 0;
 };
 
