@@ -5,7 +5,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 
 #include "core/Frame.h"
@@ -65,9 +64,7 @@ std::optional<RawReply> RawConnection::ReadReply() {
 
 bool RawConnection::PeerClosed() {
   uint8_t byte = 0;
-  const ssize_t n = recv(fd_, &byte, 1, 0);
-  // A close with bytes of ours still unread arrives as a reset instead of an end of stream.
-  return n == 0 || (n < 0 && errno == ECONNRESET);
+  return recv(fd_, &byte, 1, 0) == 0;
 }
 
 std::optional<RawReply> Call(const std::string& socketPath, uint32_t selector,

@@ -25,8 +25,7 @@ class RawConnection {
   bool SendBytes(const std::vector<uint8_t>& bytes);
   // Empty when the daemon closed the connection (or stayed silent past the timeout).
   std::optional<RawReply> ReadReply();
-  // True when the peer has closed: a read returns end of stream (or a reset); false when it
-  // is still open after the 5-second read timeout.
+  // True when the peer has closed: a read returns end of stream.
   bool PeerClosed();
 
  private:

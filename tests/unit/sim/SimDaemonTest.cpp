@@ -1,10 +1,11 @@
 // The real daemon over its socket, spoken to with a raw client built from the frame layout.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "core/Frame.h"
 #include "core/Hex.h"
@@ -110,73 +111,81 @@ TEST_F(SimDaemonTest, SigtermRemovesTheSocketAndStartingAgainIsReinsertion) {
   EXPECT_EQ(list->out, Word(0));  // radio off: nothing heard
 }
 
-// An NDIS_802_11_KEY as the utility builds it: header, key, 11 zero bytes.
-std::vector<uint8_t> KeyRecord(uint32_t index, const std::vector<uint8_t>& key) {
-  std::vector<uint8_t> record = Word(static_cast<uint32_t>(28 + key.size() + 11));
-  for (const uint32_t v : {index, static_cast<uint32_t>(key.size())}) {
-    const auto w = Word(v);
-    record.insert(record.end(), w.begin(), w.end());
-  }
-  record.resize(28, 0);
-  record.insert(record.end(), key.begin(), key.end());
-  record.resize(record.size() + 11, 0);
+TEST_F(SimDaemonTest, ACallOutOfTurnClosesTheConnectionUnanswered) {
+  const auto mac = EncodeRequest(uc::kKindStructure, 0x01010102, std::vector<uint8_t>(6, 0), 6);
+  RawConnection scalarFirst(sim_.SocketPath());
+  ASSERT_TRUE(scalarFirst.SendBytes(EncodeRequest(uc::kKindScalar, 1, {}, 0)));
+  EXPECT_TRUE(scalarFirst.PeerClosed());
+  RawConnection twoStructures(sim_.SocketPath());
+  ASSERT_TRUE(twoStructures.SendBytes(mac) && twoStructures.ReadReply());
+  ASSERT_TRUE(twoStructures.SendBytes(mac));
+  EXPECT_TRUE(twoStructures.PeerClosed());
+  EXPECT_EQ(sim_.Trace().size(), 1U);
+}
+
+// The deadline runs from accept, not from the last frame, so a client pacing its frames holds
+// the daemon no longer than that; the next client is served while it still has its end open.
+TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
+  sim_.Stop();
+  sim_.SetConnectionTimeoutMs(400);
+  sim_.Start();
+  const auto mac = EncodeRequest(uc::kKindStructure, 0x01010102, std::vector<uint8_t>(6, 0), 6);
+  const auto scalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
+  RawConnection slow(sim_.SocketPath());
+  const auto accepted = std::chrono::steady_clock::now();
+  const auto sendAt = [&](const std::vector<uint8_t>& frame, int ms) {
+    slow.SendBytes({frame.begin(), frame.end() - 1});
+    std::this_thread::sleep_until(accepted + std::chrono::milliseconds(ms));
+    slow.SendBytes({frame.back()});
+  };
+  sendAt(mac, 200);
+  EXPECT_TRUE(slow.ReadReply());
+  sendAt(scalar, 500);  // within 400 ms of the first answer, but not of accept
+  EXPECT_FALSE(slow.ReadReply());
+  EXPECT_TRUE(Call(sim_.SocketPath(), 0x00010114, Word(0), 4));
+}
+
+// An NDIS_802_11_KEY as the utility builds it: 28 header bytes, the key, 11 zero bytes.
+std::vector<uint8_t> KeyRecord(const std::vector<uint8_t>& key) {
+  std::vector<uint8_t> record(28 + key.size() + 11, 0);
+  WriteU32(record, 0, static_cast<uint32_t>(record.size()));
+  WriteU32(record, 4, 0x80000000U);
+  WriteU32(record, 8, static_cast<uint32_t>(key.size()));
+  std::copy(key.begin(), key.end(), record.begin() + 28);
   return record;
 }
 
-// Installs a WEP key and a PSK; the "in" of each as traced.
-std::vector<std::string> TracedKeyRecords(SimHarness& sim, const std::vector<uint8_t>& wep,
-                                          const std::vector<uint8_t>& psk) {
-  sim.ClearTrace();
-  EXPECT_EQ(Call(sim.SocketPath(), 0x0D81011D, KeyRecord(0x80000000U, wep), 0)->status,
-            uc::kStatusSuccess);
-  EXPECT_EQ(Call(sim.SocketPath(), 0x0DF10116, KeyRecord(0x80000000U, psk), 0)->status,
-            uc::kStatusSuccess);
-  std::vector<std::string> in;
-  for (const auto& line : sim.Trace()) {
-    if (line["call"] == "struct") in.push_back(line["in"]);
-  }
-  return in;
-}
-
 TEST_F(SimDaemonTest, KeyBytesAreMaskedInTheTraceUnlessAskedFor) {
-  const std::vector<uint8_t> wep{0xa1, 0xb2, 0xc3, 0xd4, 0xe5};
-  const std::vector<uint8_t> psk(32, 0x3c);
-  const auto masked = [](const std::vector<uint8_t>& record, std::size_t keyLength) {
-    return ToHex(record).replace(56, keyLength * 2, keyLength * 2, '*');
-  };
-  EXPECT_EQ(TracedKeyRecords(sim_, wep, psk),
-            (std::vector<std::string>{masked(KeyRecord(0x80000000U, wep), 5),
-                                      masked(KeyRecord(0x80000000U, psk), 32)}));
-
-  sim_.Stop();
-  sim_.SetTraceKeys(true);
-  sim_.Start();
-  EXPECT_EQ(TracedKeyRecords(sim_, wep, psk),
-            (std::vector<std::string>{ToHex(KeyRecord(0x80000000U, wep)),
-                                      ToHex(KeyRecord(0x80000000U, psk))}));
+  const auto wep = KeyRecord({0xa1, 0xb2, 0xc3, 0xd4, 0xe5});
+  const auto psk = KeyRecord(std::vector<uint8_t>(32, 0x3c));
+  for (const bool shown : {false, true}) {
+    sim_.Stop();
+    sim_.SetTraceKeys(shown);
+    sim_.ClearTrace();
+    sim_.Start();
+    Call(sim_.SocketPath(), 0x0D81011D, wep, 0);
+    Call(sim_.SocketPath(), 0x0DF10116, psk, 0);
+    const auto trace = sim_.Trace();
+    ASSERT_EQ(trace.size(), 4U);
+    EXPECT_EQ(trace[0]["in"], shown ? ToHex(wep) : ToHex(wep).replace(56, 10, 10, '*'));
+    EXPECT_EQ(trace[2]["in"], shown ? ToHex(psk) : ToHex(psk).replace(56, 64, 64, '*'));
+  }
 }
 
-// The trace holds every request: only its owner may read it, whatever the umask, and a file
-// left by an earlier run with wider access is narrowed.
-TEST(SimTraceFileTest, IsTheOwnersAloneWhateverTheUmask) {
-  for (const mode_t mask : {0000U, 0022U}) {
-    SimHarness sim;
-    const mode_t saved = umask(mask);
-    sim.Start();
-    umask(saved);
-    struct stat st {};
-    ASSERT_EQ(stat(sim.TracePath().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777U, 0600U) << "umask " << mask;
-  }
-  SimHarness sim;
-  const int fd = open(sim.TracePath().c_str(), O_CREAT | O_WRONLY, 0600);
-  ASSERT_GE(fd, 0);
-  fchmod(fd, 0644);
-  close(fd);
-  sim.Start();
+// The trace holds every request: it is the owner's alone even under umask 0, and a file left
+// by an earlier run with wider access is narrowed.
+TEST_F(SimDaemonTest, TheTraceFileIsTheOwnersAlone) {
   struct stat st {};
-  ASSERT_EQ(stat(sim.TracePath().c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777U, 0600U);
+  for (const bool existed : {false, true}) {
+    sim_.Stop();
+    if (existed) chmod(sim_.TracePath().c_str(), 0644);
+    const mode_t saved = umask(0);
+    if (!existed) unlink(sim_.TracePath().c_str());
+    sim_.Start();
+    umask(saved);
+    ASSERT_EQ(stat(sim_.TracePath().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777U, 0600U) << (existed ? "narrowed" : "created");
+  }
 }
 
 TEST(SimHarnessTest, ABrokenScenarioFailsToStartWithItsExitCode) {
