@@ -127,7 +127,7 @@ TEST_F(SimDaemonTest, ACallOutOfTurnClosesTheConnectionUnanswered) {
 // the daemon no longer than that; the next client is served while it still has its end open.
 TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
   sim_.Stop();
-  sim_.SetConnectionTimeoutMs(400);
+  sim_.SetConnectionTimeoutMs(600);
   sim_.Start();
   const auto mac = EncodeRequest(uc::kKindStructure, 0x01010102, std::vector<uint8_t>(6, 0), 6);
   const auto scalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
@@ -138,9 +138,9 @@ TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
     std::this_thread::sleep_until(accepted + std::chrono::milliseconds(ms));
     slow.SendBytes({frame.back()});
   };
-  sendAt(mac, 200);
+  sendAt(mac, 300);
   EXPECT_TRUE(slow.ReadReply());
-  sendAt(scalar, 500);  // within 400 ms of the first answer, but not of accept
+  sendAt(scalar, 800);  // within 600 ms of the first answer, but not of accept
   EXPECT_FALSE(slow.ReadReply());
   EXPECT_TRUE(Call(sim_.SocketPath(), 0x00010114, Word(0), 4));
 }
