@@ -1,9 +1,9 @@
 #include "platform/qt/SingleInstance.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocalSocket>
 
+#include "platform/system/PrivateFolder.h"
+#include "platform/system/RefusalNotice.h"
 #include "platform/userclient/Registry.h"
 
 namespace netvane::qt {
@@ -16,13 +16,19 @@ const QByteArray kRaise = QByteArrayLiteral("raise\n");
 SingleInstance::SingleInstance(QString socketPath) : path_(std::move(socketPath)) {}
 
 QString SingleInstance::DefaultSocketPath() {
-  const QString root = QString::fromStdString(userclient::RegistryRoot());
-  if (!QDir(root).exists() && QDir().mkpath(root))
-    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  return root + QStringLiteral("/netvane-ui.sock");
+  const std::string root = userclient::RegistryRoot();
+  // In a folder someone else controls, their socket could answer the probe and keep Netvane
+  // from starting: such a folder gives no path, and the instance runs unguarded.
+  const auto folder = platform::EnsurePrivateFolder(root);
+  if (!folder.ok) {
+    platform::ReportRefusedOnce(folder.path, folder.reason);
+    return {};
+  }
+  return QString::fromStdString(root) + QStringLiteral("/netvane-ui.sock");
 }
 
 bool SingleInstance::Claim() {
+  if (path_.isEmpty()) return true;
   QLocalSocket probe;
   probe.connectToServer(path_);
   if (probe.waitForConnected(kProbeMs)) {

@@ -12,7 +12,8 @@ namespace netvane::qt {
 class SingleInstance {
  public:
   explicit SingleInstance(QString socketPath);
-  // The socket of the current user's registry folder.
+  // The socket of the current user's registry folder; empty when that folder is not private
+  // (Claim then runs unguarded).
   static QString DefaultSocketPath();
 
   // True when this process may run; false when another instance runs and has been told to come

@@ -5,22 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 #include <string_view>
 
 namespace netvane::userclient {
-namespace {
-
-bool EnsurePrivateDir(const std::string& path) {
-  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  return st.st_uid == geteuid();
-}
-
-}  // namespace
 
 std::string RegistryRoot() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -32,10 +21,13 @@ std::string ServiceClassDir(const std::string& className) {
   return RegistryRoot() + "/services/" + className;
 }
 
-bool EnsureServiceClassDir(const std::string& className) {
+platform::PrivateFolderResult EnsureServiceClassDir(const std::string& className) {
   const std::string root = RegistryRoot();
-  return EnsurePrivateDir(root) && EnsurePrivateDir(root + "/services") &&
-         EnsurePrivateDir(ServiceClassDir(className));
+  for (const std::string& path : {root, root + "/services", ServiceClassDir(className)}) {
+    auto folder = platform::EnsurePrivateFolder(path);
+    if (!folder.ok) return folder;
+  }
+  return {true, ServiceClassDir(className), {}};
 }
 
 std::vector<std::string> ListServices(const std::string& className) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/system/PrivateFolder.h"
+
 namespace netvane::userclient {
 
 // $XDG_RUNTIME_DIR/netvane when that is set, else /tmp/netvane-<uid>.
@@ -12,9 +14,10 @@ std::string RegistryRoot();
 // The folder holding the services of one class.
 std::string ServiceClassDir(const std::string& className);
 
-// Creates the root and the class folder (mode 0700) when missing. False when a folder cannot be
-// made or belongs to another user.
-bool EnsureServiceClassDir(const std::string& className);
+// Creates the root, services/ and the class folder (mode 0700) when missing, and checks that
+// each is private (platform::EnsurePrivateFolder). Anything in a folder another user could
+// have made or written is not trusted: the result names the first refused folder and why.
+platform::PrivateFolderResult EnsureServiceClassDir(const std::string& className);
 
 // Socket paths of every service of the class, in byte order of their file names.
 std::vector<std::string> ListServices(const std::string& className);

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -21,29 +22,10 @@
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 #include "platform/userclient/SocketUserClient.h"
+#include "unit/platform/TempRegistry.h"
 
 namespace netvane::userclient {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A private registry root for the test, removed afterwards.
-class TempRegistry {
- public:
-  TempRegistry() {
-    std::string tmpl = (fs::temp_directory_path() / "nvreg-XXXXXX").string();
-    dir_ = mkdtemp(tmpl.data());
-    setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-    EXPECT_TRUE(EnsureServiceClassDir(kWirelessDriverClass));
-  }
-  ~TempRegistry() { fs::remove_all(dir_); }
-  std::string ServicePath(const std::string& instance) const {
-    return ServiceClassDir(kWirelessDriverClass) + "/" + instance + ".sock";
-  }
-
- private:
-  std::string dir_;
-};
 
 // Listens on one service path and hands the first connection to `serve` on its own thread.
 class RawService {
