@@ -1,45 +1,57 @@
 #include "platform/userclient/SocketIo.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 
 namespace netvane::userclient {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// Waits until `fd` is ready for `events` (or has hung up, which the next call then reports);
+// false once the deadline has passed.
+bool WaitReady(int fd, short events, const Deadline& deadline) {
+  for (;;) {
+    const int ms = deadline.RemainingMs();
+    if (ms == 0) return false;
+    pollfd p{fd, events, 0};
+    const int n = poll(&p, 1, ms);
+    if (n > 0) return true;
+    if (n == 0 || errno != EINTR) return false;
+  }
+}
 
-// The socket itself times out each blocking call; this bounds the calls taken together.
-class Deadline {
- public:
-  explicit Deadline(int timeoutMs) : end_(Clock::now() + std::chrono::milliseconds(timeoutMs)) {}
-  bool Passed() const { return Clock::now() >= end_; }
-
- private:
-  Clock::time_point end_;
-};
+bool WouldBlock() {
+  return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+}
 
 }  // namespace
 
-int ConnectUnix(const char* path, int timeoutMs) {
+int Deadline::RemainingMs() const {
+  const auto left = end_ - Clock::now();
+  if (left <= Clock::duration::zero()) return 0;
+  return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+}
+
+int ConnectUnix(const char* path, const Deadline& deadline) {
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
   if (std::strlen(path) >= sizeof addr.sun_path) return -1;
   std::strncpy(addr.sun_path, path, sizeof addr.sun_path - 1);
 
+  const int ms = deadline.RemainingMs();
+  if (ms == 0) return -1;
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return -1;
   timeval timeout{};
-  timeout.tv_sec = timeoutMs / 1000;
-  timeout.tv_usec = static_cast<suseconds_t>(timeoutMs % 1000) * 1000;
-  // Blocking calls with a timeout cost one system call each; the send timeout also bounds a
-  // connect to a listener whose queue is full.
-  if (setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) != 0 ||
-      setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout) != 0 ||
+  timeout.tv_sec = ms / 1000;
+  timeout.tv_usec = static_cast<suseconds_t>(ms % 1000) * 1000;
+  // A Unix connect waits only while the listener's queue is full, and the send timeout bounds
+  // that wait. Sends and receives afterwards never block: they wait in poll instead.
+  if (setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout) != 0 ||
       // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast) the socket API wants it
       connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
     close(fd);
@@ -48,36 +60,48 @@ int ConnectUnix(const char* path, int timeoutMs) {
   return fd;
 }
 
-bool WriteAll(int fd, const void* data, std::size_t length, int timeoutMs) {
-  const Deadline deadline(timeoutMs);
+std::optional<uid_t> PeerUid(int fd) {
+  ucred cred{};
+  socklen_t length = sizeof cred;
+  if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &length) != 0 || length != sizeof cred) {
+    return std::nullopt;
+  }
+  return cred.uid;
+}
+
+bool WriteAll(int fd, const void* data, std::size_t length, const Deadline& deadline) {
   const auto* p = static_cast<const char*>(data);
   while (length > 0) {
-    const ssize_t n = send(fd, p, length, MSG_NOSIGNAL);
-    if (n < 0 && errno == EINTR && !deadline.Passed()) continue;
-    if (n <= 0) return false;  // failed, or the send timeout expired
+    // A fresh connection nearly always has room: send first, wait only when it is full.
+    const ssize_t n = send(fd, p, length, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n < 0 && WouldBlock()) {
+      if (!WaitReady(fd, POLLOUT, deadline)) return false;
+      continue;
+    }
+    if (n <= 0) return false;
     p += n;
     length -= static_cast<std::size_t>(n);
-    if (length > 0 && deadline.Passed()) return false;
   }
   return true;
 }
 
-long ReadAtLeast(int fd, void* data, std::size_t least, std::size_t most, int timeoutMs) {
-  const Deadline deadline(timeoutMs);
+long ReadAtLeast(int fd, void* data, std::size_t least, std::size_t most,
+                 const Deadline& deadline) {
   auto* p = static_cast<char*>(data);
   std::size_t got = 0;
   while (got < least) {
-    const ssize_t n = recv(fd, p + got, most - got, 0);
-    if (n < 0 && errno == EINTR && !deadline.Passed()) continue;
-    if (n <= 0) return -1;  // closed, failed, or the receive timeout expired
+    // The driver has rarely answered yet when the client gets here: wait first.
+    if (!WaitReady(fd, POLLIN, deadline)) return -1;
+    const ssize_t n = recv(fd, p + got, most - got, MSG_DONTWAIT);
+    if (n < 0 && WouldBlock()) continue;
+    if (n <= 0) return -1;  // closed or failed
     got += static_cast<std::size_t>(n);
-    if (got < least && deadline.Passed()) return -1;
   }
   return static_cast<long>(got);
 }
 
-bool ReadAll(int fd, void* data, std::size_t length, int timeoutMs) {
-  return ReadAtLeast(fd, data, length, length, timeoutMs) == static_cast<long>(length);
+bool ReadAll(int fd, void* data, std::size_t length, const Deadline& deadline) {
+  return ReadAtLeast(fd, data, length, length, deadline) == static_cast<long>(length);
 }
 
 }  // namespace netvane::userclient

@@ -1,21 +1,41 @@
-// Whole-buffer reads and writes on a connected socket, each bounded in time.
+// Connecting to a driver socket and whole-buffer reads and writes on it, all bounded by one
+// deadline per request.
 #pragma once
 
+#include <sys/types.h>
+
+#include <chrono>
 #include <cstddef>
+#include <optional>
 
 namespace netvane::userclient {
 
-// Connects to a Unix stream socket whose every send and receive gives up after `timeoutMs`;
-// -1 on failure.
-int ConnectUnix(const char* path, int timeoutMs);
+// The moment a request must be over by. Every wait of the request (connect, each send, each
+// receive) takes only what is left of it, so a peer that trickles its reply cannot stretch it.
+class Deadline {
+ public:
+  using Clock = std::chrono::steady_clock;
+  explicit Deadline(int timeoutMs) : end_(Clock::now() + std::chrono::milliseconds(timeoutMs)) {}
+  // Milliseconds left, rounded up so that a wait never ends early; 0 once the deadline passed.
+  int RemainingMs() const;
 
-// Both return false on error, end of stream, or when the socket's timeout expires; a peer that
-// dribbles bytes is cut off once `timeoutMs` has passed since the call began.
-bool WriteAll(int fd, const void* data, std::size_t length, int timeoutMs);
-bool ReadAll(int fd, void* data, std::size_t length, int timeoutMs);
+ private:
+  Clock::time_point end_;
+};
+
+// Connects to a Unix stream socket, waiting for a full listener queue at most until the
+// deadline; -1 on failure.
+int ConnectUnix(const char* path, const Deadline& deadline);
+
+// The user id of the process that listens on the other end of a connected Unix socket.
+std::optional<uid_t> PeerUid(int fd);
+
+// Both return false on error, end of stream, or when the deadline passes before the last byte.
+bool WriteAll(int fd, const void* data, std::size_t length, const Deadline& deadline);
+bool ReadAll(int fd, void* data, std::size_t length, const Deadline& deadline);
 
 // Reads at least `least` and at most `most` bytes, whatever has arrived once `least` have;
 // returns the count, or -1 as ReadAll fails.
-long ReadAtLeast(int fd, void* data, std::size_t least, std::size_t most, int timeoutMs);
+long ReadAtLeast(int fd, void* data, std::size_t least, std::size_t most, const Deadline& deadline);
 
 }  // namespace netvane::userclient

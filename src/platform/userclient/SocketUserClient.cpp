@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "platform/system/RefusalNotice.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 #include "platform/userclient/SocketIo.h"
@@ -45,7 +47,11 @@ KernReturn SocketUserClient::GetMatchingServices(Handle port, Handle matching, H
   const std::string className = m != nullptr ? m->className : std::string();
   objects_.erase(matching);  // consumed whatever the outcome
   if (Find<Port>(port) == nullptr || className.empty()) return kKernFailure;
-  *iterator = Add(Iterator{services_.List(className), 0});
+  // A registry folder another user made or may write could hold their socket: it lists nothing.
+  const auto registry = EnsureServiceClassDir(className);
+  if (!registry.ok) platform::ReportRefusedOnce(registry.path, registry.reason);
+  *iterator =
+      Add(Iterator{registry.ok ? services_.List(className) : std::vector<std::string>{}, 0});
   return kKernSuccess;
 }
 
@@ -58,9 +64,19 @@ Handle SocketUserClient::IteratorNext(Handle iterator) {
 KernReturn SocketUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Handle* connection) {
   const Service* s = Find<Service>(service);
   if (s == nullptr) return kKernFailure;
-  const int fd = ConnectUnix(s->path.c_str(), timeoutMs_);
+  const Deadline deadline(timeoutMs_);
+  const int fd = ConnectUnix(s->path.c_str(), deadline);
   if (fd < 0) return kKernNotFound;
-  *connection = Add(Connection{fd});
+  // Only a driver of our own user or of root gets to see a request, or to answer one.
+  const auto peer = PeerUid(fd);
+  if (!peer || (*peer != geteuid() && *peer != 0)) {
+    close(fd);
+    platform::ReportRefusedOnce(s->path, peer ? "its server runs as uid " + std::to_string(*peer) +
+                                                    ", not as this user or root"
+                                              : "the user of its server cannot be told");
+    return kKernNotFound;
+  }
+  *connection = Add(Connection{fd, deadline});
   return kKernSuccess;
 }
 
@@ -81,14 +97,14 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
   // The reply header and its answer usually arrive together: read them in one go.
   std::vector<uint8_t> answer(sizeof(ReplyHeader) + capacity);
   ReplyHeader reply{};
-  bool ok = WriteAll(c->fd, frame.data(), frame.size(), timeoutMs_);
-  long got = ok ? ReadAtLeast(c->fd, answer.data(), sizeof reply, answer.size(), timeoutMs_) : -1;
+  bool ok = WriteAll(c->fd, frame.data(), frame.size(), c->deadline);
+  long got = ok ? ReadAtLeast(c->fd, answer.data(), sizeof reply, answer.size(), c->deadline) : -1;
   if (got >= 0) {
     std::memcpy(&reply, answer.data(), sizeof reply);
     const std::size_t whole = sizeof reply + reply.outLength;
     const auto have = static_cast<std::size_t>(got);
     ok = reply.outLength <= capacity && have <= whole &&
-         (have == whole || ReadAll(c->fd, answer.data() + have, whole - have, timeoutMs_));
+         (have == whole || ReadAll(c->fd, answer.data() + have, whole - have, c->deadline));
   } else {
     ok = false;
   }
@@ -109,8 +125,8 @@ KernReturn SocketUserClient::ScalarCall(Handle connection, uint32_t selector) {
   if (c == nullptr || c->fd < 0) return kKernFailure;
   const RequestHeader request{kFrameMagic, kKindScalar, selector, 0, 0};
   ReplyHeader reply{};
-  if (!WriteAll(c->fd, &request, sizeof request, timeoutMs_) ||
-      !ReadAll(c->fd, &reply, sizeof reply, timeoutMs_) || reply.outLength != 0) {
+  if (!WriteAll(c->fd, &request, sizeof request, c->deadline) ||
+      !ReadAll(c->fd, &reply, sizeof reply, c->deadline) || reply.outLength != 0) {
     close(c->fd);
     c->fd = -1;
     return kKernTimeout;

@@ -1,5 +1,6 @@
 // UserClientApi over the service registry folder and Unix stream sockets: a service is a
-// socket file, opening it connects, calls are framed requests with a 5-second timeout.
+// socket file, opening it connects (to a server of our own user or root only), calls are framed
+// requests, and a connection has 5 seconds in all.
 #pragma once
 
 #include <map>
@@ -9,14 +10,16 @@
 
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
+#include "platform/userclient/SocketIo.h"
 #include "platform/userclient/UserClientApi.h"
 
 namespace netvane::userclient {
 
 class SocketUserClient : public UserClientApi {
  public:
-  // `timeoutMs` bounds every read and write of a request; a driver that stops answering
-  // fails the request then.
+  // `timeoutMs` bounds each connection as a whole: the connect, the structure call and the
+  // scalar call after it share one deadline, so a driver that stops answering or trickles its
+  // reply fails the request then.
   explicit SocketUserClient(int timeoutMs = kIoTimeoutSeconds * 1000) : timeoutMs_(timeoutMs) {}
   ~SocketUserClient() override;
 
@@ -49,6 +52,7 @@ class SocketUserClient : public UserClientApi {
   };
   struct Connection {
     int fd = -1;
+    Deadline deadline;
   };
   using Object = std::variant<Port, Matching, Iterator, Service, Connection>;
 

@@ -130,6 +130,44 @@ TEST(SocketUserClientTest, ADriverThatStopsAnsweringFailsTheRequestAfterTheTimeo
   close(released[1]);
 }
 
+// One deadline from the connect on: a driver cannot stretch a request by sending its reply a
+// little at a time (each piece well within the timeout of the one before), nor by answering
+// the scalar call late.
+TEST(SocketUserClientTest, AReplyTrickledPastTheDeadlineFails) {
+  TempRegistry registry;
+  RawService service(registry.ServicePath("0"), [](int fd) {
+    ReadRequest(fd);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Reply(fd, kStatusSuccess, {}, 4);  // the header alone
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    send(fd, "abcd", 4, MSG_NOSIGNAL);
+  });
+  SocketUserClient client(300);
+  Opened o(client);
+  std::array<uint8_t, 4> buffer{};
+  uint32_t length = 4;
+  EXPECT_EQ(client.StructureCall(o.connection, 0x10114, buffer.data(), 4, buffer.data(), &length),
+            kKernTimeout);
+  EXPECT_EQ(buffer, (std::array<uint8_t, 4>{}));
+}
+
+TEST(SocketUserClientTest, TheScalarCallHasOnlyWhatIsLeftOfTheDeadline) {
+  TempRegistry registry;
+  RawService service(registry.ServicePath("0"), [](int fd) {
+    for (int call = 0; call < 2; ++call) {
+      ReadRequest(fd);
+      std::this_thread::sleep_for(std::chrono::milliseconds(400));
+      Reply(fd, kStatusSuccess, {}, 0);
+    }
+  });
+  SocketUserClient client(600);
+  Opened o(client);
+  uint32_t length = 0;
+  EXPECT_EQ(client.StructureCall(o.connection, 0x0DF10103, nullptr, 0, nullptr, &length),
+            kKernSuccess);
+  EXPECT_EQ(client.ScalarCall(o.connection, 1), kKernTimeout);  // due at 600 ms, answered at 800
+}
+
 TEST(RegistryTest, ServicesAreListedInByteOrderAndOnlySockets) {
   TempRegistry registry;
   for (const char* name : {"b.sock", "a.sock", "B.sock", "notes.txt"}) {
