@@ -115,9 +115,14 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
     c->fd = -1;
     return kKernTimeout;
   }
+  if (reply.status != kStatusSuccess) {
+    // A refused request has no answer, whatever bytes came with the refusal.
+    *outLength = 0;
+    return static_cast<KernReturn>(reply.status);
+  }
   if (reply.outLength > 0) std::memcpy(out, answer.data() + sizeof reply, reply.outLength);
   *outLength = reply.outLength;
-  return reply.status == kStatusSuccess ? kKernSuccess : static_cast<KernReturn>(reply.status);
+  return kKernSuccess;
 }
 
 KernReturn SocketUserClient::ScalarCall(Handle connection, uint32_t selector) {

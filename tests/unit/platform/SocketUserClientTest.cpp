@@ -168,6 +168,27 @@ TEST(SocketUserClientTest, TheScalarCallHasOnlyWhatIsLeftOfTheDeadline) {
   EXPECT_EQ(client.ScalarCall(o.connection, 1), kKernTimeout);  // due at 600 ms, answered at 800
 }
 
+TEST(SocketUserClientTest, ARefusedRequestHasNoAnswer) {
+  TempRegistry registry;
+  RawService service(registry.ServicePath("0"), [](int fd) {
+    // A refusal that carries a record anyway, every bit set (the EEPROM error bit among them).
+    const auto h = ReadRequest(fd);
+    Reply(fd, kStatusError, std::vector<uint8_t>(h.outCapacity, 0xFF), h.outCapacity);
+    ReadRequest(fd);
+    Reply(fd, kStatusSuccess, {}, 0);
+  });
+  SocketUserClient client;
+  Opened o(client);
+  std::array<uint8_t, 32> buffer{};
+  uint32_t length = 32;
+  EXPECT_EQ(
+      client.StructureCall(o.connection, 0x0D710111, buffer.data(), 32, buffer.data(), &length),
+      static_cast<KernReturn>(kStatusError));
+  EXPECT_EQ(length, 0U);
+  EXPECT_EQ(buffer, (std::array<uint8_t, 32>{}));
+  EXPECT_EQ(client.ScalarCall(o.connection, 1), kKernSuccess);  // the refusal was read whole
+}
+
 TEST(RegistryTest, ServicesAreListedInByteOrderAndOnlySockets) {
   TempRegistry registry;
   for (const char* name : {"b.sock", "a.sock", "B.sock", "notes.txt"}) {
