@@ -1,8 +1,10 @@
 // The driver link against the real simulated adapter over its socket, in a private registry.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 #include "driver/CV7000Access.h"
@@ -95,10 +97,10 @@ class DriverLinkTest : public ::testing::Test {
   }
 
   bool Connected() {
-    uint32_t state = 0xFF;
+    uint32_t media = 0xFF;
     uint32_t count = 0;
-    EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &count));
-    return state == NdisMediaStateConnected;
+    EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &count));
+    return media == NdisMediaStateConnected;
   }
 
   std::string AssociatedSsid() {
@@ -165,18 +167,18 @@ TEST_F(DriverLinkTest, AnEepromErrorCardGetsTheAlertAndNoScan) {
 
 TEST_F(DriverLinkTest, ARemovedAdapterFailsEveryRequestAtOnce) {
   sim.Start(kCard5);
-  uint32_t state = 0;
+  uint32_t media = 0;
   uint32_t count = 77;
-  EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &count));
+  EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &count));
   sim.Stop();
   count = 77;
-  EXPECT_FALSE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &count));
+  EXPECT_FALSE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &count));
   EXPECT_EQ(count, 77U);
-  EXPECT_FALSE(access.OidSetInformation(OID_802_11_SSID, &state, 4, &count, 3));
+  EXPECT_FALSE(access.OidSetInformation(OID_802_11_SSID, &media, 4, &count, 3));
   EXPECT_FALSE(access.HoldsHandles());
   // Re-insertion: the next request finds it again.
   sim.Start(kCard5);
-  EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &count));
+  EXPECT_TRUE(access.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &count));
 }
 
 TEST_F(DriverLinkTest, ALongScanArrivesInManyPartsAndJoinsWhole) {
@@ -263,6 +265,18 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"WpaNoneAsInfrastructure", Wpa("Mesh", 5, 4, "meshmeshmesh"), false},
         JoinCase{"EapNever", Wpa("Corp", 4, 4, "anything at all"), false}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(DriverLinkTest, TheSimulatorRefusesARegistryOthersMayWriteTo) {
+  const std::string root = sim.Dir() + "/run/netvane";
+  ASSERT_EQ(mkdir(root.c_str(), 0700) | chmod(root.c_str(), 0777), 0);
+  ::testing::internal::CaptureStderr();  // the daemon writes to the same standard error
+  EXPECT_THROW(sim.Start(kCard5), std::runtime_error);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find(root + ": others may write to it"), std::string::npos) << err;
+  struct stat st {};
+  ASSERT_EQ(stat(root.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0777U);  // refused, not repaired
+}
 
 TEST_F(DriverLinkTest, RadioOffDropsTheAssociation) {
   sim.Start(kCard5);
