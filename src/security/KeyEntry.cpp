@@ -23,6 +23,14 @@ void FillEncryptionChoices(ui::ChoiceList& list, int32_t category,
   if (list.Count() > 0) list.SelectIndex(0);
 }
 
+// Copies a key field's text and wipes the field's returned copy, which a move would leave
+// behind whenever the text fits inside the string object.
+void TakeText(const ui::TextField& field, std::string& into) {
+  std::string typed = field.Text();
+  into.assign(typed);
+  WipeString(typed);
+}
+
 }  // namespace
 
 KeyEntry::KeyEntry(const SecurityControls& controls, ui::Alert& alert, const SharedState& state)
@@ -84,9 +92,9 @@ KeyEntryValues KeyEntry::Values() const {
   v.selectedKey = SelectedKeyIndex();
   for (std::size_t i = 0; i < kWepKeyCount; ++i) {
     v.keyTypes[i] = controls_.WEPKeyCombo[i]->SelectedIndex();
-    v.keyTexts[i] = controls_.WEPKeyText[i]->Text();
+    TakeText(*controls_.WEPKeyText[i], v.keyTexts[i]);
   }
-  v.preSharedKey = controls_.WPAPreSharedKey.Text();
+  TakeText(controls_.WPAPreSharedKey, v.preSharedKey);
   return v;
 }
 

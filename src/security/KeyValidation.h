@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/system/Wipe.h"
+
 namespace netvane {
 
 constexpr int32_t kAuthOpenSystem = 0;
@@ -21,14 +23,21 @@ constexpr int32_t kKeyTypeHex = 0;
 constexpr int32_t kKeyTypeAscii = 1;
 constexpr std::size_t kWepKeyCount = 4;
 
-// What the dialog's controls hold; indexes are -1 when nothing is selected.
+// What the dialog's controls hold; indexes are -1 when nothing is selected. The key texts are
+// wiped when the values end; copies are made, not moves, so no short text is left behind in a
+// moved-from string.
 struct KeyEntryValues {
   int32_t authentication = -1;
   int32_t encryption = -1;
   int32_t selectedKey = 0;  // 0 to 3: the transmit key
   std::array<int32_t, kWepKeyCount> keyTypes{};
   std::array<std::string, kWepKeyCount> keyTexts;
-  std::string preSharedKey;  // bytes as typed
+  std::string preSharedKey;  // the field's UTF-8 bytes
+
+  ~KeyEntryValues() {
+    for (std::string& text : keyTexts) WipeString(text);
+    WipeString(preSharedKey);
+  }
 };
 
 // The alert message for the first problem found, or nothing when the keys can be used. Every

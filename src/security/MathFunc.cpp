@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/system/Wipe.h"
 #include "security/MathFuncInternal.h"
 #include "security/Pbkdf2Fast.h"
 
@@ -146,6 +147,10 @@ void hmac_sha1(const std::uint8_t* text, std::int32_t text_len, std::uint8_t* ke
   A_SHAUpdate(&ctx, opad, kHmacBlockBytes);
   A_SHAUpdate(&ctx, digest, 20);
   A_SHAFinal(&ctx, digest);
+  // The pads are the key; the context's schedule still holds the last block hashed.
+  SecureWipe(ipad, sizeof ipad);
+  SecureWipe(opad, sizeof opad);
+  SecureWipe(&ctx, sizeof ctx);
 }
 
 void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
@@ -167,6 +172,7 @@ void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
     A_SHAUpdate(&ctx, reinterpret_cast<const std::uint8_t*>(password),
                 static_cast<std::int32_t>(passLen));
     A_SHAFinal(&ctx, key);
+    SecureWipe(&ctx, sizeof ctx);
     keyLen = 20;
   } else {
     // The pass phrase is key bytes here, not text: no terminator is wanted.
@@ -190,6 +196,8 @@ void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
     hmac_sha1(u, sizeof u, key, keyLen, u);
     for (int i = 0; i < 20; ++i) output[i] ^= u[i];
   }
+  SecureWipe(key, sizeof key);
+  SecureWipe(u, sizeof u);
 }
 
 std::int32_t PasswordHashOn(Sha1Path path, const char* password, const std::uint8_t* ssid,

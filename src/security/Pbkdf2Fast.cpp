@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/system/Wipe.h"
 #include "security/Sha1Ni.h"
 #include "security/Sha1Portable.h"
 
@@ -31,6 +32,7 @@ void Pbkdf2HmacSha1(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
     out += n;
     outLen -= n;
   }
+  SecureWipe(pair, sizeof pair);
 }
 
 namespace detail {
@@ -43,6 +45,7 @@ void HashBytes(const std::uint8_t* data, std::size_t len, std::uint8_t digest[20
   A_SHAInit(&ctx);
   A_SHAUpdate(&ctx, data, static_cast<std::int32_t>(len));
   A_SHAFinal(&ctx, digest);
+  SecureWipe(&ctx, sizeof ctx);
 }
 
 // SHA-1 context that has absorbed the key's 64-byte pad block (key XOR fill).
@@ -53,6 +56,7 @@ void PadState(const std::uint8_t* key, std::size_t keyLen, std::uint8_t fill, A_
   }
   A_SHAInit(ctx);
   A_SHAUpdate(ctx, pad, kBlockBytes);
+  SecureWipe(pad, sizeof pad);
 }
 
 // U1 of one block: HMAC(key, salt || INT(block)), as five words.
@@ -75,6 +79,8 @@ void FirstU(const A_SHA_CTX& inner, const A_SHA_CTX& outer, const std::uint8_t* 
            static_cast<std::uint32_t>(digest[4 * i + 2]) << 8 |
            static_cast<std::uint32_t>(digest[4 * i + 3]);
   }
+  SecureWipe(digest, sizeof digest);
+  SecureWipe(&ctx, sizeof ctx);
 }
 
 }  // namespace
@@ -113,6 +119,11 @@ void Pbkdf2TwoBlocks(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
       p[3] = static_cast<std::uint8_t>(w);
     }
   }
+  // Key-equivalent states (the pads compressed) and the result's words: once per derivation.
+  SecureWipe(hashedKey, sizeof hashedKey);
+  SecureWipe(&inner, sizeof inner);
+  SecureWipe(&outer, sizeof outer);
+  SecureWipe(chains, sizeof chains);
 }
 
 }  // namespace detail

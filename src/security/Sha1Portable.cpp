@@ -1,5 +1,7 @@
 #include "security/Sha1Portable.h"
 
+#include "platform/system/Wipe.h"
+
 namespace netvane::detail {
 namespace {
 
@@ -100,6 +102,12 @@ void Pbkdf2TwoChainsPortable(const std::uint32_t inner[5], const std::uint32_t o
   for (int i = 0; i < 5; ++i) {
     chains[0][i] = accx[i];
     chains[1][i] = accy[i];
+  }
+  // Once per derivation, never in the loop. The pad states are key-equivalent and the
+  // accumulators are the result. (The last compression's own schedule stays in its dead
+  // frame: one U value of the chain, not the key.)
+  for (std::uint32_t* words : {in, out, ux, uy, accx, accy, tx, ty}) {
+    SecureWipe(words, 5 * sizeof(std::uint32_t));
   }
 }
 

@@ -66,19 +66,19 @@ NDIS_802_11_SSID ConnectSsid(const NDIS_WLAN_BSSID_EX& fields, const ConnectChoi
   return ssid;
 }
 
-std::array<uint8_t, kPskLength> DerivePsk(const SecuritySettings& settings,
-                                          std::span<const uint8_t> salt) {
-  std::array<uint8_t, kPasswordHashOutput> output{};
+SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings, std::span<const uint8_t> salt) {
+  SecretArray<kPasswordHashOutput> output;
   const auto length = std::clamp<std::size_t>(
       static_cast<std::size_t>(std::max(settings.WPAPSKlen, 0)), 0, kWpaKeyTextLength);
   const auto* text = reinterpret_cast<const char*>(settings.WPAPSK.data());  // NOLINT bytes as text
   if (length == kWpaKeyTextLength) {
     AtoH(text, output.data(), static_cast<int32_t>(kPskLength));
   } else {
-    const std::string phrase(text, length);  // terminated for the derivation
+    std::string phrase(text, length);  // terminated for the derivation
     PasswordHash(phrase.c_str(), salt.data(), static_cast<int32_t>(salt.size()), output.data());
+    WipeString(phrase);
   }
-  std::array<uint8_t, kPskLength> psk{};
+  SecretArray<kPskLength> psk;
   std::copy_n(output.begin(), kPskLength, psk.begin());
   return psk;
 }

@@ -8,9 +8,8 @@
 namespace netvane {
 namespace {
 
-std::vector<uint8_t> MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte,
-                                  std::span<const uint8_t> key) {
-  std::vector<uint8_t> block(KeyRecordLength(key.size()), 0);
+SecretBytes MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte, std::span<const uint8_t> key) {
+  SecretBytes block(KeyRecordLength(key.size()), 0);
   NDIS_802_11_KEY header{};
   header.Length = static_cast<uint32_t>(block.size());
   header.KeyIndex = keyIndex;
@@ -23,14 +22,13 @@ std::vector<uint8_t> MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte,
 
 }  // namespace
 
-std::vector<uint8_t> MakeWepKeyBlock(std::size_t slot, bool transmit,
-                                     std::span<const uint8_t> key) {
+SecretBytes MakeWepKeyBlock(std::size_t slot, bool transmit, std::span<const uint8_t> key) {
   assert(slot < kWepKeySlots);
   const uint32_t index = static_cast<uint32_t>(slot) | (transmit ? kKeyIndexTransmit : 0U);
   return MakeKeyBlock(index, 0xFF, key);
 }
 
-std::vector<uint8_t> MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk) {
+SecretBytes MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk) {
   return MakeKeyBlock(kKeyIndexTransmit, 0x00, psk);
 }
 

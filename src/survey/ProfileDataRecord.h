@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/Records.h"
+#include "platform/system/Wipe.h"
 
 namespace netvane {
 
@@ -26,9 +27,10 @@ struct PROFILE_DATA {
   NDIS_802_11_WEP_STATUS enumEncryStatus = Ndis802_11WEPEnabled;
   uint32_t lTxPower = 0;  // step: 0 = 100 %, 1 = 75 %, 2 = 50 %, 3 = 25 %, 4 = 12 %
   // Key blocks are whole NDIS_802_11_KEY records; a length field of 0 marks an empty slot.
-  std::vector<uint8_t> pWPAKey;
+  // Their buffers are wiped when the record (or a reallocation) releases them.
+  SecretBytes pWPAKey;
   uint32_t lWPAKeyLen = 0;
-  std::array<std::vector<uint8_t>, kWepKeySlots> pWEPKey;  // slots 1 to 4 at 0 to 3
+  std::array<SecretBytes, kWepKeySlots> pWEPKey;  // slots 1 to 4 at 0 to 3
   std::array<uint32_t, kWepKeySlots> lWEPKeyLen{};
   NDIS_802_11_POWER_MODE enumPSMode = Ndis802_11PowerModeCAM;
   uint8_t bACCam = 0;       // kept with the profile; not sent

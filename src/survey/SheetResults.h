@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/system/Wipe.h"
 #include "security/KeyValidation.h"
 
 namespace netvane {
@@ -13,9 +14,10 @@ namespace netvane {
 constexpr std::size_t kWepMaterialLength = 14;  // the longest key, 13 bytes, and a terminator
 constexpr std::size_t kWpaKeyTextLength = 64;   // a pass phrase, or 64 hexadecimal digits
 
+// Key bytes here and below wipe themselves when released, in every copy.
 struct WepKeyMaterial {
   uint8_t length = 0;  // 0, 5 or 13 after validation
-  std::array<uint8_t, kWepMaterialLength> bytes{};
+  SecretArray<kWepMaterialLength> bytes;
 };
 
 // The security sheet's result. Indexes are read as the key-entry dialogs define them.
@@ -26,7 +28,7 @@ struct SecuritySettings {
   int32_t SelKeyIndex = 0;  // 0 to 3: the transmit key
   std::array<WepKeyMaterial, kWepKeyCount> keys{};
   int32_t WPAPSKlen = 0;
-  std::array<uint8_t, kWpaKeyTextLength> WPAPSK{};  // the key text as typed, not terminated
+  SecretArray<kWpaKeyTextLength> WPAPSK;  // the key text as typed, not terminated
 };
 // NOLINTEND(readability-identifier-naming)
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
@@ -165,7 +166,8 @@ bool SiteSurveyPageController::AskSecurity(const ScanEntry& entry, int32_t wpaKi
   dialogs_.WEPSetting.clearText();
   // On OK the sheet has handed its settings over already.
   if (dialogs_.sheets.Run(dialogs_.WEPSettingWindow) != ui::kModalOK) return false;
-  choices.security = sheetResult_;
+  // The page keeps no copy of the keys once the connect has them.
+  choices.security = std::exchange(sheetResult_, SecuritySettings{});
   return true;
 }
 

@@ -105,9 +105,9 @@ void TaskExecutor::Apply(PROFILE_DATA& record) {
 }
 
 void TaskExecutor::SendKeys(PROFILE_DATA& record) {
-  const auto sendBlock = [this](uint32_t oid, const std::vector<uint8_t>& block, uint32_t length) {
+  const auto sendBlock = [this](uint32_t oid, const SecretBytes& block, uint32_t length) {
     // The length field is what goes out; a block shorter than it is padded, never overread.
-    std::vector<uint8_t> payload(block);
+    SecretBytes payload(block);
     payload.resize(length, 0);
     Set(oid, payload.data(), length);
   };

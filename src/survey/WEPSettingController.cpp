@@ -70,6 +70,9 @@ void WEPSettingController::OnOK() {
   settings_.WPAPSKlen = static_cast<int32_t>(pskLength);
 
   if (siteSurvey_ != nullptr) siteSurvey_->ReceiveWEPsetting(settings_);
+  // The page has its copy; unlike the WEP keys, the pass phrase is typed anew for every connect.
+  settings_.WPAPSK.fill(0);
+  settings_.WPAPSKlen = 0;
   sheets_.StopModal(ui::kModalOK);
 }
 

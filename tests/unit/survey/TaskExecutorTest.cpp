@@ -32,6 +32,9 @@ Request Set(uint32_t oid, std::vector<uint8_t> in) {
 Request Set(uint32_t oid, uint32_t value) {
   return Set(oid, Bytes(value));
 }
+Request SetBlock(uint32_t oid, const SecretBytes& block) {
+  return Set(oid, std::vector<uint8_t>(block.begin(), block.end()));
+}
 
 std::unique_ptr<PROFILE_DATA> OpenInfrastructure(uint8_t tag = 0x55) {
   auto r = std::make_unique<PROFILE_DATA>();
@@ -116,7 +119,7 @@ TEST_F(TaskExecutorTest, WepSendsFilledSlotsAndRemovesEmptyOnes) {
   auto r = OpenInfrastructure();
   r->enumEncryStatus = Ndis802_11WEPEnabled;
   SetWepKey(*r, 0, true, std::array<uint8_t, 5>{1, 2, 3, 4, 5});
-  std::vector<Request> expected{Set(OID_802_11_ADD_KEY, r->pWEPKey[0])};
+  std::vector<Request> expected{SetBlock(OID_802_11_ADD_KEY, r->pWEPKey[0])};
   for (uint32_t slot = 1; slot < 4; ++slot) {
     NDIS_802_11_REMOVE_KEY remove{16, slot, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {}};
     expected.push_back(Set(OID_802_11_REMOVE_KEY, Bytes(remove)));
@@ -144,7 +147,7 @@ TEST_F(TaskExecutorTest, WpaSendsOnlyThePreSharedKeyBlock) {
     r->enumEncryStatus = Ndis802_11Encryption2Enabled;
     SetWpaKey(*r, std::array<uint8_t, kPskLength>{7});
     SetWepKey(*r, 0, true, std::array<uint8_t, 5>{});  // not sent under WPA
-    const std::vector<Request> expected{Set(OID_CV_802_11_ADD_WPA, r->pWPAKey)};
+    const std::vector<Request> expected{SetBlock(OID_CV_802_11_ADD_WPA, r->pWPAKey)};
     EXPECT_EQ(Keys(Run(std::move(r))), expected);
     EXPECT_EQ(expected[0].in.size(), 71U);
   }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstring>
+#include <span>
 
 #include "survey/KeyBlock.h"
 #include "survey/TaskQueue.h"
@@ -36,7 +37,7 @@ TEST(TaskQueue, OldestFirstAndRemovalEndsEachTask) {
 }
 
 // Reads the header fields out of the packed block into aligned values.
-std::array<uint32_t, 3> Header(const std::vector<uint8_t>& block, std::array<uint8_t, 6>& bssid) {
+std::array<uint32_t, 3> Header(std::span<const uint8_t> block, std::array<uint8_t, 6>& bssid) {
   NDIS_802_11_KEY h{};
   std::memcpy(&h, block.data(), kKeyHeaderLength);
   std::memcpy(bssid.data(), h.BSSID, 6);
