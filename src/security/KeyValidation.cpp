@@ -11,11 +11,13 @@ constexpr std::size_t kShortestPassphrase = 8;
 constexpr std::size_t kLongestPassphrase = 63;
 constexpr std::size_t kHexPskLength = 64;
 
-// The same test the key derivation applies: control characters and bytes above 0x7F are
-// refused there, so they are refused here while the user can still correct them.
-bool PassphraseBytesUsable(const std::string& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<signed char>(c) > 31; });
+// 0x20..0x7E. Text arrives from the window as UTF-8, so a character outside ASCII arrives as
+// bytes of 0x80 and up and is refused here, where the user can still correct it.
+bool PrintableAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte <= 0x7E;
+  });
 }
 
 bool AllHexDigits(const std::string& text) {
@@ -24,6 +26,9 @@ bool AllHexDigits(const std::string& text) {
 
 std::optional<std::string> PreSharedKeyProblem(const std::string& psk) {
   const std::string prefix = "Invalid WPA Pre-Shared key. WPA-PSK used field should use ";
+  // Characters first: once they are all ASCII, the byte counts below are the characters the
+  // user sees.
+  if (!PrintableAscii(psk)) return prefix + "printable ASCII characters.";
   if (psk.size() < kShortestPassphrase) return prefix + "more 8 characters.";
   if (psk.size() == kHexPskLength) {
     if (!AllHexDigits(psk)) return prefix + "more 64 hexadecimal digital.";
@@ -32,23 +37,27 @@ std::optional<std::string> PreSharedKeyProblem(const std::string& psk) {
   if (psk.size() > kLongestPassphrase) {
     return prefix + "at most 63 characters or 64 hexadecimal digits.";
   }
-  if (!PassphraseBytesUsable(psk)) return prefix + "printable ASCII characters.";
   return std::nullopt;
 }
 
-// Key in `slot` (0 to 3) judged by its own key type; an unknown type is not checked.
+// Key in `slot` (0 to 3) judged by its own key type; an unknown type is not checked. A wrong
+// character is reported before the length: converted as it is, it would give a key other than
+// the one typed, and the length of text outside ASCII is not what the user counts.
 std::optional<std::string> WepKeyProblem(const KeyEntryValues& values, std::size_t slot,
                                          bool emptyAllowed) {
-  const std::size_t length = values.keyTexts[slot].size();
+  const std::string& text = values.keyTexts[slot];
+  const std::size_t length = text.size();
   if (emptyAllowed && length == 0) return std::nullopt;
-  const std::string key = "Invalid WEP key " + std::to_string(slot + 1) + " length. ";
+  const std::string key = "Invalid WEP key " + std::to_string(slot + 1);
   switch (values.keyTypes[slot]) {
     case kKeyTypeHex:
+      if (!AllHexDigits(text)) return key + ". WEP should use hexadecimal digits.";
       if (length == 10 || length == 26) return std::nullopt;
-      return key + "WEP should be 10 or 26 hexadecimal digits.";
+      return key + " length. WEP should be 10 or 26 hexadecimal digits.";
     case kKeyTypeAscii:
+      if (!PrintableAscii(text)) return key + ". WEP should use printable ASCII characters.";
       if (length == 5 || length == 13) return std::nullopt;
-      return key + "WEP should be 5 or 13 ASCII characters.";
+      return key + " length. WEP should be 5 or 13 ASCII characters.";
     default:
       return std::nullopt;
   }
