@@ -8,16 +8,26 @@
 
 namespace netvane::qt {
 
+namespace {
+
+// Each entry keeps the bytes it was added with: one that shows as Latin-1 would come back as
+// other bytes through the UTF-8 of its text.
+QVariant BytesOf(const std::string& text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
 void QtChoiceList::RemoveAll() {
   w_->clear();
 }
 
 void QtChoiceList::Add(const std::string& text) {
-  w_->addItem(ToQt(text));
+  w_->addItem(ToQt(text), BytesOf(text));
 }
 
 void QtChoiceList::InsertAt(int index, const std::string& text) {
-  w_->insertItem(std::clamp(index, 0, w_->count()), ToQt(text));
+  w_->insertItem(std::clamp(index, 0, w_->count()), ToQt(text), BytesOf(text));
 }
 
 int QtChoiceList::Count() const {
@@ -34,11 +44,19 @@ int QtChoiceList::SelectedIndex() const {
 
 std::string QtChoiceList::SelectedText() const {
   const int index = w_->currentIndex();
-  return index >= 0 ? ToStd(w_->itemText(index)) : std::string();
+  if (index < 0) return {};
+  const QVariant bytes = w_->itemData(index);
+  // Entries from the forms carry no bytes of their own.
+  if (bytes.typeId() != QMetaType::QByteArray) return ToStd(w_->itemText(index));
+  const QByteArray data = bytes.toByteArray();
+  return {data.constData(), static_cast<std::size_t>(data.size())};
 }
 
 std::string QtChoiceList::Text() const {
-  return w_->isEditable() ? ToStd(w_->currentText()) : SelectedText();
+  if (!w_->isEditable()) return SelectedText();
+  // A name picked from the list is that entry's bytes; a typed one is its UTF-8.
+  if (w_->currentIndex() < 0) return ToStd(w_->currentText());
+  return EditedBytes(w_->currentText(), SelectedText());
 }
 
 void QtChoiceList::SetText(const std::string& text) {
@@ -92,8 +110,9 @@ std::string QtButton::Title() const {
 
 void QtButton::SetTitle(const std::string& title) {
   QString text = ToQt(title);
-  if (w_->text().contains(QLatin1Char('&')) && !text.contains(QLatin1Char('&')))
+  if (w_->text().contains(QLatin1Char('&')) && !text.contains(QLatin1Char('&'))) {
     text.prepend(QLatin1Char('&'));
+  }
   w_->setText(text);
 }
 

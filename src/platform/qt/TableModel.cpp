@@ -49,8 +49,9 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 
 bool TableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (source_ == nullptr || !index.isValid() || role != Qt::EditRole) return false;
-  source_->SetValueFor(ids_[static_cast<std::size_t>(index.column())], index.row(),
-                       ToStd(value.toString()));
+  const std::string& id = ids_[static_cast<std::size_t>(index.column())];
+  source_->SetValueFor(id, index.row(),
+                       EditedBytes(value.toString(), source_->ValueFor(id, index.row())));
   emit dataChanged(index, index, {role});
   return true;
 }

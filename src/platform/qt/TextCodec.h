@@ -1,19 +1,25 @@
-// The pages count text in bytes of an 8-bit encoding (keys and SSIDs are byte strings), so the
-// boundary to Qt's Unicode strings is Latin-1: one character per byte, every byte value kept.
+// Text between the pages' byte strings and Qt. The pages count bytes (an SSID is up to 32 of
+// any value, keys are byte strings), so this is the one place that decides what the user sees
+// and what typed text becomes.
 #pragma once
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace netvane::qt {
 
-inline std::string ToStd(const QString& text) {
-  const QByteArray bytes = text.toLatin1();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+// Bytes that are valid UTF-8 show as UTF-8; any other byte string shows one character per byte
+// (Latin-1), so a name in a legacy encoding stays visible rather than turning into
+// replacement marks.
+QString ToQt(std::string_view bytes);
 
-inline QString ToQt(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// Typed text becomes its UTF-8 bytes; the checks downstream count those bytes.
+std::string ToStd(const QString& text);
+
+// What an edited value stands for: `shown` itself when the text is still what ToQt made of
+// it, else the text's UTF-8. Latin-1 shown bytes do not survive a UTF-8 round trip, so a
+// choice or cell the user merely kept must hand back its own bytes.
+std::string EditedBytes(const QString& text, std::string_view shown);
 
 }  // namespace netvane::qt

@@ -86,8 +86,10 @@ TEST_F(SecuritySheetTest, WepKeysConvertByTheirTypeAndCarryOverToWpa) {
 
 TEST_F(SecuritySheetTest, HiddenSsidOverThirtyTwoBytesIsRefused) {
   const std::string longest(32, 's');
+  std::string euros;  // eleven characters, 33 bytes of UTF-8
+  for (int i = 0; i < 11; ++i) euros += "\xE2\x82\xAC";
   sheets.Then([&] {
-    hiddenText.text = longest + "!";
+    hiddenText.text = euros;
     hiddenSSID.OnOK();
     EXPECT_TRUE(received.ssids.empty());
     hiddenText.text = longest;
@@ -96,7 +98,9 @@ TEST_F(SecuritySheetTest, HiddenSsidOverThirtyTwoBytesIsRefused) {
   EXPECT_EQ(sheets.Run(hiddenWindow), ui::kModalOK);
   ASSERT_EQ(alert.shown.size(), 1U);
   EXPECT_EQ(alert.shown[0].message, "Invalid SSID");
-  EXPECT_EQ(alert.shown[0].informativeText, "The SSID should use at most 32 characters.");
+  EXPECT_EQ(alert.shown[0].informativeText,
+            "The SSID should use at most 32 bytes. A character outside ASCII takes two to four "
+            "of them.");
   EXPECT_EQ(received.ssids, std::vector<std::string>{longest});
 
   sheets.Then([this] { hiddenSSID.OnCANCEL(); }, ui::kModalOK);
