@@ -23,7 +23,8 @@ uint32_t U32(const std::vector<uint8_t>& bytes, std::size_t at = 0) {
 class ConnectFlowTest : public testing::SurveyPageFixture {
  protected:
   ConnectFlowTest() {
-    InstallScanList({{"CorvaneGuest", 1}, {"CorvanePeer", 8, 0, Ndis802_11IBSS, 2457000, -80}});
+    InstallScanList(state,
+                    {{"CorvaneGuest", 1}, {"CorvanePeer", 8, 0, Ndis802_11IBSS, 2457000, -80}});
     page.RefreshAPList(nullptr);
   }
   void Connect(int row) {
@@ -100,7 +101,7 @@ TEST_F(ConnectFlowTest, NothingIsQueuedWithoutAConnectableSelection) {
   EXPECT_EQ(alert.shown.size(), 2U);
 
   // A row the list no longer holds (fetched anew since the rows were built): nothing at all.
-  InstallScanList({{"Only", 1}});
+  InstallScanList(state, {{"Only", 1}});
   Connect(3);
   page.OnAddProfile(nullptr);
   EXPECT_EQ(alert.shown.size(), 2U);

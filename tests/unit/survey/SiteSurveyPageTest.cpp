@@ -32,15 +32,16 @@ class SiteSurveyPageTest : public testing::SurveyPageFixture {
 };
 
 TEST_F(SiteSurveyPageTest, RowsShowEachKindOfNetwork) {
-  InstallScanList({
-      {"CorvaneGuest", 1},
-      {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
-      {"CorvaneHome", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
-      {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
-      {"", 7, 1, Ndis802_11Infrastructure, 2427000, -68, Wpa(4, 2)},
-      {"Odd", 10, 0, 3, 5180000, -95},
-      {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000, -48},
-  });
+  InstallScanList(state,
+                  {
+                      {"CorvaneGuest", 1},
+                      {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
+                      {"CorvaneHome", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
+                      {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
+                      {"", 7, 1, Ndis802_11Infrastructure, 2427000, -68, Wpa(4, 2)},
+                      {"Odd", 10, 0, 3, 5180000, -95},
+                      {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000, -48},
+                  });
   apList.selected = 3;
   ::testing::internal::CaptureStderr();
   page.RefreshAPList(nullptr);
@@ -64,7 +65,7 @@ TEST_F(SiteSurveyPageTest, RowsShowEachKindOfNetwork) {
   EXPECT_NE(stderrText.find("Invalid parameter not satisfying: FALSE"), std::string::npos);
   EXPECT_EQ(apList.selected, -1) << "a rebuild clears the selection";
 
-  InstallScanList({});
+  InstallScanList(state, {});
   page.RefreshAPList(nullptr);
   EXPECT_TRUE(apList.rows.empty());
   state.G_pBssidList.reset();
@@ -73,7 +74,7 @@ TEST_F(SiteSurveyPageTest, RowsShowEachKindOfNetwork) {
 }
 
 TEST_F(SiteSurveyPageTest, TickMarksOnlyTheAssociatedRow) {
-  InstallScanList({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}});
+  InstallScanList(state, {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}});
   Associate(4);
   page.StartSiteSurveyTimer();
   EXPECT_EQ(timer.interval, 2.0);
@@ -110,7 +111,7 @@ TEST_F(SiteSurveyPageTest, TickMarksOnlyTheAssociatedRow) {
 }
 
 TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilItShows) {
-  InstallScanList({{"A", 1}});
+  InstallScanList(state, {{"A", 1}});
   Associate(9);
   timer.interval = 0;
   page.StartSiteSurveyTimer();
@@ -127,17 +128,17 @@ TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilIt
 
   // The application's poll collects it; the next tick rebuilds and finds the network.
   state.G_bBssidListScan = 0;
-  InstallScanList({{"A", 1}, {"Z", 9}});
+  InstallScanList(state, {{"A", 1}, {"Z", 9}});
   timer.Fire();
   EXPECT_EQ(state.G_bCurSelItem, 1);
   EXPECT_EQ(apList.rows.at(1).at("PI"), "HANDSHAK");
 }
 
 TEST_F(SiteSurveyPageTest, AddProfileHandsTheSelectedNetworkToTheEditor) {
-  InstallScanList({{"Open", 1, 0, Ndis802_11Infrastructure, 2462000},
-                   {"Office", 5, 1, Ndis802_11Infrastructure, 2452000, -66, Wpa(4, 2)},
-                   {"Mesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
-                   {"Stray", 6, 0, Ndis802_11Infrastructure, 2400000}});
+  InstallScanList(state, {{"Open", 1, 0, Ndis802_11Infrastructure, 2462000},
+                          {"Office", 5, 1, Ndis802_11Infrastructure, 2452000, -66, Wpa(4, 2)},
+                          {"Mesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
+                          {"Stray", 6, 0, Ndis802_11Infrastructure, 2400000}});
   page.RefreshAPList(nullptr);
   for (int row = 0; row < 4; ++row) {
     apList.selected = row;

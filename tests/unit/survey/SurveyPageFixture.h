@@ -53,7 +53,7 @@ inline Bytes8 Entry(const Network& n) {
 }
 
 // Replaces the process-wide scan list, as a collection would.
-inline void InstallScanList(const std::vector<Network>& networks) {
+inline void InstallScanList(SharedState& state, const std::vector<Network>& networks) {
   Bytes8 list(4, 0);
   const auto count = static_cast<uint32_t>(networks.size());
   std::memcpy(list.data(), &count, 4);
