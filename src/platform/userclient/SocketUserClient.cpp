@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/system/RefusalNotice.h"
+#include "platform/system/Wipe.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 #include "platform/userclient/SocketIo.h"
@@ -90,12 +91,13 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
   }
   const RequestHeader request{kFrameMagic, kKindStructure, selector, inLength, capacity};
   // Copy the input first: the caller may pass one buffer as both input and output.
-  std::vector<uint8_t> frame(sizeof request + inLength);
+  // The request may carry key material: its copy is wiped when it goes.
+  SecretBytes frame(sizeof request + inLength);
   std::memcpy(frame.data(), &request, sizeof request);
   if (inLength > 0) std::memcpy(frame.data() + sizeof request, in, inLength);
 
   // The reply header and its answer usually arrive together: read them in one go.
-  std::vector<uint8_t> answer(sizeof(ReplyHeader) + capacity);
+  SecretBytes answer(sizeof(ReplyHeader) + capacity);
   ReplyHeader reply{};
   bool ok = WriteAll(c->fd, frame.data(), frame.size(), c->deadline);
   long got = ok ? ReadAtLeast(c->fd, answer.data(), sizeof reply, answer.size(), c->deadline) : -1;
