@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_driver/FakeUserClient.h"
@@ -30,9 +32,10 @@ using qt::Page;
 
 template <typename W>
 void ExpectAll(QWidget* scope, const std::vector<const char*>& names) {
-  for (const char* name : names)
+  for (const char* name : names) {
     EXPECT_NE(scope->findChild<W*>(QString::fromLatin1(name)), nullptr)
         << qPrintable(scope->objectName()) << " lacks " << name << " of the expected kind";
+  }
 }
 
 QStringList ColumnIds(QWidget* scope, const char* table) {
@@ -158,6 +161,29 @@ TEST_F(WindowFormsTest, EveryFocusableControlHasAnAccessibleNameAndLabelsHaveMne
       if (policy == Qt::TabFocus || policy == Qt::NoFocus) continue;  // values shown, not typed
       EXPECT_TRUE(label->text().contains('&')) << qPrintable(label->text());
     }
+  }
+}
+
+// Through the accessibility interface, as a screen reader sees them.
+TEST_F(WindowFormsTest, UnbuiltControlsAreDisabledAndBuiltOnesAreNot) {
+  const std::vector<std::pair<Page, std::vector<const char*>>> unbuilt = {
+      {Page::Profile, {"Add", "Edit", "Delete", "Activate"}},
+      {Page::LinkStatus, {"dBm"}},
+      {Page::SiteSurvey, {"AddProfile"}},
+      {Page::Statistics, {"ResetCounter"}},
+      {Page::Advance,
+       {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
+        "Apply", "Radio"}},
+      {Page::About, {"CorvaneWWW"}}};
+  const auto disabled = [this](Page page, const char* name) {
+    auto* w = PageOf(page)->findChild<QWidget*>(QString::fromLatin1(name));
+    return w != nullptr && QAccessible::queryAccessibleInterface(w)->state().disabled;
+  };
+  for (const auto& [page, names] : unbuilt) {
+    for (const char* name : names) EXPECT_TRUE(disabled(page, name)) << name;
+  }
+  for (const char* name : {"ApList", "Rescan", "Connect"}) {
+    EXPECT_FALSE(disabled(Page::SiteSurvey, name)) << name;
   }
 }
 

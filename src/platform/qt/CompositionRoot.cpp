@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <utility>
+#include <vector>
 
 #include "platform/userclient/SocketUserClient.h"
 
@@ -24,13 +26,13 @@ platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndic
   };
 }
 
-void OnClick(QWidget* scope, const char* name, std::function<void()> action) {
+void OnClick(QWidget* scope, const char* name, const std::function<void()>& action) {
   auto* button = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
   QObject::connect(button, &QAbstractButton::clicked, scope, [action] { action(); });
 }
 
 // A choice list's action runs when the user picks an entry, not when the page selects one.
-void OnChoice(QWidget* scope, const char* name, std::function<void()> action) {
+void OnChoice(QWidget* scope, const char* name, const std::function<void()>& action) {
   auto* list = scope->findChild<QComboBox*>(QString::fromLatin1(name));
   QObject::connect(list, &QComboBox::activated, scope, [action] { action(); });
 }
@@ -91,6 +93,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
   wepSetting_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   WireActions();
+  DisableUnbuilt();
 }
 
 CompositionRoot::~CompositionRoot() {
@@ -110,6 +113,26 @@ void CompositionRoot::WireActions() {
   OnClick(hiddenSSID_, "OK", [this] { hiddenSSIDController_.OnOK(); });
   OnClick(hiddenSSID_, "Cancel", [this] { hiddenSSIDController_.OnCANCEL(); });
   OnClick(profileEditor_, "Cancel", [this] { profileEditorController_.OnCANCEL(); });
+}
+
+void CompositionRoot::DisableUnbuilt() {
+  // These controls have no action yet; each is enabled with the page work that gives it one.
+  // "Add to Profile" opens an editor that can store nothing until the profile work lands.
+  const std::pair<Page, std::vector<const char*>> unbuilt[] = {
+      {Page::Profile, {"Add", "Edit", "Delete", "Activate"}},
+      {Page::LinkStatus, {"dBm"}},
+      {Page::SiteSurvey, {"AddProfile"}},
+      {Page::Statistics, {"ResetCounter"}},
+      {Page::Advance,
+       {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
+        "Apply", "Radio"}},
+      {Page::About, {"CorvaneWWW"}},
+  };
+  for (const auto& [page, names] : unbuilt) {
+    for (const char* name : names) {
+      window_->PageWidget(page)->findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
+    }
+  }
 }
 
 void CompositionRoot::SetUp() {

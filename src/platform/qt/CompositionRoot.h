@@ -72,6 +72,7 @@ class CompositionRoot {
 
  private:
   void WireActions();
+  void DisableUnbuilt();
 
   // The process-wide flags; built first so that every controller can refer to it.
   SharedState state_;
