@@ -2,9 +2,13 @@
 // silent while a sheet or an alert runs modally (ticks dropped, not queued).
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "fake_driver/FakeUserClient.h"
 #include "gui/QtTestApp.h"
@@ -84,13 +88,53 @@ TEST_F(ModalTimersTest, SheetReturnsTheCodeItsControllerEndedTheRunWith) {
   EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0) << "Escape means Cancel";
 }
 
+// A window-modal sheet stops the mouse and keys on the main window, not a screen reader's
+// press or a second run started in code.
+TEST_F(ModalTimersTest, WhileASheetRunsTheWindowIsDisabledAndTheSheetCannotRunTwice) {
+  QWidget* connect = root.Window().siteSurvey.Connect;
+  QWidget* addProfile = root.Window().siteSurvey.AddProfile;
+  root.Window().show();
+  QApplication::setActiveWindow(&root.Window());
+  root.Window().siteSurvey.ApList->setFocus();
+  const std::vector<QAccessibleInterface*> mainControls = {
+      QAccessible::queryAccessibleInterface(connect),
+      QAccessible::queryAccessibleInterface(root.Window().siteSurvey.ApList),
+      QAccessible::queryAccessibleInterface(root.Window().Tabs())};
+
+  int nested = -1;
+  bool stillShown = false;
+  root.Sheets().SetOnShown([&](QDialog& sheet) {
+    for (QAccessibleInterface* control : mainControls) {
+      EXPECT_TRUE(control->state().disabled) << qPrintable(control->text(QAccessible::Name));
+    }
+    mainControls.front()->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(mainControls.front()->state().pressed) << "no click may be under way";
+    nested = root.Sheets().Run(root.SecuritySheetWindow());
+    stillShown = sheet.isVisible();
+    root.Sheets().StopModal(1);
+  });
+  ::testing::internal::CaptureStderr();
+  const int code = root.Sheets().Run(root.SecuritySheetWindow());
+  const std::string messages = ::testing::internal::GetCapturedStderr();
+
+  EXPECT_EQ(nested, 0);
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(code, 1) << "the open run ends the way its controller ends it";
+  EXPECT_EQ(messages.find("Recursive"), std::string::npos) << messages;
+  EXPECT_TRUE(connect->isEnabled());
+  EXPECT_FALSE(addProfile->isEnabled()) << "a control disabled on its own stays so";
+  EXPECT_EQ(root.Window().focusWidget(), root.Window().siteSurvey.ApList);
+}
+
 TEST_F(ModalTimersTest, NoTimerFiresWhileAnAlertRunsAndItHasOneOkButton) {
   size_t callsDuringAlert = 0;
+  bool windowEnabledDuringAlert = true;
   int buttons = 0;
   QString text;
   root.Alert().SetOnShown([&](QMessageBox& box) {
     TickAll();
     callsDuringAlert = driver.calls.size();
+    windowEnabledDuringAlert = root.Window().Tabs()->isEnabled();
     buttons = static_cast<int>(box.buttons().size());
     text = box.buttons().front()->text();
     box.buttons().front()->click();
@@ -102,6 +146,8 @@ TEST_F(ModalTimersTest, NoTimerFiresWhileAnAlertRunsAndItHasOneOkButton) {
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(text, "OK");
   EXPECT_EQ(root.Modal().Depth(), 0);
+  EXPECT_FALSE(windowEnabledDuringAlert);
+  EXPECT_TRUE(root.Window().Tabs()->isEnabled());
 }
 
 }  // namespace

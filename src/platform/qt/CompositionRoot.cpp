@@ -92,6 +92,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
                &busy_) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
+  modal_.DisableWhileActive(window_->centralWidget());
   WireActions();
   DisableUnbuilt();
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/QtSheetRunner.h"
 
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/qt/QtWindow.h"
 
@@ -10,6 +11,10 @@ int QtSheetRunner::Run(ui::Window& window) {
   auto* qtWindow = dynamic_cast<QtWindow*>(&window);
   if (qtWindow == nullptr) return ui::kModalCancel;
   QDialog* dialog = qtWindow->dialog();
+  // A dialog runs once at a time: a second exec would end the open run as if it were cancelled.
+  if (std::find(running_.begin(), running_.end(), dialog) != running_.end()) {
+    return ui::kModalCancel;
+  }
   if (dialog->parentWidget() != main_) dialog->setParent(main_, Qt::Dialog);
   // A sheet belongs to its window: it blocks that window only and stays on top of it.
   dialog->setWindowModality(Qt::WindowModal);

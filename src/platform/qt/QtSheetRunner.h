@@ -1,5 +1,6 @@
 // Runs dialogs modally over the main window and returns the code their controller ended the
-// run with. Closing a dialog by its window frame or Escape counts as Cancel (code 0).
+// run with. Closing a dialog by its window frame or Escape counts as Cancel (code 0). A dialog
+// that is running already is not run again: that call returns Cancel and the open run goes on.
 #pragma once
 
 #include <QDialog>
