@@ -2,6 +2,7 @@
 // real composition root, offscreen, against cv7000-sim.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,8 +31,9 @@ class ConnectTest : public ::testing::Test {
   void TearDown() override { root.reset(); }
 
   int RowOf(const QString& ssid) const {
-    for (int r = 0; r < table->model()->rowCount(); ++r)
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
       if (table->model()->index(r, 1).data().toString() == ssid) return r;
+    }
     return -1;
   }
   bool Associated() {
@@ -42,6 +44,20 @@ class ConnectTest : public ::testing::Test {
   }
   bool Marked(int row) const {
     return !table->model()->index(row, 0).data(Qt::DecorationRole).isNull();
+  }
+  // As a screen reader hears the mark column: its header, and one row's cell.
+  QString MarkColumnName() const {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
+    for (int i = 0; i < view->childCount(); ++i) {
+      if (view->child(i)->role() == QAccessible::ColumnHeader) {
+        return view->child(i)->text(QAccessible::Name);
+      }
+    }
+    return {};
+  }
+  QString MarkName(int row) const {
+    return QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(row, 0)->text(
+        QAccessible::Name);
   }
   void TickSurvey() {
     for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
@@ -83,6 +99,20 @@ TEST_F(ConnectTest, ConnectButtonSecuritySheetAndOkThroughTheWidgets) {
   ::testing::internal::GetCapturedStderr();
   EXPECT_TRUE(Marked(home));
   EXPECT_FALSE(Marked(RowOf("CorvaneGuest")));
+  EXPECT_EQ(MarkColumnName(), "Status");
+  EXPECT_EQ(MarkName(home), "Connected");
+  EXPECT_EQ(MarkName(RowOf("CorvaneGuest")), "");
+
+  // Enter on a selected row connects as a double click does: here, the sheet for a WEP key.
+  QStringList sheetsShown;
+  root->Sheets().SetOnShown([&](QDialog& sheet) {
+    sheetsShown << sheet.objectName();
+    sheet.reject();
+  });
+  table->selectRow(RowOf("CorvaneLegacy"));
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Return);
+  EXPECT_EQ(sheetsShown, QStringList({"SecuritySheet"}));
 
   // A double click on an open network connects without a sheet.
   const int guest = RowOf("CorvaneGuest");

@@ -52,6 +52,14 @@ TEST(WindowStartTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLate
   driver.services = {"0"};
   root.PollTimer().OnTimeout();
   EXPECT_EQ(root.State().G_bDeviceExist, 1);
+  // The radio state shows as a picture and a button title; a screen reader hears both.
+  const QString title = root.Window().advance.Radio->text().remove('&');
+  const auto description = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+  };
+  EXPECT_EQ(description(root.Window().advance.RadioSwitchPic),
+            title == "Radio Off" ? "Radio on" : "Radio off");
+  EXPECT_EQ(description(root.Window().advance.Radio), title);
 }
 
 TEST_F(ModalTimersTest, NoTimerFiresWhileASheetRunsAndCancelEndsItWithZero) {

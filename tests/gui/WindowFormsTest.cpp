@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -184,6 +185,20 @@ TEST_F(WindowFormsTest, UnbuiltControlsAreDisabledAndBuiltOnesAreNot) {
   }
   for (const char* name : {"ApList", "Rescan", "Connect"}) {
     EXPECT_FALSE(disabled(Page::SiteSurvey, name)) << name;
+  }
+}
+
+// No label names the key-type choices, and Qt on Linux reports a choice's entry as its name.
+TEST_F(WindowFormsTest, KeyTypeChoicesCanBeToldApart) {
+  for (QDialog* dialog : {static_cast<QDialog*>(&root.SecuritySheet()),
+                          static_cast<QDialog*>(&root.ProfileEditor())}) {
+    std::set<QString> names;
+    for (const char* combo : {"WEPKey1Combo", "WEPKey2Combo", "WEPKey3Combo", "WEPKey4Combo"}) {
+      QWidget* choice = dialog->findChild<QComboBox*>(combo);
+      names.insert(QAccessible::queryAccessibleInterface(choice)->text(QAccessible::Description));
+    }
+    EXPECT_EQ(names, std::set<QString>({"Key 1 type", "Key 2 type", "Key 3 type", "Key 4 type"}))
+        << qPrintable(dialog->objectName());
   }
 }
 

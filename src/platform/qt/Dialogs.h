@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "platform/qt/AccessibleNames.h"
 #include "ui_HiddenSSIDPrompt.h"
 #include "ui_ProfileEditor.h"
 #include "ui_SecuritySheet.h"
@@ -14,6 +15,7 @@ class FormDialog : public QDialog {
  public:
   explicit FormDialog(QWidget* parent) : QDialog(parent) {
     form.setupUi(this);
+    DescribeUnlabelledChoices(this);
     // The controller ends the run; Escape still means Cancel.
     setSizeGripEnabled(false);
   }

@@ -1,5 +1,6 @@
 #include "platform/qt/MainWindow.h"
 
+#include "platform/qt/AccessibleNames.h"
 #include "platform/qt/NamedImages.h"
 
 namespace netvane::qt {
@@ -13,6 +14,7 @@ MainWindow::MainWindow() {
   statistics.setupUi(PageWidget(Page::Statistics));
   advance.setupUi(PageWidget(Page::Advance));
   about.setupUi(PageWidget(Page::About));
+  DescribeUnlabelledChoices(this);
   setWindowIcon(ApplicationIcon());
   // Arrow keys and Ctrl+Tab move between pages; each page's own tab order follows.
   main_.TabView->setFocusPolicy(Qt::StrongFocus);

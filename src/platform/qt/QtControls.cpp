@@ -5,6 +5,7 @@
 
 #include "platform/qt/NamedImages.h"
 #include "platform/qt/TextCodec.h"
+#include "platform/ui/ImageNames.h"
 
 namespace netvane::qt {
 
@@ -100,6 +101,10 @@ double QtProgressBar::Value() const {
 void QtImageView::ShowImage(const std::string& name) {
   name_ = name;
   w_->setPixmap(NamedPixmap(name, w_->size()));
+  // The picture is the state; a screen reader reads it from the description.
+  const std::string_view text = ui::ImageText(name);
+  w_->setAccessibleDescription(
+      QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::string QtButton::Title() const {
@@ -114,6 +119,8 @@ void QtButton::SetTitle(const std::string& title) {
     text.prepend(QLatin1Char('&'));
   }
   w_->setText(text);
+  // The accessible name is the button's fixed role; the changing title says what it does now.
+  w_->setAccessibleDescription(QString(text).remove(QLatin1Char('&')));
 }
 
 }  // namespace netvane::qt

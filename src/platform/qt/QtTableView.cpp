@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QVariant>
 
 #include "platform/qt/TextCodec.h"
@@ -15,10 +16,34 @@ namespace {
 
 std::vector<std::string> Identifiers(const QTableView* view) {
   std::vector<std::string> ids;
-  for (const QString& id : view->property("columnIdentifiers").toStringList())
+  for (const QString& id : view->property("columnIdentifiers").toStringList()) {
     ids.push_back(ToStd(id));
+  }
   return ids;
 }
+
+// Runs the table's double action for Enter and Return, which the view itself turns into an
+// "activated" signal that some styles also send for a click.
+class ReturnKeyFilter : public QObject {
+ public:
+  ReturnKeyFilter(QObject* parent, std::function<bool()> action)
+      : QObject(parent), action_(std::move(action)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+          !key->isAutoRepeat() && action_()) {
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<bool()> action_;
+};
 
 constexpr int kImageColumnWidth = 28;
 constexpr int kCellPadding = 16;
@@ -29,6 +54,7 @@ QtTableView::QtTableView(QTableView* view)
     : view_(view),
       model_(
           new TableModel(Identifiers(view), view->property("columnTitles").toStringList(), view)) {
+  model_->SetColumnNames(view->property("columnNames").toStringList());
   view_->setModel(model_);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->verticalHeader()->setVisible(false);
@@ -36,14 +62,27 @@ QtTableView::QtTableView(QTableView* view)
   view_->horizontalHeader()->setStretchLastSection(true);
   view_->horizontalHeader()->setHighlightSections(false);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  for (int c = 0; c < model_->columnCount({}); ++c)
-    view_->setColumnWidth(c,
-                          view_->fontMetrics().horizontalAdvance(
-                              model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                              32);
-  QObject::connect(view_, &QAbstractItemView::doubleClicked, view_, [this](const QModelIndex&) {
-    if (doubleAction_) doubleAction_();
+  for (int c = 0; c < model_->columnCount({}); ++c) {
+    const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(title) + 32);
+  }
+  auto* input = new ReturnKeyFilter(view_, [this] {
+    if (!doubleAction_ || SelectedRow() < 0) return false;
+    RunDoubleAction();
+    return true;
   });
+  view_->installEventFilter(input);
+  QObject::connect(view_, &QAbstractItemView::doubleClicked, input,
+                   [this](const QModelIndex&) { RunDoubleAction(); });
+  input_ = input;
+}
+
+QtTableView::~QtTableView() {
+  delete input_.data();
+}
+
+void QtTableView::RunDoubleAction() {
+  if (doubleAction_) doubleAction_();
 }
 
 void QtTableView::Reload() {

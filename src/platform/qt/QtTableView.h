@@ -1,7 +1,9 @@
 // A QTableView behind the abstract table. Column identifiers and titles come from the form
-// (the view's "columnIdentifiers" and "columnTitles" properties).
+// (the view's "columnIdentifiers", "columnTitles" and, for screen readers, "columnNames"
+// properties). The double action also runs on Enter or Return over a selected row.
 #pragma once
 
+#include <QPointer>
 #include <QTableView>
 #include <functional>
 #include <string>
@@ -14,6 +16,7 @@ namespace netvane::qt {
 class QtTableView : public ui::TableView {
  public:
   explicit QtTableView(QTableView* view);
+  ~QtTableView() override;
 
   void SetEnabled(bool enabled) override { view_->setEnabled(enabled); }
   bool IsEnabled() const override { return view_->isEnabled(); }
@@ -31,12 +34,15 @@ class QtTableView : public ui::TableView {
 
  private:
   void FitColumnsToContents();
+  void RunDoubleAction();
 
   QTableView* view_;
   TableModel* model_;  // owned by the view
   bool allowsEmpty_ = true;
   int shownRows_ = 0;  // as of the last Reload
   std::function<void()> doubleAction_;
+  // Owns the double-click connection and the key filter; goes with this wrapper.
+  QPointer<QObject> input_;
 };
 
 }  // namespace netvane::qt

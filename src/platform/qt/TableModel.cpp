@@ -2,6 +2,7 @@
 
 #include "platform/qt/NamedImages.h"
 #include "platform/qt/TextCodec.h"
+#include "platform/ui/ImageNames.h"
 
 namespace netvane::qt {
 
@@ -36,9 +37,14 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (source_ == nullptr || !index.isValid()) return {};
   const auto& id = ids_[static_cast<std::size_t>(index.column())];
   if (index.column() == imageColumn_) {
+    const std::string name = source_->ValueFor(id, index.row());
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
+      const std::string_view text = ui::ImageText(name);
+      if (text.empty()) return {};
+      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
     if (role != Qt::DecorationRole) return {};
-    const QPixmap image =
-        NamedPixmap(source_->ValueFor(id, index.row()), QSize(kImageSide, kImageSide));
+    const QPixmap image = NamedPixmap(name, QSize(kImageSide, kImageSide));
     return image.isNull() ? QVariant() : QVariant(image);
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole)
@@ -57,9 +63,14 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section < 0 || section >= titles_.size()) return {};
-  return titles_[section];
+  if (orientation != Qt::Horizontal || section < 0 || section >= titles_.size()) return {};
+  if (role == Qt::DisplayRole) return titles_[section];
+  // A column without a title (the image column) still has a name for screen readers and a tip.
+  if (role == Qt::AccessibleTextRole || (role == Qt::ToolTipRole && titles_[section].isEmpty())) {
+    const QString name = section < names_.size() ? names_[section] : QString();
+    return name.isEmpty() ? titles_[section] : name;
+  }
+  return {};
 }
 
 }  // namespace netvane::qt

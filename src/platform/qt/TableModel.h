@@ -16,6 +16,8 @@ class TableModel : public QAbstractTableModel {
 
   void SetSource(ui::TableDataSource* source);
   void SetImageColumn(int column) { imageColumn_ = column; }
+  // What a screen reader calls each column, by position; an empty or missing one is the title.
+  void SetColumnNames(QStringList names) { names_ = std::move(names); }
   int ImageColumn() const { return imageColumn_; }
   // Every row and cell may have changed.
   void Reset();
@@ -30,6 +32,7 @@ class TableModel : public QAbstractTableModel {
  private:
   std::vector<std::string> ids_;
   QStringList titles_;
+  QStringList names_;
   ui::TableDataSource* source_ = nullptr;
   int imageColumn_ = -1;
 };
