@@ -1,126 +1,105 @@
-// The real daemon over its socket, spoken to with a raw client built from the frame layout.
+// The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
+// so that the simulator is tested independently of the utility's user-client code.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "core/Frame.h"
 #include "core/Hex.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
-#include "unit/sim/RawClient.h"
 
 namespace netvane::sim {
 namespace {
 
-using netvane::testing::SimHarness;
-using testing::Call;
-using testing::RawConnection;
 namespace uc = userclient;
+using Answer = std::pair<uint32_t, Bytes>;  // status and payload
 
-std::vector<uint8_t> Word(uint32_t v) {
-  return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8U), static_cast<uint8_t>(v >> 16U),
-          static_cast<uint8_t>(v >> 24U)};
-}
+const Bytes kScalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
+
+class RawConnection {
+ public:
+  explicit RawConnection(const std::string& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    path.copy(addr.sun_path, sizeof addr.sun_path - 1);
+    // Below the daemon's 5-second deadline: a connection it fails to close shows as a timeout.
+    const timeval timeout{3, 0};
+    setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    // A connection refused shows as a failed send.
+    static_cast<void>(connect(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr));
+  }
+  RawConnection(const RawConnection&) = delete;
+  RawConnection& operator=(const RawConnection&) = delete;
+  ~RawConnection() { close(fd_); }
+
+  bool Send(const Bytes& b) { return send(fd_, b.data(), b.size(), MSG_NOSIGNAL) == std::ssize(b); }
+  // Empty when the daemon closed the connection (or stayed silent) instead of answering.
+  std::optional<Answer> Read() {
+    uint32_t header[2] = {};  // status, payload length
+    if (!ReadAll(header, sizeof header)) return std::nullopt;
+    Bytes out(header[1]);
+    if (!ReadAll(out.data(), out.size())) return std::nullopt;
+    return Answer{header[0], out};
+  }
+  // True when the daemon has closed its end: end of stream, not a timeout.
+  bool Closed() {
+    char c = 0;
+    return recv(fd_, &c, 1, 0) == 0;
+  }
+
+ private:
+  bool ReadAll(void* p, std::size_t n) {
+    return n == 0 || recv(fd_, p, n, MSG_WAITALL) == static_cast<ssize_t>(n);
+  }
+  int fd_;
+};
 
 class SimDaemonTest : public ::testing::Test {
  protected:
   void SetUp() override { sim_.Start(); }
-  SimHarness sim_;
+  // One request as the utility makes it: connect, structure call, scalar call, close.
+  std::optional<Answer> Call(uint32_t selector, const Bytes& in, uint32_t capacity) {
+    RawConnection c(sim_.SocketPath());
+    if (!c.Send(EncodeRequest(uc::kKindStructure, selector, in, capacity))) return std::nullopt;
+    auto answer = c.Read();
+    if (!answer || !c.Send(kScalar) || !c.Read()) return std::nullopt;
+    return answer;
+  }
+  testing::SimHarness sim_;
 };
 
-TEST_F(SimDaemonTest, ServesAQueryAndTracesBothCalls) {
-  struct stat st {};
-  ASSERT_EQ(stat(sim_.SocketPath().c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777U, 0600U);
-
-  const auto reply = Call(sim_.SocketPath(), 0x01010102, std::vector<uint8_t>(6, 0), 6);
-  ASSERT_TRUE(reply);
-  EXPECT_EQ(reply->status, uc::kStatusSuccess);
-  EXPECT_EQ(reply->out, (std::vector<uint8_t>{0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}));
-
-  const auto trace = sim_.Trace();
-  ASSERT_EQ(trace.size(), 2U);
-  EXPECT_EQ(trace[0].dump(),
-            nlohmann::json::parse(
-                R"({"seq":1,"call":"struct","selector":"0x01010102","set":false,"in":"000000000000",
-          "capacity":6,"status":0,"out":"021a2b3c4d5e"})")
-                .dump());
-  EXPECT_EQ(trace[1].dump(),
-            nlohmann::json::parse(R"({"seq":2,"call":"scalar","selector":1,"status":0})").dump());
-}
-
-TEST_F(SimDaemonTest, ASetIsStoredAndAnsweredBackAndAssociationShowsInMediaState) {
-  const auto set = Call(sim_.SocketPath(), 0x0DF1010C, Word(1), 0);
-  ASSERT_TRUE(set);
-  EXPECT_EQ(set->status, uc::kStatusSuccess);
-  EXPECT_TRUE(set->out.empty());
-  EXPECT_EQ(Call(sim_.SocketPath(), 0x0D71010C, Word(0), 4)->out, Word(1));
-
-  std::vector<uint8_t> ssid = Word(12);
-  const std::string name = "CorvaneGuest";
-  ssid.insert(ssid.end(), name.begin(), name.end());
-  ssid.resize(36, 0);
-  sim_.ClearTrace();
-  EXPECT_EQ(Call(sim_.SocketPath(), 0x0D810102, ssid, 0)->status, uc::kStatusSuccess);
-  EXPECT_EQ(Call(sim_.SocketPath(), 0x00010114, Word(0), 4)->out, Word(0));
-  const auto trace = sim_.Trace();
-  ASSERT_EQ(trace.size(), 4U);
-  EXPECT_EQ(trace[0]["set"], true);
-  EXPECT_EQ(trace[0]["selector"], "0x0d810102");
-}
-
-TEST_F(SimDaemonTest, BadFramesCloseTheConnectionAndTheDaemonKeepsServing) {
-  const std::vector<std::vector<uint8_t>> bad = {
-      EncodeRequest(7, 0x00010114, Word(0), 4),                  // unknown kind
-      EncodeRequest(uc::kKindStructure, 0x00010114, {}, 65537),  // capacity too large
-      {0x43, 0x55, 0x56, 0x4F, 1, 0, 0, 0},                      // wrong magic
+// A bad frame, or a call the connection has no room for, closes it at once, unanswered and
+// untraced; the daemon goes on serving, up to the largest frame there is.
+TEST_F(SimDaemonTest, ConnectionsThatBreakTheProtocolAreClosedUnanswered) {
+  Bytes tooLong = EncodeRequest(uc::kKindStructure, 0x00010114, {}, 4);
+  WriteU32(tooLong, 12, 65537);  // the payload's length
+  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
+  const std::vector<std::vector<Bytes>> cases = {
+      {EncodeRequest(7, 0x00010114, {}, 4)},                       // unknown kind
+      {tooLong},                                                   // payload too large
+      {EncodeRequest(uc::kKindStructure, 0x00010114, {}, 65537)},  // capacity too large
+      {{0x43, 0x55, 0x56, 0x4F, 1, 0, 0, 0}},  // wrong magic, known before a whole header
+      {kScalar},                               // scalar call first
+      {mac, mac},                              // a second structure call
   };
-  for (const auto& frame : bad) {
+  for (const auto& frames : cases) {
     RawConnection c(sim_.SocketPath());
-    ASSERT_TRUE(c.Connected());
-    ASSERT_TRUE(c.SendBytes(frame));
-    EXPECT_TRUE(c.PeerClosed());
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) ASSERT_TRUE(c.Send(frames[i]) && c.Read());
+    ASSERT_TRUE(c.Send(frames.back()));
+    EXPECT_TRUE(c.Closed()) << ToHex(frames.back());
   }
-  EXPECT_TRUE(sim_.Trace().empty());
-  EXPECT_EQ(Call(sim_.SocketPath(), 0x00010114, Word(0), 4)->status, uc::kStatusSuccess);
-}
-
-TEST_F(SimDaemonTest, RepliesNeverExceedTheOfferedCapacity) {
-  const auto small = Call(sim_.SocketPath(), 0x0D020212, std::vector<uint8_t>(50, 0), 50);
-  ASSERT_TRUE(small);
-  EXPECT_EQ(small->status, uc::kStatusBadArgs);
-  EXPECT_TRUE(small->out.empty());
-  const auto part = Call(sim_.SocketPath(), 0x0D010217, std::vector<uint8_t>(600, 0), 600);
-  ASSERT_TRUE(part);
-  EXPECT_LE(part->out.size(), 600U);
-}
-
-TEST_F(SimDaemonTest, SigtermRemovesTheSocketAndStartingAgainIsReinsertion) {
-  EXPECT_EQ(sim_.Stop(), 0);
-  EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
-  EXPECT_FALSE(Call(sim_.SocketPath(), 0x00010114, Word(0), 4));
-
-  sim_.Start(R"({"radio": false, "card": {"mac": "02:00:00:00:00:07"}})");
-  EXPECT_EQ(Call(sim_.SocketPath(), 0x01010102, std::vector<uint8_t>(6, 0), 6)->out,
-            (std::vector<uint8_t>{2, 0, 0, 0, 0, 7}));
-  const auto list = Call(sim_.SocketPath(), 0x0D010217, std::vector<uint8_t>(4096, 0), 4096);
-  EXPECT_EQ(list->out, Word(0));  // radio off: nothing heard
-}
-
-TEST_F(SimDaemonTest, ACallOutOfTurnClosesTheConnectionUnanswered) {
-  const auto mac = EncodeRequest(uc::kKindStructure, 0x01010102, std::vector<uint8_t>(6, 0), 6);
-  RawConnection scalarFirst(sim_.SocketPath());
-  ASSERT_TRUE(scalarFirst.SendBytes(EncodeRequest(uc::kKindScalar, 1, {}, 0)));
-  EXPECT_TRUE(scalarFirst.PeerClosed());
-  RawConnection twoStructures(sim_.SocketPath());
-  ASSERT_TRUE(twoStructures.SendBytes(mac) && twoStructures.ReadReply());
-  ASSERT_TRUE(twoStructures.SendBytes(mac));
-  EXPECT_TRUE(twoStructures.PeerClosed());
-  EXPECT_EQ(sim_.Trace().size(), 1U);
+  EXPECT_EQ(sim_.Trace().size(), 1U);                     // the first of the two structure calls
+  EXPECT_TRUE(Call(0x0D010217, Bytes(65536, 0), 65536));  // the largest frame there is
 }
 
 // The deadline runs from accept, not from the last frame, so a client pacing its frames holds
@@ -129,74 +108,63 @@ TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
   sim_.Stop();
   sim_.SetConnectionTimeoutMs(600);
   sim_.Start();
-  const auto mac = EncodeRequest(uc::kKindStructure, 0x01010102, std::vector<uint8_t>(6, 0), 6);
-  const auto scalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
   RawConnection slow(sim_.SocketPath());
   const auto accepted = std::chrono::steady_clock::now();
-  const auto sendAt = [&](const std::vector<uint8_t>& frame, int ms) {
-    slow.SendBytes({frame.begin(), frame.end() - 1});
+  const auto sendAt = [&](const Bytes& frame, int ms) {
+    slow.Send({frame.begin(), frame.end() - 1});
     std::this_thread::sleep_until(accepted + std::chrono::milliseconds(ms));
-    slow.SendBytes({frame.back()});
+    slow.Send({frame.back()});
   };
-  sendAt(mac, 300);
-  EXPECT_TRUE(slow.ReadReply());
-  sendAt(scalar, 800);  // within 600 ms of the first answer, but not of accept
-  EXPECT_FALSE(slow.ReadReply());
-  EXPECT_TRUE(Call(sim_.SocketPath(), 0x00010114, Word(0), 4));
+  sendAt(EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6), 300);
+  EXPECT_TRUE(slow.Read());
+  sendAt(kScalar, 800);  // within 600 ms of the first answer, but not of accept
+  EXPECT_FALSE(slow.Read());
+  EXPECT_TRUE(Call(0x00010114, Bytes(4, 0), 4));
 }
 
-// An NDIS_802_11_KEY as the utility builds it: 28 header bytes, the key, 11 zero bytes.
-std::vector<uint8_t> KeyRecord(const std::vector<uint8_t>& key) {
-  std::vector<uint8_t> record(28 + key.size() + 11, 0);
-  WriteU32(record, 0, static_cast<uint32_t>(record.size()));
-  WriteU32(record, 4, 0x80000000U);
-  WriteU32(record, 8, static_cast<uint32_t>(key.size()));
-  std::copy(key.begin(), key.end(), record.begin() + 28);
-  return record;
-}
-
-TEST_F(SimDaemonTest, KeyBytesAreMaskedInTheTraceUnlessAskedFor) {
-  const auto wep = KeyRecord({0xa1, 0xb2, 0xc3, 0xd4, 0xe5});
-  const auto psk = KeyRecord(std::vector<uint8_t>(32, 0x3c));
+// Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
+// run; the trace holds every call, key bytes masked unless asked not to; the socket goes at exit.
+TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
+  const auto keyRecord = [](const Bytes& key) {  // 28 header bytes, the key, 11 zero bytes
+    Bytes record(28 + key.size() + 11, 0);
+    WriteU32(record, 0, static_cast<uint32_t>(record.size()));
+    WriteU32(record, 4, 0x80000000U);
+    WriteU32(record, 8, static_cast<uint32_t>(key.size()));
+    std::copy(key.begin(), key.end(), record.begin() + 28);
+    return record;
+  };
+  const Bytes wep = keyRecord({0xa1, 0xb2, 0xc3, 0xd4, 0xe5});
+  const Bytes psk = keyRecord(Bytes(32, 0x3c));
   for (const bool shown : {false, true}) {
-    sim_.Stop();
-    sim_.SetTraceKeys(shown);
-    sim_.ClearTrace();
-    sim_.Start();
-    Call(sim_.SocketPath(), 0x0D81011D, wep, 0);
-    Call(sim_.SocketPath(), 0x0DF10116, psk, 0);
-    const auto trace = sim_.Trace();
-    ASSERT_EQ(trace.size(), 4U);
-    EXPECT_EQ(trace[0]["in"], shown ? ToHex(wep) : ToHex(wep).replace(56, 10, 10, '*'));
-    EXPECT_EQ(trace[2]["in"], shown ? ToHex(psk) : ToHex(psk).replace(56, 64, 64, '*'));
-  }
-}
-
-// The trace holds every request: it is the owner's alone even under umask 0, and a file left
-// by an earlier run with wider access is narrowed.
-TEST_F(SimDaemonTest, TheTraceFileIsTheOwnersAlone) {
-  struct stat st {};
-  for (const bool existed : {false, true}) {
-    sim_.Stop();
-    if (existed) chmod(sim_.TracePath().c_str(), 0644);
+    EXPECT_EQ(sim_.Stop(), 0);
+    EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
     const mode_t saved = umask(0);
-    if (!existed) unlink(sim_.TracePath().c_str());
+    shown ? chmod(sim_.TracePath().c_str(), 0644) : unlink(sim_.TracePath().c_str());
+    sim_.SetTraceKeys(shown);
     sim_.Start();
     umask(saved);
-    ASSERT_EQ(stat(sim_.TracePath().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777U, 0600U) << (existed ? "narrowed" : "created");
+    for (const std::string& path : {sim_.SocketPath(), sim_.TracePath()}) {
+      struct stat st {};
+      ASSERT_EQ(stat(path.c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777U, 0600U) << path;
+    }
+    sim_.ClearTrace();
+    EXPECT_EQ(Call(0x01010102, Bytes(6, 0), 6), (Answer{0, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}}));
+    Call(0x0D81011D, wep, 0);
+    Call(0x0DF10116, psk, 0);
+    const auto trace = sim_.Trace();
+    ASSERT_EQ(trace.size(), 6U);
+    EXPECT_EQ(trace[0]["out"], "021a2b3c4d5e");
+    EXPECT_EQ(trace[1].dump(), R"({"call":"scalar","selector":1,"seq":2,"status":0})");
+    EXPECT_EQ(trace[2]["in"], shown ? ToHex(wep) : ToHex(wep).replace(56, 10, 10, '*'));
+    EXPECT_EQ(trace[4]["in"], shown ? ToHex(psk) : ToHex(psk).replace(56, 64, 64, '*'));
   }
 }
 
 TEST(SimHarnessTest, ABrokenScenarioFailsToStartWithItsExitCode) {
-  SimHarness sim;
-  try {
-    sim.Start(R"({"networks": [{"ssid": "x", "bssid": "nope"}]})");
-    FAIL() << "the daemon started";
-  } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("code 2"), std::string::npos) << e.what();
-  }
-  EXPECT_FALSE(sim.Running());
+  testing::SimHarness sim;
+  EXPECT_THAT([&sim] { sim.Start(R"({"networks": [{"ssid": "x", "bssid": "nope"}]})"); },
+              ::testing::ThrowsMessage<std::runtime_error>(::testing::HasSubstr("code 2")));
 }
 
 }  // namespace
