@@ -1,0 +1,306 @@
+// The simulator without its socket: the card's facts, settings and traffic, the scan list, request
+// frames, the faults a scenario injects, trace lines, and the scenario files themselves.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+
+#include "core/Adapter.h"
+#include "core/Frame.h"
+#include "core/Hex.h"
+#include "core/ScenarioLoader.h"
+#include "core/Service.h"
+#include "driver/Oids.h"
+#include "driver/Records.h"
+#include "platform/userclient/Protocol.h"
+
+namespace netvane::sim {
+namespace {
+
+namespace uc = userclient;
+using uc::kStatusBadArgs;
+
+Bytes Word(uint32_t v) {
+  return ToBytes(v);
+}
+
+Scenario MustLoad(const std::string& json) {
+  ScenarioLoad load = LoadScenarioText(json);
+  if (!load.scenario) throw std::runtime_error(load.error);
+  return *load.scenario;
+}
+
+Reply Query(Adapter& a, uint32_t oid, uint32_t capacity) {
+  return a.Handle(oid, Bytes(capacity, 0), capacity);
+}
+
+Reply Set(Adapter& a, uint32_t oid, const Bytes& in) {
+  return a.Handle(SetForm(oid), in, 0);
+}
+
+TEST(CardTest, CardFactsComeFromTheScenario) {
+  Adapter a(MustLoad(R"({"card": {"mac": "02:00:00:00:00:07", "eeprom_version": [3, 14],
+      "eeprom_error": true, "hw_radio": false, "supports_5ghz": false}})"));
+  EXPECT_EQ(Query(a, OID_802_3_CURRENT_ADDRESS, 6).out, (Bytes{2, 0, 0, 0, 0, 7}));
+  EXPECT_EQ(Query(a, OID_CV_802_11_EEPROM_VERSION, 4).out, (Bytes{0, 0, 3, 14}));
+  EXPECT_EQ(Query(a, OID_802_11_NETWORK_TYPES_SUPPORTED, 20).out,
+            (Bytes{2, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}));  // DS and OFDM24, no OFDM5
+  // The station configuration keeps what was set but the card's radio switch and error bits.
+  Bytes sta(32, 0xAB);
+  EXPECT_EQ(Set(a, OID_CV_802_11_STA_CONFIG, sta).status, 0U);
+  WriteU32(sta, 20, 0);                   // HwRadioStatus
+  WriteU32(sta, 28, kSystemErrorEeprom);  // SystemErrorBitmap
+  EXPECT_EQ(Query(a, OID_CV_802_11_STA_CONFIG, 32).out, sta);
+}
+
+// Each setting keeps a good value (no default, no two alike) and refuses a bad one whole.
+TEST(CardTest, SettingsAreStoredOrRefusedWhole) {
+  Adapter a(DefaultScenario());
+  const struct {
+    uint32_t oid;
+    Bytes good, bad;
+  } settings[] = {
+      {OID_CV_802_11_PHY_MODE, Word(PHY_11ABG_MIXED), Word(PHY_11ABG_MIXED + 1)},
+      {OID_CV_802_11_PREAMBLE, Word(Cv802_11PreambleLong), Word(Cv802_11PreambleAuto + 1)},
+      {OID_802_11_POWER_MODE, Word(Ndis802_11PowerModeFast_PSP), Word(Ndis802_11PowerModeMax)},
+      {OID_CV_802_11_TX_POWER_LEVEL, Word(25), Word(101)},
+      {OID_802_11_RTS_THRESHOLD, Word(500), Bytes{1, 0}},
+      {OID_802_11_FRAGMENTATION_THRESHOLD, Word(800), Bytes{}},
+      {OID_802_11_DESIRED_RATES, Bytes{22, 4, 0, 0, 0, 0, 0, 0}, Bytes(7, 0)},
+      {OID_CV_802_11_RADIO, Bytes{0, 0, 1, 0}, Bytes{0, 0}},
+  };
+  for (const auto& s : settings) {
+    EXPECT_EQ(Set(a, s.oid, s.good).status, 0U) << std::hex << s.oid;
+    EXPECT_EQ(Set(a, s.oid, s.bad).status, kStatusBadArgs) << std::hex << s.oid;
+    EXPECT_EQ(Query(a, s.oid, 8).out, s.good) << std::hex << s.oid;
+  }
+  EXPECT_EQ(Set(a, 0x0D7101FF, Word(0)).status, kStatusBadArgs);                    // unknown
+  EXPECT_EQ(Set(a, OID_GEN_MEDIA_CONNECT_STATUS, Word(0)).status, kStatusBadArgs);  // query only
+  EXPECT_EQ(Query(a, 0x0D7101FF, 64).status, kStatusBadArgs);
+  const Reply small = Query(a, OID_CV_802_11_STA_CONFIG, 31);
+  EXPECT_EQ(small.status, kStatusBadArgs);
+  EXPECT_TRUE(small.out.empty());
+  EXPECT_EQ(Query(a, OID_802_3_CURRENT_ADDRESS, 64).out.size(), 6U);  // just the record
+}
+
+TEST(TrafficTest, FlowsWhileAssociatedRepeatsForTheSameSeedAndResetsToZero) {
+  const auto run = [](uint64_t seed) {
+    Scenario s = DefaultScenario();
+    s.seed = seed;
+    Adapter a(std::move(s));
+    const auto link = [&a] {  // packed records: compare copies of their fields
+      return FromBytes<CV_802_11_LINK_STATUS>(Query(a, OID_CV_802_11_QUERY_LINK_STATUS, 16).out);
+    };
+    const auto stats = [&a] {
+      return FromBytes<NDIS_802_11_STATISTICS>(Query(a, OID_802_11_STATISTICS, 100).out);
+    };
+    Query(a, OID_GEN_RCV_OK, 4);
+    EXPECT_EQ(ToBytes(link()), Bytes(16, 0));                    // nothing moves while disconnected
+    Set(a, OID_802_11_BSSID, Bytes{0x02, 0xc0, 0x7a, 0, 0, 1});  // CorvaneGuest, open, -48 dBm
+    EXPECT_EQ(Query(a, OID_GEN_MEDIA_CONNECT_STATUS, 4).out, Word(NdisMediaStateConnected));
+    const CV_802_11_LINK_STATUS link1 = link();
+    const CV_802_11_LINK_STATUS link2 = link();
+    EXPECT_EQ(uint32_t{link1.CurrTxRate}, 108U);  // 54 Mbit/s
+    EXPECT_GT(uint32_t{link1.ChannelQuality}, 80U);
+    EXPECT_LE(uint32_t{link1.ChannelQuality}, 100U);
+    EXPECT_GT(uint32_t{link2.TxByteCount}, uint32_t{link1.TxByteCount});
+    EXPECT_GT(uint32_t{link2.RxByteCount}, uint32_t{link1.RxByteCount});
+    EXPECT_NEAR(static_cast<int32_t>(ReadU32(Query(a, OID_802_11_RSSI, 4).out, 0)), -48, 3);
+    const NDIS_802_11_STATISTICS counted = stats();
+    EXPECT_GT(uint64_t{counted.ReceivedFragmentCount}, 0U);
+    EXPECT_GE(uint64_t{counted.TransmittedFragmentCount}, uint64_t{counted.RetryCount});
+
+    // After a reset the counters stay at zero while only they are read.
+    EXPECT_EQ(Set(a, OID_CV_802_11_RESET_COUNTERS, {}).status, 0U);
+    Bytes zeroed(100, 0);
+    zeroed[0] = 100;  // Length
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(Query(a, OID_802_11_STATISTICS, 100).out, zeroed);
+      EXPECT_EQ(Query(a, OID_GEN_RCV_OK, 4).out, Word(0));
+      EXPECT_EQ(Query(a, OID_GEN_RCV_NO_BUFFER, 4).out, Word(0));
+    }
+    Query(a, OID_GEN_MEDIA_CONNECT_STATUS, 4);  // any other request lets traffic flow again
+    EXPECT_GT(uint64_t{stats().TransmittedFragmentCount}, 0U);
+    return ToBytes(counted);
+  };
+  EXPECT_EQ(run(7), run(7));
+  EXPECT_NE(run(7), run(8));
+}
+
+// The whole list, read part by part as the utility does; each part holds whole entries only.
+std::vector<Bytes> ReadList(Adapter& a) {
+  std::vector<Bytes> entries;
+  Reply r = Query(a, OID_802_11_BSSID_LIST, 4096);
+  for (int n = 0; r.status == 0 && !r.out.empty() && n < 1000; ++n) {
+    std::size_t at = 4;
+    for (uint32_t i = 0; i < ReadU32(r.out, 0) && at + ReadU32(r.out, at) <= r.out.size(); ++i) {
+      const auto start = r.out.begin() + static_cast<long>(at);
+      entries.emplace_back(start, start + ReadU32(r.out, at));
+      at += entries.back().size();
+    }
+    EXPECT_EQ(at, r.out.size()) << "part " << n;
+    r = Query(a, OID_CV_802_11_BSSID_LIST_NEXT, 4096);
+  }
+  EXPECT_EQ(r.status, 0U);
+  return entries;
+}
+
+TEST(ScanTest, PartsCarryEveryEntryHeardOnceAndANewListQueryStartsOver) {
+  Adapter whole(DefaultScenario());
+  const std::vector<Bytes> entries = ReadList(whole);
+  EXPECT_EQ(entries.size(), 10U);
+  Scenario s = DefaultScenario();
+  s.maxPartBytes = 600;
+  Adapter a(std::move(s));
+  EXPECT_EQ(ReadList(a), entries);
+  EXPECT_EQ(ReadList(a), entries);
+  const Reply after = Query(a, OID_CV_802_11_BSSID_LIST_NEXT, 4096);
+  EXPECT_EQ(after.status, 0U);
+  EXPECT_TRUE(after.out.empty());
+  EXPECT_EQ(Query(a, OID_802_11_BSSID_LIST, 100).status, kStatusBadArgs);
+
+  // Nothing is heard with the radio off, nor on 5 GHz by a card without the band.
+  s = DefaultScenario();
+  s.radio = false;
+  s.card.supports5GHz = false;
+  Adapter b(std::move(s));
+  EXPECT_EQ(Query(b, OID_802_11_BSSID_LIST, 4096).out, Word(0));
+  Set(b, OID_CV_802_11_RADIO, Bytes{0, 0, 1, 0});  // any non-zero byte turns it on
+  Set(b, OID_802_11_BSSID_LIST_SCAN, {});
+  EXPECT_EQ(ReadList(b).size(), 9U);  // all but Corvane5G
+}
+
+// The elements after the timestamp, written out by hand from the beacon layout: interval,
+// capabilities, SSID, rates, DS parameter set, extended rates, then the WPA element.
+TEST(ScanTest, InformationElementsDescribeTheNetwork) {
+  Adapter a(DefaultScenario());
+  std::map<std::string, std::string> ies;
+  for (const Bytes& e : ReadList(a)) {
+    const uint32_t length = ReadU32(e, kBssidEntryFixedLength - 4);
+    ies[ToHex(std::span(e).subspan(4, 6))] =
+        ToHex(std::span(e).subspan(kBssidEntryFixedLength + 8, length - 8));
+  }
+  const std::string rates = "010882848b960c121824";  // 1, 2, 5.5, 11 basic; 6 to 18
+  const std::string extended = "32043048606c";       // 24 to 54
+  EXPECT_EQ(ies["02c07a000008"],                     // CorvanePeer: IBSS, open
+            "64000200000b436f7276616e6550656572" + rates + "03010a" + extended);
+  EXPECT_EQ(ies["02c07a000007"],  // CorvaneHidden: an empty SSID element
+            "640011000000" + rates + "030104" + extended +
+                "dd1a0050f20101000050f20202000050f2020050f20401000050f202");
+  EXPECT_EQ(ies["02c07a00000a"],  // Corvane5G: 5 GHz rates only, AES group and pairwise, PSK
+            "640011000009436f7276616e653547"
+            "01088c129824b048606c"
+            "030124"
+            "dd160050f20101000050f20401000050f20401000050f202");
+}
+
+TEST(ScanTest, MalformedPartFaults) {
+  const auto firstPart = [](const std::string& fault) {
+    Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
+                           "faults": {"malformed_scan": ")" +
+                       fault + R"("}})"));
+    return Query(a, OID_802_11_BSSID_LIST, 4096).out;
+  };
+  EXPECT_EQ(ReadU32(firstPart("zero_length"), 4), 0U);
+  EXPECT_LT(ReadU32(firstPart("short_entry"), 4), kBssidEntryFixedLength);
+  const Bytes overlong = firstPart("overlong_entry");
+  EXPECT_GT(ReadU32(overlong, 4) + 4, overlong.size());
+  EXPECT_EQ(ReadU32(firstPart("count_too_large"), 0), 6U);
+}
+
+TEST(FrameTest, ARequestIsCompleteOnlyWithItsWholePayload) {
+  const Bytes frame = EncodeRequest(uc::kKindStructure, 0x0D710111, Bytes(32, 7), 32);
+  for (std::size_t n = 0; n < frame.size(); ++n) {
+    EXPECT_EQ(ParseRequest(std::span(frame).first(n)).status, FrameStatus::kNeedMore) << n;
+  }
+  const FrameParse p = ParseRequest(frame);
+  ASSERT_EQ(p.status, FrameStatus::kComplete);
+  EXPECT_EQ(Bytes(p.request.in.begin(), p.request.in.end()), Bytes(32, 7));
+}
+
+TEST(ServiceTest, RejectedAndDelayedSelectorsFromTheScenario) {
+  Adapter a(MustLoad(R"({"faults": {"reject_oids": ["0x0d010217", "0x0D81011B"],
+                                    "delay_ms": {"0x00010114": 6000}}})"));
+  Service service(a, nullptr);
+  const auto status = [&service](uint32_t selector) {
+    return service.Serve(Request{uc::kKindStructure, selector, 4096, {}}).status;
+  };
+  EXPECT_EQ(status(OID_802_11_BSSID_LIST), uc::kStatusError);
+  EXPECT_EQ(status(SetForm(OID_802_11_BSSID_LIST)), uc::kStatusError);  // a query entry: both
+  EXPECT_EQ(status(SetForm(OID_802_11_WEP_STATUS)), uc::kStatusError);
+  EXPECT_EQ(status(OID_802_11_WEP_STATUS), uc::kStatusSuccess);  // a set entry: the set only
+  const auto delay = [&service](uint32_t selector) {
+    return service.DelayMs(Request{uc::kKindStructure, selector, 4, {}});
+  };
+  EXPECT_EQ(delay(OID_GEN_MEDIA_CONNECT_STATUS), 6000U);
+  EXPECT_EQ(delay(OID_802_11_RSSI), 0U);
+}
+
+TEST(TraceTest, LinesHaveTheDocumentedShape) {
+  EXPECT_EQ(
+      TraceWriter::StructLine(1, 0x0D710111, Bytes{0, 0xAB}, 32, 0, Bytes{0x0F}, KeyBytes::kMasked),
+      R"({"seq":1,"call":"struct","selector":"0x0d710111","set":false,"in":"00ab",)"
+      R"("capacity":32,"status":0,"out":"0f"})");
+  EXPECT_EQ(TraceWriter::StructLine(3, 0x0DF10103, {}, 0, 3758096066U, {}, KeyBytes::kMasked),
+            R"({"seq":3,"call":"struct","selector":"0x0df10103","set":true,"in":"",)"
+            R"("capacity":0,"status":3758096066,"out":""})");
+}
+
+TEST(ScenarioTest, EveryShippedScenarioLoadsWithoutWarnings) {
+  for (const auto& entry : std::filesystem::directory_iterator(NETVANE_SIM_SCENARIO_DIR)) {
+    const ScenarioLoad load = LoadScenarioFile(entry.path().string());
+    EXPECT_TRUE(load.scenario && load.warnings.empty()) << entry.path() << load.error;
+  }
+}
+
+TEST(ScenarioTest, BadInputNamesTheKeyAndWhatWasExpected) {
+  const std::string net = R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01", )";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"{", "not valid JSON"},
+      {"[]", "expected an object"},
+      {R"({"seed": "seven"})", "seed: expected an integer"},
+      {R"({"card": {"eeprom_version": [2]}})", "card.eeprom_version"},
+      {R"({"card": {"hw_radio": 1}})", "card.hw_radio: expected true or false"},
+      {R"({"scan": {"max_part_bytes": 70000}})", "scan.max_part_bytes: out of range"},
+      {R"({"networks": {}})", "networks: expected an array"},
+      {R"({"networks": [{"bssid": "02:00:00:00:00:01"}]})", "networks[0].ssid: missing"},
+      {net + R"("channel": 15}]})", "networks[0].channel"},
+      {net + R"("security": "wpa2"}]})", "networks[0].security"},
+      {net + R"("security": "wpa-psk", "passphrase": "short"}]})", "networks[0].passphrase"},
+      {net + R"("security": "wpa-psk", "psk": "abcd"}]})", "networks[0].psk"},
+      {net + R"("security": "wep", "wep_keys": ["0102"]}]})", "networks[0].wep_keys[0]"},
+      {net + R"("security": "wep", "wep_keys": ["", "0102030405"]}]})", "wep_tx_key slot"},
+      {net + R"("security": "wpa-none", "passphrase": "long enough"}]})", "adhoc"},
+      {net + R"("pairwise": ["ccmp"]}]})", "networks[0].pairwise[0]"},
+      {R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"},
+                        {"ssid": "B", "bssid": "02:00:00:00:00:01"}]})",
+       "appears twice"},
+      {R"({"networks": [{"ssid": "123456789012345678901234567890123", "bssid": "02:00:00:00:00:01"}]})",
+       "longer than 32"},
+      {R"({"faults": {"reject_oids": ["zero"]}})", "faults.reject_oids[0]"},
+      {R"({"faults": {"delay_ms": {"0x00010114": -1}}})", "faults.delay_ms.0x00010114"},
+      {R"({"faults": {"malformed_scan": "garbled"}})", "faults.malformed_scan"},
+      {R"({"generate": {"count": 100000}})", "generate.count"},
+  };
+  for (const auto& [json, expected] : cases) {
+    const ScenarioLoad load = LoadScenarioText(json);
+    EXPECT_FALSE(load.scenario) << json;
+    EXPECT_NE(load.error.find(expected), std::string::npos) << json << " -> " << load.error;
+  }
+  EXPECT_NE(LoadScenarioFile("/nonexistent/scenario.json").error.find("cannot be read"),
+            std::string::npos);
+}
+
+TEST(ScenarioTest, UnknownKeysAreWarnedAboutAndLeftOutOnesTakeTheirDefaults) {
+  const ScenarioLoad load = LoadScenarioText(
+      R"({"colour": "blue", "networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01", "sid": 1}]})");
+  ASSERT_TRUE(load.scenario) << load.error;
+  EXPECT_EQ(load.warnings, (std::vector<std::string>{"ignored unknown key networks[0].sid",
+                                                     "ignored unknown key colour"}));
+  EXPECT_EQ(load.scenario->maxPartBytes, 4096U);
+  EXPECT_EQ(load.scenario->networks.at(0).security, Security::kOpen);
+}
+
+}  // namespace
+}  // namespace netvane::sim
