@@ -1,168 +1,485 @@
-// The access point list and its refresh cycle, and starting a profile from a scanned network.
+// The site survey page over the fake driver registry: the access point list, a profile started
+// from a row, the refresh cycle, connecting through the prompts (the requests with their values
+// and key blocks byte by byte, nothing secret on standard error, nothing sent without a
+// connectable selection), and what a connect never asks of the task executor. The simulator
+// judges the same connects in the integration tests.
 #include <gtest/gtest.h>
 
-#include "SurveyPageFixture.h"
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+#include "IeBuilders.h"
+#include "driver/Oids.h"
+#include "driver/ScanList.h"
+#include "fake_driver/FakeUserClient.h"
+#include "support/survey/SurveyRig.h"
 
 namespace netvane {
 namespace {
 
 using testing::Bytes;
-using testing::InstallScanList;
-using testing::Network;
-using testing::Wpa;
+using testing::Bytes8;
+using testing::Concat;
 
-using Row = std::vector<std::string>;
-const Row kColumns{"SSID",           "BSSID",      "Signal",     "Channel",
-                   "Authentication", "Encryption", "NetworkType"};
+// One scanned network, as the fields the pages read.
+struct Network {
+  std::string ssid;
+  uint8_t tag = 0;  // last byte of the BSSID 02-C0-7A-00-00-tag
+  uint32_t privacy = 0;
+  uint32_t mode = Ndis802_11Infrastructure;
+  uint32_t frequency = 2412000;
+  int32_t rssi = -48;
+  Bytes8 wpa = {};  // a WPA element, or none
+};
 
-class SiteSurveyPageTest : public testing::SurveyPageFixture {
+// Replaces the process-wide scan list, as a collection would.
+void InstallScanList(SharedState& state, const std::vector<Network>& networks) {
+  Bytes8 list = Bytes(static_cast<uint32_t>(networks.size()));
+  for (const Network& n : networks) {
+    Bytes8 e = testing::EntryWithElements(Concat({testing::CommonElements(), n.wpa}), n.mode);
+    NDIS_WLAN_BSSID_EX fixed{};
+    std::memcpy(&fixed, e.data(), kBssidEntryFixedLength);
+    const uint8_t mac[kMacLength] = {0x02, 0xC0, 0x7A, 0x00, 0x00, n.tag};
+    std::memcpy(fixed.MacAddress, mac, kMacLength);
+    fixed.Ssid.SsidLength = static_cast<uint32_t>(n.ssid.size());
+    std::memcpy(fixed.Ssid.Ssid, n.ssid.data(), n.ssid.size());
+    fixed.Privacy = n.privacy;
+    fixed.Rssi = n.rssi;
+    fixed.Configuration.DSConfig = n.frequency;
+    std::memcpy(e.data(), &fixed, kBssidEntryFixedLength);
+    list.insert(list.end(), e.begin(), e.end());
+  }
+  state.G_pBssidList = std::make_unique<BssidList>();
+  state.G_pBssidList->AppendPart(list);
+}
+
+// Group TKIP or AES (2 or 4), one pairwise suite, one key-management suite (1 802.1X, 2 PSK).
+Bytes8 Wpa(uint8_t group, uint8_t keyMgmt) {
+  return testing::WpaElement(group, {group}, {keyMgmt});
+}
+
+struct Request {
+  uint32_t selector;
+  Bytes8 in;
+  bool operator==(const Request&) const = default;
+};
+void PrintTo(const Request& r, std::ostream* os) {
+  *os << std::hex << "0x" << r.selector << std::dec << " (" << r.in.size() << " bytes)";
+}
+Request Set(uint32_t oid, Bytes8 in) {
+  return {SetForm(oid), std::move(in)};
+}
+Request Set(uint32_t oid, uint32_t value) {
+  return Set(oid, Bytes(value));
+}
+long Scans(const std::vector<Request>& requests) {
+  return std::count(requests.begin(), requests.end(), Set(OID_802_11_BSSID_LIST_SCAN, 0U));
+}
+
+// An NDIS_802_11_KEY as the driver reads it: Length, KeyIndex, KeyLength, BSSID, padding and
+// KeyRSC, the key, eleven trailing zero bytes.
+Bytes8 KeyBlock(uint32_t index, uint8_t bssidByte, const Bytes8& key) {
+  const auto length = static_cast<uint32_t>(key.size());
+  return Concat({Bytes(length + 39), Bytes(index), Bytes(length), Bytes8(6, bssidByte),
+                 Bytes8(10, 0), key, Bytes8(11, 0)});
+}
+Bytes8 Text(const std::string& s) {
+  return {s.begin(), s.end()};
+}
+
+std::unique_ptr<PROFILE_DATA> Record(uint8_t tag = 0x55) {
+  auto r = std::make_unique<PROFILE_DATA>();
+  r->bBssid = 1;
+  r->BSSID[5] = tag;
+  r->enumNetworkType = Ndis802_11Infrastructure;
+  r->enumEncryStatus = Ndis802_11WEPDisabled;
+  return r;
+}
+
+// Holds the fake registry so that it is there before the rig that uses it.
+struct FakeDriverHolder {
+  testing::FakeUserClient driver;
+};
+
+class SiteSurveyPageTest : public ::testing::Test,
+                           protected FakeDriverHolder,
+                           public testing::SurveyRig {
  protected:
-  Row Shown(int row) const {
-    Row out;
-    for (const auto& c : kColumns) out.push_back(apList.rows.at(static_cast<size_t>(row)).at(c));
+  SiteSurveyPageTest() : SurveyRig(driver) {
+    state.G_bDeviceExist = 1;
+    InstallScanList(state,
+                    {{"CorvaneGuest", 1},
+                     {"CorvanePeer", 8, 0, Ndis802_11IBSS, 2457000},
+                     {"CorvaneLegacy", 2, 1},
+                     {"IEEE", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
+                     {"", 7},
+                     {"CorvaneCorp", 6, 1, Ndis802_11Infrastructure, 2472000, -74, Wpa(2, 1)}});
+    page.RefreshAPList(nullptr);
+  }
+
+  std::vector<Request> Requests() const {
+    std::vector<Request> out;
+    for (const testing::FakeCall& c : driver.StructCalls()) out.push_back({c.selector, c.in});
     return out;
+  }
+  // The requests `act` makes, with the debug lines on; its standard error into `err`.
+  std::vector<Request> During(const std::function<void()>& act, std::string* err = nullptr) {
+    const auto before = static_cast<std::ptrdiff_t>(Requests().size());
+    state.__DEBUG__ = 1;
+    ::testing::internal::CaptureStderr();
+    act();
+    const std::string out = ::testing::internal::GetCapturedStderr();
+    if (err != nullptr) *err = out;
+    const auto all = Requests();
+    return {all.begin() + before, all.end()};
+  }
+  std::vector<Request> Tick() {
+    return During([this] { timer.Fire(); });
+  }
+  std::vector<Request> Connect(int row, std::string* err = nullptr) {
+    apList.selected = row;
+    return During([this] { page.OnConnect(nullptr); }, err);
+  }
+  std::vector<Request> Apply(std::unique_ptr<PROFILE_DATA> record) {
+    page.SetTaskQueue(std::move(record));
+    return During([this] { page.DoTask(); });
+  }
+  void Queue(std::unique_ptr<PROFILE_DATA> record, int32_t type) {
+    auto task = ProfileData::setProfileData(std::move(record));
+    task->setTaskType(type);
+    queue.InsertTaskObject(std::move(task));
+  }
+  // Plays the user on the security sheet: `type`, then OK.
+  void OnSheet(const std::function<void()>& type) {
+    sheets.Then([this, type] {
+      type();
+      wepSetting.OnOK();
+    });
   }
   void Associate(uint8_t tag) {
     driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateConnected}));
     driver.Answer(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, tag});
   }
-  void Disassociate() {
-    driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateDisconnected}));
+  // A row's cells as shown, separated by "|", the mark first.
+  std::string Shown(std::size_t row) const {
+    std::string cells;
+    for (const auto& c : apList.columns)
+      cells += (c == "PI" ? "" : "|") + apList.rows.at(row).at(c);
+    return cells;
+  }
+  // The mark column as shown: X for the marked row.
+  std::string Marks() const {
+    std::string marks;
+    for (const auto& row : apList.rows) marks += row.at("PI") == "HANDSHAK" ? 'X' : '_';
+    return marks;
+  }
+  // No spelling of the key's first bytes in standard error: raw, or hexadecimal in either case
+  // with or without spaces.
+  static void ExpectNoKeyIn(std::string err, const Bytes8& key) {
+    EXPECT_NE(err.find("CV7000Access"), std::string::npos) << "the debug lines are on";
+    EXPECT_EQ(err.find(std::string(key.begin(), key.begin() + 5)), std::string::npos);
+    char hex[11];
+    std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x%02x", key[0], key[1], key[2], key[3], key[4]);
+    std::erase(err, ' ');
+    for (char& c : err) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(err.find(hex), std::string::npos) << hex;
   }
 };
 
-TEST_F(SiteSurveyPageTest, RowsShowEachKindOfNetwork) {
-  InstallScanList(state,
-                  {
-                      {"CorvaneGuest", 1},
-                      {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
-                      {"CorvaneHome", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
-                      {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
-                      {"", 7, 1, Ndis802_11Infrastructure, 2427000, -68, Wpa(4, 2)},
-                      {"Odd", 10, 0, 3, 5180000, -95},
-                      {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000, -48},
-                  });
+TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
+  InstallScanList(state, {{"CorvaneGuest", 1},
+                          {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
+                          {"CorvaneHome", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
+                          {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(4, 2)},
+                          {"Odd", 10, 0, 3, 5180000, -95},
+                          {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000}});
   apList.selected = 3;
   ::testing::internal::CaptureStderr();
   page.RefreshAPList(nullptr);
   const std::string stderrText = ::testing::internal::GetCapturedStderr();
 
-  ASSERT_EQ(apList.rows.size(), 7U);
-  EXPECT_EQ(Shown(0), (Row{"CorvaneGuest", "02-C0-7A-00-00-01", "100", "1", "Unknow", "Not Use",
-                           "Infrastructure"}));
-  EXPECT_EQ(Shown(1), (Row{"CorvaneLegacy", "02-C0-7A-00-00-02", "70", "6", "Unknow", "WEP",
-                           "Infrastructure"}));
-  EXPECT_EQ(Shown(2), (Row{"CorvaneHome", "02-C0-7A-00-00-04", "89", "3", "WPA-PSK", "TKIP",
-                           "Infrastructure"}));
-  EXPECT_EQ(Shown(3),
-            (Row{"CorvaneMesh", "02-C0-7A-00-00-09", "31", "7", "WPA-NONE", "TKIP", "Ad Hoc"}));
-  EXPECT_EQ(Shown(4),
-            (Row{"", "02-C0-7A-00-00-07", "55", "4", "WPA-PSK", "AES-CCMP", "Infrastructure"}));
-  EXPECT_EQ(Shown(5), (Row{"Odd", "02-C0-7A-00-00-0A", "0", "36", "Unknow", "Not Use", "Unknown"}));
+  ASSERT_EQ(apList.rows.size(), 6U);
+  EXPECT_EQ(Shown(0), "|CorvaneGuest|02-C0-7A-00-00-01|100|1|Unknow|Not Use|Infrastructure");
+  EXPECT_EQ(Shown(1), "|CorvaneLegacy|02-C0-7A-00-00-02|70|6|Unknow|WEP|Infrastructure");
+  EXPECT_EQ(Shown(2), "|CorvaneHome|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
+  EXPECT_EQ(Shown(3), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
+  EXPECT_EQ(Shown(4), "|Odd|02-C0-7A-00-00-0A|0|36|Unknow|Not Use|Unknown");
   // Off the channel plan: reported, and the rebuild goes on.
-  EXPECT_EQ(Shown(6)[3], "?");
+  EXPECT_EQ(Shown(5), "|Stray|02-C0-7A-00-00-0B|100|?|Unknow|Not Use|Infrastructure");
   EXPECT_NE(stderrText.find("AccessPointRows.cpp:"), std::string::npos) << stderrText;
-  EXPECT_NE(stderrText.find("Invalid parameter not satisfying: FALSE"), std::string::npos);
   EXPECT_EQ(apList.selected, -1) << "a rebuild clears the selection";
 
-  InstallScanList(state, {});
-  page.RefreshAPList(nullptr);
-  EXPECT_TRUE(apList.rows.empty());
+  // The same networks as new profiles; the editor opens on its first tab each time.
+  ::testing::internal::CaptureStderr();
+  for (const int row : {1, 2, 3, 5}) {
+    apList.selected = row;
+    page.OnAddProfile(nullptr);
+  }
+  const std::array<uint8_t, 6> mac{0x02, 0xC0, 0x7A, 0x00, 0x00, 0x02};
+  ASSERT_EQ(profiles.added.size(), 4U);
+  EXPECT_EQ(profiles.added[0], (ScannedNetwork{"CorvaneLegacy", mac, Ndis802_11WEPEnabled,
+                                               Ndis802_11AuthModeOpen, 1, 6}));
+  EXPECT_EQ(profiles.added[1].authentication, Ndis802_11AuthModeWPAPSK);
+  EXPECT_EQ(profiles.added[1].encryption, Ndis802_11Encryption2Enabled);
+  EXPECT_EQ(profiles.added[2].authentication, Ndis802_11AuthModeWPANone);
+  EXPECT_EQ(profiles.added[2].encryption, Ndis802_11Encryption3Enabled);
+  EXPECT_EQ(profiles.added[3].channel, 1) << "off the plan: the table's first channel";
+  EXPECT_EQ(sheets.shown, std::vector<std::string>(4, "ProfileEditor"));
+  EXPECT_EQ(editorTabs.history, std::vector<int>(4, 0));
+  EXPECT_EQ(profiles.log.back(), "RefreshProfileList");
+  profiles.acceptAdd = false;
+  page.OnAddProfile(nullptr);
+  EXPECT_EQ(sheets.shown.size(), 4U) << "an editor that declines is not shown";
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(driver.calls.empty());
+
   state.G_pBssidList.reset();
   page.RefreshAPList(nullptr);
   EXPECT_TRUE(apList.rows.empty());
 }
 
-TEST_F(SiteSurveyPageTest, TickMarksOnlyTheAssociatedRow) {
-  InstallScanList(state, {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}});
-  Associate(4);
+TEST_F(SiteSurveyPageTest, TickMarksTheAssociatedRowAndScansUntilItIsListed) {
+  InstallScanList(state, {{"A", 1}, {"B", 2}});
+  driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateDisconnected}));
   page.StartSiteSurveyTimer();
   EXPECT_EQ(timer.interval, 2.0);
-
-  timer.Fire();  // the first tick builds the list, then looks for the network
-  EXPECT_EQ(state.G_bCurSelItem, 3);
-  ASSERT_EQ(apList.rows.size(), 4U);
-  for (int row = 0; row < 4; ++row) {
-    EXPECT_EQ(apList.rows[size_t(row)].at("PI"), row == 3 ? "HANDSHAK" : "");
-  }
-  EXPECT_EQ(state.G_bRescan, 0);
-  EXPECT_TRUE(SetsOf(OID_802_11_BSSID_LIST_SCAN).empty());
-
-  // Disconnected: the mark goes at the next redraw, without a reload.
-  Disassociate();
+  Tick();  // the first tick builds the list; the next ones rebuild only when asked to
   const int reloads = apList.reloads;
-  timer.Fire();
-  EXPECT_EQ(state.G_bCurSelItem, -1);
+  Tick();
   EXPECT_EQ(apList.reloads, reloads);
-  EXPECT_EQ(Cell("PI", 3), "");
+  EXPECT_EQ(Marks(), "__");
 
-  // Radio off, or no adapter: no row is marked, and nothing is asked of the BSSID.
-  Associate(2);
+  // Associated with a network the list lacks: a scan; while it is pending a tick asks nothing.
+  Associate(9);
+  EXPECT_EQ(Scans(Tick()), 1);
+  EXPECT_EQ(state.G_bBssidListScan, 1);
+  EXPECT_TRUE(queue.IsEmpty());
+  EXPECT_TRUE(Tick().empty());
+
+  // The application's poll collects it; the next tick rebuilds and marks the network's row.
+  state.G_bBssidListScan = 0;
+  InstallScanList(state, {{"A", 1}, {"B", 2}, {"Z", 9}});
+  EXPECT_EQ(Scans(Tick()), 0);
+  EXPECT_EQ(Marks(), "__X");
+
+  // Radio off, or no adapter: the mark goes, and nothing asks for the BSSID.
   state.G_bRadio = 0;
-  ForgetCalls();
-  timer.Fire();
-  EXPECT_EQ(state.G_bCurSelItem, -1);
-  for (const auto& c : driver.StructCalls()) EXPECT_NE(c.selector, OID_802_11_BSSID);
+  for (const Request& r : Tick()) EXPECT_NE(r.selector, OID_802_11_BSSID);
+  EXPECT_EQ(Cell("PI", 2), "");
   state.G_bRadio = 1;
   state.G_bDeviceExist = 0;
-  ForgetCalls();
-  timer.Fire();
-  EXPECT_TRUE(driver.calls.empty());
+  EXPECT_TRUE(Tick().empty());
 }
 
-TEST_F(SiteSurveyPageTest, AssociatedNetworkMissingFromTheListStartsAScanUntilItShows) {
-  InstallScanList(state, {{"A", 1}});
-  Associate(9);
-  timer.interval = 0;
-  page.StartSiteSurveyTimer();
-  timer.Fire();
-  EXPECT_EQ(SetsOf(OID_802_11_BSSID_LIST_SCAN).size(), 1U);
-  EXPECT_EQ(state.G_bBssidListScan, 1);
-  EXPECT_EQ(state.G_bRescan, 1);
-  EXPECT_TRUE(queue.IsEmpty());
+TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
+  state.G_bCheckedProfileConnect = 1;
+  const std::vector<Request> open{Set(OID_802_11_DISASSOCIATE, 0U),
+                                  Set(OID_802_11_INFRASTRUCTURE_MODE, 1U),
+                                  Set(OID_CV_802_11_PREAMBLE, 2U),
+                                  Set(OID_802_11_RTS_THRESHOLD, 2347U),
+                                  Set(OID_802_11_FRAGMENTATION_THRESHOLD, 0U),
+                                  Set(OID_802_11_AUTHENTICATION_MODE, 0U),
+                                  Set(OID_802_11_WEP_STATUS, 1U),
+                                  Set(OID_CV_802_11_TX_POWER_LEVEL, 100U),
+                                  Set(OID_802_11_POWER_MODE, 0U),
+                                  Set(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, 0x01})};
+  EXPECT_EQ(Connect(0), open);
+  EXPECT_TRUE(sheets.shown.empty());
+  EXPECT_TRUE(page.AssociatedByBssid());
+  // The timer is stopped around the task and running again; the active profile stands down.
+  EXPECT_EQ(timer.stops, 1);
+  EXPECT_TRUE(timer.IsRunning());
+  EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
+  EXPECT_EQ(profiles.log, std::vector<std::string>{"DisabledActivateProfile"});
 
-  // Scan still pending: the tick does nothing at all, not even the connection check.
-  ForgetCalls();
-  timer.Fire();
-  EXPECT_TRUE(driver.calls.empty());
-
-  // The application's poll collects it; the next tick rebuilds and finds the network.
-  state.G_bBssidListScan = 0;
-  InstallScanList(state, {{"A", 1}, {"Z", 9}});
-  timer.Fire();
-  EXPECT_EQ(state.G_bCurSelItem, 1);
-  EXPECT_EQ(apList.rows.at(1).at("PI"), "HANDSHAK");
+  // Ad hoc: the driver's configuration goes back as read, on the driver's channel (0).
+  NDIS_802_11_CONFIGURATION current{32, 100, 7, 2412000, {16, 1, 3, 4}};
+  driver.Answer(OID_802_11_CONFIGURATION, Bytes(current));
+  current.DSConfig = 0;
+  NDIS_802_11_SSID peer{11, {}};
+  std::memcpy(peer.Ssid, "CorvanePeer", 11);
+  const std::vector<Request> adHocTail{{OID_802_11_CONFIGURATION, Bytes8(32, 0)},
+                                       Set(OID_802_11_CONFIGURATION, Bytes(current)),
+                                       Set(OID_802_11_SSID, Bytes(peer))};
+  const auto adHoc = Connect(1);
+  ASSERT_EQ(adHoc.size(), 11U);
+  EXPECT_EQ(adHoc[1], Set(OID_802_11_INFRASTRUCTURE_MODE, 0U));
+  EXPECT_EQ(std::vector<Request>(adHoc.begin() + 8, adHoc.end()), adHocTail);
 }
 
-TEST_F(SiteSurveyPageTest, AddProfileHandsTheSelectedNetworkToTheEditor) {
-  InstallScanList(state, {{"Open", 1, 0, Ndis802_11Infrastructure, 2462000},
-                          {"Office", 5, 1, Ndis802_11Infrastructure, 2452000, -66, Wpa(4, 2)},
-                          {"Mesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(2, 2)},
-                          {"Stray", 6, 0, Ndis802_11Infrastructure, 2400000}});
-  page.RefreshAPList(nullptr);
-  for (int row = 0; row < 4; ++row) {
-    apList.selected = row;
-    ::testing::internal::CaptureStderr();
-    page.OnAddProfile(nullptr);
-    ::testing::internal::GetCapturedStderr();
+TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {
+  // Shared key uses the keys even with no encryption; an ASCII key in slot 4 transmits.
+  OnSheet([this] {
+    authen.SelectIndex(kAuthSharedKey);
+    wepSetting.OnAuthType();
+    encry.SelectIndex(kEncryNone);
+    wepSetting.OnEncryType();
+    keyTexts[0].text = "0a1B2c3D4e";
+    keyTypes[3].SelectIndex(kKeyTypeAscii);
+    keyTexts[3].text = "ASCII-13-char";
+    radios[3].SetState(true);
+  });
+  std::string err;
+  const auto sent = Connect(2, &err);
+  const Bytes8 hexKey{0x0a, 0x1b, 0x2c, 0x3d, 0x4e};
+  std::vector<Request> keys{Set(OID_802_11_ADD_KEY, KeyBlock(0, 0xFF, hexKey))};
+  for (uint32_t slot : {1U, 2U}) {
+    keys.push_back(Set(OID_802_11_REMOVE_KEY,
+                       Concat({Bytes(16U), Bytes(slot), Bytes8(6, 0xFF), Bytes8(2, 0)})));
   }
-  const std::array<uint8_t, 6> mac{0x02, 0xC0, 0x7A, 0x00, 0x00, 0x01};
-  EXPECT_EQ(profiles.added.at(0),
-            (ScannedNetwork{"Open", mac, Ndis802_11WEPDisabled, Ndis802_11AuthModeOpen, 1, 11}));
-  EXPECT_EQ(profiles.added.at(1).authentication, Ndis802_11AuthModeWPAPSK);
-  EXPECT_EQ(profiles.added.at(1).encryption, Ndis802_11Encryption3Enabled);
-  EXPECT_EQ(profiles.added.at(2).authentication, Ndis802_11AuthModeWPANone);
-  EXPECT_EQ(profiles.added.at(2).encryption, Ndis802_11Encryption2Enabled);
-  EXPECT_EQ(profiles.added.at(3).channel, 1) << "off the plan: the table's first channel";
+  keys.push_back(Set(OID_802_11_ADD_KEY, KeyBlock(0x80000003, 0xFF, Text("ASCII-13-char"))));
+  ASSERT_EQ(sent.size(), 14U);
+  EXPECT_EQ(sent[5], Set(OID_802_11_AUTHENTICATION_MODE, 1U));
+  EXPECT_EQ(sent[6], Set(OID_802_11_WEP_STATUS, 1U));
+  EXPECT_EQ(std::vector<Request>(sent.begin() + 8, sent.begin() + 12), keys);
+  ExpectNoKeyIn(err, hexKey);
+  ExpectNoKeyIn(err, Text("ASCII-13-char"));
+  // A key outside printable ASCII: its alert, and the sheet stays open.
+  OnSheet([this] { keyTexts[3].text = "ASCII\t13-char"; });
+  EXPECT_TRUE(Connect(2).empty());
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(alert.shown[0].message,
+            "Invalid WEP key 4. WEP should use printable ASCII characters.");
+}
 
-  EXPECT_EQ(sheets.shown, std::vector<std::string>(4, "ProfileEditor"));
-  EXPECT_EQ(editorTabs.history, std::vector<int>(4, 0));
-  EXPECT_EQ(profiles.log.back(), "RefreshProfileList");
+TEST_F(SiteSurveyPageTest, PreSharedKeyFromPassPhraseOrHexDigitsAndNeverToStandardError) {
+  // The published pass-phrase vector: "password" with the SSID "IEEE".
+  const Bytes8 key{0xf4, 0x2c, 0x6f, 0xc5, 0x2d, 0xf0, 0xeb, 0xef, 0x9e, 0xbb, 0x4b,
+                   0x90, 0xb3, 0x8a, 0x5f, 0x90, 0x2e, 0x83, 0xfe, 0x1b, 0x13, 0x5a,
+                   0x70, 0xe2, 0x3a, 0xed, 0x76, 0x2e, 0x97, 0x10, 0xa1, 0x2e};
+  const Request block = Set(OID_CV_802_11_ADD_WPA, KeyBlock(0x80000000, 0, key));
+  // A pass phrase outside printable ASCII: its alert, and the sheet stays open.
+  OnSheet([this] { psk.text = "caf\xC3\xA9 au lait"; });
+  EXPECT_TRUE(Connect(3).empty());
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(
+      alert.shown[0].message,
+      "Invalid WPA Pre-Shared key. WPA-PSK used field should use printable ASCII characters.");
+  EXPECT_EQ(alert.shown[0].informativeText, "");
+  for (const std::string typed :
+       {"password", "F42C6FC52DF0EBEF9EBB4B90B38A5F902E83FE1B135A70E23AED762E9710A12E"}) {
+    OnSheet([this, typed] { psk.text = typed; });
+    std::string err;
+    const auto sent = Connect(3, &err);
+    ASSERT_EQ(sent.size(), 11U) << typed;
+    EXPECT_EQ(sent[5], Set(OID_802_11_AUTHENTICATION_MODE, 4U));
+    EXPECT_EQ(sent[6], Set(OID_802_11_WEP_STATUS, 4U));
+    EXPECT_EQ(sent[8], block) << typed;
+    EXPECT_EQ(err.find("password"), std::string::npos);
+    ExpectNoKeyIn(err, key);
+  }
+}
 
-  profiles.acceptAdd = false;
+TEST_F(SiteSurveyPageTest, HiddenNetworkPromptRefusesOverThirtyTwoBytesThenJoinsBySsid) {
+  std::string euros;  // eleven characters, 33 bytes of UTF-8
+  for (int i = 0; i < 11; ++i) euros += "\xE2\x82\xAC";
+  const std::string longest(32, 's');
+  sheets.Then([&] {
+    hiddenText.text = euros;
+    hiddenSSID.OnOK();
+    hiddenText.text = longest;
+    hiddenSSID.OnOK();
+  });
+  const auto sent = Connect(4);
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(alert.shown[0].message, "Invalid SSID");
+  EXPECT_EQ(alert.shown[0].informativeText,
+            "The SSID should use at most 32 bytes. A character outside ASCII takes two to four "
+            "of them.");
+  ASSERT_FALSE(sent.empty());
+  EXPECT_EQ(sent.back(), Set(OID_802_11_SSID, Concat({Bytes(32U), Text(longest)})));
+  EXPECT_TRUE(page.AssociatedBySsid());
+}
+
+TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
+  // No row: the alert, and the scan flags are cleared all the same.
+  state.G_bBssidListScan = 1;
+  state.G_bRescan = 1;
+  Connect(-1);
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(alert.shown[0].message, "No seleted item");
+  EXPECT_EQ(alert.shown[0].informativeText, "Please select an item to connect to.");
+  EXPECT_EQ(state.G_bBssidListScan, 0);
+  EXPECT_EQ(state.G_bRescan, 0);
   page.OnAddProfile(nullptr);
-  EXPECT_EQ(sheets.shown.size(), 4U) << "an editor that declines is not shown";
-  EXPECT_TRUE(driver.StructCalls().empty());
+  EXPECT_EQ(alert.shown.size(), 2U);
+
+  // 802.1X is not joined from this page; a cancelled sheet or prompt joins nothing.
+  Connect(5);
+  EXPECT_TRUE(sheets.shown.empty());
+  sheets.Answer(ui::kModalCancel);
+  Connect(3);
+  sheets.Answer(ui::kModalCancel);
+  Connect(4);
+  EXPECT_EQ(sheets.shown, (std::vector<std::string>{"SecuritySheet", "HiddenSSIDPrompt"}));
+
+  // A row the list no longer holds (fetched anew since the rows were built), or no list at all.
+  InstallScanList(state, {{"Only", 1}});
+  Connect(3);
+  page.OnAddProfile(nullptr);
+  state.G_pBssidList.reset();
+  Connect(0);
+  EXPECT_EQ(alert.shown.size(), 2U);
+  EXPECT_TRUE(profiles.added.empty());
+  EXPECT_TRUE(Requests().empty() && queue.IsEmpty() && profiles.log.empty() && timer.stops == 0);
+}
+
+// ---- What a connect never asks of the task executor ----
+
+TEST_F(SiteSurveyPageTest, ExecutorPowerStepsAndAdvancedSettingsWithoutDisassociating) {
+  for (const auto& [step, percent] :
+       {std::pair{0U, 100U}, {1U, 75U}, {2U, 50U}, {3U, 25U}, {4U, 12U}, {9U, 100U}}) {
+    auto r = Record();
+    r->lTxPower = step;
+    EXPECT_EQ(Apply(std::move(r)).at(6), Set(OID_CV_802_11_TX_POWER_LEVEL, percent)) << step;
+  }
+  state.G_enumWirelessMode = PHY_11B;
+  auto r = Record();
+  r->bSetAdvance = 1;
+  r->configSta.UseBGProtection = 2;
+  r->aryRates[0] = 0x82;
+  const std::vector<Request> tail{Set(OID_802_11_POWER_MODE, 0U),
+                                  Set(OID_CV_802_11_PHY_MODE, uint32_t{PHY_11B}),
+                                  Set(OID_CV_802_11_STA_CONFIG, Bytes(r->configSta)),
+                                  Set(OID_802_11_DESIRED_RATES, {0x82, 0, 0, 0, 0, 0, 0, 0}),
+                                  Set(OID_802_11_BSSID, {0, 0, 0, 0, 0, 0x55})};
+  const auto requests = Apply(std::move(r));
+  ASSERT_EQ(requests.size(), 12U);
+  EXPECT_EQ(requests[0], Set(OID_802_11_INFRASTRUCTURE_MODE, 1U));
+  EXPECT_EQ(std::vector<Request>(requests.begin() + 7, requests.end()), tail);
+}
+
+TEST_F(SiteSurveyPageTest, ExecutorRunsTasksOldestFirstEachCompletelyAndDropsBadOnes) {
+  Queue(Record(0xAA), kTaskApply);
+  page.SetTaskQueue(Record(0xBB));  // queued, not run
+  EXPECT_TRUE(driver.calls.empty());
+  Queue(nullptr, kTaskApply);
+  Queue(Record(0xCC), 7);
+  const auto requests = During([this] { page.DoTask(); });
+  ASSERT_EQ(requests.size(), 18U);
+  EXPECT_EQ(requests[8].in.back(), 0xAA);
+  EXPECT_EQ(requests[17].in.back(), 0xBB);
+  EXPECT_TRUE(queue.IsEmpty());
+}
+
+TEST_F(SiteSurveyPageTest, ExecutorFetchesAScanOnItsNextRunAndDropsAnyTaskQueuedMeanwhile) {
+  for (const bool queuedMeanwhile : {false, true}) {
+    Queue(std::make_unique<PROFILE_DATA>(), kTaskRescan);
+    EXPECT_EQ(During([this] { page.DoTask(); }),
+              std::vector<Request>{Set(OID_802_11_BSSID_LIST_SCAN, 0U)});
+    EXPECT_EQ(state.G_bBssidListScan, 1);
+    if (queuedMeanwhile) Queue(Record(), kTaskApply);
+    const auto fetch = During([this] { page.DoTask(); });
+    EXPECT_EQ(state.G_bBssidListScan, 0);
+    EXPECT_TRUE(queue.IsEmpty());
+    ASSERT_FALSE(fetch.empty());
+    for (const Request& r : fetch) {
+      EXPECT_TRUE(r.selector == OID_802_11_BSSID_LIST ||
+                  r.selector == OID_CV_802_11_BSSID_LIST_NEXT);
+    }
+  }
 }
 
 }  // namespace
