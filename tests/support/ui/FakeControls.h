@@ -8,11 +8,7 @@
 #include <vector>
 
 #include "platform/ui/BusyIndicator.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/ChoiceList.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/ProgressBar.h"
-#include "platform/ui/Slider.h"
 #include "platform/ui/TabView.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/Toggle.h"
@@ -83,34 +79,6 @@ class FakeTextField : public FakeControl<ui::TextField> {
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
   std::string text;
-};
-
-class FakeSlider : public FakeControl<ui::Slider> {
- public:
-  int Value() const override { return value; }
-  void SetValue(int v) override { value = v; }
-  int value = 0;
-};
-
-class FakeProgressBar : public FakeControl<ui::ProgressBar> {
- public:
-  void SetValue(double v) override { value = std::clamp(v, 0.0, 100.0); }
-  double Value() const override { return value; }
-  double value = 0.0;
-};
-
-class FakeImageView : public FakeControl<ui::ImageView> {
- public:
-  void ShowImage(const std::string& name) override { image = name; }
-  std::string ImageName() const override { return image; }
-  std::string image;
-};
-
-class FakeButton : public FakeControl<ui::Button> {
- public:
-  std::string Title() const override { return title; }
-  void SetTitle(const std::string& t) override { title = t; }
-  std::string title;
 };
 
 class FakeTabView : public ui::TabView {
