@@ -22,38 +22,6 @@
 namespace netvane {
 namespace {
 
-using qt::EditedBytes;
-using qt::ToQt;
-using qt::ToStd;
-
-TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEach) {
-  // A leading byte-order mark is part of the name.
-  for (const std::string& bytes : {std::string("Caf\xC3\xA9"), std::string("\xEF\xBB\xBFname")}) {
-    EXPECT_EQ(ToStd(ToQt(bytes)), bytes);
-  }
-  // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate. Typed text is UTF-8,
-  // so such a name does not survive retyping; a value left as shown does.
-  const std::array<std::string, 4> names{"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"};
-  for (const std::string& bytes : names) {
-    const QString shown = ToQt(bytes);
-    EXPECT_EQ(shown, QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    EXPECT_EQ(EditedBytes(shown, bytes), bytes);
-  }
-  EXPECT_EQ(EditedBytes(QString::fromUtf8(u8"Café!"), "Caf\xE9"), "Caf\xC3\xA9!");
-}
-
-TEST(TextCodec, AChosenEntryIsItsOwnBytes) {
-  testing::QtTestApp();
-  QComboBox box;
-  box.setEditable(true);
-  qt::QtChoiceList list(&box);
-  list.Add("Caf\xE9");
-  list.SelectIndex(0);
-  EXPECT_EQ(list.Text(), "Caf\xE9");
-  box.setEditText(QString::fromUtf8(u8"Café 2"));
-  EXPECT_EQ(list.Text(), "Caf\xC3\xA9 2");
-}
-
 class SurveyTextTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }

@@ -1,0 +1,228 @@
+// The real window and dialogs over the fake driver, offscreen: what a screen reader and the
+// keyboard reach, start-up, the rules for modal runs, and text between the widgets and bytes.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+#include <set>
+#include <string>
+
+#include "fake_driver/FakeUserClient.h"
+#include "gui/QtTestApp.h"
+#include "platform/qt/CompositionRoot.h"
+#include "platform/qt/QtControls.h"
+#include "platform/qt/TextCodec.h"
+
+namespace netvane {
+namespace {
+
+bool Disabled(QWidget* w) {
+  return QAccessible::queryAccessibleInterface(w)->state().disabled;
+}
+
+// What a screen reader says for a control. On Linux a choice's name is its current entry: the
+// choice is named by its description or else by its label (a group box labels its members too).
+QString Spoken(QAccessibleInterface* a) {
+  if (a->role() != QAccessible::ComboBox) return a->text(QAccessible::Name);
+  const auto labels = a->relations(QAccessible::Label);
+  const QString described = a->text(QAccessible::Description);
+  if (!described.isEmpty() || labels.isEmpty()) return described;
+  return labels.first().first->text(QAccessible::Name);
+}
+
+// Every control under `a` has a name of its own in its window and can take the keyboard focus.
+void ExpectNamedApart(QAccessibleInterface* a, std::set<QString>& names) {
+  using R = QAccessible::Role;
+  static const std::set<R> controls = {R::PushButton, R::CheckBox,     R::RadioButton,
+                                       R::ComboBox,   R::EditableText, R::Slider,
+                                       R::Table,      R::ProgressBar,  R::PageTab};
+  if (controls.count(a->role()) == 0) {
+    // A control with no name of its own borrows its group's title: that tells it apart from none.
+    if (a->role() == R::Grouping) names.insert(a->text(QAccessible::Name));
+    for (int i = 0; i < a->childCount(); ++i) ExpectNamedApart(a->child(i), names);
+    return;
+  }
+  const QString who = a->object() != nullptr ? a->object()->objectName() : QString();
+  const QString name = Spoken(a);
+  EXPECT_FALSE(name.isEmpty()) << qPrintable(who);
+  EXPECT_TRUE(names.insert(name).second)
+      << qPrintable(who) << " is heard as another control: " << qPrintable(name);
+  EXPECT_TRUE(a->role() == R::ProgressBar || a->state().focusable) << qPrintable(who);
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::QtTestApp(); }
+
+  // Delivers one expiry to every timer, as the event loop would.
+  void TickAll() {
+    for (qt::QtRepeatingTimer* t : root.Timers()) t->OnTimeout();
+  }
+
+  testing::FakeUserClient driver;
+  qt::CompositionRoot root{{&driver, [](unsigned) {}}};
+};
+
+TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
+  root.SetUp();
+  for (QWidget* scope :
+       std::initializer_list<QWidget*>{&root.Window(), &root.SecuritySheet(),
+                                       &root.HiddenSSIDPrompt(), &root.ProfileEditor()}) {
+    std::set<QString> names;
+    ExpectNamedApart(QAccessible::queryAccessibleInterface(scope), names);
+    for (QLabel* label : scope->findChildren<QLabel*>()) {
+      if (label->buddy() == nullptr) continue;
+      const Qt::FocusPolicy policy = label->buddy()->focusPolicy();
+      if (policy == Qt::TabFocus || policy == Qt::NoFocus) continue;  // values shown, not typed
+      EXPECT_TRUE(label->text().contains('&')) << qPrintable(label->text());
+    }
+  }
+}
+
+TEST_F(WindowTest, UnbuiltControlsAreDisabledAndBuiltOnesAreNot) {
+  root.SetUp();
+  const auto disabled = [this](const char* name) {
+    return Disabled(root.Window().findChild<QWidget*>(QString::fromLatin1(name)));
+  };
+  for (const char* name : {"Add", "Edit", "Delete", "Activate", "dBm", "AddProfile", "ResetCounter",
+                           "WirelessMode", "TXrate", "BGprotection", "EnableTXburst",
+                           "AdhocModeUseOFDMrate", "Reset", "Apply", "Radio", "CorvaneWWW"}) {
+    EXPECT_TRUE(disabled(name)) << name;
+  }
+  for (const char* name : {"ApList", "Rescan", "Connect"}) EXPECT_FALSE(disabled(name)) << name;
+}
+
+TEST_F(WindowTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {
+  driver.services.clear();
+  QTabWidget* tabs = root.Window().Tabs();
+  tabs->setCurrentIndex(0);
+  root.SetUp();
+
+  EXPECT_EQ(tabs->tabText(tabs->currentIndex()).remove('&'), "Site Survey");
+  EXPECT_EQ(root.State().G_bDeviceExist, 0);
+  EXPECT_TRUE(root.PollTimer().IsRunning());
+  EXPECT_EQ(root.Window().advance.Radio->text().remove('&'), "Radio Off")
+      << "the form's own title: no page was brought up";
+
+  driver.services = {"0"};
+  root.PollTimer().OnTimeout();
+  EXPECT_EQ(root.State().G_bDeviceExist, 1);
+  // The radio state is a picture and a button title; a screen reader hears both.
+  QWidget* picture = root.Window().advance.RadioSwitchPic;
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description),
+            root.State().G_bRadio != 0 ? "Radio on" : "Radio off");
+  QPushButton* radio = root.Window().advance.Radio;
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(radio)->text(QAccessible::Description),
+            radio->text().remove('&'));
+}
+
+// Window modality stops the mouse and keys on the main window, not a screen reader's press, a
+// second run started in code, nor the timer events Qt delivers inside the sheet's own loop.
+TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnce) {
+  root.SetUp();  // the adapter is there: every poll tick asks the driver
+  driver.calls.clear();
+  qt::MainWindow& window = root.Window();
+  window.show();
+  QApplication::setActiveWindow(&window);
+  window.siteSurvey.ApList->setFocus();
+  QAccessibleInterface* connect = QAccessible::queryAccessibleInterface(window.siteSurvey.Connect);
+  size_t calls = 1;
+  bool disabled = false;
+  bool pressed = true;  // a press under way would click a moment later
+  int nested = -1;
+  bool stillShown = false;
+  root.Sheets().SetOnShown([&](QDialog& sheet) {
+    TickAll();
+    calls = driver.calls.size();
+    disabled = connect->state().disabled;
+    connect->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    pressed = connect->state().pressed;
+    nested = root.Sheets().Run(root.SecuritySheetWindow());
+    stillShown = sheet.isVisible();
+    root.Sheets().StopModal(1);
+  });
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(root.Sheets().Run(root.SecuritySheetWindow()), 1);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr().find("Recursive"), std::string::npos);
+
+  EXPECT_EQ(calls, 0U);
+  EXPECT_TRUE(disabled);
+  EXPECT_FALSE(pressed);
+  EXPECT_EQ(nested, 0);
+  EXPECT_TRUE(stillShown);
+  EXPECT_FALSE(connect->state().disabled);
+  EXPECT_TRUE(Disabled(window.siteSurvey.AddProfile)) << "disabled on its own, stays so";
+  EXPECT_EQ(window.focusWidget(), window.siteSurvey.ApList);
+  root.PollTimer().OnTimeout();
+  EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
+}
+
+TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {
+  root.SetUp();
+  root.Sheets().SetOnShown([](QDialog& prompt) {
+    QTest::mouseClick(prompt.findChild<QPushButton*>("Cancel"), Qt::LeftButton);
+    if (prompt.isVisible()) prompt.done(7);  // a Cancel that does nothing fails, not hangs
+  });
+  EXPECT_EQ(root.Sheets().Run(root.HiddenSSIDWindow()), 0);
+  root.Sheets().SetOnShown([](QDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
+  EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0);
+}
+
+TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
+  root.SetUp();
+  driver.calls.clear();
+  QWidget* connect = root.Window().siteSurvey.Connect;
+  size_t calls = 1;
+  bool disabled = false;
+  QStringList buttons;
+  root.Alert().SetOnShown([&](QMessageBox& box) {
+    TickAll();
+    calls = driver.calls.size();
+    disabled = Disabled(connect);
+    for (QAbstractButton* b : box.buttons()) buttons << b->text();
+    box.buttons().front()->click();
+  });
+  root.Alert().Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
+
+  EXPECT_EQ(calls, 0U);
+  EXPECT_TRUE(disabled);
+  EXPECT_EQ(buttons.join(", ").toStdString(), "OK");
+  EXPECT_FALSE(Disabled(connect));
+}
+
+TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
+  using qt::EditedBytes;
+  using qt::ToQt;
+  // A leading byte-order mark is part of the name.
+  for (const std::string& bytes : {std::string("Caf\xC3\xA9"), std::string("\xEF\xBB\xBFname")}) {
+    EXPECT_EQ(qt::ToStd(ToQt(bytes)), bytes);
+  }
+  // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate. Typed text is UTF-8,
+  // so such a name does not survive retyping; a value left as shown does.
+  const std::array<std::string, 4> names{"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"};
+  for (const std::string& bytes : names) {
+    const QString shown = ToQt(bytes);
+    EXPECT_EQ(shown, QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    EXPECT_EQ(EditedBytes(shown, bytes), bytes);
+  }
+  EXPECT_EQ(EditedBytes(QString::fromUtf8(u8"Café!"), "Caf\xE9"), "Caf\xC3\xA9!");
+
+  testing::QtTestApp();
+  QComboBox box;
+  box.setEditable(true);
+  qt::QtChoiceList list(&box);
+  list.Add("Caf\xE9");
+  list.SelectIndex(0);
+  EXPECT_EQ(list.Text(), "Caf\xE9") << "a chosen entry is its own bytes";
+  box.setEditText(QString::fromUtf8(u8"Café 2"));
+  EXPECT_EQ(list.Text(), "Caf\xC3\xA9 2");
+}
+
+}  // namespace
+}  // namespace netvane
