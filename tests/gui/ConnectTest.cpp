@@ -1,10 +1,13 @@
-// One connect as a person makes it, through the real window, the real security sheet and the
-// real composition root, offscreen, against cv7000-sim.
+// Connecting as a person does, through the real window, the real sheets and the real
+// composition root, offscreen, against cv7000-sim: what a screen reader hears of the list, and
+// network names beyond ASCII both ways.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -12,17 +15,30 @@
 #include "driver/Oids.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
-#include "state/SharedState.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
 namespace {
 
+constexpr const char* kNetworks = R"({"networks": [
+    {"ssid": "CorvaneGuest", "bssid": "02:c0:7a:00:00:01"},
+    {"ssid": "CorvaneLegacy", "bssid": "02:c0:7a:00:00:02", "security": "wep",
+     "wep_keys": ["a1b2c3d4e5"]},
+    {"ssid": "CorvaneHome", "bssid": "02:c0:7a:00:00:04", "security": "wpa-psk",
+     "passphrase": "home sweet corvane"},
+    {"ssid": "Café Ω", "bssid": "02:c0:7a:00:00:0b"},
+    {"ssid": "Ωmega", "bssid": "02:c0:7a:00:00:0c", "hidden": true}]})";
+
 class ConnectTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::QtTestApp(); }
+  // One simulator for every case: starting it is the slow part.
+  static void SetUpTestSuite() {
+    testing::QtTestApp();
+    sim = new testing::SimHarness;  // points the registry at its own folder
+    sim->Start(kNetworks);
+  }
+  static void TearDownTestSuite() { delete sim; }
   void SetUp() override {
-    sim.Start();
     root.emplace(qt::RootOptions{nullptr, [](unsigned) {}});
     root->SetUp();
     root->Window().show();
@@ -36,66 +52,60 @@ class ConnectTest : public ::testing::Test {
     }
     return -1;
   }
-  bool Associated() {
+  // The last byte of the BSSID the card is joined to; 0 when it is not joined.
+  uint8_t Joined() {
     uint32_t state = NdisMediaStateDisconnected;
     uint32_t returned = 0;
     root->Adapter().OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &returned);
-    return state == NdisMediaStateConnected;
+    uint8_t bssid[6] = {};
+    root->Adapter().OidQueryInformation(OID_802_11_BSSID, bssid, 6, &returned);
+    return state == NdisMediaStateConnected ? bssid[5] : 0;
   }
-  bool Marked(int row) const {
-    return !table->model()->index(row, 0).data(Qt::DecorationRole).isNull();
-  }
-  // As a screen reader hears a cell of the mark column, or its header for row -1.
-  QString MarkSpoken(int row) const {
+  // As a screen reader hears a cell, or with row -1 the column's header.
+  QString Spoken(int row, int column) const {
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
-    if (row >= 0) return view->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
+    if (row >= 0) return view->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
     int i = 0;
     while (view->child(i)->role() != QAccessible::ColumnHeader) ++i;
-    return view->child(i)->text(QAccessible::Name);
+    return view->child(i + column)->text(QAccessible::Name);
   }
-  void TickSurvey() {
-    for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  void Quietly(const std::function<void()>& act) {
+    ::testing::internal::CaptureStderr();
+    act();
+    ::testing::internal::GetCapturedStderr();
   }
 
-  testing::SimHarness sim;  // first: points the registry at its own folder
+  static testing::SimHarness* sim;
   std::optional<qt::CompositionRoot> root;
   QTableView* table = nullptr;
 };
 
-TEST_F(ConnectTest, ConnectButtonSecuritySheetAndOkThroughTheWidgets) {
+testing::SimHarness* ConnectTest::sim = nullptr;
+
+TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
   const int home = RowOf("CorvaneHome");
   ASSERT_GE(home, 0);
   QString authShown;
   QString encryShown;
-  bool pskEnabled = false;
   root->Sheets().SetOnShown([&](QDialog& sheet) {
     authShown = sheet.findChild<QComboBox*>("AuthenType")->currentText();
     encryShown = sheet.findChild<QComboBox*>("EncryType")->currentText();
-    auto* psk = sheet.findChild<QLineEdit*>("WPAPreSharedKey");
-    pskEnabled = psk->isEnabled();
-    QTest::keyClicks(psk, "home sweet corvane");
+    QTest::keyClicks(sheet.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
     QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
   });
-
   table->selectRow(home);
-  ::testing::internal::CaptureStderr();
-  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
-  ::testing::internal::GetCapturedStderr();
+  Quietly([&] { QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton); });
 
   EXPECT_EQ(authShown, "WPA-PSK");
   EXPECT_EQ(encryShown, "TKIP");
-  EXPECT_TRUE(pskEnabled);
   EXPECT_FALSE(root->SecuritySheet().isVisible());
-  EXPECT_TRUE(Associated());
-
-  ::testing::internal::CaptureStderr();
-  TickSurvey();
-  ::testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(Marked(home));
-  EXPECT_FALSE(Marked(RowOf("CorvaneGuest")));
-  EXPECT_EQ(MarkSpoken(-1), "Status");
-  EXPECT_EQ(MarkSpoken(home), "Connected");
-  EXPECT_EQ(MarkSpoken(RowOf("CorvaneGuest")), "");
+  EXPECT_EQ(Joined(), 0x04);
+  Quietly([&] {
+    for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  });
+  EXPECT_EQ(Spoken(-1, 0), "Status");
+  EXPECT_EQ(Spoken(home, 0), "Connected");
+  EXPECT_EQ(Spoken(RowOf("CorvaneGuest"), 0), "");
 
   // Enter on a selected row connects as a double click does: here, the sheet for a WEP key.
   QStringList sheetsShown;
@@ -105,21 +115,52 @@ TEST_F(ConnectTest, ConnectButtonSecuritySheetAndOkThroughTheWidgets) {
   });
   table->selectRow(RowOf("CorvaneLegacy"));
   QTest::keyClick(table, Qt::Key_Return);
-  EXPECT_EQ(sheetsShown, QStringList({"SecuritySheet"}));
+  EXPECT_EQ(sheetsShown.join(", ").toStdString(), "SecuritySheet");
 
   // A double click on an open network connects without a sheet.
-  const int guest = RowOf("CorvaneGuest");
-  root->Sheets().SetOnShown([](QDialog& sheet) { sheet.reject(); });
-  const QRect cell = table->visualRect(table->model()->index(guest, 1));
-  ::testing::internal::CaptureStderr();
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-  ::testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(Associated());
-  uint8_t bssid[6] = {};
+  const QRect cell = table->visualRect(table->model()->index(RowOf("CorvaneGuest"), 1));
+  Quietly([&] {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  });
+  EXPECT_EQ(Joined(), 0x01);
+}
+
+TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
+  const int cafe = RowOf(QString::fromUtf8(u8"Café Ω"));
+  ASSERT_GE(cafe, 0);
+  EXPECT_EQ(Spoken(cafe, 1), QString::fromUtf8(u8"Café Ω"));
+
+  QStringList alerts;
+  root->Alert().SetOnShown([&](QMessageBox& box) {
+    alerts << box.informativeText();
+    box.accept();
+  });
+  root->Sheets().SetOnShown([](QDialog& prompt) {
+    auto* name = prompt.findChild<QLineEdit*>("HiddenSSIDText");
+    const auto attempt = [&](const QString& typed) {
+      name->clear();
+      for (const QChar c : typed) {
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+      QTest::mouseClick(prompt.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    };
+    // Eleven characters, 33 bytes; then 33 characters: both refused, and the prompt stays.
+    attempt(QString(11, QChar(0x20AC)));
+    attempt(QString(33, QLatin1Char('x')));
+    attempt(QString::fromUtf8(u8"Ωmega"));
+  });
+  table->selectRow(RowOf(QString()));
+  Quietly([&] { QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton); });
+
+  ASSERT_EQ(alerts.size(), 2);
+  EXPECT_TRUE(alerts[0].contains(QStringLiteral("32 bytes"))) << alerts[0].toStdString();
+  // The simulator joins only on the network's own bytes.
+  NDIS_802_11_SSID joined{};
   uint32_t returned = 0;
-  root->Adapter().OidQueryInformation(OID_802_11_BSSID, bssid, 6, &returned);
-  EXPECT_EQ(bssid[5], 0x01) << "CorvaneGuest";
+  root->Adapter().OidQueryInformation(OID_802_11_SSID, &joined, sizeof joined, &returned);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(joined.Ssid), joined.SsidLength),
+            "\xCE\xA9mega");
 }
 
 }  // namespace
