@@ -1,0 +1,295 @@
+// CV7000Access against an in-process fake of the service registry (the rules of every request,
+// the card bring-up, collecting a scan result part by part), and the readers of what a driver
+// hands over: scan lists, the channel plan, the signal quality scale.
+#include "driver/CV7000Access.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <tuple>
+
+#include "driver/ChannelFreqTable.h"
+#include "driver/Oids.h"
+#include "driver/ScanList.h"
+#include "fake_driver/FakeUserClient.h"
+#include "state/SharedState.h"
+#include "support/ui/FakeAlert.h"
+#include "unit/driver/ScanBuilders.h"
+
+namespace netvane {
+namespace {
+
+using testing::FakeReply;
+using testing::FakeUserClient;
+using testing::MakeList;
+
+void ExpectNothingHeld(const CV7000Access& a, const FakeUserClient& f) {
+  EXPECT_FALSE(a.HoldsHandles());
+  EXPECT_EQ(f.LiveHandles(), 0U);
+  EXPECT_EQ(f.badReleases, 0);
+}
+
+// `count` entries tagged `firstTag` on, of 116 fixed bytes and `ieLength` element bytes each.
+std::vector<std::vector<uint8_t>> Entries(int count, int firstTag, std::size_t ieLength = 24) {
+  std::vector<std::vector<uint8_t>> out;
+  for (int tag = firstTag; tag < firstTag + count; ++tag) {
+    out.push_back(testing::MakeEntry("net", ieLength, static_cast<uint8_t>(tag)));
+  }
+  return out;
+}
+
+class CV7000AccessTest : public ::testing::Test {
+ protected:
+  bool Query(uint32_t oid, uint32_t length = 4) {
+    return access.OidQueryInformation(oid, buf.data(), length, &count);
+  }
+  std::vector<uint32_t> Selectors() const {
+    std::vector<uint32_t> out;
+    for (const auto& c : fake.StructCalls()) out.push_back(c.selector);
+    return out;
+  }
+  // The driver hands out `parts`: the first on the list query, the next on each continuation,
+  // then 0 bytes.
+  void Serve(std::vector<std::vector<uint8_t>> parts) {
+    fake.handler = [parts, next = std::size_t{0}](uint32_t, const auto&, uint32_t) mutable {
+      return FakeReply{0, next < parts.size() ? parts[next++] : std::vector<uint8_t>{}};
+    };
+  }
+
+  std::array<uint8_t, 32> buf{};
+  uint32_t count = 0;
+  FakeUserClient fake;
+  testing::FakeAlert alert;
+  std::vector<unsigned> slept;
+  SharedState state;
+  CV7000Access access{state, fake, alert, [this](unsigned s) { slept.push_back(s); }};
+};
+
+TEST_F(CV7000AccessTest, EveryFailureFailsTheRequestAndReleasesEverything) {
+  for (bool FakeUserClient::*stage :
+       {&FakeUserClient::failMasterPort, &FakeUserClient::failMatching, &FakeUserClient::failLookup,
+        &FakeUserClient::failOpen}) {
+    FakeUserClient f;
+    f.*stage = true;
+    CV7000Access a{state, f, alert, nullptr};
+    EXPECT_FALSE(a.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, buf.data(), 4, &count));
+    ExpectNothingHeld(a, f);
+    EXPECT_TRUE(f.calls.empty());
+  }
+  // No adapter: nothing is sent and the caller's count is left alone.
+  fake.services.clear();
+  count = 1234;
+  EXPECT_FALSE(Query(OID_GEN_MEDIA_CONNECT_STATUS));
+  EXPECT_FALSE(access.OidSetInformation(OID_802_11_SSID, buf.data(), 4, &count, 3));
+  EXPECT_EQ(count, 1234U);
+  EXPECT_TRUE(fake.calls.empty());
+  // A refusal by the driver fails the request and still releases everything, and so does an
+  // access object that goes away with a connection open.
+  fake.services = {"0"};
+  fake.Answer(OID_GEN_MEDIA_CONNECT_STATUS, {}, 0x2BC);
+  EXPECT_FALSE(Query(OID_GEN_MEDIA_CONNECT_STATUS));
+  {
+    CV7000Access a{state, fake, alert, nullptr};
+    ASSERT_TRUE(a.SearchDevice() && a.OpenConnectToDevice());
+  }
+  ExpectNothingHeld(access, fake);
+}
+
+TEST_F(CV7000AccessTest, QueryOffersTheWholeBufferAndReadsTheAnswerInPlaceFromTheLastService) {
+  fake.services = {"0", "1"};
+  fake.Answer(OID_CV_802_11_STA_CONFIG, {1, 2, 3, 4});
+  buf[0] = 0xAA;
+  EXPECT_TRUE(Query(OID_CV_802_11_STA_CONFIG, 32));
+  ASSERT_EQ(fake.calls.size(), 2U);
+  const auto& call = fake.calls[0];
+  EXPECT_EQ(call.service, "1");
+  EXPECT_EQ(call.capacity, 32U);
+  ASSERT_EQ(call.in.size(), 32U);
+  EXPECT_EQ(call.in[0], 0xAA);
+  EXPECT_EQ(count, 4U);
+  EXPECT_EQ(buf[0], 1);
+  EXPECT_EQ(buf[3], 4);
+  // One scalar call with method 1 follows every structure call.
+  EXPECT_EQ(fake.calls[1].kind, "scalar");
+  EXPECT_EQ(fake.calls[1].selector, 1U);
+  // A query passes a code unchanged, set flag or not.
+  Query(0x0D81011AU);
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG, 0x0D81011AU}));
+}
+
+TEST_F(CV7000AccessTest, SetAddsTheFlagOnceAndOffersTheCallersCountNeverMoreThanTheBuffer) {
+  access.OidSetInformation(OID_CV_802_11_PHY_MODE, buf.data(), 4, &count, 3);
+  access.OidSetInformation(0x0D81011BU, buf.data(), 4, &count, 3);
+  fake.handler = [](uint32_t, const std::vector<uint8_t>&, uint32_t capacity) {
+    return FakeReply{0, std::vector<uint8_t>(capacity, 0xEE)};
+  };
+  count = 4096;
+  access.OidSetInformation(OID_802_11_BSSID, buf.data(), 6, &count, 3);
+  const auto calls = fake.StructCalls();
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{0x0DF1010CU, 0x0D81011BU, 0x0D810101U}));
+  EXPECT_EQ(calls[0].capacity, 0U);
+  EXPECT_EQ(calls[0].in.size(), 4U);
+  EXPECT_EQ(calls[2].capacity, 6U);
+  EXPECT_EQ(buf[6], 0);
+}
+
+TEST_F(CV7000AccessTest, DebugTraceNamesTheOidInDecimal) {
+  state.__DEBUG__ = 1;
+  ::testing::internal::CaptureStderr();
+  Query(OID_GEN_MEDIA_CONNECT_STATUS);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("**** CV7000Access - Oid = 65812 ****\n"), std::string::npos);
+  EXPECT_NE(err.find("**** CV7000Access - SearchDevice - Iterations: 1 ****\n"), std::string::npos);
+}
+
+TEST_F(CV7000AccessTest, AnInvalidEepromGetsTheAlertAndNoScan) {
+  CV_802_11_STA_CONFIG config{};
+  config.SystemErrorBitmap = kSystemErrorEeprom;
+  fake.Answer(OID_CV_802_11_STA_CONFIG, testing::Bytes(config));
+  EXPECT_FALSE(access.InitCard());
+  ASSERT_EQ(alert.shown.size(), 1U);
+  EXPECT_EQ(alert.shown[0].message, "EEPRON error!!");
+  EXPECT_EQ(alert.shown[0].informativeText, "EEPROM Version error. Please update EEPROM contents.");
+  EXPECT_EQ(Selectors(), std::vector<uint32_t>{OID_CV_802_11_STA_CONFIG});
+  EXPECT_TRUE(slept.empty());
+}
+
+TEST_F(CV7000AccessTest, AGoodCardLearnsItsTypesAndMakesTheFirstScan) {
+  CV_802_11_STA_CONFIG config{};
+  config.SystemErrorBitmap = 0x00000002;  // not the EEPROM bit
+  fake.Answer(OID_CV_802_11_STA_CONFIG, testing::Bytes(config));
+  fake.Answer(OID_802_11_BSSID_LIST, MakeList(Entries(1, 1)));
+  ASSERT_TRUE(access.InitCard());
+  EXPECT_TRUE(alert.shown.empty());
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{
+                             OID_CV_802_11_STA_CONFIG, OID_802_11_NETWORK_TYPES_SUPPORTED,
+                             0x0D81011AU, OID_802_11_BSSID_LIST, OID_CV_802_11_BSSID_LIST_NEXT}));
+  // The scan trigger is a set code through the query operation, with four zero bytes.
+  EXPECT_EQ(fake.StructCalls()[2].in, std::vector<uint8_t>(4, 0));
+  EXPECT_EQ(fake.StructCalls()[2].capacity, 4U);
+  EXPECT_EQ(slept, std::vector<unsigned>{2});
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 1U);
+  EXPECT_EQ(state.G_bDialogRunning, 0);
+  // A failed configuration query reads as zeros: the card is accepted.
+  fake.Answer(OID_CV_802_11_STA_CONFIG, {}, 0x2BC);
+  EXPECT_TRUE(access.InitCard());
+  EXPECT_TRUE(alert.shown.empty());
+}
+
+TEST_F(CV7000AccessTest, FiveGigahertzIsLearnedFromTheFourTypesThatFitAndNeverForgotten) {
+  const auto answer = [this](std::array<uint32_t, 6> countThenTypes) {
+    fake.Answer(OID_802_11_NETWORK_TYPES_SUPPORTED, testing::Bytes(countThenTypes));
+    access.CheckPhyMode();
+  };
+  answer({5, 1, 3, 1, 3, Ndis802_11OFDM5});  // the fifth does not fit the 20-byte buffer
+  EXPECT_EQ(fake.StructCalls().at(0).capacity, 20U);
+  answer({0xFFFFFFFF, 1, 3});  // a count far beyond the buffer is read no further
+  EXPECT_EQ(state.G_bSupportAMode, 0);
+  answer({3, Ndis802_11DS, Ndis802_11OFDM24, Ndis802_11OFDM5});
+  EXPECT_EQ(state.G_bSupportAMode, 1);
+  answer({1, Ndis802_11DS});
+  EXPECT_EQ(state.G_bSupportAMode, 1);
+}
+
+TEST_F(CV7000AccessTest, ScanPartsJoinInTheDriversOrderUntilTheFirstEmptyOne) {
+  // The second part claims more entries than it holds: only whole entries count.
+  Serve({MakeList(Entries(3, 1)), MakeList(Entries(2, 4), 7), MakeList(Entries(4, 6))});
+  access.QueryBssidList();
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 9U);
+  std::vector<int> tags;
+  const ScanListView view = state.G_pBssidList->View();
+  for (const auto& e : view.Entries()) tags.push_back(e.fields.MacAddress[5]);
+  EXPECT_EQ(tags, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  const uint32_t next = OID_CV_802_11_BSSID_LIST_NEXT;
+  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{OID_802_11_BSSID_LIST, next, next, next}));
+  for (const auto& call : fake.StructCalls()) EXPECT_EQ(call.capacity, 4096U);
+}
+
+TEST_F(CV7000AccessTest, AScanLargerThanTheListIsCutAtTheLastWholeEntry) {
+  // Entries of 1000 bytes, four to a part: 65 fit in 65532 bytes, the 66th does not.
+  std::vector<std::vector<uint8_t>> parts;
+  for (int p = 0; p < 20; ++p) parts.push_back(MakeList(Entries(4, p * 4, 1000 - 116)));
+  Serve(parts);
+  access.QueryBssidList();
+  EXPECT_EQ(state.G_pBssidList->View().Count(), 65U);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 65U);
+}
+
+TEST_F(CV7000AccessTest, ADriverThatNeverStopsIsCutOff) {
+  fake.handler = [this](uint32_t, const std::vector<uint8_t>&, uint32_t) {
+    // Garbage, and 0 bytes only far too late.
+    return FakeReply{0, std::vector<uint8_t>(fake.calls.size() > 2000 ? 0 : 64, 0x11)};
+  };
+  access.QueryBssidList();
+  EXPECT_LT(fake.calls.size(), 2000U);
+  EXPECT_EQ(state.G_pBssidList->View().Count(), 0U);
+}
+
+TEST_F(CV7000AccessTest, ARefusedListOrNoAdapterLeavesAnEmptyListAndTheScanStillWaits) {
+  fake.Answer(OID_802_11_BSSID_LIST, MakeList(Entries(2, 1)), 0x2BC);  // refused, bytes anyway
+  access.QueryBssidList();
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
+  fake.services.clear();
+  state.G_pBssidList.reset();
+  access.RescanBssidList();
+  access.QueryBssidList();
+  EXPECT_EQ(slept, std::vector<unsigned>{2});
+  ASSERT_NE(state.G_pBssidList, nullptr);
+  EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
+}
+
+TEST(ScanListTest, TheWalkerStopsAtTheFirstMalformedEntryAndStaysInsideTheBuffer) {
+  const auto two = MakeList({testing::MakeEntry("a"), testing::MakeEntry("b")});
+  const std::size_t second = 4 + testing::MakeEntry("a").size();
+  const auto patched = [](std::vector<uint8_t> list, std::size_t offset, uint32_t value) {
+    std::memcpy(&list.at(offset + 3) - 3, &value, 4);
+    return list;
+  };
+  const std::vector<std::tuple<const char*, std::vector<uint8_t>, std::size_t>> cases = {
+      {"zero Length", patched(two, second, 0), 1},
+      {"Length below the fixed fields", patched(two, 4, 40), 0},
+      {"Length past the buffer", patched(two, second, 5000), 1},
+      {"NumberOfItems above the entries", patched(two, 0, 0xFFFFFFFF), 2},
+      {"shorter than NumberOfItems", {5, 0}, 0},
+      {"IELength past its entry", patched(two, 4 + 112, 500), 2},
+  };
+  for (const auto& [name, bytes, count] : cases) {
+    const ScanListView view(bytes);
+    EXPECT_EQ(view.Count(), count) << name;
+    EXPECT_LE(view.EndOffset(), bytes.size()) << name;
+    for (const auto& e : view.Entries()) {
+      EXPECT_LE(e.offset + e.bytes.size(), bytes.size()) << name;
+      EXPECT_LE(e.ies.size(), e.bytes.size() - kBssidEntryFixedLength) << name;
+    }
+  }
+}
+
+TEST(ChannelPlanTest, FrequenciesAndChannels) {
+  EXPECT_EQ(G_nChanFreqCount, 41);
+  EXPECT_EQ(ChannelForFrequency(2412000), 1U);
+  EXPECT_EQ(ChannelForFrequency(5805000), 161U);
+  EXPECT_EQ(ChannelForFrequency(2485000), std::nullopt);
+  EXPECT_EQ(FrequencyForChannel(14), 2484000U);
+  EXPECT_EQ(FrequencyForChannel(36), std::nullopt);
+  // The plan itself: 2407 + 5c MHz up to channel 13, 5000 + 5c MHz on 5 GHz.
+  for (const auto& row : ChannelFreqTable) {
+    if (row.lChannel <= 13) {
+      EXPECT_EQ(row.lFreq, (2407 + 5 * row.lChannel) * 1000);
+    } else if (row.lChannel >= 34) {
+      EXPECT_EQ(row.lFreq, (5000 + 5 * row.lChannel) * 1000);
+    }
+  }
+}
+
+TEST(SignalQualityTest, ScaleIsContinuousAndTruncates) {
+  const std::vector<std::pair<int32_t, uint32_t>> cases = {
+      {0, 100},  {-50, 100}, {-51, 99}, {-65, 63}, {-80, 24},
+      {-81, 23}, {-85, 13},  {-90, 0},  {-91, 0},  {INT32_MIN, 0}};
+  for (const auto& [rssi, quality] : cases) {
+    EXPECT_EQ(CV7000Access::ConvertRssiToSignalQuality(rssi), quality) << rssi;
+  }
+}
+
+}  // namespace
+}  // namespace netvane
