@@ -95,9 +95,8 @@ class FakeTabView : public ui::TabView {
 class FakeWindow : public ui::Window {
  public:
   explicit FakeWindow(std::string name) : name_(std::move(name)) {}
-  void Update() override { ++updates; }
+  void Update() override {}
   std::string Name() const override { return name_; }
-  int updates = 0;
 
  private:
   std::string name_;

@@ -9,15 +9,11 @@ int FakeSheetRunner::Run(ui::Window& window) {
     step = std::move(script.front());
     script.pop_front();
   }
-  ++depth;
   stopped_.emplace_back();
   if (step.whileShown) step.whileShown();
   const std::optional<int> stoppedWith = stopped_.back();
   stopped_.pop_back();
-  --depth;
-  const int code = stoppedWith.value_or(step.codeIfNotStopped);
-  results.push_back(code);
-  return code;
+  return stoppedWith.value_or(step.codeIfNotStopped);
 }
 
 void FakeSheetRunner::StopModal(int code) {

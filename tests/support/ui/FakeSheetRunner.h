@@ -29,9 +29,7 @@ class FakeSheetRunner : public ui::SheetRunner {
   void StopModal(int code) override;
 
   std::vector<std::string> shown;  // window names, in order
-  std::vector<int> results;
   std::deque<Step> script;
-  int depth = 0;  // active runs
 
  private:
   std::vector<std::optional<int>> stopped_;

@@ -1,6 +1,7 @@
 // A table without pixels: reads its data source on Reload so tests see what would be shown.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -32,15 +33,10 @@ class FakeTableView : public ui::TableView {
   int SelectedRow() const override { return selected; }
   void SelectRow(int row) override { selected = row; }
   void ClearSelection() override { selected = -1; }
-  void SetAllowsEmptySelection(bool allow) override { allowsEmpty = allow; }
+  void SetAllowsEmptySelection(bool /*allow*/) override {}
   void SetDoubleAction(std::function<void()> action) override { doubleAction = std::move(action); }
   bool SetImageColumn(const std::string& id) override {
-    for (const auto& c : columns)
-      if (c == id) {
-        imageColumn = id;
-        return true;
-      }
-    return false;
+    return std::find(columns.begin(), columns.end(), id) != columns.end();
   }
 
   // Plays the user.
@@ -48,16 +44,11 @@ class FakeTableView : public ui::TableView {
     selected = row;
     if (doubleAction) doubleAction();
   }
-  void Edit(const std::string& column, int row, const std::string& value) {
-    if (source_ != nullptr) source_->SetValueFor(column, row, value);
-  }
 
   std::vector<std::string> columns;
   std::vector<std::map<std::string, std::string>> rows;  // as of the last Reload
   int reloads = 0;
   int selected = -1;
-  bool allowsEmpty = false;
-  std::string imageColumn;
   std::function<void()> doubleAction;
 
  private:
