@@ -14,20 +14,34 @@
 #include "support/ui/FakeControls.h"
 #include "support/ui/FakeSleep.h"
 #include "support/ui/ManualTimer.h"
-#include "unit/app/RecordingPages.h"
 
 namespace netvane {
 namespace {
 
-using testing::BringUpCalls;
+// The four pages the shell drives, each call logged by name into one log to show the order.
+struct RecordingPages : SiteSurveyShellPage, ProfileShellPage, AdvanceShellPage, AboutShellPage {
+  explicit RecordingPages(const SharedState& s) : state(s) {}
+  void RefreshAPList(const void*) override { log.emplace_back("RefreshAPList"); }
+  void StartSiteSurveyTimer() override { log.emplace_back("StartSiteSurveyTimer"); }
+  void StopSiteSurveyTimer() override { log.emplace_back("StopSiteSurveyTimer"); }
+  void ClearAPList() override { log.emplace_back("ClearAPList"); }
+  void DoTask() override { log.push_back("DoTask, G_bRescan " + std::to_string(state.G_bRescan)); }
+  void RefreshProfileList() override { log.emplace_back("RefreshProfileList"); }
+  void CheckProfileSettingForConnect() override { log.emplace_back("CheckProfileSetting"); }
+  void RadioStatus() override { log.emplace_back("RadioStatus"); }
+  void GetAllInformation() override { log.emplace_back("GetAllInformation"); }
+  const SharedState& state;
+  std::vector<std::string> log;
+};
+const std::vector<std::string> kBringUp = {"RefreshAPList",      "StartSiteSurveyTimer",
+                                           "RefreshProfileList", "CheckProfileSetting",
+                                           "RadioStatus",        "GetAllInformation"};
 
 constexpr uint32_t kScanTrigger = SetForm(OID_802_11_BSSID_LIST_SCAN);
 constexpr int32_t kDriverRefuses = 0x2BC;
 
 class NetvaneControllerTest : public ::testing::Test {
  protected:
-  void RemoveAdapter() { driver.services.clear(); }
-  void InsertAdapter() { driver.services = {"0"}; }
   size_t ScanTriggers() const {
     const auto calls = driver.StructCalls();
     return static_cast<size_t>(std::count_if(
@@ -47,7 +61,7 @@ class NetvaneControllerTest : public ::testing::Test {
   CV7000Access adapter{state, driver, alert, sleep.Function()};
   testing::FakeTabView tabs;
   testing::ManualTimer poll;
-  testing::RecordingPages pages{state};
+  RecordingPages pages{state};
   testing::FakeBusyIndicator busy;
   NetvaneController controller{state, adapter, tabs, poll, pages, pages, pages, pages, &busy};
 };
@@ -57,7 +71,7 @@ TEST_F(NetvaneControllerTest, StartWithTheAdapterSelectsTabTwoAndBringsEverythin
 
   EXPECT_EQ(tabs.selected, 2);
   EXPECT_EQ(state.G_bDeviceExist, 1);
-  EXPECT_EQ(pages.log, BringUpCalls());
+  EXPECT_EQ(pages.log, kBringUp);
   EXPECT_EQ(ScanTriggers(), 1U) << "the card bring-up makes the first scan";
   EXPECT_EQ(sleep.calls, std::vector<unsigned>{2});
   EXPECT_TRUE(poll.IsRunning());
@@ -67,43 +81,23 @@ TEST_F(NetvaneControllerTest, StartWithTheAdapterSelectsTabTwoAndBringsEverythin
   EXPECT_EQ(driver.LiveHandles(), 0U) << "the device test leaves no connection open";
 }
 
-TEST_F(NetvaneControllerTest, StartWithoutAdapterTouchesNoPageAndInsertionIsTakenUpNextTick) {
-  RemoveAdapter();
+TEST_F(NetvaneControllerTest, WithoutTheAdapterEachTickClearsTheListUntilAnInsertionIsBroughtUp) {
+  driver.services.clear();  // the adapter is removed
   controller.awakeFromNib();
-
   EXPECT_EQ(tabs.selected, 2);
-  EXPECT_EQ(state.G_bDeviceExist, 0);
-  EXPECT_TRUE(pages.log.empty());
   EXPECT_TRUE(alert.shown.empty());
   EXPECT_TRUE(poll.IsRunning()) << "the poll runs without an adapter";
-
-  poll.Fire();  // still absent: only the list is cleared
-  EXPECT_EQ(pages.log, std::vector<std::string>{"ClearAPList"});
-  EXPECT_EQ(state.G_bDeviceExist, 0);
-
-  pages.log.clear();
-  InsertAdapter();
-  poll.Fire();
-  EXPECT_EQ(state.G_bDeviceExist, 1);
-  EXPECT_EQ(pages.log, BringUpCalls()) << "the driver answers again, so nothing is cleared";
-  EXPECT_EQ(ScanTriggers(), 1U);
-}
-
-TEST_F(NetvaneControllerTest, RemovalClearsTheListOnEveryTickUntilTheAdapterReturns) {
-  StartPresent();
-  RemoveAdapter();
-  for (int tick = 0; tick < 3; ++tick) poll.Fire();
-
-  EXPECT_EQ(pages.log, std::vector<std::string>(3, "ClearAPList"));
+  for (int tick = 0; tick < 2; ++tick) poll.Fire();
+  EXPECT_EQ(pages.log, std::vector<std::string>(2, "ClearAPList")) << "and no page at start";
   EXPECT_EQ(state.G_bDeviceExist, 0);
   EXPECT_EQ(ScanTriggers(), 0U);
 
-  InsertAdapter();
   pages.log.clear();
+  driver.services = {"0"};
   poll.Fire();
   EXPECT_EQ(state.G_bDeviceExist, 1);
-  EXPECT_EQ(ScanTriggers(), 1U) << "re-insertion runs the whole bring-up again";
-  EXPECT_EQ(pages.log.back(), "GetAllInformation");
+  EXPECT_EQ(pages.log, kBringUp) << "the driver answers again, so nothing is cleared";
+  EXPECT_EQ(ScanTriggers(), 1U);
 }
 
 TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheBringUp) {
@@ -112,7 +106,7 @@ TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheB
   poll.Fire();
 
   std::vector<std::string> expected = {"ClearAPList"};
-  expected.insert(expected.end(), BringUpCalls().begin(), BringUpCalls().end());
+  expected.insert(expected.end(), kBringUp.begin(), kBringUp.end());
   EXPECT_EQ(pages.log, expected);
   EXPECT_EQ(state.G_bDeviceExist, 1);
   EXPECT_EQ(ScanTriggers(), 1U);
@@ -127,9 +121,9 @@ TEST_F(NetvaneControllerTest, GoodTickCollectsAPendingTaskScanBetweenStopAndRest
   const std::string err = ::testing::internal::GetCapturedStderr();
 
   EXPECT_EQ(err, "NetvaneController - G_bBssidListScan = 1\n");
-  EXPECT_EQ(pages.log,
-            (std::vector<std::string>{"StopSiteSurveyTimer", "DoTask", "StartSiteSurveyTimer"}));
-  EXPECT_EQ(pages.rescanWhenDoTaskRan, 0) << "the rescan flag is raised after the collection";
+  EXPECT_EQ(pages.log, (std::vector<std::string>{"StopSiteSurveyTimer", "DoTask, G_bRescan 0",
+                                                 "StartSiteSurveyTimer"}))
+      << "the rescan flag is raised after the collection";
   EXPECT_EQ(state.G_bRescan, 1);
 }
 
@@ -150,7 +144,7 @@ TEST_F(NetvaneControllerTest, GoodTickLeavesThePagesAloneUnlessTheRadioIsOff) {
 
 TEST_F(NetvaneControllerTest, TickIsSkippedWhileTheCardIsBeingInitialised) {
   StartPresent();
-  RemoveAdapter();
+  driver.services.clear();  // the adapter is removed
   state.G_bDialogRunning = 1;
   poll.Fire();
   EXPECT_TRUE(driver.calls.empty());
