@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "driver/ScanList.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
 #include "state/SharedState.h"
@@ -35,15 +34,7 @@ TEST_F(ShellIntegrationTest, BringUpReachesTheSimulatorAndRunsAgainAfterReinsert
   root.SetUp();
 
   EXPECT_EQ(root.State().G_bDeviceExist, 1);
-  EXPECT_EQ(root.Window().Tabs()->currentIndex(), 2);
   EXPECT_TRUE(BroughtUp());
-  ASSERT_NE(root.State().G_pBssidList, nullptr);
-  EXPECT_GT(root.State().G_pBssidList->NumberOfItems(), 0U)
-      << "the built-in environment has networks";
-
-  ::testing::internal::CaptureStderr();
-  root.Controller().OnTimer();
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "NetvaneController - G_bBssidListScan = 0\n");
 
   ASSERT_EQ(sim.Stop(), 0);
   root.Controller().OnTimer();
