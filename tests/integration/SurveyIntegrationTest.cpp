@@ -87,11 +87,11 @@ class SurveyIntegrationTest : public ::testing::Test,
   }
   // Selects the row and presses Connect; the selectors of the structure calls it made.
   std::vector<std::string> Connect(int row) {
-    const std::size_t mark = sim.TraceSize();
+    sim.ClearTrace();
     apList.selected = row;
     page.OnConnect(nullptr);
     std::vector<std::string> selectors;
-    for (const nlohmann::json& line : sim.TraceSince(mark)) {
+    for (const nlohmann::json& line : sim.Trace()) {
       if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
     }
     return selectors;

@@ -1,7 +1,6 @@
 #include "support/SimHarness.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 
 #ifndef NETVANE_SIM_PATH
@@ -19,23 +19,6 @@
 
 namespace netvane::testing {
 namespace {
-
-// Only a safety net for a daemon that never comes up; a healthy one is ready in milliseconds.
-constexpr int kReadyTimeoutMs = 20000;
-
-void Remember(const char* name, std::string& saved, bool& had) {
-  const char* v = std::getenv(name);
-  had = v != nullptr;
-  if (had) saved = v;
-}
-
-void Restore(const char* name, const std::string& saved, bool had) {
-  if (had) {
-    setenv(name, saved.c_str(), 1);
-  } else {
-    unsetenv(name);
-  }
-}
 
 int ExitCodeOf(int status) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -47,20 +30,19 @@ SimHarness::SimHarness() {
   char templ[] = "/tmp/netvane-sim-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("cannot make a temporary folder");
   dir_ = templ;
-  const std::string runtime = dir_ + "/run";
-  const std::string home = dir_ + "/home";
-  mkdir(runtime.c_str(), 0700);
-  mkdir(home.c_str(), 0700);
-  Remember("XDG_RUNTIME_DIR", savedRuntimeDir_, hadRuntimeDir_);
-  Remember("HOME", savedHome_, hadHome_);
-  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  setenv("HOME", home.c_str(), 1);
+  for (const auto& [name, sub] :
+       {std::pair{"XDG_RUNTIME_DIR", "/run"}, std::pair{"HOME", "/home"}}) {
+    const char* value = std::getenv(name);
+    savedEnv_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    mkdir((dir_ + sub).c_str(), 0700);
+    setenv(name, (dir_ + sub).c_str(), 1);
+  }
 }
 
 SimHarness::~SimHarness() {
   Stop();
-  Restore("XDG_RUNTIME_DIR", savedRuntimeDir_, hadRuntimeDir_);
-  Restore("HOME", savedHome_, hadHome_);
+  for (const auto& [name, value] : savedEnv_)
+    value ? setenv(name, value->c_str(), 1) : unsetenv(name);
   std::error_code ec;
   std::filesystem::remove_all(dir_, ec);
 }
@@ -79,7 +61,7 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
     args.insert(args.end(), {"--connection-timeout-ms", std::to_string(connectionTimeoutMs_)});
   }
   if (!scenarioJson.empty()) {
-    const std::string path = dir_ + "/scenario-" + std::to_string(++scenarioCount_) + ".json";
+    const std::string path = dir_ + "/scenario.json";
     std::ofstream(path) << scenarioJson;
     args.insert(args.end(), {"--scenario", path});
   }
@@ -101,23 +83,17 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   close(pipeFds[1]);
   pid_ = pid;
 
-  pollfd p{pipeFds[0], POLLIN, 0};
-  int n = 0;
-  do {
-    n = poll(&p, 1, kReadyTimeoutMs);
-  } while (n < 0 && errno == EINTR);
+  // The daemon writes a line once it listens; the pipe closes unwritten when it exits first.
   char byte = 0;
-  const bool ready = n == 1 && read(pipeFds[0], &byte, 1) == 1 && byte == '\n';
+  ssize_t n = 0;
+  while ((n = read(pipeFds[0], &byte, 1)) < 0 && errno == EINTR) {
+  }
   close(pipeFds[0]);
-  if (!ready) {
-    const bool timedOut = n == 0;
-    if (timedOut) kill(pid_, SIGKILL);
+  if (n != 1 || byte != '\n') {
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
-    throw std::runtime_error(timedOut ? "cv7000-sim did not become ready"
-                                      : "cv7000-sim exited with code " +
-                                            std::to_string(ExitCodeOf(status)));
+    throw std::runtime_error("cv7000-sim exited with code " + std::to_string(ExitCodeOf(status)));
   }
 }
 
@@ -139,12 +115,6 @@ std::vector<nlohmann::json> SimHarness::Trace() const {
     if (!line.empty()) lines.push_back(nlohmann::json::parse(line));
   }
   return lines;
-}
-
-std::vector<nlohmann::json> SimHarness::TraceSince(std::size_t n) const {
-  std::vector<nlohmann::json> all = Trace();
-  if (n >= all.size()) return {};
-  return {all.begin() + static_cast<long>(n), all.end()};
 }
 
 void SimHarness::ClearTrace() const {

@@ -5,9 +5,10 @@
 
 #include <sys/types.h>
 
-#include <cstddef>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace netvane::testing {
@@ -44,9 +45,6 @@ class SimHarness {
 
   // Every trace line written so far, parsed.
   std::vector<nlohmann::json> Trace() const;
-  // The lines after the first `n` (Trace().size() taken earlier marks a point).
-  std::vector<nlohmann::json> TraceSince(std::size_t n) const;
-  std::size_t TraceSize() const { return Trace().size(); }
   // Empties the trace file; the daemon keeps appending to it.
   void ClearTrace() const;
 
@@ -57,11 +55,7 @@ class SimHarness {
   bool tracing_ = true;
   bool traceKeys_ = false;
   int connectionTimeoutMs_ = 0;
-  int scenarioCount_ = 0;
-  std::string savedRuntimeDir_;
-  std::string savedHome_;
-  bool hadRuntimeDir_ = false;
-  bool hadHome_ = false;
+  std::vector<std::pair<const char*, std::optional<std::string>>> savedEnv_;
 };
 
 }  // namespace netvane::testing
