@@ -1,7 +1,6 @@
-// Records every alert instead of showing it; `onShow` lets a test act while it is "up".
+// Records every alert instead of showing it.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,11 +17,9 @@ class FakeAlert : public ui::Alert {
 
   void Run(const std::string& message, const std::string& informativeText) override {
     shown.push_back({message, informativeText});
-    if (onShow) onShow();
   }
 
   std::vector<Shown> shown;
-  std::function<void()> onShow;
 };
 
 }  // namespace netvane::testing

@@ -38,21 +38,16 @@ class FakeChoiceList : public FakeControl<ui::ChoiceList> {
     entries.insert(entries.begin() + at, text);
   }
   int Count() const override { return static_cast<int>(entries.size()); }
-  void SelectIndex(int index) override {
-    selected = (index >= 0 && index < Count()) ? index : -1;
-    if (selected >= 0) typed = entries[static_cast<size_t>(selected)];
-  }
+  void SelectIndex(int index) override { selected = (index >= 0 && index < Count()) ? index : -1; }
   int SelectedIndex() const override { return selected; }
   std::string SelectedText() const override {
     return selected >= 0 ? entries[static_cast<size_t>(selected)] : std::string();
   }
-  std::string Text() const override { return editable ? typed : SelectedText(); }
-  void SetText(const std::string& text) override { typed = text; }
+  std::string Text() const override { return SelectedText(); }
+  void SetText(const std::string& /*text*/) override {}
 
-  bool editable = false;
   std::vector<std::string> entries;
   int selected = -1;
-  std::string typed;
 };
 
 class FakeToggle : public FakeControl<ui::Toggle> {

@@ -13,7 +13,6 @@ class ManualTimer : public ui::RepeatingTimer {
     interval = intervalSeconds;
     tick_ = std::move(onTick);
     running_ = true;
-    ++starts;
   }
   void Stop() override {
     running_ = false;
@@ -27,7 +26,6 @@ class ManualTimer : public ui::RepeatingTimer {
   }
 
   double interval = 0.0;
-  int starts = 0;
   int stops = 0;
 
  private:

@@ -105,7 +105,6 @@ TEST(Pbkdf2BlockTest, PublishedVectorsThroughTheGeneralFunctionAndItsCharacterCh
   F("password", U8("salt"), 4, 4096, 1, out.data());
   EXPECT_EQ(Hex(out.data(), 20), "4b007901b765489abead49d926f721d065a429c1");
 
-  out.fill(0xAB);
   const Output before = out;
   testing::internal::CaptureStderr();
   F("pass\x7Fword\x01", U8("salt"), 4, 4096, 1, out.data());
@@ -153,9 +152,7 @@ TEST(PasswordHashTest, DispatchedPathDerivesAndEveryRefusalWritesNothing) {
   ASSERT_EQ(PasswordHash("password", U8("IEEE"), 4, out.data()), 1);
   EXPECT_EQ(Hex(out.data(), out.size()), ReferenceHex("password", "IEEE"));
 
-  Output untouched;
-  untouched.fill(0xA5);
-  out = untouched;
+  const Output untouched = out;
   const std::string ssid(33, 'S');
   EXPECT_EQ(PasswordHash(std::string(64, 'p').c_str(), U8(ssid), 32, out.data()), 0);
   EXPECT_EQ(PasswordHash("password", U8(ssid), 33, out.data()), 0);

@@ -1,7 +1,6 @@
 // Key buffers are zero by the time their memory is given back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,10 +24,6 @@ struct RecordingAllocator {
   }
 };
 
-bool AllZero(const std::vector<uint8_t>& bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; });
-}
-
 TEST(Wipe, KeyBlocksAreZeroWhenTheyOrTheirOutgrownBuffersAreReleased) {
   released.clear();
   {
@@ -38,7 +33,7 @@ TEST(Wipe, KeyBlocksAreZeroWhenTheyOrTheirOutgrownBuffersAreReleased) {
     const auto copy = key;
   }
   ASSERT_EQ(released.size(), 3U);  // the outgrown block, the copy, the key
-  for (const auto& block : released) EXPECT_TRUE(AllZero(block));
+  for (const auto& block : released) EXPECT_EQ(block, std::vector<uint8_t>(block.size()));
 }
 
 TEST(Wipe, StringsAreZeroToTheirCapacity) {
@@ -48,7 +43,7 @@ TEST(Wipe, StringsAreZeroToTheirCapacity) {
   WipeString(phrase);
   EXPECT_TRUE(phrase.empty());
   ASSERT_EQ(phrase.capacity(), capacity) << "the same buffer";
-  EXPECT_TRUE(AllZero(std::vector<uint8_t>(phrase.data(), phrase.data() + capacity)));
+  EXPECT_EQ(std::string(phrase.data(), capacity), std::string(capacity, '\0'));
 }
 
 }  // namespace
