@@ -10,14 +10,11 @@ using userclient::KernReturn;
 using userclient::kKernFailure;
 using userclient::kKernSuccess;
 
-void FakeUserClient::Answer(uint32_t selector, std::vector<uint8_t> out, int32_t status) {
-  answers_[selector] = FakeReply{status, std::move(out)};
-}
-
 std::vector<FakeCall> FakeUserClient::StructCalls() const {
   std::vector<FakeCall> out;
-  std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
-               [](const FakeCall& c) { return c.kind == "struct"; });
+  for (const auto& c : calls) {
+    if (c.kind == "struct") out.push_back(c);
+  }
   return out;
 }
 
@@ -27,31 +24,27 @@ Handle FakeUserClient::Add(Kind kind, std::string name) {
   return h;
 }
 
-bool FakeUserClient::Release(Handle h, std::set<Kind> kinds) {
+KernReturn FakeUserClient::Release(Handle h, std::set<Kind> kinds) {
   auto it = live_.find(h);
-  if (it == live_.end() || kinds.count(it->second.kind) == 0) {
-    ++badReleases;
-    return false;
-  }
+  if (it == live_.end() || kinds.count(it->second.kind) == 0) return ++badReleases, kKernFailure;
   live_.erase(it);
-  return true;
+  return kKernSuccess;
 }
 
 KernReturn FakeUserClient::MasterPort(Handle* port) {
-  if (failMasterPort) return kKernFailure;
+  if (failAt == kMasterPort) return kKernFailure;
   *port = Add(Kind::Port);
   return kKernSuccess;
 }
 
 Handle FakeUserClient::ServiceMatching(const char* className) {
-  if (failMatching) return 0;
+  if (failAt == kMatching) return 0;
   return Add(Kind::Matching, className);
 }
 
 KernReturn FakeUserClient::GetMatchingServices(Handle port, Handle matching, Handle* iterator) {
   Release(matching, {Kind::Matching});
-  if (failLookup || live_.count(port) == 0) return kKernFailure;
-  lastIterations = 0;
+  if (failAt == kLookup || live_.count(port) == 0) return kKernFailure;
   *iterator = Add(Kind::Iterator);
   return kKernSuccess;
 }
@@ -59,13 +52,12 @@ KernReturn FakeUserClient::GetMatchingServices(Handle port, Handle matching, Han
 Handle FakeUserClient::IteratorNext(Handle iterator) {
   auto it = live_.find(iterator);
   if (it == live_.end() || it->second.next >= services.size()) return 0;
-  ++lastIterations;
   return Add(Kind::Service, services[it->second.next++]);
 }
 
 KernReturn FakeUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Handle* connection) {
   auto it = live_.find(service);
-  if (failOpen || it == live_.end() || it->second.kind != Kind::Service) return kKernFailure;
+  if (failAt == kOpen || it == live_.end() || it->second.kind != Kind::Service) return kKernFailure;
   *connection = Add(Kind::Connection, it->second.name);
   return kKernSuccess;
 }
@@ -99,16 +91,15 @@ KernReturn FakeUserClient::ScalarCall(Handle connection, uint32_t selector) {
 }
 
 KernReturn FakeUserClient::ServiceClose(Handle connection) {
-  return Release(connection, {Kind::Connection}) ? kKernSuccess : kKernFailure;
+  return Release(connection, {Kind::Connection});
 }
 
 KernReturn FakeUserClient::ObjectRelease(Handle object) {
-  return Release(object, {Kind::Matching, Kind::Iterator, Kind::Service}) ? kKernSuccess
-                                                                          : kKernFailure;
+  return Release(object, {Kind::Matching, Kind::Iterator, Kind::Service});
 }
 
 KernReturn FakeUserClient::PortDeallocate(Handle port) {
-  return Release(port, {Kind::Port}) ? kKernSuccess : kKernFailure;
+  return Release(port, {Kind::Port});
 }
 
 }  // namespace netvane::testing

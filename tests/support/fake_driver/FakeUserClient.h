@@ -33,20 +33,19 @@ class FakeUserClient final : public userclient::UserClientApi {
 
   // Services registered under the driver class, in iteration order; none means no adapter.
   std::vector<std::string> services{"0"};
-  bool failMasterPort = false;
-  bool failMatching = false;
-  bool failLookup = false;
-  bool failOpen = false;
-  Handler handler;  // default: success with no bytes
+  enum Stage { kNoFailure, kMasterPort, kMatching, kLookup, kOpen };
+  Stage failAt = kNoFailure;  // the lookup or open step that fails
+  Handler handler;            // default: success with no bytes
 
   // Convenience: answer this selector with these bytes (success) or a failure status.
-  void Answer(uint32_t selector, std::vector<uint8_t> out, int32_t status = 0);
+  void Answer(uint32_t selector, std::vector<uint8_t> out, int32_t status = 0) {
+    answers_[selector] = FakeReply{status, std::move(out)};
+  }
 
   std::vector<FakeCall> calls;
   std::vector<FakeCall> StructCalls() const;
   std::size_t LiveHandles() const { return live_.size(); }
   int badReleases = 0;  // releases of handles not alive or of the wrong kind
-  uint32_t lastIterations = 0;
 
   userclient::KernReturn MasterPort(userclient::Handle* port) override;
   userclient::Handle ServiceMatching(const char* className) override;
@@ -66,7 +65,7 @@ class FakeUserClient final : public userclient::UserClientApi {
  private:
   enum class Kind { Port, Matching, Iterator, Service, Connection };
   userclient::Handle Add(Kind kind, std::string name = {});
-  bool Release(userclient::Handle h, std::set<Kind> kinds);
+  userclient::KernReturn Release(userclient::Handle h, std::set<Kind> kinds);
 
   struct Object {
     Kind kind;

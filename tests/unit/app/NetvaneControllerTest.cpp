@@ -153,7 +153,7 @@ TEST_F(NetvaneControllerTest, TickIsSkippedWhileTheCardIsBeingInitialised) {
 }
 
 TEST_F(NetvaneControllerTest, AServiceThatCannotBeOpenedCountsAsNoAdapter) {
-  driver.failOpen = true;
+  driver.failAt = testing::FakeUserClient::kOpen;
   EXPECT_FALSE(controller.IsDeviceDriverExist());
   EXPECT_EQ(driver.LiveHandles(), 0U);
 }

@@ -67,11 +67,10 @@ class CV7000AccessTest : public ::testing::Test {
 };
 
 TEST_F(CV7000AccessTest, EveryFailureFailsTheRequestAndReleasesEverything) {
-  for (bool FakeUserClient::*stage :
-       {&FakeUserClient::failMasterPort, &FakeUserClient::failMatching, &FakeUserClient::failLookup,
-        &FakeUserClient::failOpen}) {
+  for (const auto stage : {FakeUserClient::kMasterPort, FakeUserClient::kMatching,
+                           FakeUserClient::kLookup, FakeUserClient::kOpen}) {
     FakeUserClient f;
-    f.*stage = true;
+    f.failAt = stage;
     CV7000Access a{state, f, alert, nullptr};
     EXPECT_FALSE(a.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, buf.data(), 4, &count));
     ExpectNothingHeld(a, f);
