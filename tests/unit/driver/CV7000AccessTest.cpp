@@ -15,14 +15,12 @@
 #include "fake_driver/FakeUserClient.h"
 #include "state/SharedState.h"
 #include "support/ui/FakeAlert.h"
-#include "unit/driver/ScanBuilders.h"
 
 namespace netvane {
 namespace {
 
 using testing::FakeReply;
 using testing::FakeUserClient;
-using testing::MakeList;
 
 void ExpectNothingHeld(const CV7000Access& a, const FakeUserClient& f) {
   EXPECT_FALSE(a.HoldsHandles());
@@ -30,11 +28,23 @@ void ExpectNothingHeld(const CV7000Access& a, const FakeUserClient& f) {
   EXPECT_EQ(f.badReleases, 0);
 }
 
-// `count` entries tagged `firstTag` on, of 116 fixed bytes and `ieLength` element bytes each.
-std::vector<std::vector<uint8_t>> Entries(int count, int firstTag, std::size_t ieLength = 24) {
-  std::vector<std::vector<uint8_t>> out;
+// A scan list, or one part of one, as a driver lays it out: NumberOfItems (`declared`, or the
+// true count), then `count` entries tagged `firstTag` on, of 116 fixed bytes and `ieLength`
+// element bytes each. The tag is the last byte of the MAC address and every element byte.
+std::vector<uint8_t> List(int count, int firstTag, std::size_t ieLength = 24,
+                          uint32_t declared = 0) {
+  const std::size_t length = (kBssidEntryFixedLength + ieLength + 3) / 4 * 4;
+  std::vector<uint8_t> out(4);
+  const auto items = declared != 0 ? declared : static_cast<uint32_t>(count);
+  std::memcpy(out.data(), &items, 4);
   for (int tag = firstTag; tag < firstTag + count; ++tag) {
-    out.push_back(testing::MakeEntry("net", ieLength, static_cast<uint8_t>(tag)));
+    NDIS_WLAN_BSSID_EX fixed{};
+    fixed.Length = static_cast<uint32_t>(length);
+    fixed.MacAddress[5] = static_cast<uint8_t>(tag);
+    fixed.IELength = static_cast<uint32_t>(ieLength);
+    const std::size_t at = out.size();
+    out.resize(at + length, static_cast<uint8_t>(tag));
+    std::memcpy(&out[at], &fixed, kBssidEntryFixedLength);
   }
   return out;
 }
@@ -158,7 +168,7 @@ TEST_F(CV7000AccessTest, AGoodCardLearnsItsTypesAndMakesTheFirstScan) {
   CV_802_11_STA_CONFIG config{};
   config.SystemErrorBitmap = 0x00000002;  // not the EEPROM bit
   fake.Answer(OID_CV_802_11_STA_CONFIG, testing::Bytes(config));
-  fake.Answer(OID_802_11_BSSID_LIST, MakeList(Entries(1, 1)));
+  fake.Answer(OID_802_11_BSSID_LIST, List(1, 1));
   ASSERT_TRUE(access.InitCard());
   EXPECT_TRUE(alert.shown.empty());
   EXPECT_EQ(Selectors(), (std::vector<uint32_t>{
@@ -193,7 +203,7 @@ TEST_F(CV7000AccessTest, FiveGigahertzIsLearnedFromTheFourTypesThatFitAndNeverFo
 
 TEST_F(CV7000AccessTest, ScanPartsJoinInTheDriversOrderUntilTheFirstEmptyOne) {
   // The second part claims more entries than it holds: only whole entries count.
-  Serve({MakeList(Entries(3, 1)), MakeList(Entries(2, 4), 7), MakeList(Entries(4, 6))});
+  Serve({List(3, 1), List(2, 4, 24, 7), List(4, 6)});
   access.QueryBssidList();
   EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 9U);
   std::vector<int> tags;
@@ -208,7 +218,7 @@ TEST_F(CV7000AccessTest, ScanPartsJoinInTheDriversOrderUntilTheFirstEmptyOne) {
 TEST_F(CV7000AccessTest, AScanLargerThanTheListIsCutAtTheLastWholeEntry) {
   // Entries of 1000 bytes, four to a part: 65 fit in 65532 bytes, the 66th does not.
   std::vector<std::vector<uint8_t>> parts;
-  for (int p = 0; p < 20; ++p) parts.push_back(MakeList(Entries(4, p * 4, 1000 - 116)));
+  for (int p = 0; p < 20; ++p) parts.push_back(List(4, p * 4, 1000 - 116));
   Serve(parts);
   access.QueryBssidList();
   EXPECT_EQ(state.G_pBssidList->View().Count(), 65U);
@@ -226,7 +236,7 @@ TEST_F(CV7000AccessTest, ADriverThatNeverStopsIsCutOff) {
 }
 
 TEST_F(CV7000AccessTest, ARefusedListOrNoAdapterLeavesAnEmptyListAndTheScanStillWaits) {
-  fake.Answer(OID_802_11_BSSID_LIST, MakeList(Entries(2, 1)), 0x2BC);  // refused, bytes anyway
+  fake.Answer(OID_802_11_BSSID_LIST, List(2, 1), 0x2BC);  // refused, bytes anyway
   access.QueryBssidList();
   EXPECT_EQ(state.G_pBssidList->NumberOfItems(), 0U);
   fake.services.clear();
@@ -239,8 +249,8 @@ TEST_F(CV7000AccessTest, ARefusedListOrNoAdapterLeavesAnEmptyListAndTheScanStill
 }
 
 TEST(ScanListTest, TheWalkerStopsAtTheFirstMalformedEntryAndStaysInsideTheBuffer) {
-  const auto two = MakeList({testing::MakeEntry("a"), testing::MakeEntry("b")});
-  const std::size_t second = 4 + testing::MakeEntry("a").size();
+  const auto two = List(2, 0, 12);
+  const std::size_t second = 4 + 116 + 12;
   const auto patched = [](std::vector<uint8_t> list, std::size_t offset, uint32_t value) {
     std::memcpy(&list.at(offset + 3) - 3, &value, 4);
     return list;
