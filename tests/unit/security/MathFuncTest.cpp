@@ -36,8 +36,7 @@ TEST(HexTest, DigitsPackInPairsHighNibbleFirstAndOtherCharactersWrap) {
   // Exactly twice destlen characters and no terminator (the sanitizer sees a read past them);
   // an invalid digit, a zero byte too, is 0xFF in the arithmetic: G0 0xF0, 0G 0xFF, \07 0xF7.
   const std::array<char, 10> src{'0', 'a', 'F', 'f', 'G', '0', '0', 'G', '\0', '7'};
-  std::array<std::uint8_t, 6> out{};
-  out.fill(0x33);
+  std::array<std::uint8_t, 6> out{0, 0, 0, 0, 0, 0x33};
   AtoH(src.data(), out.data(), 5);
   EXPECT_EQ(out, (std::array<std::uint8_t, 6>{0x0A, 0xFF, 0xF0, 0xFF, 0xF7, 0x33}));
 }
