@@ -18,14 +18,6 @@
 #endif
 
 namespace netvane::testing {
-namespace {
-
-int ExitCodeOf(int status) {
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-}  // namespace
-
 SimHarness::SimHarness() {
   char templ[] = "/tmp/netvane-sim-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("cannot make a temporary folder");
@@ -69,7 +61,6 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   args.insert(args.end(), {"--ready-fd", std::to_string(pipeFds[1])});
   std::vector<char*> argv;
-  argv.reserve(args.size() + 1);
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
 
@@ -89,12 +80,9 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   while ((n = read(pipeFds[0], &byte, 1)) < 0 && errno == EINTR) {
   }
   close(pipeFds[0]);
-  if (n != 1 || byte != '\n') {
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    throw std::runtime_error("cv7000-sim exited with code " + std::to_string(ExitCodeOf(status)));
-  }
+  // Stop reaps the daemon that has exited; the signal comes too late to change its code.
+  if (n != 1 || byte != '\n')
+    throw std::runtime_error("cv7000-sim exited with code " + std::to_string(Stop()));
 }
 
 int SimHarness::Stop() {
@@ -104,7 +92,7 @@ int SimHarness::Stop() {
   while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
   }
   pid_ = -1;
-  return ExitCodeOf(status);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::vector<nlohmann::json> SimHarness::Trace() const {

@@ -21,9 +21,7 @@ namespace {
 namespace uc = userclient;
 using uc::kStatusBadArgs;
 
-Bytes Word(uint32_t v) {
-  return ToBytes(v);
-}
+const auto Word = [](uint32_t v) { return ToBytes(v); };
 
 Scenario MustLoad(const std::string& json) {
   ScenarioLoad load = LoadScenarioText(json);
@@ -31,13 +29,8 @@ Scenario MustLoad(const std::string& json) {
   return *load.scenario;
 }
 
-Reply Query(Adapter& a, uint32_t oid, uint32_t capacity) {
-  return a.Handle(oid, Bytes(capacity, 0), capacity);
-}
-
-Reply Set(Adapter& a, uint32_t oid, const Bytes& in) {
-  return a.Handle(SetForm(oid), in, 0);
-}
+const auto Query = [](Adapter& a, uint32_t oid, uint32_t n) { return a.Handle(oid, Bytes(n), n); };
+const auto Set = [](Adapter& a, uint32_t oid, Bytes in) { return a.Handle(SetForm(oid), in, 0); };
 
 TEST(CardTest, CardFactsComeFromTheScenario) {
   Adapter a(MustLoad(R"({"card": {"mac": "02:00:00:00:00:07", "eeprom_version": [3, 14],
