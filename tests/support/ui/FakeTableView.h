@@ -8,16 +8,15 @@
 #include <vector>
 
 #include "platform/ui/TableView.h"
+#include "support/ui/FakeControls.h"
 
 namespace netvane::testing {
 
-class FakeTableView : public ui::TableView {
+class FakeTableView : public FakeControl<ui::TableView> {
  public:
   explicit FakeTableView(std::vector<std::string> columnIdentifiers)
       : columns(std::move(columnIdentifiers)) {}
 
-  void SetEnabled(bool enabled) override { enabled_ = enabled; }
-  bool IsEnabled() const override { return enabled_; }
   void SetDataSource(ui::TableDataSource* source) override { source_ = source; }
   void Reload() override {
     ++reloads;
@@ -52,7 +51,6 @@ class FakeTableView : public ui::TableView {
   std::function<void()> doubleAction;
 
  private:
-  bool enabled_ = true;
   ui::TableDataSource* source_ = nullptr;
 };
 
