@@ -105,11 +105,4 @@ std::vector<nlohmann::json> SimHarness::Trace() const {
   return lines;
 }
 
-void SimHarness::ClearTrace() const {
-  // The daemon appends (O_APPEND), so its next line lands at the start of the emptied file.
-  if (truncate(TracePath().c_str(), 0) != 0 && errno != ENOENT) {
-    throw std::runtime_error("cannot empty the trace file");
-  }
-}
-
 }  // namespace netvane::testing

@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -45,8 +46,8 @@ class SimHarness {
 
   // Every trace line written so far, parsed.
   std::vector<nlohmann::json> Trace() const;
-  // Empties the trace file; the daemon keeps appending to it.
-  void ClearTrace() const;
+  // Empties the trace file; the daemon appends (O_APPEND), so its next line starts the file.
+  void ClearTrace() const { std::ofstream(TracePath(), std::ios::trunc); }
 
  private:
   std::string dir_;

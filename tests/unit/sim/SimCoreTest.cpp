@@ -216,18 +216,14 @@ TEST(ServiceTest, RejectedAndDelayedSelectorsFromTheScenario) {
   Adapter a(MustLoad(R"({"faults": {"reject_oids": ["0x0d010217", "0x0D81011B"],
                                     "delay_ms": {"0x00010114": 6000}}})"));
   Service service(a, nullptr);
-  const auto status = [&service](uint32_t selector) {
-    return service.Serve(Request{uc::kKindStructure, selector, 4096, {}}).status;
-  };
-  EXPECT_EQ(status(OID_802_11_BSSID_LIST), uc::kStatusError);
-  EXPECT_EQ(status(SetForm(OID_802_11_BSSID_LIST)), uc::kStatusError);  // a query entry: both
-  EXPECT_EQ(status(SetForm(OID_802_11_WEP_STATUS)), uc::kStatusError);
-  EXPECT_EQ(status(OID_802_11_WEP_STATUS), uc::kStatusSuccess);  // a set entry: the set only
-  const auto delay = [&service](uint32_t selector) {
-    return service.DelayMs(Request{uc::kKindStructure, selector, 4, {}});
-  };
-  EXPECT_EQ(delay(OID_GEN_MEDIA_CONNECT_STATUS), 6000U);
-  EXPECT_EQ(delay(OID_802_11_RSSI), 0U);
+  const auto call = [](uint32_t selector) { return Request{uc::kKindStructure, selector, 4, {}}; };
+  // A query entry rejects both forms; a set entry the set only.
+  EXPECT_EQ(service.Serve(call(OID_802_11_BSSID_LIST)).status, uc::kStatusError);
+  EXPECT_EQ(service.Serve(call(SetForm(OID_802_11_BSSID_LIST))).status, uc::kStatusError);
+  EXPECT_EQ(service.Serve(call(SetForm(OID_802_11_WEP_STATUS))).status, uc::kStatusError);
+  EXPECT_EQ(service.Serve(call(OID_802_11_WEP_STATUS)).status, uc::kStatusSuccess);
+  EXPECT_EQ(service.DelayMs(call(OID_GEN_MEDIA_CONNECT_STATUS)), 6000U);
+  EXPECT_EQ(service.DelayMs(call(OID_802_11_RSSI)), 0U);
 }
 
 TEST(TraceTest, LinesHaveTheDocumentedShape) {
