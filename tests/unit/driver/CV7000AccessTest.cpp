@@ -108,14 +108,13 @@ TEST_F(CV7000AccessTest, EveryFailureFailsTheRequestAndReleasesEverything) {
 TEST_F(CV7000AccessTest, QueryOffersTheWholeBufferAndReadsTheAnswerInPlaceFromTheLastService) {
   fake.services = {"0", "1"};
   fake.Answer(OID_CV_802_11_STA_CONFIG, {1, 2, 3, 4});
-  buf[0] = 0xAA;
+  buf.fill(0xAA);
   EXPECT_TRUE(Query(OID_CV_802_11_STA_CONFIG, 32));
   ASSERT_EQ(fake.calls.size(), 2U);
   const auto& call = fake.calls[0];
   EXPECT_EQ(call.service, "1");
   EXPECT_EQ(call.capacity, 32U);
-  ASSERT_EQ(call.in.size(), 32U);
-  EXPECT_EQ(call.in[0], 0xAA);
+  EXPECT_EQ(call.in, std::vector<uint8_t>(32, 0xAA));
   EXPECT_EQ(count, 4U);
   EXPECT_EQ(buf[0], 1);
   // One scalar call with method 1 follows every structure call.
