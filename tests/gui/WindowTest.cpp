@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <array>
 #include <set>
 #include <string>
 #include <string_view>
@@ -173,19 +172,11 @@ TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
 }
 
 TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
-  using qt::EditedBytes;
-  using qt::ToQt;
   // A leading byte-order mark is part of the name.
-  EXPECT_EQ(qt::ToStd(ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
-  // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate. Typed text is UTF-8,
-  // so such a name does not survive retyping; a value left as shown does.
-  const std::array<std::string, 4> names{"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"};
-  for (const std::string& bytes : names) {
-    const QString shown = ToQt(bytes);
-    EXPECT_EQ(shown, QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    EXPECT_EQ(EditedBytes(shown, bytes), bytes);
-  }
-  EXPECT_EQ(EditedBytes(QString::fromUtf8(u8"Café!"), "Caf\xE9"), "Caf\xC3\xA9!");
+  EXPECT_EQ(qt::ToStd(qt::ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
+  // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate.
+  for (const std::string bytes : {"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"})
+    EXPECT_EQ(qt::ToQt(bytes), QString::fromLatin1(bytes));
 
   testing::QtTestApp();
   QComboBox box;
@@ -193,6 +184,7 @@ TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
   qt::QtChoiceList list(&box);
   list.Add("Caf\xE9");
   list.SelectIndex(0);
+  // Typed text is UTF-8, so such a name does not survive retyping; a value left as shown does.
   EXPECT_EQ(list.Text(), "Caf\xE9") << "a chosen entry is its own bytes";
   box.setEditText(QString::fromUtf8(u8"Café 2"));
   EXPECT_EQ(list.Text(), "Caf\xC3\xA9 2");

@@ -34,8 +34,7 @@ class FakeChoiceList : public FakeControl<ui::ChoiceList> {
   }
   void Add(const std::string& text) override { entries.push_back(text); }
   void InsertAt(int index, const std::string& text) override {
-    const auto at = std::clamp(index, 0, Count());
-    entries.insert(entries.begin() + at, text);
+    entries.insert(entries.begin() + std::clamp(index, 0, Count()), text);
   }
   int Count() const override { return static_cast<int>(entries.size()); }
   void SelectIndex(int index) override { selected = (index >= 0 && index < Count()) ? index : -1; }
@@ -54,11 +53,9 @@ class FakeToggle : public FakeControl<ui::Toggle> {
  public:
   bool State() const override { return on; }
   void SetState(bool state) override {
+    if (state)
+      for (FakeToggle* other : group) other->on = false;
     on = state;
-    if (state) {
-      for (FakeToggle* other : group)
-        if (other != this) other->on = false;
-    }
   }
   // Makes the toggles one radio group.
   static void Group(std::vector<FakeToggle*> members) {
