@@ -44,7 +44,7 @@ std::string SimHarness::SocketPath() const {
 }
 
 void SimHarness::Start(const std::string& scenarioJson, const std::string& instance) {
-  if (Running()) throw std::runtime_error("the simulator is already running");
+  if (pid_ > 0) throw std::runtime_error("the simulator is already running");
   instance_ = instance;
   std::vector<std::string> args = {NETVANE_SIM_PATH, "--instance", instance};
   if (tracing_) args.insert(args.end(), {"--trace", TracePath()});
@@ -86,7 +86,7 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
 }
 
 int SimHarness::Stop() {
-  if (!Running()) return -1;
+  if (pid_ <= 0) return -1;
   kill(pid_, SIGTERM);
   int status = 0;
   while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {

@@ -38,7 +38,6 @@ class SimHarness {
   // Starts after this run the daemon with a per-connection deadline of `ms` instead of the
   // protocol's 5 seconds (0: the default), so tests of the deadline need not wait that long.
   void SetConnectionTimeoutMs(int ms) { connectionTimeoutMs_ = ms; }
-  bool Running() const { return pid_ > 0; }
 
   const std::string& Dir() const { return dir_; }
   std::string SocketPath() const;

@@ -92,8 +92,7 @@ TEST(TrafficTest, FlowsWhileAssociatedRepeatsForTheSameSeedAndResetsToZero) {
     EXPECT_EQ(ToBytes(link()), Bytes(16, 0));                    // nothing moves while disconnected
     Set(a, OID_802_11_BSSID, Bytes{0x02, 0xc0, 0x7a, 0, 0, 1});  // CorvaneGuest, open, -48 dBm
     EXPECT_EQ(Query(a, OID_GEN_MEDIA_CONNECT_STATUS, 4).out, Word(NdisMediaStateConnected));
-    const CV_802_11_LINK_STATUS link1 = link();
-    const CV_802_11_LINK_STATUS link2 = link();
+    const CV_802_11_LINK_STATUS link1 = link(), link2 = link();
     EXPECT_EQ(uint32_t{link1.CurrTxRate}, 108U);  // 54 Mbit/s
     EXPECT_GT(uint32_t{link1.ChannelQuality}, 80U);
     EXPECT_LE(uint32_t{link1.ChannelQuality}, 100U);

@@ -38,17 +38,18 @@ class RawConnection {
     // A connection refused shows as a failed send.
     static_cast<void>(connect(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr));
   }
-  RawConnection(const RawConnection&) = delete;
-  RawConnection& operator=(const RawConnection&) = delete;
   ~RawConnection() { close(fd_); }
 
   bool Send(const Bytes& b) { return send(fd_, b.data(), b.size(), MSG_NOSIGNAL) == std::ssize(b); }
   // Empty when the daemon closed the connection (or stayed silent) instead of answering.
   std::optional<Answer> Read() {
+    const auto all = [this](void* p, std::size_t n) {
+      return n == 0 || recv(fd_, p, n, MSG_WAITALL) == static_cast<ssize_t>(n);
+    };
     uint32_t header[2] = {};  // status, payload length
-    if (!ReadAll(header, sizeof header)) return std::nullopt;
+    if (!all(header, sizeof header)) return std::nullopt;
     Bytes out(header[1]);
-    if (!ReadAll(out.data(), out.size())) return std::nullopt;
+    if (!all(out.data(), out.size())) return std::nullopt;
     return Answer{header[0], out};
   }
   // True when the daemon has closed its end: end of stream, not a timeout.
@@ -58,9 +59,6 @@ class RawConnection {
   }
 
  private:
-  bool ReadAll(void* p, std::size_t n) {
-    return n == 0 || recv(fd_, p, n, MSG_WAITALL) == static_cast<ssize_t>(n);
-  }
   int fd_;
 };
 
@@ -125,10 +123,9 @@ TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
 // Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
 // run; the trace holds every call, key bytes masked unless asked not to; the socket goes at exit.
 TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
-  const auto keyRecord = [](const Bytes& key) {  // 28 header bytes, the key, 11 zero bytes
+  const auto keyRecord = [](const Bytes& key) {  // length, slot 0, key length, the key at 28
     Bytes record(28 + key.size() + 11, 0);
     WriteU32(record, 0, static_cast<uint32_t>(record.size()));
-    WriteU32(record, 4, 0x80000000U);
     WriteU32(record, 8, static_cast<uint32_t>(key.size()));
     std::copy(key.begin(), key.end(), record.begin() + 28);
     return record;
