@@ -91,9 +91,8 @@ TEST(HmacSha1Test, PublishedVectorAndReferenceForShortAndLongKeys) {
 // The 40 bytes an independent implementation derives: PBKDF2-HMAC-SHA1, 4096 iterations.
 std::string ReferenceHex(const std::string& pass, const std::string& ssid) {
   Output out{};
-  EXPECT_EQ(PKCS5_PBKDF2_HMAC_SHA1(pass.data(), static_cast<int>(pass.size()), U8(ssid),
-                                   static_cast<int>(ssid.size()), 4096, 40, out.data()),
-            1);
+  PKCS5_PBKDF2_HMAC_SHA1(pass.data(), static_cast<int>(pass.size()), U8(ssid),
+                         static_cast<int>(ssid.size()), 4096, 40, out.data());
   return Hex(out.data(), out.size());
 }
 
