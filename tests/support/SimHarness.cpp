@@ -53,9 +53,8 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
     args.insert(args.end(), {"--connection-timeout-ms", std::to_string(connectionTimeoutMs_)});
   }
   if (!scenarioJson.empty()) {
-    const std::string path = dir_ + "/scenario.json";
-    std::ofstream(path) << scenarioJson;
-    args.insert(args.end(), {"--scenario", path});
+    args.insert(args.end(), {"--scenario", dir_ + "/scenario.json"});
+    std::ofstream(args.back()) << scenarioJson;
   }
   int pipeFds[2];
   if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
@@ -98,8 +97,7 @@ int SimHarness::Stop() {
 std::vector<nlohmann::json> SimHarness::Trace() const {
   std::vector<nlohmann::json> lines;
   std::ifstream in(TracePath());
-  std::string line;
-  while (std::getline(in, line)) {
+  for (std::string line; std::getline(in, line);) {
     if (!line.empty()) lines.push_back(nlohmann::json::parse(line));
   }
   return lines;
