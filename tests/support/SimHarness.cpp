@@ -1,6 +1,7 @@
 #include "support/SimHarness.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -74,10 +75,13 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   pid_ = pid;
 
   // The daemon writes a line once it listens; the pipe closes unwritten when it exits first.
+  // One that does neither within 20 seconds fails the test instead of hanging it.
+  pollfd ready{pipeFds[0], POLLIN, 0};
   char byte = 0;
   ssize_t n = 0;
-  while ((n = read(pipeFds[0], &byte, 1)) < 0 && errno == EINTR) {
+  while ((n = poll(&ready, 1, 20000)) < 0 && errno == EINTR) {
   }
+  if (n == 1) n = read(pipeFds[0], &byte, 1);
   close(pipeFds[0]);
   // Stop reaps the daemon that has exited; the signal comes too late to change its code.
   if (n != 1 || byte != '\n')
