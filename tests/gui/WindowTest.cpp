@@ -175,8 +175,9 @@ TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
   // A leading byte-order mark is part of the name.
   EXPECT_EQ(qt::ToStd(qt::ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
   // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate.
-  for (const std::string bytes : {"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"})
+  for (const std::string bytes : {"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"}) {
     EXPECT_EQ(qt::ToQt(bytes), QString::fromLatin1(bytes));
+  }
 
   testing::QtTestApp();
   QComboBox box;

@@ -53,8 +53,7 @@ class FakeToggle : public FakeControl<ui::Toggle> {
  public:
   bool State() const override { return on; }
   void SetState(bool state) override {
-    if (state)
-      for (FakeToggle* other : group) other->on = false;
+    for (FakeToggle* other : group) other->on = other->on && !state;
     on = state;
   }
   // Makes the toggles one radio group.
