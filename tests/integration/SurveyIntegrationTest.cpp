@@ -4,170 +4,122 @@
 // marks the associated row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "driver/Oids.h"
 #include "platform/userclient/SocketUserClient.h"
-#include "security/MathFunc.h"
 #include "support/SimHarness.h"
 #include "support/survey/SurveyRig.h"
 
 namespace netvane {
 namespace {
 
-// What a connect sends, by the way it keys and associates.
-enum class Keys { kNone, kWep1, kWep2, kWpa };
-std::vector<std::string> ConnectSequence(Keys keys, bool adHoc, bool bySsid) {
+constexpr uint32_t kAdd = OID_802_11_ADD_KEY;
+constexpr uint32_t kRemove = OID_802_11_REMOVE_KEY;
+
+// The selectors a connect sends with these key requests, as the trace writes them: an ad hoc
+// network's configuration is read and written back with its channel; ad hoc and hidden networks
+// are joined by SSID.
+std::vector<std::string> Selectors(const std::vector<uint32_t>& keys, bool adHoc, bool bySsid) {
   std::vector<uint32_t> oids{
       OID_802_11_DISASSOCIATE,  OID_802_11_INFRASTRUCTURE_MODE,     OID_CV_802_11_PREAMBLE,
       OID_802_11_RTS_THRESHOLD, OID_802_11_FRAGMENTATION_THRESHOLD, OID_802_11_AUTHENTICATION_MODE,
       OID_802_11_WEP_STATUS,    OID_CV_802_11_TX_POWER_LEVEL};
-  const uint32_t add = OID_802_11_ADD_KEY;
-  const uint32_t remove = OID_802_11_REMOVE_KEY;
-  if (keys == Keys::kWep1) oids.insert(oids.end(), {add, remove, remove, remove});
-  if (keys == Keys::kWep2) oids.insert(oids.end(), {remove, add, remove, remove});
-  if (keys == Keys::kWpa) oids.push_back(OID_CV_802_11_ADD_WPA);
+  oids.insert(oids.end(), keys.begin(), keys.end());
   oids.push_back(adHoc ? OID_802_11_CONFIGURATION : OID_802_11_POWER_MODE);
   oids.push_back(bySsid ? OID_802_11_SSID : OID_802_11_BSSID);
-  std::vector<uint32_t> selectors;
-  for (uint32_t oid : oids) selectors.push_back(SetForm(oid));
-  // The ad hoc configuration is read, then written back with the channel.
-  if (adHoc) selectors.insert(selectors.end() - 2, OID_802_11_CONFIGURATION);
-  std::vector<std::string> out;
-  for (uint32_t selector : selectors) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08x", selector);
-    out.push_back(text);
+  for (uint32_t& oid : oids) oid = SetForm(oid);
+  if (adHoc) oids.insert(oids.end() - 2, OID_802_11_CONFIGURATION);
+  std::vector<std::string> selectors;
+  for (uint32_t oid : oids) {
+    char text[11];
+    std::snprintf(text, sizeof text, "0x%08x", oid);
+    selectors.emplace_back(text);
   }
-  return out;
+  return selectors;
 }
 
-std::string HexPsk(const std::string& phrase, const std::string& ssid) {
-  uint8_t out[40] = {};
-  PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(ssid.data()),  // NOLINT
-               static_cast<int32_t>(ssid.size()), out);
-  std::string hex;
-  for (uint8_t byte : std::span(out).first(32)) {
-    char two[3];
-    std::snprintf(two, sizeof two, "%02x", byte);
-    hex += two;
-  }
-  return hex;
-}
-
-struct SimHolder {
+TEST(SurveyIntegrationTest, ConnectsToEveryKindOfNetwork) {
   testing::SimHarness sim;  // first: points the registry at its own folder
+  sim.Start();
   userclient::SocketUserClient client;
-};
-
-class SurveyIntegrationTest : public ::testing::Test,
-                              protected SimHolder,
-                              public testing::SurveyRig {
- protected:
-  SurveyIntegrationTest() : SurveyRig(client) {}
-  void SetUp() override {
-    sim.Start();
-    state.G_bDeviceExist = 1;
-    adapter.QueryBssidList();  // the scan the card made when it started
-    page.RefreshAPList(nullptr);
-    page.StartSiteSurveyTimer();
-    ASSERT_FALSE(apList.rows.empty());
-  }
-
-  int RowOf(const std::string& column, const std::string& value) const {
-    for (std::size_t r = 0; r < apList.rows.size(); ++r) {
-      if (apList.rows[r].at(column) == value) return static_cast<int>(r);
-    }
-    ADD_FAILURE() << "no row with " << column << " " << value;
-    return -1;
-  }
+  testing::SurveyRig rig(client);
+  rig.state.G_bDeviceExist = 1;
+  rig.adapter.QueryBssidList();  // the scan the card made when it started
+  rig.page.RefreshAPList(nullptr);
+  rig.page.StartSiteSurveyTimer();
   // Selects the row and presses Connect; the selectors of the structure calls it made.
-  std::vector<std::string> Connect(int row) {
+  const auto connect = [&](int row) {
     sim.ClearTrace();
-    apList.selected = row;
-    page.OnConnect(nullptr);
+    rig.apList.selected = row;
+    rig.page.OnConnect(nullptr);
     std::vector<std::string> selectors;
     for (const nlohmann::json& line : sim.Trace()) {
       if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
     }
     return selectors;
-  }
-  bool Associated() {
-    uint32_t media = NdisMediaStateDisconnected;
-    uint32_t returned = 0;
-    adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, 4, &returned);
-    return media == NdisMediaStateConnected;
-  }
-  // Plays the user on the security sheet: `fill` types, then OK.
-  std::function<void()> OnSheet(const std::function<void()>& fill) {
-    return [this, fill] {
-      sheets.Then([this, fill] {
-        fill();
-        wepSetting.OnOK();
-      });
-    };
-  }
-  std::function<void()> PassPhrase(const std::string& text) {
-    return OnSheet([this, text] { psk.text = text; });
-  }
-};
+  };
 
-TEST_F(SurveyIntegrationTest, ConnectsToEveryKindOfNetwork) {
   struct Case {
-    std::string ssid;
-    std::function<void()> answer;  // the prompts, scripted
-    std::vector<std::string> sequence;
+    std::string ssid;             // empty: the hidden network, named in its prompt
+    std::function<void()> sheet;  // the security sheet's fields, or no sheet
+    std::vector<uint32_t> keys;
+    bool adHoc = false;
     bool joins = true;
   };
+  const auto phrase = [&rig](const std::string& t) { return [&rig, t] { rig.psk.text = t; }; };
+  const std::vector<uint32_t> wpa{OID_CV_802_11_ADD_WPA};
   const std::vector<Case> cases{
-      {"CorvaneGuest", [] {}, ConnectSequence(Keys::kNone, false, false)},
-      {"CorvaneLegacy", OnSheet([this] {
-         keyTexts[0].text = "a1b2c3d4e5";
-         radios[0].SetState(true);
-       }),
-       ConnectSequence(Keys::kWep1, false, false)},
-      {"CorvaneLab", OnSheet([this] {
-         authen.SelectIndex(kAuthSharedKey);
-         wepSetting.OnAuthType();
-         keyTexts[1].text = "0123456789abcdef0123456789";
-         radios[1].SetState(true);
-       }),
-       ConnectSequence(Keys::kWep2, false, false)},
-      {"CorvaneHome", PassPhrase("home sweet corvane"), ConnectSequence(Keys::kWpa, false, false)},
-      {"CorvaneHome", PassPhrase(HexPsk("home sweet corvane", "CorvaneHome")),
-       ConnectSequence(Keys::kWpa, false, false)},
-      {"CorvaneHome", PassPhrase("home sweet home"), ConnectSequence(Keys::kWpa, false, false),
-       false},
-      {"CorvaneOffice", PassPhrase("office hours 9 to 5"),
-       ConnectSequence(Keys::kWpa, false, false)},
-      {"Corvane5G", PassPhrase("five gigahertz fast"), ConnectSequence(Keys::kWpa, false, false)},
-      {"CorvaneMesh", PassPhrase("mesh together now"), ConnectSequence(Keys::kWpa, true, true)},
-      {"CorvanePeer", [] {}, ConnectSequence(Keys::kNone, true, true)},
-      {"",
-       [this] {
-         sheets.Then([this] {
-           hiddenText.text = "CorvaneHidden";
-           hiddenSSID.OnOK();
-         });
-         PassPhrase("nobody sees me")();
+      {"CorvaneGuest", nullptr, {}},
+      {"CorvaneLegacy",
+       [&rig] {
+         rig.keyTexts[0].text = "a1b2c3d4e5";
+         rig.radios[0].SetState(true);
        },
-       ConnectSequence(Keys::kWpa, false, true)},
+       {kAdd, kRemove, kRemove, kRemove}},
+      {"CorvaneLab",
+       [&rig] {
+         rig.authen.SelectIndex(kAuthSharedKey);
+         rig.wepSetting.OnAuthType();
+         rig.keyTexts[1].text = "0123456789abcdef0123456789";
+         rig.radios[1].SetState(true);
+       },
+       {kRemove, kAdd, kRemove, kRemove}},
+      {"CorvaneHome", phrase("home sweet corvane"), wpa},
+      // The same key as 64 hexadecimal digits, then a wrong pass phrase.
+      {"CorvaneHome", phrase("addf95b3df2dd64f07731a94689d4413c21b97060e5ede803356b25e910fc8f9"),
+       wpa},
+      {"CorvaneHome", phrase("home sweet home"), wpa, false, false},
+      {"CorvaneOffice", phrase("office hours 9 to 5"), wpa},
+      {"Corvane5G", phrase("five gigahertz fast"), wpa},
+      {"CorvaneMesh", phrase("mesh together now"), wpa, true},
+      {"CorvanePeer", nullptr, {}, true},
+      {"", phrase("nobody sees me"), wpa},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ssid.empty() ? "hidden" : c.ssid);
-    c.answer();
-    const int row = c.ssid.empty() ? RowOf("BSSID", "02-C0-7A-00-00-07") : RowOf("SSID", c.ssid);
-    EXPECT_EQ(Connect(row), c.sequence);
-    EXPECT_TRUE(sheets.script.empty()) << "every scripted prompt was shown";
-    EXPECT_EQ(Associated(), c.joins);
-    timer.Fire();
-    EXPECT_EQ(state.G_bCurSelItem, c.joins ? row : -1);
+    const auto& rows = rig.apList.rows;
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [&c](const auto& r) { return r.at("SSID") == c.ssid; });
+    ASSERT_NE(found, rows.end());
+    const auto row = static_cast<int>(found - rows.begin());
+    if (c.ssid.empty()) {
+      rig.sheets.Then([&rig] {
+        rig.hiddenText.text = "CorvaneHidden";
+        rig.hiddenSSID.OnOK();
+      });
+    }
+    if (c.sheet) rig.OnSheet(c.sheet);
+    EXPECT_EQ(connect(row), Selectors(c.keys, c.adHoc, c.adHoc || c.ssid.empty()));
+    EXPECT_TRUE(rig.sheets.script.empty()) << "every scripted prompt was shown";
+    rig.timer.Fire();
+    EXPECT_EQ(rig.state.G_bCurSelItem, c.joins ? row : -1) << "the mark";
   }
-  EXPECT_TRUE(alert.shown.empty());
+  EXPECT_TRUE(rig.alert.shown.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,12 +49,13 @@ class SurveyRig {
     wepSetting.awakeFromNib();
     page.awakeFromNib();
   }
-  SurveyRig(const SurveyRig&) = delete;
-  SurveyRig& operator=(const SurveyRig&) = delete;
 
-  // The row's cell as the table would show it now.
-  std::string Cell(const std::string& column, int row) const {
-    return page.Table().ValueFor(column, row);
+  // Plays the user on the security sheet when it is next shown: `fill`, then OK.
+  void OnSheet(const std::function<void()>& fill) {
+    sheets.Then([this, fill] {
+      fill();
+      wepSetting.OnOK();
+    });
   }
 
   SharedState state;
@@ -72,15 +74,13 @@ class SurveyRig {
   std::array<FakeTextField, 4> keyTexts;
   std::array<FakeToggle, 4> radios;
   FakeTextField psk;
-  WEPSettingController wepSetting{{authen,
-                                   encry,
-                                   {&keyTypes[0], &keyTypes[1], &keyTypes[2], &keyTypes[3]},
-                                   {&keyTexts[0], &keyTexts[1], &keyTexts[2], &keyTexts[3]},
-                                   {&radios[0], &radios[1], &radios[2], &radios[3]},
-                                   psk},
-                                  alert,
-                                  sheets,
-                                  state};
+  SecurityControls controls{authen,
+                            encry,
+                            {&keyTypes[0], &keyTypes[1], &keyTypes[2], &keyTypes[3]},
+                            {&keyTexts[0], &keyTexts[1], &keyTexts[2], &keyTexts[3]},
+                            {&radios[0], &radios[1], &radios[2], &radios[3]},
+                            psk};
+  WEPSettingController wepSetting{controls, alert, sheets, state};
   FakeTextField hiddenText;
   HiddenSSIDController hiddenSSID{hiddenText, alert, sheets};
 
@@ -89,14 +89,9 @@ class SurveyRig {
   FakeWindow editorWindow{"ProfileEditor"};
   FakeTabView editorTabs;
   RecordingProfiles profiles;
-  SiteSurveyPageController page{state,
-                                adapter,
-                                queue,
-                                apList,
-                                connectStatus,
-                                timer,
-                                {sheets, alert, wepSetting, securityWindow, hiddenWindow, profiles,
-                                 editorWindow, editorTabs, profiles}};
+  SiteSurveyDialogs dialogs{sheets,   alert,        wepSetting, securityWindow, hiddenWindow,
+                            profiles, editorWindow, editorTabs, profiles};
+  SiteSurveyPageController page{state, adapter, queue, apList, connectStatus, timer, dialogs};
 };
 
 }  // namespace netvane::testing

@@ -3,6 +3,7 @@
 // and key blocks byte by byte, nothing secret on standard error, nothing sent without a
 // connectable selection), and what a connect never asks of the task executor. The simulator
 // judges the same connects in the integration tests.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -19,9 +20,8 @@
 namespace netvane {
 namespace {
 
-using testing::Bytes;
-using testing::Bytes8;
-using testing::Concat;
+using namespace testing;  // NOLINT(google-build-using-namespace) the builders and the rig
+namespace gm = ::testing;
 
 // One scanned network, as the fields the pages read.
 struct Network {
@@ -36,9 +36,9 @@ struct Network {
 
 // Replaces the process-wide scan list, as a collection would.
 void InstallScanList(SharedState& state, const std::vector<Network>& networks) {
-  Bytes8 list = Bytes(static_cast<uint32_t>(networks.size()));
+  state.G_pBssidList = std::make_unique<BssidList>();
   for (const Network& n : networks) {
-    Bytes8 e = testing::EntryWithElements(Concat({testing::CommonElements(), n.wpa}), n.mode);
+    Bytes8 e = EntryWithElements(Concat({CommonElements(), n.wpa}), n.mode);
     NDIS_WLAN_BSSID_EX fixed{};
     std::memcpy(&fixed, e.data(), kBssidEntryFixedLength);
     const uint8_t mac[kMacLength] = {0x02, 0xC0, 0x7A, 0x00, 0x00, n.tag};
@@ -49,34 +49,11 @@ void InstallScanList(SharedState& state, const std::vector<Network>& networks) {
     fixed.Rssi = n.rssi;
     fixed.Configuration.DSConfig = n.frequency;
     std::memcpy(e.data(), &fixed, kBssidEntryFixedLength);
-    list.insert(list.end(), e.begin(), e.end());
+    state.G_pBssidList->AppendPart(Concat({Bytes(1U), e}));  // a part of one entry
   }
-  state.G_pBssidList = std::make_unique<BssidList>();
-  state.G_pBssidList->AppendPart(list);
 }
 
-// Group TKIP or AES (2 or 4), one pairwise suite, one key-management suite (1 802.1X, 2 PSK).
-Bytes8 Wpa(uint8_t group, uint8_t keyMgmt) {
-  return testing::WpaElement(group, {group}, {keyMgmt});
-}
-
-struct Request {
-  uint32_t selector;
-  Bytes8 in;
-  bool operator==(const Request&) const = default;
-};
-void PrintTo(const Request& r, std::ostream* os) {
-  *os << std::hex << "0x" << r.selector << std::dec << " (" << r.in.size() << " bytes)";
-}
-Request Set(uint32_t oid, Bytes8 in) {
-  return {SetForm(oid), std::move(in)};
-}
-Request Set(uint32_t oid, uint32_t value) {
-  return Set(oid, Bytes(value));
-}
-long Scans(const std::vector<Request>& requests) {
-  return std::count(requests.begin(), requests.end(), Set(OID_802_11_BSSID_LIST_SCAN, 0U));
-}
+using Request = std::pair<uint32_t, Bytes8>;  // a structure call: selector, payload
 
 // An NDIS_802_11_KEY as the driver reads it: Length, KeyIndex, KeyLength, BSSID, padding and
 // KeyRSC, the key, eleven trailing zero bytes.
@@ -84,9 +61,6 @@ Bytes8 KeyBlock(uint32_t index, uint8_t bssidByte, const Bytes8& key) {
   const auto length = static_cast<uint32_t>(key.size());
   return Concat({Bytes(length + 39), Bytes(index), Bytes(length), Bytes8(6, bssidByte),
                  Bytes8(10, 0), key, Bytes8(11, 0)});
-}
-Bytes8 Text(const std::string& s) {
-  return {s.begin(), s.end()};
 }
 
 std::unique_ptr<PROFILE_DATA> Record(uint8_t tag = 0x55) {
@@ -100,80 +74,71 @@ std::unique_ptr<PROFILE_DATA> Record(uint8_t tag = 0x55) {
 
 // Holds the fake registry so that it is there before the rig that uses it.
 struct FakeDriverHolder {
-  testing::FakeUserClient driver;
+  FakeUserClient driver;
 };
 
-class SiteSurveyPageTest : public ::testing::Test,
-                           protected FakeDriverHolder,
-                           public testing::SurveyRig {
+class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, public SurveyRig {
  protected:
+  // Every kind of row; the last one is off the channel plan, which the rebuild reports.
   SiteSurveyPageTest() : SurveyRig(driver) {
     state.G_bDeviceExist = 1;
-    InstallScanList(state,
-                    {{"CorvaneGuest", 1},
-                     {"CorvanePeer", 8, 0, Ndis802_11IBSS, 2457000},
-                     {"CorvaneLegacy", 2, 1},
-                     {"IEEE", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
-                     {"", 7},
-                     {"CorvaneCorp", 6, 1, Ndis802_11Infrastructure, 2472000, -74, Wpa(2, 1)}});
-    page.RefreshAPList(nullptr);
+    state.__DEBUG__ = 1;
+    InstallScanList(
+        state,
+        {{"CorvaneGuest", 1},
+         {"CorvanePeer", 8, 0, Ndis802_11IBSS, 2457000},
+         {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
+         {"IEEE", 4, 1, Ndis802_11Infrastructure, 2422000, -55, WpaElement(2, {2}, {2})},
+         {"", 7},
+         {"CorvaneCorp", 6, 1, Ndis802_11Infrastructure, 2472000, -74, WpaElement(2, {2}, {1})},
+         {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, WpaElement(4, {4}, {2})},
+         {"Odd", 10, 0, 3, 5180000, -95},
+         {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000}});
+    During([this] { page.RefreshAPList(nullptr); });
   }
 
-  std::vector<Request> Requests() const {
-    std::vector<Request> out;
-    for (const testing::FakeCall& c : driver.StructCalls()) out.push_back({c.selector, c.in});
-    return out;
+  static Request Set(uint32_t oid, Bytes8 in) { return {SetForm(oid), std::move(in)}; }
+  static Request Set(uint32_t oid, uint32_t value) { return Set(oid, Bytes(value)); }
+  static Bytes8 Text(const std::string& s) { return {s.begin(), s.end()}; }
+  // What a connect to the infrastructure network 02-C0-7A-00-00-tag sends, with its keys.
+  static std::vector<Request> Joining(uint32_t auth, uint32_t wep, const std::vector<Request>& keys,
+                                      uint8_t tag) {
+    std::vector<Request> r{Set(OID_802_11_DISASSOCIATE, 0U),
+                           Set(OID_802_11_INFRASTRUCTURE_MODE, 1U),
+                           Set(OID_CV_802_11_PREAMBLE, 2U),
+                           Set(OID_802_11_RTS_THRESHOLD, 2347U),
+                           Set(OID_802_11_FRAGMENTATION_THRESHOLD, 0U),
+                           Set(OID_802_11_AUTHENTICATION_MODE, auth),
+                           Set(OID_802_11_WEP_STATUS, wep),
+                           Set(OID_CV_802_11_TX_POWER_LEVEL, 100U)};
+    r.insert(r.end(), keys.begin(), keys.end());
+    r.push_back(Set(OID_802_11_POWER_MODE, 0U));
+    r.push_back(Set(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, tag}));
+    return r;
   }
-  // The requests `act` makes, with the debug lines on; its standard error into `err`.
-  std::vector<Request> During(const std::function<void()>& act, std::string* err = nullptr) {
-    const auto before = static_cast<std::ptrdiff_t>(Requests().size());
-    state.__DEBUG__ = 1;
+
+  // The requests `act` makes; its standard error (the debug lines are on) into `err`.
+  std::vector<Request> During(const std::function<void()>& act) {
+    const auto before = static_cast<std::ptrdiff_t>(driver.StructCalls().size());
     ::testing::internal::CaptureStderr();
     act();
-    const std::string out = ::testing::internal::GetCapturedStderr();
-    if (err != nullptr) *err = out;
-    const auto all = Requests();
-    return {all.begin() + before, all.end()};
+    err = ::testing::internal::GetCapturedStderr();
+    std::vector<Request> sent;
+    for (const FakeCall& c : driver.StructCalls()) sent.emplace_back(c.selector, c.in);
+    return {sent.begin() + before, sent.end()};
   }
-  std::vector<Request> Tick() {
-    return During([this] { timer.Fire(); });
-  }
-  std::vector<Request> Connect(int row, std::string* err = nullptr) {
-    apList.selected = row;
-    return During([this] { page.OnConnect(nullptr); }, err);
-  }
-  std::vector<Request> Apply(std::unique_ptr<PROFILE_DATA> record) {
-    page.SetTaskQueue(std::move(record));
+  std::vector<Request> DoTask() {
     return During([this] { page.DoTask(); });
   }
-  void Queue(std::unique_ptr<PROFILE_DATA> record, int32_t type) {
-    auto task = ProfileData::setProfileData(std::move(record));
-    task->setTaskType(type);
-    queue.InsertTaskObject(std::move(task));
-  }
-  // Plays the user on the security sheet: `type`, then OK.
-  void OnSheet(const std::function<void()>& type) {
-    sheets.Then([this, type] {
-      type();
-      wepSetting.OnOK();
-    });
-  }
-  void Associate(uint8_t tag) {
-    driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateConnected}));
-    driver.Answer(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, tag});
+  std::vector<Request> Connect(int row) {
+    apList.selected = row;
+    return During([this] { page.OnConnect(nullptr); });
   }
   // A row's cells as shown, separated by "|", the mark first.
   std::string Shown(std::size_t row) const {
-    std::string cells;
-    for (const auto& c : apList.columns)
-      cells += (c == "PI" ? "" : "|") + apList.rows.at(row).at(c);
-    return cells;
-  }
-  // The mark column as shown: X for the marked row.
-  std::string Marks() const {
-    std::string marks;
-    for (const auto& row : apList.rows) marks += row.at("PI") == "HANDSHAK" ? 'X' : '_';
-    return marks;
+    std::string shown;
+    for (const auto& c : apList.columns) shown += (c == "PI" ? "" : "|") + apList.rows[row].at(c);
+    return shown;
   }
   // No spelling of the key's first bytes in standard error: raw, or hexadecimal in either case
   // with or without spaces.
@@ -186,53 +151,47 @@ class SiteSurveyPageTest : public ::testing::Test,
     for (char& c : err) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_EQ(err.find(hex), std::string::npos) << hex;
   }
+
+  std::string err;  // standard error of the last During
 };
 
 TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
-  InstallScanList(state, {{"CorvaneGuest", 1},
-                          {"CorvaneLegacy", 2, 1, Ndis802_11Infrastructure, 2437000, -62},
-                          {"CorvaneHome", 4, 1, Ndis802_11Infrastructure, 2422000, -55, Wpa(2, 2)},
-                          {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, Wpa(4, 2)},
-                          {"Odd", 10, 0, 3, 5180000, -95},
-                          {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000}});
-  apList.selected = 3;
-  ::testing::internal::CaptureStderr();
-  page.RefreshAPList(nullptr);
-  const std::string stderrText = ::testing::internal::GetCapturedStderr();
-
-  ASSERT_EQ(apList.rows.size(), 6U);
+  ASSERT_EQ(apList.rows.size(), 9U);
   EXPECT_EQ(Shown(0), "|CorvaneGuest|02-C0-7A-00-00-01|100|1|Unknow|Not Use|Infrastructure");
-  EXPECT_EQ(Shown(1), "|CorvaneLegacy|02-C0-7A-00-00-02|70|6|Unknow|WEP|Infrastructure");
-  EXPECT_EQ(Shown(2), "|CorvaneHome|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
-  EXPECT_EQ(Shown(3), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
-  EXPECT_EQ(Shown(4), "|Odd|02-C0-7A-00-00-0A|0|36|Unknow|Not Use|Unknown");
+  EXPECT_EQ(Shown(2), "|CorvaneLegacy|02-C0-7A-00-00-02|70|6|Unknow|WEP|Infrastructure");
+  EXPECT_EQ(Shown(3), "|IEEE|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
+  EXPECT_EQ(Shown(4), "||02-C0-7A-00-00-07|100|1|Unknow|Not Use|Infrastructure");
+  EXPECT_EQ(Shown(6), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
+  EXPECT_EQ(Shown(7), "|Odd|02-C0-7A-00-00-0A|0|36|Unknow|Not Use|Unknown");
   // Off the channel plan: reported, and the rebuild goes on.
-  EXPECT_EQ(Shown(5), "|Stray|02-C0-7A-00-00-0B|100|?|Unknow|Not Use|Infrastructure");
-  EXPECT_NE(stderrText.find("AccessPointRows.cpp:"), std::string::npos) << stderrText;
+  EXPECT_EQ(Shown(8), "|Stray|02-C0-7A-00-00-0B|100|?|Unknow|Not Use|Infrastructure");
+  EXPECT_NE(err.find("AccessPointRows.cpp:"), std::string::npos) << err;
+  apList.selected = 3;
+  During([this] { page.RefreshAPList(nullptr); });
   EXPECT_EQ(apList.selected, -1) << "a rebuild clears the selection";
 
-  // The same networks as new profiles; the editor opens on its first tab each time.
-  ::testing::internal::CaptureStderr();
-  for (const int row : {1, 2, 3, 5}) {
-    apList.selected = row;
-    page.OnAddProfile(nullptr);
-  }
+  // Networks as new profiles; the editor opens on its first tab each time, and not at all when
+  // the profile page declines the network.
+  During([this] {
+    for (const int row : {2, 3, 8, 6}) {
+      apList.selected = row;
+      page.OnAddProfile(nullptr);
+    }
+  });
+  EXPECT_EQ(profiles.log.back(), "RefreshProfileList");
+  profiles.acceptAdd = false;
+  page.OnAddProfile(nullptr);
+  ASSERT_EQ(profiles.added.size(), 5U);
   const std::array<uint8_t, 6> mac{0x02, 0xC0, 0x7A, 0x00, 0x00, 0x02};
-  ASSERT_EQ(profiles.added.size(), 4U);
   EXPECT_EQ(profiles.added[0], (ScannedNetwork{"CorvaneLegacy", mac, Ndis802_11WEPEnabled,
                                                Ndis802_11AuthModeOpen, 1, 6}));
   EXPECT_EQ(profiles.added[1].authentication, Ndis802_11AuthModeWPAPSK);
   EXPECT_EQ(profiles.added[1].encryption, Ndis802_11Encryption2Enabled);
-  EXPECT_EQ(profiles.added[2].authentication, Ndis802_11AuthModeWPANone);
-  EXPECT_EQ(profiles.added[2].encryption, Ndis802_11Encryption3Enabled);
-  EXPECT_EQ(profiles.added[3].channel, 1) << "off the plan: the table's first channel";
+  EXPECT_EQ(profiles.added[2].channel, 1) << "off the plan: the table's first channel";
+  EXPECT_EQ(profiles.added[3].authentication, Ndis802_11AuthModeWPANone);
+  EXPECT_EQ(profiles.added[3].encryption, Ndis802_11Encryption3Enabled);
   EXPECT_EQ(sheets.shown, std::vector<std::string>(4, "ProfileEditor"));
   EXPECT_EQ(editorTabs.history, std::vector<int>(4, 0));
-  EXPECT_EQ(profiles.log.back(), "RefreshProfileList");
-  profiles.acceptAdd = false;
-  page.OnAddProfile(nullptr);
-  EXPECT_EQ(sheets.shown.size(), 4U) << "an editor that declines is not shown";
-  ::testing::internal::GetCapturedStderr();
   EXPECT_TRUE(driver.calls.empty());
 
   state.G_pBssidList.reset();
@@ -241,51 +200,44 @@ TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
 }
 
 TEST_F(SiteSurveyPageTest, TickMarksTheAssociatedRowAndScansUntilItIsListed) {
+  const auto tick = [this] { return During([this] { timer.Fire(); }); };
+  const Request scan = Set(OID_802_11_BSSID_LIST_SCAN, 0U);
   InstallScanList(state, {{"A", 1}, {"B", 2}});
   driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateDisconnected}));
   page.StartSiteSurveyTimer();
   EXPECT_EQ(timer.interval, 2.0);
-  Tick();  // the first tick builds the list; the next ones rebuild only when asked to
+  tick();  // the first tick builds the list; the next ones rebuild only when asked to
   const int reloads = apList.reloads;
-  Tick();
+  tick();
   EXPECT_EQ(apList.reloads, reloads);
-  EXPECT_EQ(Marks(), "__");
+  EXPECT_EQ(state.G_bCurSelItem, -1) << "no row marked";
 
   // Associated with a network the list lacks: a scan; while it is pending a tick asks nothing.
-  Associate(9);
-  EXPECT_EQ(Scans(Tick()), 1);
+  driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateConnected}));
+  driver.Answer(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, 9});
+  EXPECT_THAT(tick(), gm::Contains(scan).Times(1));
   EXPECT_EQ(state.G_bBssidListScan, 1);
   EXPECT_TRUE(queue.IsEmpty());
-  EXPECT_TRUE(Tick().empty());
+  EXPECT_TRUE(tick().empty());
 
   // The application's poll collects it; the next tick rebuilds and marks the network's row.
   state.G_bBssidListScan = 0;
   InstallScanList(state, {{"A", 1}, {"B", 2}, {"Z", 9}});
-  EXPECT_EQ(Scans(Tick()), 0);
-  EXPECT_EQ(Marks(), "__X");
+  EXPECT_THAT(tick(), gm::Not(gm::Contains(scan)));
+  EXPECT_EQ(apList.rows.at(2).at("PI"), "HANDSHAK");
 
   // Radio off, or no adapter: the mark goes, and nothing asks for the BSSID.
   state.G_bRadio = 0;
-  for (const Request& r : Tick()) EXPECT_NE(r.selector, OID_802_11_BSSID);
-  EXPECT_EQ(Cell("PI", 2), "");
+  EXPECT_THAT(tick(), gm::Each(gm::Pair(gm::Ne(OID_802_11_BSSID), gm::_)));
+  EXPECT_EQ(page.Table().ValueFor("PI", 2), "");
   state.G_bRadio = 1;
   state.G_bDeviceExist = 0;
-  EXPECT_TRUE(Tick().empty());
+  EXPECT_TRUE(tick().empty());
 }
 
 TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
   state.G_bCheckedProfileConnect = 1;
-  const std::vector<Request> open{Set(OID_802_11_DISASSOCIATE, 0U),
-                                  Set(OID_802_11_INFRASTRUCTURE_MODE, 1U),
-                                  Set(OID_CV_802_11_PREAMBLE, 2U),
-                                  Set(OID_802_11_RTS_THRESHOLD, 2347U),
-                                  Set(OID_802_11_FRAGMENTATION_THRESHOLD, 0U),
-                                  Set(OID_802_11_AUTHENTICATION_MODE, 0U),
-                                  Set(OID_802_11_WEP_STATUS, 1U),
-                                  Set(OID_CV_802_11_TX_POWER_LEVEL, 100U),
-                                  Set(OID_802_11_POWER_MODE, 0U),
-                                  Set(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, 0x01})};
-  EXPECT_EQ(Connect(0), open);
+  EXPECT_EQ(Connect(0), Joining(Ndis802_11AuthModeOpen, Ndis802_11WEPDisabled, {}, 0x01));
   EXPECT_TRUE(sheets.shown.empty());
   EXPECT_TRUE(page.AssociatedByBssid());
   // The timer is stopped around the task and running again; the active profile stands down.
@@ -298,11 +250,10 @@ TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
   NDIS_802_11_CONFIGURATION current{32, 100, 7, 2412000, {16, 1, 3, 4}};
   driver.Answer(OID_802_11_CONFIGURATION, Bytes(current));
   current.DSConfig = 0;
-  NDIS_802_11_SSID peer{11, {}};
-  std::memcpy(peer.Ssid, "CorvanePeer", 11);
-  const std::vector<Request> adHocTail{{OID_802_11_CONFIGURATION, Bytes8(32, 0)},
-                                       Set(OID_802_11_CONFIGURATION, Bytes(current)),
-                                       Set(OID_802_11_SSID, Bytes(peer))};
+  const std::vector<Request> adHocTail{
+      {OID_802_11_CONFIGURATION, Bytes8(32, 0)},
+      Set(OID_802_11_CONFIGURATION, Bytes(current)),
+      Set(OID_802_11_SSID, Concat({Bytes(11U), Text("CorvanePeer"), Bytes8(21, 0)}))};
   const auto adHoc = Connect(1);
   ASSERT_EQ(adHoc.size(), 11U);
   EXPECT_EQ(adHoc[1], Set(OID_802_11_INFRASTRUCTURE_MODE, 0U));
@@ -321,8 +272,6 @@ TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {
     keyTexts[3].text = "ASCII-13-char";
     radios[3].SetState(true);
   });
-  std::string err;
-  const auto sent = Connect(2, &err);
   const Bytes8 hexKey{0x0a, 0x1b, 0x2c, 0x3d, 0x4e};
   std::vector<Request> keys{Set(OID_802_11_ADD_KEY, KeyBlock(0, 0xFF, hexKey))};
   for (uint32_t slot : {1U, 2U}) {
@@ -330,10 +279,7 @@ TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {
                        Concat({Bytes(16U), Bytes(slot), Bytes8(6, 0xFF), Bytes8(2, 0)})));
   }
   keys.push_back(Set(OID_802_11_ADD_KEY, KeyBlock(0x80000003, 0xFF, Text("ASCII-13-char"))));
-  ASSERT_EQ(sent.size(), 14U);
-  EXPECT_EQ(sent[5], Set(OID_802_11_AUTHENTICATION_MODE, 1U));
-  EXPECT_EQ(sent[6], Set(OID_802_11_WEP_STATUS, 1U));
-  EXPECT_EQ(std::vector<Request>(sent.begin() + 8, sent.begin() + 12), keys);
+  EXPECT_EQ(Connect(2), Joining(Ndis802_11AuthModeShared, Ndis802_11WEPDisabled, keys, 0x02));
   ExpectNoKeyIn(err, hexKey);
   ExpectNoKeyIn(err, Text("ASCII-13-char"));
   // A key outside printable ASCII: its alert, and the sheet stays open.
@@ -349,7 +295,6 @@ TEST_F(SiteSurveyPageTest, PreSharedKeyFromPassPhraseOrHexDigitsAndNeverToStanda
   const Bytes8 key{0xf4, 0x2c, 0x6f, 0xc5, 0x2d, 0xf0, 0xeb, 0xef, 0x9e, 0xbb, 0x4b,
                    0x90, 0xb3, 0x8a, 0x5f, 0x90, 0x2e, 0x83, 0xfe, 0x1b, 0x13, 0x5a,
                    0x70, 0xe2, 0x3a, 0xed, 0x76, 0x2e, 0x97, 0x10, 0xa1, 0x2e};
-  const Request block = Set(OID_CV_802_11_ADD_WPA, KeyBlock(0x80000000, 0, key));
   // A pass phrase outside printable ASCII: its alert, and the sheet stays open.
   OnSheet([this] { psk.text = "caf\xC3\xA9 au lait"; });
   EXPECT_TRUE(Connect(3).empty());
@@ -361,12 +306,9 @@ TEST_F(SiteSurveyPageTest, PreSharedKeyFromPassPhraseOrHexDigitsAndNeverToStanda
   for (const std::string typed :
        {"password", "F42C6FC52DF0EBEF9EBB4B90B38A5F902E83FE1B135A70E23AED762E9710A12E"}) {
     OnSheet([this, typed] { psk.text = typed; });
-    std::string err;
-    const auto sent = Connect(3, &err);
-    ASSERT_EQ(sent.size(), 11U) << typed;
-    EXPECT_EQ(sent[5], Set(OID_802_11_AUTHENTICATION_MODE, 4U));
-    EXPECT_EQ(sent[6], Set(OID_802_11_WEP_STATUS, 4U));
-    EXPECT_EQ(sent[8], block) << typed;
+    EXPECT_EQ(Connect(3), Joining(Ndis802_11AuthModeWPAPSK, Ndis802_11Encryption2Enabled,
+                                  {Set(OID_CV_802_11_ADD_WPA, KeyBlock(0x80000000, 0, key))}, 0x04))
+        << typed;
     EXPECT_EQ(err.find("password"), std::string::npos);
     ExpectNoKeyIn(err, key);
   }
@@ -401,17 +343,15 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   ASSERT_EQ(alert.shown.size(), 1U);
   EXPECT_EQ(alert.shown[0].message, "No seleted item");
   EXPECT_EQ(alert.shown[0].informativeText, "Please select an item to connect to.");
-  EXPECT_EQ(state.G_bBssidListScan, 0);
-  EXPECT_EQ(state.G_bRescan, 0);
+  EXPECT_EQ(state.G_bBssidListScan + state.G_bRescan, 0);
   page.OnAddProfile(nullptr);
   EXPECT_EQ(alert.shown.size(), 2U);
 
-  // 802.1X is not joined from this page; a cancelled sheet or prompt joins nothing.
+  // 802.1X is not joined from this page; a sheet or prompt left unanswered is cancelled and
+  // joins nothing.
   Connect(5);
   EXPECT_TRUE(sheets.shown.empty());
-  sheets.Answer(ui::kModalCancel);
   Connect(3);
-  sheets.Answer(ui::kModalCancel);
   Connect(4);
   EXPECT_EQ(sheets.shown, (std::vector<std::string>{"SecuritySheet", "HiddenSSIDPrompt"}));
 
@@ -423,7 +363,7 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   Connect(0);
   EXPECT_EQ(alert.shown.size(), 2U);
   EXPECT_TRUE(profiles.added.empty());
-  EXPECT_TRUE(Requests().empty() && queue.IsEmpty() && profiles.log.empty() && timer.stops == 0);
+  EXPECT_TRUE(driver.calls.empty() && queue.IsEmpty() && profiles.log.empty() && timer.stops == 0);
 }
 
 // ---- What a connect never asks of the task executor ----
@@ -431,54 +371,52 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
 TEST_F(SiteSurveyPageTest, ExecutorPowerStepsAndAdvancedSettingsWithoutDisassociating) {
   for (const auto& [step, percent] :
        {std::pair{0U, 100U}, {1U, 75U}, {2U, 50U}, {3U, 25U}, {4U, 12U}, {9U, 100U}}) {
-    auto r = Record();
-    r->lTxPower = step;
-    EXPECT_EQ(Apply(std::move(r)).at(6), Set(OID_CV_802_11_TX_POWER_LEVEL, percent)) << step;
+    EXPECT_EQ(TaskExecutor::TxPowerPercent(step), percent) << step;
   }
   state.G_enumWirelessMode = PHY_11B;
   auto r = Record();
+  r->lTxPower = 3;
   r->bSetAdvance = 1;
   r->configSta.UseBGProtection = 2;
   r->aryRates[0] = 0x82;
-  const std::vector<Request> tail{Set(OID_802_11_POWER_MODE, 0U),
+  const std::vector<Request> tail{Set(OID_CV_802_11_TX_POWER_LEVEL, 25U),
+                                  Set(OID_802_11_POWER_MODE, 0U),
                                   Set(OID_CV_802_11_PHY_MODE, uint32_t{PHY_11B}),
                                   Set(OID_CV_802_11_STA_CONFIG, Bytes(r->configSta)),
                                   Set(OID_802_11_DESIRED_RATES, {0x82, 0, 0, 0, 0, 0, 0, 0}),
                                   Set(OID_802_11_BSSID, {0, 0, 0, 0, 0, 0x55})};
-  const auto requests = Apply(std::move(r));
+  page.SetTaskQueue(std::move(r));
+  const auto requests = DoTask();
   ASSERT_EQ(requests.size(), 12U);
   EXPECT_EQ(requests[0], Set(OID_802_11_INFRASTRUCTURE_MODE, 1U));
-  EXPECT_EQ(std::vector<Request>(requests.begin() + 7, requests.end()), tail);
+  EXPECT_EQ(std::vector<Request>(requests.begin() + 6, requests.end()), tail);
 }
 
 TEST_F(SiteSurveyPageTest, ExecutorRunsTasksOldestFirstEachCompletelyAndDropsBadOnes) {
-  Queue(Record(0xAA), kTaskApply);
-  page.SetTaskQueue(Record(0xBB));  // queued, not run
-  EXPECT_TRUE(driver.calls.empty());
-  Queue(nullptr, kTaskApply);
-  Queue(Record(0xCC), 7);
-  const auto requests = During([this] { page.DoTask(); });
+  page.SetTaskQueue(Record(0xAA));
+  page.SetTaskQueue(Record(0xBB));
+  EXPECT_TRUE(driver.calls.empty()) << "queued, not run";
+  page.SetTaskQueue(nullptr);
+  auto unknown = ProfileData::setProfileData(Record(0xCC));
+  unknown->setTaskType(7);
+  queue.InsertTaskObject(std::move(unknown));
+  const auto requests = DoTask();
   ASSERT_EQ(requests.size(), 18U);
-  EXPECT_EQ(requests[8].in.back(), 0xAA);
-  EXPECT_EQ(requests[17].in.back(), 0xBB);
+  EXPECT_EQ(requests[8].second.back(), 0xAA);
+  EXPECT_EQ(requests[17].second.back(), 0xBB);
   EXPECT_TRUE(queue.IsEmpty());
 }
 
 TEST_F(SiteSurveyPageTest, ExecutorFetchesAScanOnItsNextRunAndDropsAnyTaskQueuedMeanwhile) {
   for (const bool queuedMeanwhile : {false, true}) {
-    Queue(std::make_unique<PROFILE_DATA>(), kTaskRescan);
-    EXPECT_EQ(During([this] { page.DoTask(); }),
+    EXPECT_EQ(During([this] { page.OnRescan(nullptr); }),
               std::vector<Request>{Set(OID_802_11_BSSID_LIST_SCAN, 0U)});
     EXPECT_EQ(state.G_bBssidListScan, 1);
-    if (queuedMeanwhile) Queue(Record(), kTaskApply);
-    const auto fetch = During([this] { page.DoTask(); });
+    if (queuedMeanwhile) page.SetTaskQueue(Record());
+    EXPECT_THAT(DoTask(), gm::ElementsAre(gm::Pair(OID_802_11_BSSID_LIST, gm::_),
+                                          gm::Pair(OID_CV_802_11_BSSID_LIST_NEXT, gm::_)));
     EXPECT_EQ(state.G_bBssidListScan, 0);
     EXPECT_TRUE(queue.IsEmpty());
-    ASSERT_FALSE(fetch.empty());
-    for (const Request& r : fetch) {
-      EXPECT_TRUE(r.selector == OID_802_11_BSSID_LIST ||
-                  r.selector == OID_CV_802_11_BSSID_LIST_NEXT);
-    }
   }
 }
 
