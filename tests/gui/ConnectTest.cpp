@@ -63,7 +63,11 @@ class ConnectTest : public ::testing::Test {
   // As a screen reader hears a cell, or with row -1 the column's header.
   QString Spoken(int row, int column) const {
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
-    if (row >= 0) return view->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
+    if (row >= 0) {
+      QAccessibleTableInterface* cells = view->tableInterface();
+      QAccessibleInterface* cell = cells == nullptr ? nullptr : cells->cellAt(row, column);
+      return cell == nullptr ? QString() : cell->text(QAccessible::Name);
+    }
     int i = 0;
     while (view->child(i)->role() != QAccessible::ColumnHeader) ++i;
     return view->child(i + column)->text(QAccessible::Name);

@@ -128,7 +128,9 @@ TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnc
     TickAll();
     EXPECT_EQ(driver.calls.size(), 0U);
     EXPECT_TRUE(connect->state().disabled);
-    connect->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessibleActionInterface* press = connect->actionInterface();
+    ASSERT_NE(press, nullptr);
+    press->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(connect->state().pressed) << "a press under way would click a moment later";
     EXPECT_EQ(root.Sheets().Run(root.SecuritySheetWindow()), 0);
     EXPECT_TRUE(sheet.isVisible());

@@ -2,17 +2,21 @@
 
 namespace netvane::qt {
 
+// Plain pointers taken once from the guarded ones: each read of a QPointer may be null.
 void ModalDepth::Block() {
-  if (controls_ == nullptr) return;
-  focus_ = controls_->window()->focusWidget();
-  controls_->setEnabled(false);
+  QWidget* controls = controls_.data();
+  if (controls == nullptr) return;
+  focus_ = controls->window()->focusWidget();
+  controls->setEnabled(false);
 }
 
 void ModalDepth::Unblock() {
-  if (controls_ == nullptr) return;
-  controls_->setEnabled(true);
-  if (focus_ != nullptr && focus_->isEnabled()) focus_->setFocus(Qt::OtherFocusReason);
+  QWidget* controls = controls_.data();
+  QWidget* focus = focus_.data();
   focus_ = nullptr;
+  if (controls == nullptr) return;
+  controls->setEnabled(true);
+  if (focus != nullptr && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace netvane::qt
