@@ -1,6 +1,6 @@
-// The profile editor dialog. Cancel ends its modal run with code 0; opening, validation and
-// saving come with the profile editor issue. For now a scanned network handed over from the
-// site survey page is only kept.
+// The profile editor dialog. So far it only opens and ends with Cancel (code 0); filling the form
+// from a profile or a scanned network, checking it and saving it are still to come. A scanned
+// network handed over from the site survey page is only kept.
 #pragma once
 
 #include <optional>
@@ -19,6 +19,8 @@ class ProfileEditorController : public ProfileEditorHook {
   void awakeFromNib() {}  // NOLINT(readability-identifier-naming) set-up hook of the layout
   void OnCANCEL() { sheets_.StopModal(ui::kModalCancel); }
 
+  void AddInit() override {}
+  void EditInit(int32_t /*row*/) override {}
   bool AddProfile(const ScannedNetwork& network) override {
     pending_ = network;
     return true;

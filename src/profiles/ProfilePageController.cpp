@@ -1,12 +1,44 @@
 #include "profiles/ProfilePageController.h"
 
+#include "platform/system/Trace.h"
+#include "platform/ui/ImageNames.h"
+#include "profiles/BuildProfileData.h"
+
 namespace netvane {
+namespace {
+
+// Where a row index goes when row `removed` is deleted: down by one below it, none if it was
+// that row.
+int32_t AfterRemoval(int32_t row, int32_t removed) {
+  if (row == removed) return -1;
+  return row > removed ? row - 1 : row;
+}
+
+}  // namespace
 
 ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& adapter,
-                                             ui::TableView& list, ui::RepeatingTimer& timer)
-    : state_(state), Adapter(adapter), profileList(list), timer_(timer) {}
+                                             ProfileStore& store, ui::TableView& list,
+                                             ui::RepeatingTimer& timer,
+                                             const ProfileEditorLinks& editor)
+    : state_(state),
+      store_(store),
+      editor_(editor),
+      timer_(timer),
+      Adapter(adapter),
+      profileList(list) {
+  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### ProfilePageController - init ####\n");
+  profileList.SetDataSource(this);
+}
+
+ProfilePageController::~ProfilePageController() {
+  profileList.SetDataSource(nullptr);
+}
 
 void ProfilePageController::awakeFromNib() {
+  if (state_.__DEBUG__ != 0) {
+    platform::WriteStderr("#### ProfilePageController - awakeFromNib ####\n");
+  }
+  profileList.SetDoubleAction([this] { OnActivate(nullptr); });
   profileList.SetImageColumn("PI");
   profileList.SetAllowsEmptySelection(true);
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
@@ -18,12 +50,118 @@ void ProfilePageController::OnTimer() {
 }
 
 void ProfilePageController::RefreshProfileList() {
+  records = store_.LoadProfileRecords();
+  recordActivate = store_.LoadActiveProfile(recordActivate);
+  ClearProfileList();
+  for (const ProfileRecord& record : records) profileData.push_back(ProfileItemFor(record));
+  profileList.Reload();
+  profileList.SetAllowsEmptySelection(true);
+  profileList.ClearSelection();
+}
+
+void ProfilePageController::ClearProfileList() {
+  if (state_.__DEBUG__ != 0) {
+    platform::WriteStderr("#### ProfilePageController - ClearProfileList ####\n");
+  }
+  profileData.clear();
   profileList.Reload();
 }
 
-void ProfilePageController::CheckProfileSettingForConnect() {}
+int ProfilePageController::RowCount() const {
+  return static_cast<int>(profileData.size());
+}
 
-// Nothing is active until profiles can be stored and activated.
-void ProfilePageController::DisabledActivateProfile() {}
+std::string ProfilePageController::ValueFor(const std::string& columnIdentifier, int row) const {
+  if (row < 0 || row >= RowCount()) return {};
+  if (columnIdentifier == "PI") {
+    if (row != CurrentSelectedItem) return {};
+    return state_.G_bCheckedProfileConnect != 0 ? ui::kImageCheckMark : ui::kImageUncheckMark;
+  }
+  const std::string* field =
+      ProfileItemField(profileData[static_cast<std::size_t>(row)], columnIdentifier);
+  return field == nullptr ? std::string() : *field;
+}
+
+void ProfilePageController::RunEditor() {
+  editor_.ProfileEditorWindow.Update();
+  editor_.sheets.Run(editor_.ProfileEditorWindow);
+  // Whatever the editor ended with, the list is read again from the store.
+  RefreshProfileList();
+}
+
+void ProfilePageController::OnAdd(const void* /*sender*/) {
+  editor_.ProfileEditor.AddInit();
+  RunEditor();
+}
+
+void ProfilePageController::OnEdit(const void* /*sender*/) {
+  const int row = profileList.SelectedRow();
+  if (!IsRow(row)) return;
+  editor_.ProfileEditor.EditInit(row);
+  RunEditor();
+}
+
+void ProfilePageController::OnDelete(const void* /*sender*/) {
+  const int row = profileList.SelectedRow();
+  if (!IsRow(row)) return;
+  records.erase(records.begin() + row);
+  store_.SaveProfileRecords(records);
+
+  // The mark and the stored row follow their profile: down one when a row above goes, none
+  // when the active row itself goes. The active copy and its flag stay as they are.
+  CurrentSelectedItem = AfterRemoval(CurrentSelectedItem, row);
+  if (!recordActivate.empty()) {
+    ProfileRecord active = recordActivate.front();
+    const int32_t stored = IntOf(active, profile_key::kSelected);
+    const int32_t moved = AfterRemoval(stored, row);
+    if (moved != stored) {
+      active.Set(profile_key::kSelected, DecimalText(moved));
+      store_.SaveActiveProfile(recordActivate, active);
+    }
+  }
+  RefreshProfileList();
+}
+
+void ProfilePageController::Apply(const ProfileRecord& record) {
+  std::unique_ptr<PROFILE_DATA> data = BuildProfileData(record);
+  if (SiteSurveyPage == nullptr) return;
+  SiteSurveyPage->StopSiteSurveyTimer();
+  state_.G_bRescan = 0;
+  // A pending scan would make the executor drop this task unsent (it fetches the scan
+  // instead), and the activation would be stored as done without reaching the driver.
+  state_.G_bBssidListScan = 0;
+  SiteSurveyPage->SetTaskQueue(std::move(data));
+  SiteSurveyPage->DoTask();
+  SiteSurveyPage->StartSiteSurveyTimer();
+}
+
+void ProfilePageController::OnActivate(const void* /*sender*/) {
+  const int row = profileList.SelectedRow();
+  if (!IsRow(row)) return;
+  CurrentSelectedItem = row;
+  const ProfileRecord& record = records[static_cast<std::size_t>(row)];
+  Apply(record);
+  store_.SaveActiveProfile(recordActivate, MakeActiveRecord(record, true, CurrentSelectedItem));
+  if (SiteSurveyPage != nullptr) SiteSurveyPage->resetFlag();
+  state_.G_bCheckedProfileConnect = 1;
+}
+
+void ProfilePageController::CheckProfileSettingForConnect() {
+  if (recordActivate.empty()) return;
+  const ProfileRecord& active = recordActivate.front();
+  if (active.Text(profile_key::kActiveFlag) != "YES") return;
+  const int32_t selected = IntOf(active, profile_key::kSelected);
+  // The stored row is only a mark; the connection always uses the stored copy.
+  CurrentSelectedItem = IsRow(selected) ? selected : -1;
+  Apply(active);
+  state_.G_bCheckedProfileConnect = 1;
+}
+
+void ProfilePageController::DisabledActivateProfile() {
+  if (recordActivate.empty()) return;
+  const ProfileRecord standDown =
+      MakeActiveRecord(recordActivate.front(), false, CurrentSelectedItem);
+  store_.SaveActiveProfile(recordActivate, standDown);
+}
 
 }  // namespace netvane

@@ -1,10 +1,18 @@
-// The profile page: the stored connection profiles in a table. Its table reload timer runs from
-// set-up on; the list, the editor and activation come with the profile issues.
+// The profile page: the stored profiles in a table with the active one marked, adding, editing
+// and deleting them, and activation: applying a profile now, and again at every start-up and
+// every return of the adapter while it stays active.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/SheetRunner.h"
 #include "platform/ui/ShellPages.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/Window.h"
+#include "profiles/ProfileItem.h"
+#include "profiles/ProfileStore.h"
 #include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
 
@@ -12,28 +20,72 @@ namespace netvane {
 
 class CV7000Access;
 
-class ProfilePageController : public ProfileShellPage, public ProfileActivationHook {
+// The editor sheet the add and edit actions run.
+// NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
+struct ProfileEditorLinks {
+  ui::SheetRunner& sheets;
+  ProfileEditorHook& ProfileEditor;
+  ui::Window& ProfileEditorWindow;
+};
+// NOLINTEND(readability-identifier-naming)
+
+class ProfilePageController : public ProfileShellPage,
+                              public ProfileActivationHook,
+                              public ui::TableDataSource {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
-  ProfilePageController(SharedState& state, CV7000Access& adapter, ui::TableView& profileList,
-                        ui::RepeatingTimer& timer);
+  // Every reference must outlive the page.
+  ProfilePageController(SharedState& state, CV7000Access& adapter, ProfileStore& store,
+                        ui::TableView& profileList, ui::RepeatingTimer& timer,
+                        const ProfileEditorLinks& editor);
+  ~ProfilePageController() override;
+
+  // The site survey page is built after this page; activation needs it.
+  void SetSiteSurvey(ConnectionTarget& siteSurvey) { SiteSurveyPage = &siteSurvey; }
 
   void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
   void OnTimer();
 
   void RefreshProfileList() override;
+  void ClearProfileList();
+  void OnAdd(const void* sender);
+  void OnEdit(const void* sender);
+  void OnDelete(const void* sender);
+  void OnActivate(const void* sender);
   void CheckProfileSettingForConnect() override;
   // A manual connection on the site survey page stands the active profile down.
   void DisabledActivateProfile() override;
 
+  // The table's rows.
+  int RowCount() const override;
+  std::string ValueFor(const std::string& columnIdentifier, int row) const override;
+  // Cells are not edited in place: an edit would change nothing that is stored.
+  void SetValueFor(const std::string& /*columnIdentifier*/, int /*row*/,
+                   const std::string& /*value*/) override {}
+
+  int32_t CurrentSelected() const { return CurrentSelectedItem; }
+  const ProfileRecordList& Records() const { return records; }
+  const ProfileRecordList& ActiveList() const { return recordActivate; }
+
  private:
+  void RunEditor();
+  void Apply(const ProfileRecord& record);
+  bool IsRow(int64_t row) const { return row >= 0 && row < static_cast<int64_t>(records.size()); }
+
   SharedState& state_;
-  // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
+  ProfileStore& store_;
+  ProfileEditorLinks editor_;
+  ui::RepeatingTimer& timer_;
+  // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
   [[maybe_unused]] CV7000Access& Adapter;
   ui::TableView& profileList;
+  ConnectionTarget* SiteSurveyPage = nullptr;
+  std::vector<ProfileItem> profileData;
+  ProfileRecordList records;
+  ProfileRecordList recordActivate;
+  int32_t CurrentSelectedItem = -1;
   // NOLINTEND(readability-identifier-naming)
-  ui::RepeatingTimer& timer_;
 };
 
 }  // namespace netvane

@@ -1,12 +1,15 @@
-// What the site survey page asks of the profile page and of the profile editor: a manual
-// connection stands the active profile down, and a scanned network can start a new profile.
+// Where the site survey page and the profile page meet: a manual connection stands the active
+// profile down, a scanned network can start a new profile, and activation applies a record
+// through the site survey page.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "driver/Records.h"
+#include "survey/ProfileDataRecord.h"
 
 namespace netvane {
 
@@ -39,8 +42,29 @@ class ProfileEditorHook {
   ProfileEditorHook& operator=(const ProfileEditorHook&) = delete;
   virtual ~ProfileEditorHook() = default;
 
+  // Prepares the editor for a new blank profile.
+  virtual void AddInit() = 0;
+  // Prepares the editor for the stored profile at `row`.
+  virtual void EditInit(int32_t row) = 0;
   // Prepares the editor for a new profile from `network`; false means do not show it.
   virtual bool AddProfile(const ScannedNetwork& network) = 0;
+};
+
+// What profile activation asks of the site survey page: a record applied to the driver now,
+// between a stop and a start of the page's timer.
+class ConnectionTarget {
+ public:
+  ConnectionTarget() = default;
+  ConnectionTarget(const ConnectionTarget&) = delete;
+  ConnectionTarget& operator=(const ConnectionTarget&) = delete;
+  virtual ~ConnectionTarget() = default;
+
+  virtual void StopSiteSurveyTimer() = 0;
+  virtual void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) = 0;
+  virtual void DoTask() = 0;
+  virtual void StartSiteSurveyTimer() = 0;
+  // Forgets how the page itself last associated (by SSID or by BSSID).
+  virtual void resetFlag() = 0;  // NOLINT(readability-identifier-naming) the name activation calls
 };
 
 }  // namespace netvane

@@ -44,6 +44,7 @@ struct SiteSurveyDialogs {
 // NOLINTEND(readability-identifier-naming)
 
 class SiteSurveyPageController : public SiteSurveyShellPage,
+                                 public ConnectionTarget,
                                  public SecuritySettingsReceiver,
                                  public HiddenSSIDReceiver {
  public:
@@ -67,8 +68,8 @@ class SiteSurveyPageController : public SiteSurveyShellPage,
 
   // Tasks.
   void DoTask() override;
-  void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record);
-  void resetFlag();  // NOLINT(readability-identifier-naming) the name profile activation calls
+  void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) override;
+  void resetFlag() override;  // NOLINT(readability-identifier-naming) the name activation calls
 
   // User actions.
   void OnRescan(const void* sender);

@@ -39,7 +39,7 @@ class ConnectTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete sim; }
   void SetUp() override {
-    root.emplace(qt::RootOptions{nullptr, [](unsigned) {}});
+    root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}});
     root->SetUp();
     root->Window().show();
     table = root->Window().siteSurvey.ApList;

@@ -18,6 +18,7 @@
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/QtControls.h"
 #include "platform/qt/TextCodec.h"
+#include "support/TempFolder.h"
 
 namespace netvane {
 namespace {
@@ -63,7 +64,8 @@ class WindowTest : public ::testing::Test {
   }
 
   testing::FakeUserClient driver;
-  qt::CompositionRoot root{{&driver, [](unsigned) {}}};
+  testing::TempFolder prefs;
+  qt::CompositionRoot root{{&driver, [](unsigned) {}, prefs.Path()}};
 };
 
 TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
@@ -88,9 +90,12 @@ TEST_F(WindowTest, UnbuiltControlsAreDisabledAndBuiltOnesAreNot) {
        {"Add", "Edit", "Delete", "Activate", "dBm", "AddProfile", "ResetCounter", "WirelessMode",
         "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset", "Apply",
         "Radio", "CorvaneWWW", "ApList", "Rescan", "Connect"}) {
-    const bool built = std::string_view("ApList Rescan Connect").find(name) != std::string::npos;
-    EXPECT_NE(Disabled(root.Window().findChild<QWidget*>(name)), built) << name;
+    const std::set<std::string_view> built = {"ApList", "Rescan",   "Connect", "Add",
+                                              "Edit",   "Activate", "Delete"};
+    EXPECT_NE(Disabled(root.Window().findChild<QWidget*>(name)), built.contains(name)) << name;
   }
+  EXPECT_TRUE(Disabled(root.ProfileEditor().findChild<QWidget*>("OK")));
+  EXPECT_FALSE(Disabled(root.ProfileEditor().findChild<QWidget*>("Cancel")));
 }
 
 TEST_F(WindowTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {

@@ -23,8 +23,8 @@ SimHarness::SimHarness() {
   char templ[] = "/tmp/netvane-sim-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("cannot make a temporary folder");
   dir_ = templ;
-  for (const auto& [name, sub] :
-       {std::pair{"XDG_RUNTIME_DIR", "/run"}, std::pair{"HOME", "/home"}}) {
+  for (const auto& [name, sub] : {std::pair{"XDG_RUNTIME_DIR", "/run"}, std::pair{"HOME", "/home"},
+                                  std::pair{"XDG_CONFIG_HOME", "/config"}}) {
     const char* value = std::getenv(name);
     savedEnv_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
     mkdir((dir_ + sub).c_str(), 0700);

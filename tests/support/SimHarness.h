@@ -1,6 +1,6 @@
-// Runs the real cv7000-sim daemon for a test: a private temporary registry and HOME, the
-// daemon started as a child, its readiness awaited through a pipe (no sleeping), its JSON-lines
-// trace read back. Independent of the utility's own user-client code.
+// Runs the real cv7000-sim daemon for a test: a private temporary registry, HOME and
+// preferences folder, the daemon started as a child, its readiness awaited through a pipe (no
+// sleeping), its JSON-lines trace read back. Independent of the utility's own user-client code.
 #pragma once
 
 #include <sys/types.h>
@@ -16,7 +16,8 @@ namespace netvane::testing {
 
 class SimHarness {
  public:
-  // Makes the temporary folder and points XDG_RUNTIME_DIR and HOME of this process into it.
+  // Makes the temporary folder and points XDG_RUNTIME_DIR, HOME and XDG_CONFIG_HOME of this
+  // process into it.
   SimHarness();
   SimHarness(const SimHarness&) = delete;
   SimHarness& operator=(const SimHarness&) = delete;

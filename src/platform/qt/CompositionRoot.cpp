@@ -64,6 +64,10 @@ CompositionRoot::CompositionRoot(RootOptions options)
       editorWindow_(profileEditor_),
       sheets_(window_.get(), modal_),
       alert_(window_.get(), modal_),
+      prefsFolder_(options.prefsFolder.empty() ? prefs::PrefsFolder()
+                                               : prefs::PrefsFolder(options.prefsFolder)),
+      defaults_(prefsFolder_),
+      profileStore_(defaults_, prefsFolder_),
       userClient_(ChooseUserClient(options.userClient, ownUserClient_)),
       adapter_(state_, userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
       pollTimer_(modal_),
@@ -74,9 +78,9 @@ CompositionRoot::CompositionRoot(RootOptions options)
       wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_, state_),
       hiddenSSIDController_(controls_.TextField(hiddenSSID_, "HiddenSSIDText"), alert_, sheets_),
       profileEditorController_(sheets_),
-      profile_(state_, adapter_,
+      profile_(state_, adapter_, profileStore_,
                controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
-               profileTimer_),
+               profileTimer_, {sheets_, profileEditorController_, editorWindow_}),
       siteSurvey_(state_, adapter_, taskQueue_,
                   controls_.TableView(window_->PageWidget(Page::SiteSurvey), "ApList"),
                   controls_.TextField(window_->PageWidget(Page::SiteSurvey), "ConnectStatus"),
@@ -91,6 +95,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
+  profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   modal_.DisableWhileActive(window_->centralWidget());
   WireActions();
@@ -107,6 +112,11 @@ void CompositionRoot::WireActions() {
   OnClick(survey, "Connect", [this] { siteSurvey_.OnConnect(nullptr); });
   OnClick(survey, "AddProfile", [this] { siteSurvey_.OnAddProfile(nullptr); });
   OnClick(survey, "Rescan", [this] { siteSurvey_.OnRescan(nullptr); });
+  QWidget* profiles = window_->PageWidget(Page::Profile);
+  OnClick(profiles, "Add", [this] { profile_.OnAdd(nullptr); });
+  OnClick(profiles, "Edit", [this] { profile_.OnEdit(nullptr); });
+  OnClick(profiles, "Delete", [this] { profile_.OnDelete(nullptr); });
+  OnClick(profiles, "Activate", [this] { profile_.OnActivate(nullptr); });
   OnChoice(securitySheet_, "AuthenType", [this] { wepSetting_.OnAuthType(); });
   OnChoice(securitySheet_, "EncryType", [this] { wepSetting_.OnEncryType(); });
   OnClick(securitySheet_, "OK", [this] { wepSetting_.OnOK(); });
@@ -118,9 +128,8 @@ void CompositionRoot::WireActions() {
 
 void CompositionRoot::DisableUnbuilt() {
   // These controls have no action yet; each is enabled with the page work that gives it one.
-  // "Add to Profile" opens an editor that can store nothing until the profile work lands.
+  // "Add to Profile" opens an editor that can store nothing until the editor work lands.
   const std::pair<Page, std::vector<const char*>> unbuilt[] = {
-      {Page::Profile, {"Add", "Edit", "Delete", "Activate"}},
       {Page::LinkStatus, {"dBm"}},
       {Page::SiteSurvey, {"AddProfile"}},
       {Page::Statistics, {"ResetCounter"}},
@@ -134,6 +143,8 @@ void CompositionRoot::DisableUnbuilt() {
       window_->PageWidget(page)->findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
     }
   }
+  // The editor can open and cancel; saving comes with the editor work.
+  profileEditor_->findChild<QWidget*>(QStringLiteral("OK"))->setEnabled(false);
 }
 
 void CompositionRoot::SetUp() {

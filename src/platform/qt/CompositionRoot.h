@@ -8,6 +8,8 @@
 #include "advanced/AdvancePageController.h"
 #include "app/NetvaneController.h"
 #include "driver/CV7000Access.h"
+#include "platform/prefs/PrefsFolder.h"
+#include "platform/prefs/UserDefaults.h"
 #include "platform/qt/ControlSet.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/MainWindow.h"
@@ -22,6 +24,7 @@
 #include "platform/userclient/UserClientApi.h"
 #include "profiles/ProfileEditorController.h"
 #include "profiles/ProfilePageController.h"
+#include "profiles/ProfileStore.h"
 #include "state/SharedState.h"
 #include "status/AboutPageController.h"
 #include "status/LinkStatusPageController.h"
@@ -38,6 +41,8 @@ struct RootOptions {
   userclient::UserClientApi* userClient = nullptr;
   // The blocking wait of a scan; empty means a real sleep under the wait cursor.
   platform::SleepFunction sleep;
+  // The preferences folder; empty means the one the environment names.
+  std::string prefsFolder;
 };
 
 class CompositionRoot {
@@ -58,6 +63,8 @@ class CompositionRoot {
   const ModalDepth& Modal() const { return modal_; }
   QtRepeatingTimer& PollTimer() { return pollTimer_; }
   SharedState& State() { return state_; }
+  prefs::UserDefaults& Defaults() { return defaults_; }
+  ProfilePageController& ProfilePage() { return profile_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -92,6 +99,11 @@ class CompositionRoot {
   QtSheetRunner sheets_;
   QtAlert alert_;
   QtBusyIndicator busy_;
+
+  // One preferences domain for the whole process.
+  prefs::PrefsFolder prefsFolder_;
+  prefs::UserDefaults defaults_;
+  ProfileStore profileStore_;
 
   std::unique_ptr<userclient::UserClientApi> ownUserClient_;
   userclient::UserClientApi& userClient_;

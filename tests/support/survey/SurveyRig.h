@@ -27,6 +27,8 @@ class RecordingProfiles : public ProfileActivationHook, public ProfileEditorHook
  public:
   void DisabledActivateProfile() override { log.emplace_back("DisabledActivateProfile"); }
   void RefreshProfileList() override { log.emplace_back("RefreshProfileList"); }
+  void AddInit() override { log.emplace_back("AddInit"); }
+  void EditInit(int32_t row) override { log.emplace_back("EditInit " + std::to_string(row)); }
   bool AddProfile(const ScannedNetwork& network) override {
     log.emplace_back("AddProfile");
     added.push_back(network);

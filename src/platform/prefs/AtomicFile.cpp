@@ -1,0 +1,130 @@
+#include "platform/prefs/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "platform/system/Wipe.h"
+
+namespace netvane::prefs {
+namespace {
+
+std::string Errno(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int Get() const { return fd_; }
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  FileRead result;
+  Fd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+  if (fd.Get() < 0) {
+    if (errno == ENOENT) return result;
+    result.status = FileRead::Status::kUnreadable;
+    result.reason = Errno("cannot open it");
+    return result;
+  }
+  struct stat st {};
+  if (fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    result.status = FileRead::Status::kUnreadable;
+    result.reason = "it is not a regular file";
+    return result;
+  }
+  if (static_cast<std::size_t>(st.st_size) > maxBytes) {
+    result.status = FileRead::Status::kTooLarge;
+    result.reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
+    return result;
+  }
+  // The size is only a hint: read to the end, but never past the limit.
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = read(fd.Get(), chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.status = FileRead::Status::kUnreadable;
+      result.reason = Errno("cannot read it");
+      return result;
+    }
+    if (n == 0) break;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+    SecureWipe(chunk, static_cast<std::size_t>(n));
+    if (bytes.size() > maxBytes) {
+      result.status = FileRead::Status::kTooLarge;
+      result.reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
+      return result;
+    }
+  }
+  result.status = FileRead::Status::kRead;
+  result.bytes = std::move(bytes);
+  return result;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
+  const std::string folder = FolderOf(path);
+  std::string temp = path + ".XXXXXX";
+  Fd fd(mkostemp(temp.data(), O_CLOEXEC));
+  if (fd.Get() < 0) {
+    reason = Errno("cannot create a temporary file");
+    return false;
+  }
+  const auto fail = [&](const char* what) {
+    reason = Errno(what);
+    unlink(temp.c_str());
+    return false;
+  };
+  if (fchmod(fd.Get(), 0600) != 0) return fail("cannot set its mode");
+  if (!WriteAll(fd.Get(), bytes)) return fail("cannot write it");
+  if (fsync(fd.Get()) != 0) return fail("cannot flush it");
+  if (!fd.Close()) return fail("cannot close it");
+  if (rename(temp.c_str(), path.c_str()) != 0) return fail("cannot replace the old file");
+  // The rename itself is durable only once the folder is flushed.
+  Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.Get() < 0 || fsync(dir.Get()) != 0) {
+    reason = Errno("cannot flush the folder");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace netvane::prefs

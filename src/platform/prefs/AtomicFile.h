@@ -1,0 +1,25 @@
+// Whole-file reads with a size limit, and writes that never leave a half-written file behind.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace netvane::prefs {
+
+struct FileRead {
+  enum class Status { kRead, kMissing, kUnreadable, kTooLarge };
+  Status status = Status::kMissing;
+  std::string bytes;
+  std::string reason;  // for kUnreadable and kTooLarge
+};
+
+// Reads at most `maxBytes`; a larger file is not read at all.
+FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Temporary file in the same folder, write, fsync, rename over `path`, fsync of the folder.
+// The file is mode 0600 whatever the umask or the mode of the file it replaces. On failure the
+// temporary file is removed, `path` is left as it was, and `reason` says why.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason);
+
+}  // namespace netvane::prefs

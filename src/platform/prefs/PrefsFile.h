@@ -1,0 +1,38 @@
+// One property-list file in the preferences folder. A file that exists but cannot be used
+// (unreadable, too large, not a property list, a root of the wrong kind) reads as absent, and
+// before the first write replaces it, it is kept beside it as "<name>.damaged" with one line on
+// standard error, so a hand edit gone wrong is never lost silently.
+#pragma once
+
+#include <string>
+
+#include "platform/prefs/PlistCodec.h"
+#include "platform/prefs/PrefsFolder.h"
+
+namespace netvane::prefs {
+
+enum class RootKind { kArray, kDictionary };
+
+class PrefsFile {
+ public:
+  // `folder` must outlive the file.
+  PrefsFile(const PrefsFolder& folder, std::string name)
+      : folder_(folder), name_(std::move(name)) {}
+
+  // The root node, or null when the file is missing, damaged or its folder is refused.
+  PlistPtr Load(RootKind kind);
+  // Writes `root` atomically, mode 0600; false (with a line on standard error) when it could
+  // not, and then the old file is whole.
+  bool Save(void* root);
+
+  std::string Path() const { return folder_.FileNamed(name_); }
+
+ private:
+  void KeepDamagedAside();
+
+  const PrefsFolder& folder_;
+  std::string name_;
+  std::string damage_;  // why the file on disk could not be used; empty when it could
+};
+
+}  // namespace netvane::prefs

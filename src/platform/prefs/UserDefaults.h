@@ -1,0 +1,54 @@
+// The application's preferences domain, "com.corvane.Netvane.plist" in the preferences folder:
+// a dictionary loaded on first use and written by synchronize. One object serves the whole
+// process. Keys it does not know are kept as they were found.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/prefs/Dictionary.h"
+#include "platform/prefs/PrefsFile.h"
+
+namespace netvane::prefs {
+
+class UserDefaults {
+ public:
+  static constexpr const char* kDomainFile = "com.corvane.Netvane.plist";
+
+  // `folder` must outlive the defaults.
+  explicit UserDefaults(const PrefsFolder& folder) : file_(folder, kDomainFile) {}
+  UserDefaults(const UserDefaults&) = delete;
+  UserDefaults& operator=(const UserDefaults&) = delete;
+
+  // The array under `key` as records; nullopt when the key is missing or holds no array.
+  std::optional<RecordList> RecordsForKey(const std::string& key);
+  void SetRecords(const std::string& key, const RecordList& records);
+
+  // Writes the domain to disk; false when that failed (the values stay in memory).
+  bool synchronize();  // NOLINT(readability-identifier-naming) the platform's name for it
+
+  std::string Path() const { return file_.Path(); }
+
+ private:
+  void* Root();
+
+  PrefsFile file_;
+  PlistPtr root_;
+};
+
+// A file whose root is an array of records: "Profile.plist".
+class RecordListFile {
+ public:
+  RecordListFile(const PrefsFolder& folder, std::string name) : file_(folder, std::move(name)) {}
+
+  // nullopt when the file is missing or cannot be used.
+  std::optional<RecordList> Load();
+  bool Save(const RecordList& records);
+
+  std::string Path() const { return file_.Path(); }
+
+ private:
+  PrefsFile file_;
+};
+
+}  // namespace netvane::prefs

@@ -1,0 +1,43 @@
+#include "profiles/ProfileRecord.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace netvane {
+
+int32_t IntValue(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  // Accumulate in 64 bits and stop growing once past the 32-bit range.
+  int64_t value = 0;
+  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    value = std::min(value * 10 + (text[at] - '0'), kLimit);
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);
+}
+
+std::string DecimalText(int32_t value) {
+  return std::to_string(value);
+}
+
+ProfileRecord MakeActiveRecord(const ProfileRecord& source, bool active, int32_t selected) {
+  ProfileRecord record;
+  record.Set(profile_key::kActiveFlag, active ? "YES" : "NO");
+  record.Set(profile_key::kSelected, DecimalText(selected));
+  for (const char* key : kProfileKeys) record.Set(key, source.Text(key));
+  MarkKeyMaterial(record);
+  return record;
+}
+
+void MarkKeyMaterial(ProfileRecord& record) {
+  for (const char* key : profile_key::kWepKeys) {
+    if (record.Has(key)) record.Set(key, record.Text(key), true);
+  }
+}
+
+}  // namespace netvane
