@@ -1,0 +1,283 @@
+// The profile page over fakes with the real store on a temporary folder: the record a stored
+// profile becomes, the rows and their mark, deleting, activation and the start-up reconnection.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver/CV7000Access.h"
+#include "fake_driver/FakeUserClient.h"
+#include "profiles/BuildProfileData.h"
+#include "profiles/ProfilePageController.h"
+#include "security/MathFunc.h"
+#include "support/TempFolder.h"
+#include "support/survey/SurveyRig.h"
+#include "support/ui/FakeAlert.h"
+#include "support/ui/FakeSheetRunner.h"
+#include "support/ui/FakeTableView.h"
+#include "support/ui/ManualTimer.h"
+
+namespace netvane {
+namespace {
+
+ProfileRecord Profile(std::initializer_list<std::pair<const char*, std::string>> values) {
+  ProfileRecord r;
+  for (const auto& [key, value] : values) r.Set(key, value);
+  return r;
+}
+
+NDIS_802_11_KEY Header(const SecretBytes& block) {
+  NDIS_802_11_KEY key{};
+  std::memcpy(&key, block.data(), kKeyHeaderLength);
+  return key;
+}
+
+TEST(BuildProfileDataTest, TurnsEveryKindOfProfileIntoItsRecord) {
+  auto adHoc = BuildProfileData(Profile({{"Network Type", "0"}, {"Channel", "6 (2437 MHz)"}}));
+  EXPECT_EQ(adHoc->bBssid, 0);
+  EXPECT_EQ(uint32_t{adHoc->lFreq}, 2437000u);
+  EXPECT_EQ(adHoc->bDisassociate, 1);
+
+  auto infra = BuildProfileData(Profile({{"Network Type", "1"}, {"BSSID", "00112233AABB"}}));
+  EXPECT_EQ(infra->bBssid, 1);
+  EXPECT_EQ(std::vector<uint8_t>(infra->BSSID, infra->BSSID + 6),
+            (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33, 0xAA, 0xBB}));
+  EXPECT_EQ(uint32_t{infra->lFreq}, 0u);
+  // A typed SSID has no BSSID, and a damaged one is never read past its end: by SSID.
+  for (const char* bssid : {"", "0011", "00112233AABBCC", "0011223344ZZ"}) {
+    EXPECT_EQ(BuildProfileData(Profile({{"Network Type", "1"}, {"BSSID", bssid}}))->bBssid, 0)
+        << bssid;
+  }
+  // No row of the channel table: reported, and no channel rather than a neighbour's.
+  EXPECT_EQ(uint32_t{BuildProfileData(Profile({{"Network Type", "0"}, {"Channel", "15"}}))->lFreq},
+            0u);
+
+  // WEP keys 1 and 3, key 3 transmits; one key has a zero byte inside.
+  auto wep = BuildProfileData(Profile({{"Authentication Type", "0"},
+                                       {"Encryption Type", "1"},
+                                       {"WEPKey1", std::string("\xaa\x00\xbb\xcc\xdd", 5)},
+                                       {"WEPKey3", "abcdefghijklm"},
+                                       {"WEPKeyUse", "2"}}));
+  EXPECT_EQ(NDIS_802_11_WEP_STATUS{wep->enumEncryStatus}, Ndis802_11WEPEnabled);
+  const std::array<uint32_t, 4> lengths = wep->lWEPKeyLen;
+  EXPECT_EQ(lengths, (std::array<uint32_t, 4>{44, 0, 52, 0}));
+  EXPECT_EQ(Header(wep->pWEPKey[0]).KeyIndex, 0u);
+  EXPECT_EQ(Header(wep->pWEPKey[0]).KeyLength, 5u);
+  EXPECT_EQ(wep->pWEPKey[0][kKeyHeaderLength + 1], 0x00);
+  EXPECT_EQ(wep->pWEPKey[0][kKeyHeaderLength + 4], 0xDD) << "all five bytes, past the zero";
+  EXPECT_EQ(Header(wep->pWEPKey[2]).KeyIndex, 2u | kKeyIndexTransmit);
+  auto shared = BuildProfileData(
+      Profile({{"Authentication Type", "1"}, {"Encryption Type", "0"}, {"WEPKey2", "12345"}}));
+  EXPECT_EQ(NDIS_802_11_AUTHENTICATION_MODE{shared->enumAuthenMode}, Ndis802_11AuthModeShared);
+  EXPECT_EQ(NDIS_802_11_WEP_STATUS{shared->enumEncryStatus}, Ndis802_11WEPDisabled);
+  EXPECT_EQ(uint32_t{shared->lWEPKeyLen[1]}, 44u) << "keys still loaded";
+}
+
+TEST(BuildProfileDataTest, PreSharedKeysFromDigitsPassPhrasesAndRefusedPhrases) {
+  const auto psk = [](const std::string& phrase, const std::string& ssid, const char* type = "1") {
+    auto d = BuildProfileData(Profile({{"Authentication Type", "2"},
+                                       {"Encryption Type", "1"},
+                                       {"Network Type", type},
+                                       {"SSID", ssid},
+                                       {"WPAPSK", phrase}}));
+    EXPECT_EQ(uint32_t{d->lWPAKeyLen}, 71u);
+    return std::vector<uint8_t>(d->pWPAKey.begin() + kKeyHeaderLength,
+                                d->pWPAKey.begin() + kKeyHeaderLength + kPskLength);
+  };
+  const auto hashed = [](const std::string& phrase, const std::string& salt) {
+    std::vector<uint8_t> out(40);
+    PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(salt.data()),  // NOLINT
+                 static_cast<int32_t>(salt.size()), out.data());
+    out.resize(kPskLength);
+    return out;
+  };
+  std::string digits;
+  for (int i = 0; i < 32; ++i) digits += "a5";
+  EXPECT_EQ(psk(digits, "Home"), std::vector<uint8_t>(32, 0xA5));
+  const std::string phrase63(63, 'p');
+  EXPECT_EQ(psk(phrase63, "Home"), hashed(phrase63, "Home"));
+  // An SSID over 32 bytes is cut for the association and for the salt alike.
+  const std::string longSsid(40, 's');
+  EXPECT_EQ(psk("pass phrase", longSsid), hashed("pass phrase", longSsid.substr(0, 32)));
+  EXPECT_EQ(uint32_t{BuildProfileData(Profile({{"SSID", longSsid}}))->SSID.SsidLength}, 32u);
+  // Refused by the derivation: the copied text stays.
+  const std::string phrase70(70, 'q');
+  EXPECT_EQ(psk(phrase70, "Home"), std::vector<uint8_t>(32, 'q'));
+  std::vector<uint8_t> tenBytes(32, 0);
+  std::memcpy(tenBytes.data(), "bad\x01phrase", 10);
+  EXPECT_EQ(psk("bad\x01phrase", "Home"), tenBytes);
+  auto none = BuildProfileData(Profile({{"Authentication Type", "2"}, {"Network Type", "0"}}));
+  EXPECT_EQ(NDIS_802_11_AUTHENTICATION_MODE{none->enumAuthenMode}, Ndis802_11AuthModeWPANone);
+  EXPECT_EQ(NDIS_802_11_WEP_STATUS{none->enumEncryStatus}, Ndis802_11Encryption2Enabled);
+}
+
+// Records what activation asks of the site survey page.
+class RecordingTarget : public ConnectionTarget {
+ public:
+  explicit RecordingTarget(SharedState& state) : state_(state) {}
+  void StopSiteSurveyTimer() override { log.emplace_back("stop"); }
+  void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) override {
+    log.emplace_back(state_.G_bBssidListScan == 0 ? "queue" : "queue behind a pending scan");
+    ssids.emplace_back(reinterpret_cast<const char*>(record->SSID.Ssid),  // NOLINT bytes
+                       std::size_t{record->SSID.SsidLength});
+  }
+  void DoTask() override { log.emplace_back("do"); }
+  void StartSiteSurveyTimer() override { log.emplace_back("start"); }
+  void resetFlag() override { log.emplace_back("resetFlag"); }
+  std::vector<std::string> log;
+  std::vector<std::string> ssids;
+
+ private:
+  SharedState& state_;
+};
+
+class ProfilePageTest : public ::testing::Test {
+ protected:
+  ProfilePageTest() {
+    state.G_bDeviceExist = 1;
+    page.SetSiteSurvey(target);
+    page.awakeFromNib();
+  }
+  // A second run of the program: its own defaults and page on the same files.
+  void Restart() {
+    restartDefaults.emplace(folder);
+    restartStore.emplace(*restartDefaults, folder);
+  }
+  void Store(const ProfileRecordList& records) {
+    store.SaveProfileRecords(records);
+    page.RefreshProfileList();
+  }
+  ProfileRecord Stored() { return store.LoadActiveProfile({}).at(0); }
+  std::vector<std::string> Marks() {
+    table.Reload();
+    std::vector<std::string> marks;
+    for (const auto& row : table.rows) marks.push_back(row.at("PI"));
+    return marks;
+  }
+
+  testing::TempFolder temp;
+  prefs::PrefsFolder folder{temp.File("netvane")};
+  prefs::UserDefaults defaults{folder};
+  ProfileStore store{defaults, folder};
+  std::optional<prefs::UserDefaults> restartDefaults;
+  std::optional<ProfileStore> restartStore;
+  SharedState state;
+  testing::FakeUserClient driver;
+  testing::FakeAlert alert;
+  CV7000Access adapter{state, driver, alert, [](unsigned) {}};
+  testing::FakeTableView table{
+      {"PI", "Profile", "SSID", "Channel", "AuthenType", "Encryption", "NetworkType"}};
+  testing::ManualTimer timer;
+  testing::FakeSheetRunner sheets;
+  testing::RecordingProfiles editor;
+  testing::FakeWindow editorWindow{"ProfileEditor"};
+  ProfilePageController page{state, adapter, store, table, timer, {sheets, editor, editorWindow}};
+  RecordingTarget target{state};
+};
+
+TEST_F(ProfilePageTest, RowsShowTheStoredProfilesInWords) {
+  Store({Profile({{"Profile Name", "A"},
+                  {"Authentication Type", "1"},
+                  {"Encryption Type", "0"},
+                  {"Network Type", "1"},
+                  {"Channel", "6"}}),
+         Profile({{"Authentication Type", "2"}, {"Encryption Type", "1"}, {"Network Type", "0"}}),
+         Profile({{"Authentication Type", "5"}, {"Encryption Type", "x"}, {"Network Type", "2"}}),
+         Profile({{"Authentication Type", "0"}, {"Encryption Type", "7"}})});
+  const auto row = [this](int r) {
+    const auto& cells = table.rows.at(static_cast<std::size_t>(r));
+    return cells.at("AuthenType") + "/" + cells.at("Encryption") + "/" + cells.at("NetworkType");
+  };
+  EXPECT_EQ(row(0), "Shared/UnKnown/Infrastructure");
+  EXPECT_EQ(row(1), "WPA-PSK/AES/Ad Hoc");
+  EXPECT_EQ(row(2), "5/x/2");
+  EXPECT_EQ(row(3), "Open/7/Ad Hoc");
+  EXPECT_EQ(table.rows[0].at("Channel"), "6");
+  EXPECT_EQ(Marks(), std::vector<std::string>(4, "")) << "nothing active yet";
+}
+
+TEST_F(ProfilePageTest, ActivationAppliesStoresAndMarksAndAManualConnectStandsItDown) {
+  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}}), Profile({{"SSID", "Two"}})});
+  page.OnActivate(nullptr);
+  EXPECT_TRUE(target.log.empty()) << "no selected row: nothing";
+
+  state.G_bBssidListScan = 1;  // a scan started by an earlier task is still pending
+  table.DoubleClick(2);
+  EXPECT_EQ(target.log, (std::vector<std::string>{"stop", "queue", "do", "start", "resetFlag"}));
+  EXPECT_EQ(target.ssids.back(), "Two");
+  ProfileRecord active = Stored();
+  EXPECT_EQ(active.Text("Active Profile Flag"), "YES");
+  EXPECT_EQ(active.Text("Selected"), "2");
+  ASSERT_EQ(active.Entries().size(), 25u);
+  EXPECT_EQ(active.Entries()[2].key, "Profile Name");
+  EXPECT_EQ(active.Entries()[24].key, "WPAPSK");
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"", "", "CHECKMRK"}));
+
+  state.G_bCheckedProfileConnect = 0;  // what a manual connect does first
+  page.DisabledActivateProfile();
+  EXPECT_EQ(Stored().Text("Active Profile Flag"), "NO");
+  EXPECT_EQ(Stored().Text("Selected"), "2");
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"", "", "UNCHECKMRK"}));
+}
+
+TEST_F(ProfilePageTest, DeletingKeepsTheMarkAndTheStoredRowOnTheActiveProfile) {
+  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}}), Profile({{"SSID", "Two"}})});
+  table.selected = 2;
+  page.OnActivate(nullptr);
+  table.selected = 0;
+  page.OnDelete(nullptr);
+  EXPECT_EQ(store.LoadProfileRecords().size(), 2u);
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"", "CHECKMRK"}));
+  EXPECT_EQ(Stored().Text("Selected"), "1");
+  EXPECT_EQ(table.selected, -1) << "the selection is cleared";
+
+  table.selected = 1;
+  page.OnDelete(nullptr);
+  EXPECT_EQ(Marks(), (std::vector<std::string>{""})) << "the active row itself went";
+  EXPECT_EQ(Stored().Text("Selected"), "-1");
+  EXPECT_EQ(Stored().Text("Active Profile Flag"), "YES") << "the copy and its flag stay";
+  EXPECT_EQ(Stored().Text("SSID"), "Two");
+}
+
+TEST_F(ProfilePageTest, StartUpReconnectsWithTheStoredCopyOnlyWhileActive) {
+  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}})});
+  table.selected = 1;
+  page.OnActivate(nullptr);
+  store.SaveProfileRecords({Profile({{"SSID", "Edited"}})});  // edited in the list since
+
+  Restart();
+  ProfilePageController restarted{state, adapter, *restartStore,
+                                  table, timer,   {sheets, editor, editorWindow}};
+  restarted.SetSiteSurvey(target);
+  target.log.clear();
+  state.G_bCheckedProfileConnect = 0;
+  restarted.RefreshProfileList();
+  restarted.CheckProfileSettingForConnect();
+  EXPECT_EQ(target.ssids.back(), "One") << "the stored copy, not the edited list";
+  EXPECT_EQ(target.log, (std::vector<std::string>{"stop", "queue", "do", "start"}));
+  EXPECT_EQ(state.G_bCheckedProfileConnect, 1);
+  EXPECT_EQ(restarted.CurrentSelected(), -1) << "row 1 no longer exists: no mark";
+
+  restarted.DisabledActivateProfile();
+  target.log.clear();
+  restarted.CheckProfileSettingForConnect();
+  EXPECT_TRUE(target.log.empty()) << "\"NO\" connects nothing";
+}
+
+TEST_F(ProfilePageTest, AddAndEditRunTheEditorAndReadTheListAgainWhateverItEndsWith) {
+  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}})});
+  page.OnEdit(nullptr);
+  EXPECT_TRUE(sheets.shown.empty()) << "no selected row: nothing";
+  sheets.Then([this] { store.SaveProfileRecords({Profile({{"SSID", "Added"}})}); });
+  page.OnAdd(nullptr);
+  table.selected = 0;
+  page.OnEdit(nullptr);
+  EXPECT_EQ(editor.log, (std::vector<std::string>{"AddInit", "EditInit 0"}));
+  EXPECT_EQ(sheets.shown, (std::vector<std::string>{"ProfileEditor", "ProfileEditor"}));
+  EXPECT_EQ(table.rows.size(), 1u) << "refreshed after a cancelled run";
+  EXPECT_EQ(table.selected, -1);
+}
+
+}  // namespace
+}  // namespace netvane
