@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "driver/Oids.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "support/SimHarness.h"
+#include "support/survey/ApplySequence.h"
 #include "support/survey/SurveyRig.h"
 
 namespace netvane {
@@ -20,28 +20,6 @@ namespace {
 
 constexpr uint32_t kAdd = OID_802_11_ADD_KEY;
 constexpr uint32_t kRemove = OID_802_11_REMOVE_KEY;
-
-// The selectors a connect sends with these key requests, as the trace writes them: an ad hoc
-// network's configuration is read and written back with its channel; ad hoc and hidden networks
-// are joined by SSID.
-std::vector<std::string> Selectors(const std::vector<uint32_t>& keys, bool adHoc, bool bySsid) {
-  std::vector<uint32_t> oids{
-      OID_802_11_DISASSOCIATE,  OID_802_11_INFRASTRUCTURE_MODE,     OID_CV_802_11_PREAMBLE,
-      OID_802_11_RTS_THRESHOLD, OID_802_11_FRAGMENTATION_THRESHOLD, OID_802_11_AUTHENTICATION_MODE,
-      OID_802_11_WEP_STATUS,    OID_CV_802_11_TX_POWER_LEVEL};
-  oids.insert(oids.end(), keys.begin(), keys.end());
-  oids.push_back(adHoc ? OID_802_11_CONFIGURATION : OID_802_11_POWER_MODE);
-  oids.push_back(bySsid ? OID_802_11_SSID : OID_802_11_BSSID);
-  for (uint32_t& oid : oids) oid = SetForm(oid);
-  if (adHoc) oids.insert(oids.end() - 2, OID_802_11_CONFIGURATION);
-  std::vector<std::string> selectors;
-  for (uint32_t oid : oids) {
-    char text[11];
-    std::snprintf(text, sizeof text, "0x%08x", oid);
-    selectors.emplace_back(text);
-  }
-  return selectors;
-}
 
 TEST(SurveyIntegrationTest, ConnectsToEveryKindOfNetwork) {
   testing::SimHarness sim;  // first: points the registry at its own folder
@@ -114,7 +92,7 @@ TEST(SurveyIntegrationTest, ConnectsToEveryKindOfNetwork) {
       });
     }
     if (c.sheet) rig.OnSheet(c.sheet);
-    EXPECT_EQ(connect(row), Selectors(c.keys, c.adHoc, c.adHoc || c.ssid.empty()));
+    EXPECT_EQ(connect(row), testing::ApplySelectors(c.keys, c.adHoc, c.adHoc || c.ssid.empty()));
     EXPECT_TRUE(rig.sheets.script.empty()) << "every scripted prompt was shown";
     rig.timer.Fire();
     EXPECT_EQ(rig.state.G_bCurSelItem, c.joins ? row : -1) << "the mark";
