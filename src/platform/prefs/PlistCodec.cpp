@@ -6,7 +6,6 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/prefs/StoredText.h"
 #include "platform/system/Wipe.h"
@@ -43,12 +42,10 @@ int NestingDepth(std::string_view xml) {
 }
 
 std::string StringOf(plist_t node) {
-  char* value = nullptr;
-  plist_get_string_val(node, &value);
-  std::string text = value == nullptr ? std::string() : BytesFromStoredText(value);
-  if (value != nullptr) SecureWipe(value, std::strlen(value));
-  std::free(value);  // NOLINT(cppcoreguidelines-no-malloc) libplist's allocation
-  return text;
+  // The pointer form: the copying getter asserts on a string with a zero byte inside.
+  uint64_t length = 0;
+  const char* value = plist_get_string_ptr(node, &length);
+  return value == nullptr ? std::string() : BytesFromStoredText(std::string_view(value, length));
 }
 
 std::string DataOf(plist_t node) {
@@ -156,6 +153,11 @@ void PlistFree::operator()(void* node) const {
 PlistPtr ParseXml(std::string_view bytes, std::string& reason) {
   if (bytes.size() > kMaxFileBytes) {
     reason = "it is too large";
+    return nullptr;
+  }
+  // XML has no place for a zero byte, and libplist would keep it inside a string.
+  if (bytes.find('\0') != std::string_view::npos) {
+    reason = "it is not an XML property list";
     return nullptr;
   }
   if (NestingDepth(bytes) > kMaxNesting) {
