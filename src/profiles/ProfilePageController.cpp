@@ -105,7 +105,8 @@ void ProfilePageController::OnDelete(const void* /*sender*/) {
   const int row = profileList.SelectedRow();
   if (!IsRow(row)) return;
   records.erase(records.begin() + row);
-  store_.SaveProfileRecords(records);
+  // The list is read again below.
+  store_.SaveProfileRecords(std::move(records));
 
   // The mark and the stored row follow their profile: down one when a row above goes, none
   // when the active row itself goes. The active copy and its flag stay as they are.

@@ -1,5 +1,8 @@
 #include "profiles/ProfileStore.h"
 
+#include <memory>
+#include <utility>
+
 namespace netvane {
 namespace {
 
@@ -23,9 +26,11 @@ ProfileRecordList ProfileStore::LoadActiveProfile(const ProfileRecordList& curre
   return WithKeyMaterial(*active);
 }
 
-void ProfileStore::SaveProfileRecords(const ProfileRecordList& records) {
-  file_.Save(records);
-  defaults_.SetRecords(kProfilesKey, records);
+void ProfileStore::SaveProfileRecords(ProfileRecordList records) {
+  const auto shared = std::make_shared<const prefs::SharedRecords>(std::move(records));
+  // The defaults are flushed next, in the same folder: one folder flush serves both.
+  file_.Save(shared, prefs::FolderSync::kLater);
+  defaults_.SetRecords(kProfilesKey, shared);
   defaults_.synchronize();
 }
 
@@ -35,7 +40,7 @@ void ProfileStore::SaveActiveProfile(ProfileRecordList& active, const ProfileRec
   } else {
     active.front() = record;
   }
-  defaults_.SetRecords(kActiveKey, active);
+  defaults_.SetRecords(kActiveKey, std::make_shared<const prefs::SharedRecords>(active));
   defaults_.synchronize();
 }
 

@@ -22,9 +22,10 @@ class ProfileStore {
   ProfileRecordList LoadProfileRecords();
   // The stored active list, else `current` unchanged.
   ProfileRecordList LoadActiveProfile(const ProfileRecordList& current);
-  // The file first, then the defaults, then a flush. Failures are reported on standard error
-  // by the file layer; the caller's lists stay as they are.
-  void SaveProfileRecords(const ProfileRecordList& records);
+  // The file first, then the defaults, then a flush; the list is written as text once for
+  // both. Failures are reported on standard error by the file layer. Callers that reload the
+  // list afterwards hand theirs over (std::move) rather than copy it.
+  void SaveProfileRecords(ProfileRecordList records);
   // `record` becomes element 0 of `active`, which is stored and flushed.
   void SaveActiveProfile(ProfileRecordList& active, const ProfileRecord& record);
 

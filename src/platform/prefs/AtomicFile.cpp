@@ -1,12 +1,16 @@
 #include "platform/prefs/AtomicFile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "platform/system/Wipe.h"
 
@@ -36,12 +40,27 @@ class Fd {
   int fd_;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
+bool WriteAll(int fd, std::span<const std::string_view> pieces) {
+  std::vector<iovec> vectors;
+  for (const std::string_view piece : pieces) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast) writev only reads the buffers
+    if (!piece.empty()) vectors.push_back({const_cast<char*>(piece.data()), piece.size()});
+  }
+  std::size_t first = 0;
+  while (first < vectors.size()) {
+    const int count = static_cast<int>(std::min<std::size_t>(vectors.size() - first, IOV_MAX));
+    ssize_t n = writev(fd, &vectors[first], count);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
+    // Step past what went out, part of a piece included.
+    while (n > 0) {
+      iovec& v = vectors[first];
+      const auto done = std::min(static_cast<std::size_t>(n), v.iov_len);
+      v.iov_base = static_cast<char*>(v.iov_base) + done;
+      v.iov_len -= done;
+      n -= static_cast<ssize_t>(done);
+      if (v.iov_len == 0) ++first;
+    }
   }
   return true;
 }
@@ -101,6 +120,16 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
+  return WriteFileAtomically(path, std::span<const std::string_view>(&bytes, 1), reason);
+}
+
+bool SyncFolder(const std::string& folder) {
+  Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return dir.Get() >= 0 && fsync(dir.Get()) == 0;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
+                         std::string& reason, FolderSync sync) {
   const std::string folder = FolderOf(path);
   std::string temp = path + ".XXXXXX";
   Fd fd(mkostemp(temp.data(), O_CLOEXEC));
@@ -114,13 +143,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     return false;
   };
   if (fchmod(fd.Get(), 0600) != 0) return fail("cannot set its mode");
-  if (!WriteAll(fd.Get(), bytes)) return fail("cannot write it");
+  if (!WriteAll(fd.Get(), pieces)) return fail("cannot write it");
   if (fsync(fd.Get()) != 0) return fail("cannot flush it");
   if (!fd.Close()) return fail("cannot close it");
   if (rename(temp.c_str(), path.c_str()) != 0) return fail("cannot replace the old file");
   // The rename itself is durable only once the folder is flushed.
-  Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.Get() < 0 || fsync(dir.Get()) != 0) {
+  if (sync == FolderSync::kNow && !SyncFolder(folder)) {
     reason = Errno("cannot flush the folder");
     return false;
   }

@@ -27,9 +27,8 @@ class Dictionary {
     Entry& operator=(const Entry&) = default;
     // Values may be keys or pass phrases: no copy outlives its entry readable.
     ~Entry() { WipeString(value); }
-    bool operator==(const Entry& other) const {
-      return key == other.key && value == other.value && keyMaterial == other.keyMaterial;
-    }
+    // How a value is written is not part of what it is.
+    bool operator==(const Entry& other) const { return key == other.key && value == other.value; }
   };
 
   // Replaces the value of `key`, or appends it.
@@ -42,6 +41,23 @@ class Dictionary {
     }
     entries_.push_back({std::string(key), std::string(value), keyMaterial});
   }
+  // Set, moving the texts in; what is left in them is wiped.
+  void Take(std::string& key, std::string& value) {
+    if (Entry* e = Find(key)) {
+      WipeString(e->value);
+      e->value = std::move(value);
+      e->keyMaterial = false;
+    } else {
+      entries_.emplace_back(std::move(key), std::move(value), false);
+    }
+    WipeString(key);
+    WipeString(value);
+  }
+  // Appends without looking for `key`: for a caller that knows it is not there yet.
+  void AppendNew(std::string key, std::string value) {
+    entries_.emplace_back(std::move(key), std::move(value), false);
+  }
+  void Reserve(std::size_t count) { entries_.reserve(count); }
   bool Has(std::string_view key) const { return Find(key) != nullptr; }
   // A missing key reads as the empty text.
   std::string Text(std::string_view key) const {

@@ -3,32 +3,34 @@
 #include <cstdio>
 
 #include "platform/prefs/AtomicFile.h"
+#include "platform/prefs/PlistXml.h"
 #include "platform/system/Trace.h"
 #include "platform/system/Wipe.h"
 
 namespace netvane::prefs {
 
-PlistPtr PrefsFile::Load(RootKind kind) {
+std::optional<PlistValue> PrefsFile::Load(RootKind kind) {
   damage_.clear();
-  if (!folder_.Ensure()) return nullptr;
+  if (!folder_.Ensure()) return std::nullopt;
   FileRead file = ReadWholeFile(Path(), kMaxFileBytes);
-  if (file.status == FileRead::Status::kMissing) return nullptr;
+  if (file.status == FileRead::Status::kMissing) return std::nullopt;
   if (file.status != FileRead::Status::kRead) {
     damage_ = file.reason;
-    return nullptr;
+    return std::nullopt;
   }
   std::string reason;
-  PlistPtr root = ParseXml(file.bytes, reason);
+  std::optional<PlistValue> root = ParsePlistXml(file.bytes, reason);
   WipeString(file.bytes);
-  if (root == nullptr) {
+  if (!root) {
     damage_ = reason;
-    return nullptr;
+    return std::nullopt;
   }
-  const bool rightKind = kind == RootKind::kArray ? IsArray(root.get()) : IsDictionary(root.get());
-  if (!rightKind) {
-    damage_ =
-        kind == RootKind::kArray ? "its root is not an array" : "its root is not a dictionary";
-    return nullptr;
+  const bool array = kind == RootKind::kArray;
+  const bool isArray =
+      root->kind == PlistValue::Kind::kArray || root->kind == PlistValue::Kind::kRecords;
+  if (array ? !isArray : root->kind != PlistValue::Kind::kDict) {
+    damage_ = array ? "its root is not an array" : "its root is not a dictionary";
+    return std::nullopt;
   }
   return root;
 }
@@ -44,13 +46,17 @@ void PrefsFile::KeepDamagedAside() {
   damage_.clear();
 }
 
-bool PrefsFile::Save(void* root) {
+bool PrefsFile::Save(const XmlDocument& document, FolderSync sync) {
   if (!folder_.Ensure()) return false;
   KeepDamagedAside();
   std::string reason;
-  std::string xml = ToXml(root);
-  const bool written = WriteFileAtomically(Path(), xml, reason);
-  WipeString(xml);
+  bool written = WriteFileAtomically(Path(), document.Pieces(), reason, FolderSync::kLater);
+  // Renames made since the last flush (this one, or an earlier kLater save's) become durable
+  // now, whether or not this write worked.
+  if (sync == FolderSync::kNow && !SyncFolder(folder_.Path()) && written) {
+    written = false;
+    reason = "cannot flush the folder";
+  }
   if (written) return true;
   platform::WriteStderr("netvane: could not save " + Path() + ": " + reason + "\n");
   return false;

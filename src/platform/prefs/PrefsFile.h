@@ -6,7 +6,11 @@
 
 #include <string>
 
-#include "platform/prefs/PlistCodec.h"
+#include <optional>
+
+#include "platform/prefs/AtomicFile.h"
+#include "platform/prefs/PlistValue.h"
+#include "platform/prefs/PlistXml.h"
 #include "platform/prefs/PrefsFolder.h"
 
 namespace netvane::prefs {
@@ -19,11 +23,12 @@ class PrefsFile {
   PrefsFile(const PrefsFolder& folder, std::string name)
       : folder_(folder), name_(std::move(name)) {}
 
-  // The root node, or null when the file is missing, damaged or its folder is refused.
-  PlistPtr Load(RootKind kind);
-  // Writes `root` atomically, mode 0600; false (with a line on standard error) when it could
-  // not, and then the old file is whole.
-  bool Save(void* root);
+  // The root value, or nullopt when the file is missing, damaged or its folder is refused.
+  std::optional<PlistValue> Load(RootKind kind);
+  // Writes the document atomically, mode 0600; false (with a line on standard error) when it
+  // could not, and then the old file is whole. With FolderSync::kLater the caller's next save
+  // to the same folder flushes the folder for both.
+  bool Save(const XmlDocument& document, FolderSync sync = FolderSync::kNow);
 
   std::string Path() const { return folder_.FileNamed(name_); }
 

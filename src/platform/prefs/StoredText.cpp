@@ -61,12 +61,31 @@ bool IsPlainCharacter(char32_t cp) {
   return !IsByteCharacter(cp);
 }
 
+// Printable ASCII: plain in every form, and the common case.
+bool IsPrintableAscii(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (c < 0x20 || c > 0x7E) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsPlainText(std::string_view bytes) {
+  if (IsPrintableAscii(bytes)) return true;
   for (std::size_t at = 0, length = 0; at < bytes.size(); at += length) {
     const char32_t cp = DecodeOne(bytes, at, length);
     if (cp == kInvalid || !IsPlainCharacter(cp)) return false;
+  }
+  return true;
+}
+
+bool IsXmlText(std::string_view bytes) {
+  if (IsPrintableAscii(bytes)) return true;
+  for (std::size_t at = 0, length = 0; at < bytes.size(); at += length) {
+    const char32_t cp = DecodeOne(bytes, at, length);
+    if (cp == kInvalid) return false;
+    if (!IsPlainCharacter(cp) && !IsByteCharacter(cp) && cp != '\t' && cp != '\n') return false;
   }
   return true;
 }
@@ -86,6 +105,8 @@ std::string StoredKeyText(std::string_view bytes) {
 }
 
 std::string BytesFromStoredText(std::string_view text) {
+  // Every byte-form character starts with 0xEF in UTF-8.
+  if (text.find('\xEF') == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0, length = 0; at < text.size(); at += length) {

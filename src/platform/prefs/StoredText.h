@@ -15,6 +15,9 @@ namespace netvane::prefs {
 // private-use characters the byte form uses.
 bool IsPlainText(std::string_view bytes);
 
+// Text an XML file can hold as it is: plain text, the byte form, tabs and line feeds.
+bool IsXmlText(std::string_view bytes);
+
 // The plain text itself when it is plain, else the byte form.
 std::string StoredText(std::string_view bytes);
 

@@ -1,37 +1,38 @@
 #include "platform/prefs/UserDefaults.h"
 
-#include <plist/plist.h>
+#include "platform/prefs/PlistCodec.h"
+#include "platform/prefs/PlistXml.h"
 
 namespace netvane::prefs {
 
-void* UserDefaults::Root() {
-  if (root_ == nullptr) {
+PlistValue& UserDefaults::Root() {
+  if (!root_) {
     root_ = file_.Load(RootKind::kDictionary);
-    if (root_ == nullptr) root_.reset(plist_new_dict());
+    if (!root_) root_ = PlistValue::Dict();
   }
-  return root_.get();
+  return *root_;
 }
 
 std::optional<RecordList> UserDefaults::RecordsForKey(const std::string& key) {
-  return RecordsFrom(plist_dict_get_item(static_cast<plist_t>(Root()), key.c_str()));
+  return RecordsFrom(Root().Member(key));
 }
 
-void UserDefaults::SetRecords(const std::string& key, const RecordList& records) {
-  plist_dict_set_item(static_cast<plist_t>(Root()), key.c_str(), ToArrayNode(records).release());
+void UserDefaults::SetRecords(const std::string& key,
+                              std::shared_ptr<const SharedRecords> records) {
+  Root().SetMember(key, PlistValue::Records(std::move(records)));
 }
 
 bool UserDefaults::synchronize() {
-  return file_.Save(Root());
+  return file_.Save(WritePlistDocument(Root()));
 }
 
 std::optional<RecordList> RecordListFile::Load() {
-  const PlistPtr root = file_.Load(RootKind::kArray);
-  return RecordsFrom(root.get());
+  const std::optional<PlistValue> root = file_.Load(RootKind::kArray);
+  return root ? RecordsFrom(&*root) : std::nullopt;
 }
 
-bool RecordListFile::Save(const RecordList& records) {
-  const PlistPtr root = ToArrayNode(records);
-  return file_.Save(root.get());
+bool RecordListFile::Save(const std::shared_ptr<const SharedRecords>& records, FolderSync sync) {
+  return file_.Save(WritePlistDocument(records), sync);
 }
 
 }  // namespace netvane::prefs

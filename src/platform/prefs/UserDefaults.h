@@ -3,10 +3,12 @@
 // process. Keys it does not know are kept as they were found.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/prefs/Dictionary.h"
+#include "platform/prefs/PlistValue.h"
 #include "platform/prefs/PrefsFile.h"
 
 namespace netvane::prefs {
@@ -22,7 +24,8 @@ class UserDefaults {
 
   // The array under `key` as records; nullopt when the key is missing or holds no array.
   std::optional<RecordList> RecordsForKey(const std::string& key);
-  void SetRecords(const std::string& key, const RecordList& records);
+  // The list is shared, not copied: the same list can go into a file as well.
+  void SetRecords(const std::string& key, std::shared_ptr<const SharedRecords> records);
 
   // Writes the domain to disk; false when that failed (the values stay in memory).
   bool synchronize();  // NOLINT(readability-identifier-naming) the platform's name for it
@@ -30,10 +33,10 @@ class UserDefaults {
   std::string Path() const { return file_.Path(); }
 
  private:
-  void* Root();
+  PlistValue& Root();
 
   PrefsFile file_;
-  PlistPtr root_;
+  std::optional<PlistValue> root_;
 };
 
 // A file whose root is an array of records: "Profile.plist".
@@ -43,7 +46,8 @@ class RecordListFile {
 
   // nullopt when the file is missing or cannot be used.
   std::optional<RecordList> Load();
-  bool Save(const RecordList& records);
+  bool Save(const std::shared_ptr<const SharedRecords>& records,
+            FolderSync sync = FolderSync::kNow);
 
   std::string Path() const { return file_.Path(); }
 

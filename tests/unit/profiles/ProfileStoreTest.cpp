@@ -13,6 +13,7 @@
 #include "platform/prefs/StoredText.h"
 #include "profiles/ProfileStore.h"
 #include "support/TempFolder.h"
+#include "support/plist/ReferenceReader.h"
 
 namespace netvane {
 namespace {
@@ -121,6 +122,9 @@ TEST_F(ProfileStoreTest, EveryByteValueReadsBackWholeThroughBothFilesAsValidXml)
     EXPECT_NE(xml.find("<string>Café €</string>"), std::string::npos) << path;
     EXPECT_NE(xml.find(Escaped(prefs::StoredKeyText(all))), std::string::npos) << path;
   }
+  // libplist, an independent reader, reads both files alike.
+  EXPECT_EQ(testing::LibplistRecords(Read(ProfileFile())), ProfileRecordList{record});
+  EXPECT_EQ(testing::LibplistRecords(Read(DefaultsFile()), "Profiles"), ProfileRecordList{record});
   ProfileRecord fromDefaults = Run(folder).store.LoadProfileRecords().at(0);
   EXPECT_EQ(fromDefaults, record);
   EXPECT_EQ(Run(folder).store.LoadActiveProfile({}).at(0).Text("WEPKey1"), all);
@@ -207,6 +211,31 @@ TEST_F(ProfileStoreTest, DamagedFilesLoadAsDocumentedAndAreKeptAside) {
   run.store.SaveActiveProfile(active, Named("A"));
   EXPECT_EQ(Read(DefaultsFile() + ".damaged"), Plist("<array/>"));
   EXPECT_EQ(Run(folder).store.LoadActiveProfile({}).size(), 1u);
+}
+
+TEST_F(ProfileStoreTest, ReadsWhatOtherPropertyListWritersWrite) {
+  const std::string list =
+      "\xEF\xBB\xBF<?xml version='1.0'?>\n<!DOCTYPE plist [ <!ENTITY x 'y'> ]>\n"
+      "<!-- written by hand -->\n<plist version='1.0'>\n<array>\n"
+      "  <dict><key>SSID</key><string><![CDATA[a<b&c]]> &#x263A;&#65;&amp;</string>"
+      "<key>BSSID</key><string/><key  >Channel</key ><integer>0x0b</integer></dict>\n"
+      "  <dict/>\n</array>\n</plist>\n";
+  Write(ProfileFile(), list);
+  const ProfileRecordList records = Run(folder).store.LoadProfileRecords();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].Text("SSID"),
+            "a<b&c \u263A"
+            "A&");
+  EXPECT_TRUE(records[0].Has("BSSID"));
+  EXPECT_EQ(records[0].Text("Channel"), "11");
+  EXPECT_EQ(testing::LibplistRecords(list.substr(3)), records) << "libplist reads it alike";
+  for (const char* broken : {"<plist><array><dict><key>k</key></dict></array></plist>",
+                             "<plist><array><foo/></array></plist>",
+                             "<plist><array><string>&bogus;</string></array></plist>",
+                             "<plist><array/></plist><array/>"}) {
+    Write(ProfileFile(), broken);
+    EXPECT_TRUE(Run(folder).store.LoadProfileRecords().empty()) << broken;
+  }
 }
 
 TEST_F(ProfileStoreTest, AFolderOthersMayWriteIsNeitherReadNorWritten) {

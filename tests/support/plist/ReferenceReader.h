@@ -1,0 +1,19 @@
+// libplist as the independent reader our preference files are checked against: the records a
+// property list holds as libplist reads it, by the same documented rules (strings through
+// BytesFromStoredText, data as bytes, numbers as decimal text, booleans as "YES"/"NO").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/prefs/Dictionary.h"
+
+namespace netvane::testing {
+
+// The array at the root (`key` empty) or under `key` of a dictionary root; nullopt when libplist
+// does not read the document or finds no array there. Documents that would crash libplist 2.2
+// (a zero byte, deep nesting) count as unread.
+std::optional<prefs::RecordList> LibplistRecords(std::string_view xml, const std::string& key = "");
+
+}  // namespace netvane::testing
