@@ -15,6 +15,7 @@
 #include "driver/Oids.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "profiles/ProfileStore.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
@@ -60,9 +61,10 @@ class ConnectTest : public ::testing::Test {
     root->Adapter().OidQueryInformation(OID_802_11_BSSID, bssid, 6, &returned);
     return state == NdisMediaStateConnected ? bssid[5] : 0;
   }
-  // As a screen reader hears a cell, or with row -1 the column's header.
-  QString Spoken(int row, int column) const {
-    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
+  // As a screen reader hears a cell of `in` (the site survey list unless given), or with row -1
+  // the column's header.
+  QString Spoken(int row, int column, QTableView* in = nullptr) const {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(in != nullptr ? in : table);
     if (row >= 0) {
       QAccessibleTableInterface* cells = view->tableInterface();
       QAccessibleInterface* cell = cells == nullptr ? nullptr : cells->cellAt(row, column);
@@ -143,6 +145,42 @@ TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
   ASSERT_EQ(alerts.size(), 2);
   EXPECT_TRUE(alerts[0].contains(QStringLiteral("32 bytes"))) << alerts[0].toStdString();
   EXPECT_EQ(Joined(), 0x0c) << "the simulator joins only on the network's own bytes";
+}
+
+// Last: it leaves a profile active, which every later start-up in this folder would join.
+TEST_F(ConnectTest, AProfileActivatesFromTheKeyboardAndIsHeardActiveThenStoodDown) {
+  {
+    prefs::PrefsFolder folder;
+    prefs::UserDefaults defaults(folder);
+    ProfileStore store(defaults, folder);
+    ProfileRecord home;
+    for (const auto& [key, value] : {std::pair{"Profile Name", "Home"},
+                                     {"SSID", "CorvaneHome"},
+                                     {"BSSID", "02C07A000004"},
+                                     {"Network Type", "1"},
+                                     {"Authentication Type", "2"},
+                                     {"WPAPSK", "home sweet corvane"}}) {
+      home.Set(key, value);
+    }
+    store.SaveProfileRecords({ProfileRecord(), home});
+  }
+  root->ProfilePage().RefreshProfileList();
+  QTableView* profiles = root->Window().profile.profileList;
+  profiles->selectRow(1);
+  QTest::keyClick(profiles, Qt::Key_Return);
+  EXPECT_EQ(Joined(), 0x04);
+  for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  EXPECT_EQ(Spoken(1, 0, profiles), "Active");
+  EXPECT_EQ(Spoken(0, 0, profiles), "");
+
+  // A manual connect stands the profile down; the row says so.
+  table->selectRow(RowOf("CorvaneGuest"));
+  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
+  EXPECT_EQ(Joined(), 0x01);
+  for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  // The cell's accessible text: without an assistive tool attached Qt does not tell its cached
+  // cell interfaces about the reload, so the cell heard above would still say "Active".
+  EXPECT_EQ(profiles->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "Not active");
 }
 
 }  // namespace

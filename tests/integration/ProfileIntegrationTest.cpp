@@ -106,12 +106,16 @@ TEST(ProfileIntegrationTest, ActivatingEachKindSendsItsRecordAndJoins) {
 class ProfileStartUpTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
-  // Leaves the profiles as an earlier run of the program would have: `flag` on the Home copy.
+  // Leaves the profiles as an earlier run of the program would have: `flag` on the copy of
+  // Home, whose pass phrase has been changed in the list since (so a join proves the copy was
+  // used, as it must be).
   static void EarlierRun(const char* flag) {
     prefs::PrefsFolder folder;
     prefs::UserDefaults defaults(folder);
     ProfileStore store(defaults, folder);
-    store.SaveProfileRecords({kPeer, kHome});
+    ProfileRecord edited = kHome;
+    edited.Set("WPAPSK", "not the pass phrase");
+    store.SaveProfileRecords({kPeer, edited});
     ProfileRecordList active;
     store.SaveActiveProfile(active, MakeActiveRecord(kHome, std::string(flag) == "YES", 1));
   }

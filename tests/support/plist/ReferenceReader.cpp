@@ -2,7 +2,6 @@
 
 #include <plist/plist.h>
 
-#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -16,22 +15,6 @@ namespace {
 struct Free {
   void operator()(void* p) const { std::free(p); }  // NOLINT(cppcoreguidelines-no-malloc)
 };
-
-// Over-counts rather than under-counts: only used to keep libplist's recursion off the stack's
-// end.
-int Nesting(std::string_view xml) {
-  int depth = 0;
-  int deepest = 0;
-  for (std::size_t at = xml.find('<'); at != std::string_view::npos; at = xml.find('<', at + 1)) {
-    const std::string_view rest = xml.substr(at);
-    if (rest.starts_with("</")) {
-      --depth;
-    } else if (rest.starts_with("<array") || rest.starts_with("<dict")) {
-      deepest = std::max(deepest, ++depth);
-    }
-  }
-  return deepest;
-}
 
 std::optional<std::string> Text(plist_t node) {
   char text[64];
@@ -93,7 +76,6 @@ prefs::RecordList Records(plist_t array) {
 }  // namespace
 
 std::optional<prefs::RecordList> LibplistRecords(std::string_view xml, const std::string& key) {
-  if (xml.find('\0') != std::string_view::npos || Nesting(xml) > 64) return std::nullopt;
   plist_t root = nullptr;
   plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
   if (root == nullptr) return std::nullopt;

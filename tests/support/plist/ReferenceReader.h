@@ -12,8 +12,8 @@
 namespace netvane::testing {
 
 // The array at the root (`key` empty) or under `key` of a dictionary root; nullopt when libplist
-// does not read the document or finds no array there. Documents that would crash libplist 2.2
-// (a zero byte, deep nesting) count as unread.
+// does not read the document or finds no array there. Only for documents Netvane's own reader
+// took: libplist 2.2 crashes on a zero byte or deep nesting, which that reader refuses.
 std::optional<prefs::RecordList> LibplistRecords(std::string_view xml, const std::string& key = "");
 
 }  // namespace netvane::testing

@@ -1,5 +1,6 @@
 // The profile page over fakes with the real store on a temporary folder: the record a stored
-// profile becomes, the rows and their mark, deleting, activation and the start-up reconnection.
+// profile becomes, the rows and their mark, deleting and activation. The start-up reconnection
+// is proved against the simulator (tests/integration/ProfileIntegrationTest.cpp).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -139,11 +140,6 @@ class ProfilePageTest : public ::testing::Test {
     page.SetSiteSurvey(target);
     page.awakeFromNib();
   }
-  // A second run of the program: its own defaults and page on the same files.
-  void Restart() {
-    restartDefaults.emplace(folder);
-    restartStore.emplace(*restartDefaults, folder);
-  }
   void Store(const ProfileRecordList& records) {
     store.SaveProfileRecords(records);
     page.RefreshProfileList();
@@ -160,8 +156,6 @@ class ProfilePageTest : public ::testing::Test {
   prefs::PrefsFolder folder{temp.File("netvane")};
   prefs::UserDefaults defaults{folder};
   ProfileStore store{defaults, folder};
-  std::optional<prefs::UserDefaults> restartDefaults;
-  std::optional<ProfileStore> restartStore;
   SharedState state;
   testing::FakeUserClient driver;
   testing::FakeAlert alert;
@@ -238,31 +232,6 @@ TEST_F(ProfilePageTest, DeletingKeepsTheMarkAndTheStoredRowOnTheActiveProfile) {
   EXPECT_EQ(Stored().Text("Selected"), "-1");
   EXPECT_EQ(Stored().Text("Active Profile Flag"), "YES") << "the copy and its flag stay";
   EXPECT_EQ(Stored().Text("SSID"), "Two");
-}
-
-TEST_F(ProfilePageTest, StartUpReconnectsWithTheStoredCopyOnlyWhileActive) {
-  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}})});
-  table.selected = 1;
-  page.OnActivate(nullptr);
-  store.SaveProfileRecords({Profile({{"SSID", "Edited"}})});  // edited in the list since
-
-  Restart();
-  ProfilePageController restarted{state, adapter, *restartStore,
-                                  table, timer,   {sheets, editor, editorWindow}};
-  restarted.SetSiteSurvey(target);
-  target.log.clear();
-  state.G_bCheckedProfileConnect = 0;
-  restarted.RefreshProfileList();
-  restarted.CheckProfileSettingForConnect();
-  EXPECT_EQ(target.ssids.back(), "One") << "the stored copy, not the edited list";
-  EXPECT_EQ(target.log, (std::vector<std::string>{"stop", "queue", "do", "start"}));
-  EXPECT_EQ(state.G_bCheckedProfileConnect, 1);
-  EXPECT_EQ(restarted.CurrentSelected(), -1) << "row 1 no longer exists: no mark";
-
-  restarted.DisabledActivateProfile();
-  target.log.clear();
-  restarted.CheckProfileSettingForConnect();
-  EXPECT_TRUE(target.log.empty()) << "\"NO\" connects nothing";
 }
 
 TEST_F(ProfilePageTest, AddAndEditRunTheEditorAndReadTheListAgainWhateverItEndsWith) {
