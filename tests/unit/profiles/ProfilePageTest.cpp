@@ -3,6 +3,7 @@
 // is proved against the simulator (tests/integration/ProfileIntegrationTest.cpp).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -32,6 +33,19 @@ NDIS_802_11_KEY Header(const SecretBytes& block) {
   NDIS_802_11_KEY key{};
   std::memcpy(&key, block.data(), kKeyHeaderLength);
   return key;
+}
+
+TEST(ProfileRecordTest, NumbersReadTheForgivingWayAndSaturate) {
+  const std::pair<const char*, int32_t> cases[] = {{"42", 42},
+                                                   {" \t\n-7x", -7},
+                                                   {"+3", 3},
+                                                   {"6 (2437 MHz)", 6},
+                                                   {"abc", 0},
+                                                   {"", 0},
+                                                   {"- 5", 0},
+                                                   {"99999999999999999999", INT32_MAX},
+                                                   {"-2147483649", INT32_MIN}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(IntValue(text), value) << text;
 }
 
 TEST(BuildProfileDataTest, TurnsEveryKindOfProfileIntoItsRecord) {
@@ -207,6 +221,18 @@ TEST_F(ProfilePageTest, ActivationAppliesStoresAndMarksAndAManualConnectStandsIt
   EXPECT_EQ(active.Entries()[2].key, "Profile Name");
   EXPECT_EQ(active.Entries()[24].key, "WPAPSK");
   EXPECT_EQ(Marks(), (std::vector<std::string>{"", "", "CHECKMRK"}));
+
+  // At the next start the stored row is only a mark: one that no longer exists marks nothing,
+  // and the stored copy is applied all the same.
+  ProfileRecordList stored = store.LoadActiveProfile({});
+  store.SaveActiveProfile(stored, MakeActiveRecord(stored[0], true, 7));
+  page.RefreshProfileList();
+  page.CheckProfileSettingForConnect();
+  EXPECT_EQ(page.CurrentSelected(), -1);
+  EXPECT_EQ(target.ssids.back(), "Two");
+  EXPECT_EQ(Marks(), (std::vector<std::string>{"", "", ""}));
+  table.selected = 2;
+  page.OnActivate(nullptr);
 
   state.G_bCheckedProfileConnect = 0;  // what a manual connect does first
   page.DisabledActivateProfile();
