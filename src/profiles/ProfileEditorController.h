@@ -1,35 +1,123 @@
-// The profile editor dialog. So far it only opens and ends with Cancel (code 0); filling the form
-// from a profile or a scanned network, checking it and saving it are still to come. A scanned
-// network handed over from the site survey page is only kept.
+// The profile editor dialog: a blank new profile (Add), a stored one (Edit), or a new one from
+// a scanned network (Add to Profile). OK checks the name and the keys, builds the record and
+// saves the list; Cancel saves nothing. Either way the caller reads the list again.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "platform/ui/Alert.h"
+#include "platform/ui/ChoiceList.h"
 #include "platform/ui/SheetRunner.h"
+#include "platform/ui/Slider.h"
+#include "platform/ui/TabView.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/Toggle.h"
+#include "platform/ui/Window.h"
+#include "profiles/ProfileStore.h"
+#include "security/KeyEntry.h"
+#include "security/WepKeyMaterial.h"
+#include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
 
 namespace netvane {
 
+// The form's controls; the editor owns none and every one must outlive it.
+// NOLINTBEGIN(readability-identifier-naming) the outlet names of the form
+struct ProfileEditorControls {
+  ui::TextField& ProfileName;
+  ui::ChoiceList& SSID;  // editable: a scanned name or a typed one
+  ui::ChoiceList& NetworkType;
+  ui::ChoiceList& Channel;  // entry i is channel i + 1
+  SecurityControls security;
+  ui::ChoiceList& PreambleType;
+  ui::ChoiceList& TxPower;
+  ui::Toggle& PSMode;
+  ui::Toggle& CamWhenAcPower;
+  ui::Toggle& RtsThresholdCheck;
+  ui::Slider& RtsThresholdSlider;
+  ui::TextField& RtsThresholdText;
+  ui::Toggle& FragThresholdCheck;
+  ui::Slider& FragThresholdSlider;
+  ui::TextField& FragThresholdText;
+  ui::TabView& TabView;
+};
+// NOLINTEND(readability-identifier-naming)
+
 class ProfileEditorController : public ProfileEditorHook {
  public:
-  explicit ProfileEditorController(ui::SheetRunner& sheets) : sheets_(sheets) {}
+  // Every reference must outlive the editor.
+  ProfileEditorController(const ProfileEditorControls& controls, ui::Alert& alert,
+                          ui::SheetRunner& sheets, ProfileStore& store, const SharedState& state);
   ProfileEditorController(const ProfileEditorController&) = delete;
   ProfileEditorController& operator=(const ProfileEditorController&) = delete;
+  // Saves a list still held (the program ends while the dialog is open).
+  ~ProfileEditorController() override;
 
-  void awakeFromNib() {}  // NOLINT(readability-identifier-naming) set-up hook of the layout
-  void OnCANCEL() { sheets_.StopModal(ui::kModalCancel); }
+  // NOLINTBEGIN(readability-identifier-naming) the names the layout and the callers use
+  void awakeFromNib();
+  void AddInit() override;
+  bool EditInit(int32_t sel) override;
+  bool AddProfile(const ScannedNetwork& network) override;
+  bool AddProfile(const std::string& strSSID, const std::array<uint8_t, kMacLength>& strBSSID,
+                  NDIS_802_11_WEP_STATUS enumEncryStatus,
+                  NDIS_802_11_AUTHENTICATION_MODE enumAuthMode, int32_t nNetworkType,
+                  int32_t nChannel);
+  std::string GetNextProfileName() const;
+  void GetBssidList();
+  ProfileRecord createProfileData();
+  void saveProfile();
 
-  void AddInit() override {}
-  void EditInit(int32_t /*row*/) override {}
-  bool AddProfile(const ScannedNetwork& network) override {
-    pending_ = network;
-    return true;
-  }
-  const std::optional<ScannedNetwork>& PendingNetwork() const { return pending_; }
+  void OnOK(const void* sender);
+  void OnCANCEL(const void* sender);
+  void OnSelRTS(const void* sender);
+  void OnRtsSlider(const void* sender);
+  void OnSelFrag(const void* sender);
+  void OnFragSlider(const void* sender);
+  void OnAuthType(const void* /*sender*/) { keys_.OnSelchangeAuthType(); }
+  void OnEncryType(const void* /*sender*/) { keys_.OnSelchangeEncryptionType(); }
+  // NOLINTEND(readability-identifier-naming)
 
  private:
+  struct Threshold {
+    ui::Toggle& check;
+    ui::Slider& slider;
+    ui::TextField& text;
+    int defaultValue = 0;  // the form's own, read at set-up
+  };
+
+  void Open(bool isNew);
+  void ResetThreshold(Threshold& t);
+  void LoadThreshold(Threshold& t, const std::string& stored);
+  static void FollowCheck(Threshold& t);
+  void ClearKeys();
+  void Release();
+
+  ProfileEditorControls c_;
+  KeyEntry keys_;
+  ui::Alert& alert_;
   ui::SheetRunner& sheets_;
-  std::optional<ScannedNetwork> pending_;
+  ProfileStore& store_;
+  const SharedState& state_;
+  Threshold rts_;
+  Threshold frag_;
+
+  // NOLINTBEGIN(readability-identifier-naming) the names the editor's description uses
+  std::optional<ProfileRecordList> records;  // held from an opening until OK or Cancel
+  bool IsNewData = true;
+  int32_t modifyIndex = -1;
+  std::optional<std::array<uint8_t, kMacLength>> copyBSSID;  // none: store ""
+  std::array<WepKeyMaterial, kWepKeyCount> KeyMaterial;
+  // NOLINTEND(readability-identifier-naming)
+  // The scanned networks behind the SSID list's entries, captured with them.
+  std::vector<std::array<uint8_t, kMacLength>> listedBssids_;
+  // The channel an opening asked for when the list has no entry for it (36, or a stored 0).
+  std::string unlistedChannel_;
+  // Edit: the stored keys, kept for key fields left empty.
+  std::array<std::string, kWepKeyCount> storedKeys_;
 };
 
 }  // namespace netvane

@@ -97,7 +97,7 @@ void ProfilePageController::OnAdd(const void* /*sender*/) {
 void ProfilePageController::OnEdit(const void* /*sender*/) {
   const int row = profileList.SelectedRow();
   if (!IsRow(row)) return;
-  editor_.ProfileEditor.EditInit(row);
+  if (!editor_.ProfileEditor.EditInit(row)) return;
   RunEditor();
 }
 

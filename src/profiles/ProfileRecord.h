@@ -72,6 +72,10 @@ std::string DecimalText(int32_t value);  // "%d"
 // `source` ("" for a key it lacks).
 ProfileRecord MakeActiveRecord(const ProfileRecord& source, bool active, int32_t selected);
 
+// "PROF" and one more than the highest number read at character 4 of any name that holds
+// "PROF" (upper-cased), counting from 0: PROF1 for an empty list.
+std::string NextProfileName(const ProfileRecordList& records);
+
 // The WEP keys are key material: written one character per byte whatever their bytes.
 void MarkKeyMaterial(ProfileRecord& record);
 

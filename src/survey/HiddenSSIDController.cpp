@@ -4,17 +4,20 @@
 
 namespace netvane {
 
+bool TypedSsidFits(const std::string& ssid, ui::Alert& alert) {
+  // Fields hand over UTF-8, so the limit is on bytes; they have no length limit of their own
+  // that would cut characters where the user cannot see it. Cutting the name silently would
+  // connect to some other network or to none without a word.
+  if (ssid.size() <= kMaxSsidLength) return true;
+  alert.Run("Invalid SSID",
+            "The SSID should use at most 32 bytes. A character outside ASCII takes two to "
+            "four of them.");
+  return false;
+}
+
 void HiddenSSIDController::OnOK() {
-  // The field hands over UTF-8, so the limit is on bytes; the field itself has no length limit
-  // that would cut characters where the user cannot see it.
   const std::string ssid = HiddenSSIDText.Text();
-  // Cutting the name silently would connect to some other network or to none without a word.
-  if (ssid.size() > kMaxSsidLength) {
-    alert_.Run("Invalid SSID",
-               "The SSID should use at most 32 bytes. A character outside ASCII takes two to "
-               "four of them.");
-    return;
-  }
+  if (!TypedSsidFits(ssid, alert_)) return;
   if (siteSurvey_ != nullptr) siteSurvey_->ReceiveHiddenSSID(ssid);
   sheets_.StopModal(ui::kModalOK);
 }

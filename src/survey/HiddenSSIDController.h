@@ -2,12 +2,17 @@
 // the site survey page; a name longer than an SSID can be is refused and the prompt stays open.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/Alert.h"
 #include "platform/ui/SheetRunner.h"
 #include "platform/ui/TextField.h"
 #include "survey/SheetResults.h"
 
 namespace netvane {
+
+// A name the user typed fits the 32 bytes of an SSID; otherwise the alert says so, and false.
+bool TypedSsidFits(const std::string& ssid, ui::Alert& alert);
 
 class HiddenSSIDController {
  public:

@@ -44,8 +44,9 @@ class ProfileEditorHook {
 
   // Prepares the editor for a new blank profile.
   virtual void AddInit() = 0;
-  // Prepares the editor for the stored profile at `row`.
-  virtual void EditInit(int32_t row) = 0;
+  // Prepares the editor for the stored profile at `row`; false (nothing to show) when the
+  // stored list has no such row.
+  virtual bool EditInit(int32_t row) = 0;
   // Prepares the editor for a new profile from `network`; false means do not show it.
   virtual bool AddProfile(const ScannedNetwork& network) = 0;
 };

@@ -8,17 +8,11 @@
 
 #include "platform/system/Wipe.h"
 #include "security/KeyValidation.h"
+#include "security/WepKeyMaterial.h"
 
 namespace netvane {
 
-constexpr std::size_t kWepMaterialLength = 14;  // the longest key, 13 bytes, and a terminator
-constexpr std::size_t kWpaKeyTextLength = 64;   // a pass phrase, or 64 hexadecimal digits
-
-// Key bytes here and below wipe themselves when released, in every copy.
-struct WepKeyMaterial {
-  uint8_t length = 0;  // 0, 5 or 13 after validation
-  SecretArray<kWepMaterialLength> bytes;
-};
+constexpr std::size_t kWpaKeyTextLength = 64;  // a pass phrase, or 64 hexadecimal digits
 
 // The security sheet's result. Indexes are read as the key-entry dialogs define them.
 // NOLINTBEGIN(readability-identifier-naming) the names the connect flow uses

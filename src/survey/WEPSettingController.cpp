@@ -2,32 +2,7 @@
 
 #include <algorithm>
 
-#include "security/MathFunc.h"
-
 namespace netvane {
-namespace {
-
-// The material buffer keeps one byte for a terminator.
-constexpr std::size_t kLongestKey = kWepMaterialLength - 1;
-
-// A key that passed validation is 5 or 13 bytes; one that was not validated (its field was not
-// in use) is still cut to the buffer.
-WepKeyMaterial ConvertKey(const std::string& text, int32_t keyType) {
-  WepKeyMaterial key;
-  auto length = static_cast<uint8_t>(text.size() % 256);
-  if (length == 0) return key;
-  if (keyType == kKeyTypeHex) length = static_cast<uint8_t>(length / 2);
-  length = static_cast<uint8_t>(std::min<std::size_t>(length, kLongestKey));
-  if (keyType == kKeyTypeHex) {
-    AtoH(text.data(), key.bytes.data(), length);
-  } else {
-    std::copy_n(text.begin(), length, key.bytes.begin());
-  }
-  key.length = length;
-  return key;
-}
-
-}  // namespace
 
 WEPSettingController::WEPSettingController(const SecurityControls& controls, ui::Alert& alert,
                                            ui::SheetRunner& sheets, const SharedState& state)
@@ -78,7 +53,7 @@ void WEPSettingController::OnOK() {
 
 void WEPSettingController::ConvertWepKeys(const KeyEntryValues& values) {
   for (std::size_t i = 0; i < kWepKeyCount; ++i) {
-    settings_.keys[i] = ConvertKey(values.keyTexts[i], values.keyTypes[i]);
+    settings_.keys[i] = ConvertWepKey(values.keyTexts[i], values.keyTypes[i]);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QSlider>
 #include <utility>
 #include <vector>
 
@@ -50,6 +51,37 @@ SecurityControls SheetControls(ControlSet& c, QWidget* sheet) {
       c.TextField(sheet, "WPAPreSharedKey")};
 }
 
+ProfileEditorControls EditorControls(ControlSet& c, QWidget* editor, ui::TabView& tabs) {
+  return ProfileEditorControls{c.TextField(editor, "ProfileName"),
+                               c.ChoiceList(editor, "SSID"),
+                               c.ChoiceList(editor, "NetworkType"),
+                               c.ChoiceList(editor, "Channel"),
+                               SheetControls(c, editor),
+                               c.ChoiceList(editor, "PreambleType"),
+                               c.ChoiceList(editor, "TxPower"),
+                               c.Toggle(editor, "PSMode"),
+                               c.Toggle(editor, "CamWhenAcPower"),
+                               c.Toggle(editor, "RtsThresholdCheck"),
+                               c.Slider(editor, "RtsThresholdSlider"),
+                               c.TextField(editor, "RtsThresholdText"),
+                               c.Toggle(editor, "FragThresholdCheck"),
+                               c.Slider(editor, "FragThresholdSlider"),
+                               c.TextField(editor, "FragThresholdText"),
+                               tabs};
+}
+
+// A check box's action runs when the user turns it on or off.
+void OnToggle(QWidget* scope, const char* name, const std::function<void()>& action) {
+  auto* box = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
+  QObject::connect(box, &QAbstractButton::toggled, scope, [action] { action(); });
+}
+
+// A slider's action runs as the user moves it.
+void OnSlide(QWidget* scope, const char* name, const std::function<void()>& action) {
+  auto* slider = scope->findChild<QSlider*>(QString::fromLatin1(name));
+  QObject::connect(slider, &QSlider::valueChanged, scope, [action] { action(); });
+}
+
 }  // namespace
 
 CompositionRoot::CompositionRoot(RootOptions options)
@@ -77,7 +109,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
       statisticsTimer_(modal_),
       wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_, state_),
       hiddenSSIDController_(controls_.TextField(hiddenSSID_, "HiddenSSIDText"), alert_, sheets_),
-      profileEditorController_(sheets_),
+      profileEditorController_(EditorControls(controls_, profileEditor_, editorTabs_), alert_,
+                               sheets_, profileStore_, state_),
       profile_(state_, adapter_, profileStore_,
                controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
                profileTimer_, {sheets_, profileEditorController_, editorWindow_}),
@@ -123,15 +156,21 @@ void CompositionRoot::WireActions() {
   OnClick(securitySheet_, "Cancel", [this] { wepSetting_.OnCANCEL(); });
   OnClick(hiddenSSID_, "OK", [this] { hiddenSSIDController_.OnOK(); });
   OnClick(hiddenSSID_, "Cancel", [this] { hiddenSSIDController_.OnCANCEL(); });
-  OnClick(profileEditor_, "Cancel", [this] { profileEditorController_.OnCANCEL(); });
+  ProfileEditorController& editor = profileEditorController_;
+  OnClick(profileEditor_, "OK", [&editor] { editor.OnOK(nullptr); });
+  OnClick(profileEditor_, "Cancel", [&editor] { editor.OnCANCEL(nullptr); });
+  OnChoice(profileEditor_, "AuthenType", [&editor] { editor.OnAuthType(nullptr); });
+  OnChoice(profileEditor_, "EncryType", [&editor] { editor.OnEncryType(nullptr); });
+  OnToggle(profileEditor_, "RtsThresholdCheck", [&editor] { editor.OnSelRTS(nullptr); });
+  OnSlide(profileEditor_, "RtsThresholdSlider", [&editor] { editor.OnRtsSlider(nullptr); });
+  OnToggle(profileEditor_, "FragThresholdCheck", [&editor] { editor.OnSelFrag(nullptr); });
+  OnSlide(profileEditor_, "FragThresholdSlider", [&editor] { editor.OnFragSlider(nullptr); });
 }
 
 void CompositionRoot::DisableUnbuilt() {
   // These controls have no action yet; each is enabled with the page work that gives it one.
-  // "Add to Profile" opens an editor that can store nothing until the editor work lands.
   const std::pair<Page, std::vector<const char*>> unbuilt[] = {
       {Page::LinkStatus, {"dBm"}},
-      {Page::SiteSurvey, {"AddProfile"}},
       {Page::Statistics, {"ResetCounter"}},
       {Page::Advance,
        {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
@@ -143,8 +182,6 @@ void CompositionRoot::DisableUnbuilt() {
       window_->PageWidget(page)->findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
     }
   }
-  // The editor can open and cancel; saving comes with the editor work.
-  profileEditor_->findChild<QWidget*>(QStringLiteral("OK"))->setEnabled(false);
 }
 
 void CompositionRoot::SetUp() {

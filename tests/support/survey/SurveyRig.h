@@ -28,7 +28,10 @@ class RecordingProfiles : public ProfileActivationHook, public ProfileEditorHook
   void DisabledActivateProfile() override { log.emplace_back("DisabledActivateProfile"); }
   void RefreshProfileList() override { log.emplace_back("RefreshProfileList"); }
   void AddInit() override { log.emplace_back("AddInit"); }
-  void EditInit(int32_t row) override { log.emplace_back("EditInit " + std::to_string(row)); }
+  bool EditInit(int32_t row) override {
+    log.emplace_back("EditInit " + std::to_string(row));
+    return true;
+  }
   bool AddProfile(const ScannedNetwork& network) override {
     log.emplace_back("AddProfile");
     added.push_back(network);
