@@ -244,7 +244,8 @@ void ProfileEditorController::GetBssidList() {
   c_.SSID.RemoveAll();
   listedBssids_.clear();
   if (state_.G_pBssidList != nullptr) {
-    for (const ScanEntry& entry : state_.G_pBssidList->View().Entries()) {
+    const ScanListView view = state_.G_pBssidList->View();
+    for (const ScanEntry& entry : view.Entries()) {
       c_.SSID.Add(SsidText(entry.fields.Ssid));
       std::array<uint8_t, kMacLength> mac{};
       std::copy(std::begin(entry.fields.MacAddress), std::end(entry.fields.MacAddress),

@@ -147,12 +147,52 @@ TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
   EXPECT_EQ(Joined(), 0x0c) << "the simulator joins only on the network's own bytes";
 }
 
+// Through the real editor and the real store files: a profile from the scan list, edited, then
+// activated. It leaves the profile active; only the test below comes after it.
+TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoins) {
+  const auto stored = [] {
+    prefs::PrefsFolder folder;
+    prefs::UserDefaults defaults(folder);
+    return ProfileStore(defaults, folder).LoadProfileRecords();
+  };
+  const auto typePassPhraseAndOk = [](QDialog& editor) {
+    QTest::keyClicks(editor.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
+    QTest::mouseClick(editor.findChild<QPushButton*>("OK"), Qt::LeftButton);
+  };
+  root->Sheets().SetOnShown([&](QDialog& editor) {
+    EXPECT_EQ(editor.findChild<QComboBox*>("SSID")->currentText(), "CorvaneHome");
+    typePassPhraseAndOk(editor);
+  });
+  table->selectRow(RowOf("CorvaneHome"));
+  QTest::mouseClick(root->Window().siteSurvey.AddProfile, Qt::LeftButton);
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_EQ(stored()[0].Text("BSSID"), "02C07A000004");
+  EXPECT_EQ(stored()[0].Text("Profile Name"), "PROF1");
+
+  QTableView* profiles = root->Window().profile.profileList;
+  root->Sheets().SetOnShown([&](QDialog& editor) {
+    auto* name = editor.findChild<QLineEdit*>("ProfileName");
+    name->clear();
+    QTest::keyClicks(name, "Home");
+    typePassPhraseAndOk(editor);
+  });
+  profiles->selectRow(0);
+  QTest::mouseClick(root->Window().profile.Edit, Qt::LeftButton);
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_EQ(stored()[0].Text("Profile Name"), "Home");
+  EXPECT_EQ(stored()[0].Text("BSSID"), "02C07A000004");
+
+  profiles->selectRow(0);
+  QTest::mouseClick(root->Window().profile.Activate, Qt::LeftButton);
+  EXPECT_EQ(Joined(), 0x04);
+}
+
 // Last: it leaves a profile active, which every later start-up in this folder would join.
 TEST_F(ConnectTest, AProfileActivatesFromTheKeyboardAndIsHeardActiveThenStoodDown) {
   {
+    // Through the window's own defaults, which it loaded when it started.
     prefs::PrefsFolder folder;
-    prefs::UserDefaults defaults(folder);
-    ProfileStore store(defaults, folder);
+    ProfileStore store(root->Defaults(), folder);
     ProfileRecord home;
     for (const auto& [key, value] : {std::pair{"Profile Name", "Home"},
                                      {"SSID", "CorvaneHome"},

@@ -9,6 +9,7 @@
 
 #include "platform/ui/BusyIndicator.h"
 #include "platform/ui/ChoiceList.h"
+#include "platform/ui/Slider.h"
 #include "platform/ui/TabView.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/Toggle.h"
@@ -32,21 +33,32 @@ class FakeChoiceList : public FakeControl<ui::ChoiceList> {
     entries.clear();
     selected = -1;
   }
-  void Add(const std::string& text) override { entries.push_back(text); }
+  void Add(const std::string& text) override {
+    entries.push_back(text);
+    // As a combo box does: the first entry of an empty editable list becomes the current one.
+    if (editable && entries.size() == 1 && selected < 0) SelectIndex(0);
+  }
   void InsertAt(int index, const std::string& text) override {
     entries.insert(entries.begin() + std::clamp(index, 0, Count()), text);
   }
   int Count() const override { return static_cast<int>(entries.size()); }
-  void SelectIndex(int index) override { selected = (index >= 0 && index < Count()) ? index : -1; }
+  void SelectIndex(int index) override {
+    selected = (index >= 0 && index < Count()) ? index : -1;
+    if (editable) typed = SelectedText();
+  }
   int SelectedIndex() const override { return selected; }
   std::string SelectedText() const override {
     return selected >= 0 ? entries[static_cast<size_t>(selected)] : std::string();
   }
-  std::string Text() const override { return SelectedText(); }
-  void SetText(const std::string& /*text*/) override {}
+  std::string Text() const override { return editable ? typed : SelectedText(); }
+  void SetText(const std::string& text) override {
+    if (editable) typed = text;
+  }
 
   std::vector<std::string> entries;
   int selected = -1;
+  bool editable = false;
+  std::string typed;  // an editable list's text
 };
 
 class FakeToggle : public FakeControl<ui::Toggle> {
@@ -70,6 +82,14 @@ class FakeTextField : public FakeControl<ui::TextField> {
   std::string Text() const override { return text; }
   void SetText(const std::string& value) override { text = value; }
   std::string text;
+};
+
+class FakeSlider : public FakeControl<ui::Slider> {
+ public:
+  explicit FakeSlider(int initial = 0) : value(initial) {}
+  int Value() const override { return value; }
+  void SetValue(int v) override { value = v; }
+  int value;
 };
 
 class FakeTabView : public ui::TabView {

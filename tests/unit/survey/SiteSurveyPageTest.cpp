@@ -15,6 +15,7 @@
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
+#include "support/survey/ScanListBuilder.h"
 #include "support/survey/SurveyRig.h"
 
 namespace netvane {
@@ -22,36 +23,6 @@ namespace {
 
 using namespace testing;  // NOLINT(google-build-using-namespace) the builders and the rig
 namespace gm = ::testing;
-
-// One scanned network, as the fields the pages read.
-struct Network {
-  std::string ssid;
-  uint8_t tag = 0;  // last byte of the BSSID 02-C0-7A-00-00-tag
-  uint32_t privacy = 0;
-  uint32_t mode = Ndis802_11Infrastructure;
-  uint32_t frequency = 2412000;
-  int32_t rssi = -48;
-  Bytes8 wpa = {};  // a WPA element, or none
-};
-
-// Replaces the process-wide scan list, as a collection would.
-void InstallScanList(SharedState& state, const std::vector<Network>& networks) {
-  state.G_pBssidList = std::make_unique<BssidList>();
-  for (const Network& n : networks) {
-    Bytes8 e = EntryWithElements(Concat({CommonElements(), n.wpa}), n.mode);
-    NDIS_WLAN_BSSID_EX fixed{};
-    std::memcpy(&fixed, e.data(), kBssidEntryFixedLength);
-    const uint8_t mac[kMacLength] = {0x02, 0xC0, 0x7A, 0x00, 0x00, n.tag};
-    std::memcpy(fixed.MacAddress, mac, kMacLength);
-    fixed.Ssid.SsidLength = static_cast<uint32_t>(n.ssid.size());
-    std::memcpy(fixed.Ssid.Ssid, n.ssid.data(), n.ssid.size());
-    fixed.Privacy = n.privacy;
-    fixed.Rssi = n.rssi;
-    fixed.Configuration.DSConfig = n.frequency;
-    std::memcpy(e.data(), &fixed, kBssidEntryFixedLength);
-    state.G_pBssidList->AppendPart(Concat({Bytes(1U), e}));  // a part of one entry
-  }
-}
 
 using Request = std::pair<uint32_t, Bytes8>;  // a structure call: selector, payload
 
