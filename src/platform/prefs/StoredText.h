@@ -24,6 +24,9 @@ std::string StoredText(std::string_view bytes);
 // Always the byte form: one character per byte.
 std::string StoredKeyText(std::string_view bytes);
 
+// Appends the UTF-8 form of a code point (at most U+10FFFF).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // The bytes a stored text stands for. Never fails: bytes that are not UTF-8 pass through.
 std::string BytesFromStoredText(std::string_view text);
 
