@@ -1,21 +1,53 @@
-// The about page: versions, dates, EEPROM version and MAC address, filled at every bring-up.
+// The about page: versions and dates of the utility and the driver, the card's EEPROM version
+// and the adapter's MAC address, filled at every bring-up; and a button to the maker's web site.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "platform/ui/ShellPages.h"
+#include "platform/ui/TextField.h"
+#include "platform/userclient/DriverInfo.h"
 
 namespace netvane {
 
 class CV7000Access;
 
+// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
+struct AboutFields {
+  ui::TextField& NetvaneVersion;
+  ui::TextField& NetvaneDate;
+  ui::TextField& DriverVersion;
+  ui::TextField& DriverDate;
+  ui::TextField& EEPROMVersion;
+  ui::TextField& MacAddress;
+};
+// NOLINTEND(readability-identifier-naming)
+
+// Where the page learns what the driver cannot tell over its socket, and how it opens a URL.
+struct AboutSources {
+  std::function<std::string()> utilityDate;  // YYYY-MM-DD of the running program
+  std::function<userclient::DriverInfo()> driverInfo;
+  std::function<void(const std::string&)> openUrl;
+};
+
 class AboutPageController : public AboutShellPage {
  public:
-  explicit AboutPageController(CV7000Access& adapter) : Adapter(adapter) {}
+  // Every reference must outlive the page.
+  AboutPageController(CV7000Access& adapter, const AboutFields& fields, AboutSources sources)
+      : Adapter(adapter), fields_(fields), sources_(std::move(sources)) {}
 
-  // Filled in by the status pages issue.
-  void GetAllInformation() override {}
+  void GetAllInformation() override;
+  // Tests open no browser.
+  void SetUrlOpener(std::function<void(const std::string&)> open) {
+    sources_.openUrl = std::move(open);
+  }
+  void OpenCorvaneWeb(const void* sender);
 
  private:
-  [[maybe_unused]] CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  AboutFields fields_;
+  AboutSources sources_;
 };
 
 }  // namespace netvane

@@ -1,30 +1,55 @@
-// The statistics page: the adapter's frame counters, refreshed on its own timer.
-// Its timer runs from set-up on; what a tick shows comes with the status pages issue.
+// The statistics page: the adapter's frame counters, refreshed on its own timer, and a button
+// that resets them.
 #pragma once
 
+#include <array>
+
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/TextField.h"
+#include "state/SharedState.h"
+#include "status/StatisticsFigures.h"
 
 namespace netvane {
 
 class CV7000Access;
 
+// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
+struct StatisticsFields {
+  ui::TextField& FTS;      // frames transmitted
+  ui::TextField& FTSWR;    // transmitted without retry
+  ui::TextField& FTSAR;    // transmitted after retry
+  ui::TextField& FFTRAAA;  // failed to receive an acknowledgement
+  ui::TextField& RFSRC;    // RTS succeeded
+  ui::TextField& RFFTRC;   // RTS failed
+  ui::TextField& FRS;      // received
+  ui::TextField& FRWCE;    // received with a checksum error
+  ui::TextField& FDDTO;    // dropped for lack of buffers
+  ui::TextField& DFR;      // duplicates
+};
+// NOLINTEND(readability-identifier-naming)
+
 class StatisticsPageController {
  public:
   static constexpr double kTimerSeconds = 2.0;
 
-  StatisticsPageController(CV7000Access& adapter, ui::RepeatingTimer& timer)
-      : Adapter(adapter), timer_(timer) {}
+  // Every reference must outlive the page.
+  StatisticsPageController(const SharedState& state, CV7000Access& adapter,
+                           const StatisticsFields& fields, ui::RepeatingTimer& timer);
   StatisticsPageController(const StatisticsPageController&) = delete;
   StatisticsPageController& operator=(const StatisticsPageController&) = delete;
 
-  // NOLINTNEXTLINE(readability-identifier-naming) set-up hook of the layout
-  void awakeFromNib() {
-    timer_.Start(kTimerSeconds, [this] { OnTimer(); });
-  }
-  void OnTimer() {}
+  void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
+  // While the adapter is away the fields keep what they last showed.
+  void OnTimer();
+  // Zeros at once; the next tick shows what the driver then counts.
+  void OnResetCounter(const void* sender);
 
  private:
-  [[maybe_unused]] CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  void Show(const std::array<std::string, kStatisticsFields>& texts);
+
+  const SharedState& state_;
+  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  StatisticsFields fields_;
   ui::RepeatingTimer& timer_;
 };
 

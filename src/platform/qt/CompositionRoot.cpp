@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system/FileDates.h"
+#include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
 namespace netvane::qt {
@@ -70,6 +72,20 @@ ProfileEditorControls EditorControls(ControlSet& c, QWidget* editor, ui::TabView
                                tabs};
 }
 
+StatisticsFields StatisticsControls(ControlSet& c, QWidget* page) {
+  return StatisticsFields{c.TextField(page, "FTS"),   c.TextField(page, "FTSWR"),
+                          c.TextField(page, "FTSAR"), c.TextField(page, "FFTRAAA"),
+                          c.TextField(page, "RFSRC"), c.TextField(page, "RFFTRC"),
+                          c.TextField(page, "FRS"),   c.TextField(page, "FRWCE"),
+                          c.TextField(page, "FDDTO"), c.TextField(page, "DFR")};
+}
+
+AboutFields AboutControls(ControlSet& c, QWidget* page) {
+  return AboutFields{c.TextField(page, "NetvaneVersion"), c.TextField(page, "NetvaneDate"),
+                     c.TextField(page, "DriverVersion"),  c.TextField(page, "DriverDate"),
+                     c.TextField(page, "EEPROMVersion"),  c.TextField(page, "MacAddress")};
+}
+
 // A check box's action runs when the user turns it on or off.
 void OnToggle(QWidget* scope, const char* name, const std::function<void()>& action) {
   auto* box = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -121,10 +137,13 @@ CompositionRoot::CompositionRoot(RootOptions options)
                   {sheets_, alert_, wepSetting_, securityWindow_, hiddenWindow_,
                    profileEditorController_, editorWindow_, editorTabs_, profile_}),
       linkStatus_(adapter_, linkStatusTimer_),
-      statistics_(adapter_, statisticsTimer_),
+      statistics_(state_, adapter_,
+                  StatisticsControls(controls_, window_->PageWidget(Page::Statistics)),
+                  statisticsTimer_),
       advance_(state_, adapter_, controls_.Button(window_->PageWidget(Page::Advance), "Radio"),
                controls_.ImageView(window_->PageWidget(Page::Advance), "RadioSwitchPic")),
-      about_(adapter_),
+      about_(adapter_, AboutControls(controls_, window_->PageWidget(Page::About)),
+             {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
@@ -145,6 +164,10 @@ void CompositionRoot::WireActions() {
   OnClick(survey, "Connect", [this] { siteSurvey_.OnConnect(nullptr); });
   OnClick(survey, "AddProfile", [this] { siteSurvey_.OnAddProfile(nullptr); });
   OnClick(survey, "Rescan", [this] { siteSurvey_.OnRescan(nullptr); });
+  OnClick(window_->PageWidget(Page::About), "CorvaneWWW",
+          [this] { about_.OpenCorvaneWeb(nullptr); });
+  OnClick(window_->PageWidget(Page::Statistics), "ResetCounter",
+          [this] { statistics_.OnResetCounter(nullptr); });
   QWidget* profiles = window_->PageWidget(Page::Profile);
   OnClick(profiles, "Add", [this] { profile_.OnAdd(nullptr); });
   OnClick(profiles, "Edit", [this] { profile_.OnEdit(nullptr); });
@@ -171,11 +194,9 @@ void CompositionRoot::DisableUnbuilt() {
   // These controls have no action yet; each is enabled with the page work that gives it one.
   const std::pair<Page, std::vector<const char*>> unbuilt[] = {
       {Page::LinkStatus, {"dBm"}},
-      {Page::Statistics, {"ResetCounter"}},
       {Page::Advance,
        {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
         "Apply", "Radio"}},
-      {Page::About, {"CorvaneWWW"}},
   };
   for (const auto& [page, names] : unbuilt) {
     for (const char* name : names) {

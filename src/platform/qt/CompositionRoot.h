@@ -65,6 +65,7 @@ class CompositionRoot {
   SharedState& State() { return state_; }
   prefs::UserDefaults& Defaults() { return defaults_; }
   ProfilePageController& ProfilePage() { return profile_; }
+  AboutPageController& AboutPage() { return about_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }

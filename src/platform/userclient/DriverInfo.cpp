@@ -1,0 +1,31 @@
+#include "platform/userclient/DriverInfo.h"
+
+#include "platform/prefs/AtomicFile.h"
+#include "platform/prefs/PlistXml.h"
+#include "platform/system/FileDates.h"
+#include "platform/userclient/Protocol.h"
+#include "platform/userclient/Registry.h"
+
+namespace netvane::userclient {
+
+DriverInfo ReadDriverInfo() {
+  DriverInfo info;
+  const platform::PrivateFolderResult folder = EnsureServiceClassDir(kWirelessDriverClass);
+  if (!folder.ok) return info;
+  const std::string path = folder.path + "/Info.plist";
+  // A property list of a few lines; anything large is not the driver's.
+  constexpr std::size_t kMaxInfoBytes = 64 * 1024;
+  const prefs::FileRead file = prefs::ReadWholeFile(path, kMaxInfoBytes);
+  if (file.status != prefs::FileRead::Status::kRead) return info;
+  info.date = platform::FileDate(path);
+  std::string reason;
+  const std::optional<prefs::PlistValue> root = prefs::ParsePlistXml(file.bytes, reason);
+  if (!root) return info;
+  const prefs::PlistValue* version = root->Member("CFBundleShortVersionString");
+  if (version != nullptr && version->kind == prefs::PlistValue::Kind::kString) {
+    info.version = version->text;
+  }
+  return info;
+}
+
+}  // namespace netvane::userclient
