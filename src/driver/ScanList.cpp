@@ -92,4 +92,11 @@ void BssidList::Normalise(std::size_t validBytes) {
   std::fill(bytes_->begin() + static_cast<std::ptrdiff_t>(end_), bytes_->end(), uint8_t{0});
 }
 
+std::string SsidText(const NDIS_802_11_SSID& ssid) {
+  // A name of the full 32 bytes has no zero byte after it.
+  const auto* begin = std::begin(ssid.Ssid);
+  const auto* end = begin + std::min<std::size_t>(ssid.SsidLength, kMaxSsidLength);
+  return {begin, std::find(begin, end, uint8_t{0})};
+}
+
 }  // namespace netvane

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "driver/Records.h"
@@ -43,6 +44,9 @@ class ScanListView {
   std::vector<ScanEntry> entries_;
   std::size_t end_ = 0;
 };
+
+// The SSID bytes up to the first zero byte, at most SsidLength and the 32 of the field.
+std::string SsidText(const NDIS_802_11_SSID& ssid);
 
 // Parses one entry at `offset` of `bytes`; nullopt when it is malformed.
 std::optional<ScanEntry> ReadScanEntry(std::span<const uint8_t> bytes, std::size_t offset);

@@ -1,31 +1,78 @@
-// The link status page: association, rates and quality, refreshed on its own timer.
-// Its timer runs from set-up on; what a tick shows comes with the status pages issue.
+// The link status page: association, channel, rate, throughput and the smoothed link and
+// signal quality with a word grade, refreshed on its own timer, with five minutes of history;
+// it also gives the site survey page its one-line connection status.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "platform/ui/HistoryView.h"
+#include "platform/ui/ProgressBar.h"
 #include "platform/ui/RepeatingTimer.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/Toggle.h"
+#include "state/SharedState.h"
 
 namespace netvane {
 
 class CV7000Access;
 
+// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
+struct LinkStatusFields {
+  ui::TextField& Status;
+  ui::TextField& CurrentChannel;
+  ui::TextField& CurrentTxRate;
+  ui::TextField& ThroughputTx;
+  ui::TextField& ThroughputRx;
+  ui::TextField& LinkQualityState;
+  ui::TextField& SignalStrengthState;
+  ui::ProgressBar& LinkQuality;
+  ui::ProgressBar& SignalStrength;
+  ui::Toggle& dBm;
+  ui::HistoryView& History;
+};
+// NOLINTEND(readability-identifier-naming)
+
 class LinkStatusPageController {
  public:
   static constexpr double kTimerSeconds = 2.0;
+  // Five minutes of two-second ticks.
+  static constexpr std::size_t kHistorySamples = 150;
 
-  LinkStatusPageController(CV7000Access& adapter, ui::RepeatingTimer& timer)
-      : Adapter(adapter), timer_(timer) {}
+  // Every reference must outlive the page. `updateConnectStatus` is the site survey page's
+  // connection line.
+  LinkStatusPageController(const SharedState& state, CV7000Access& adapter,
+                           const LinkStatusFields& fields, ui::RepeatingTimer& timer,
+                           std::function<void(const std::string&)> updateConnectStatus);
   LinkStatusPageController(const LinkStatusPageController&) = delete;
   LinkStatusPageController& operator=(const LinkStatusPageController&) = delete;
 
-  // NOLINTNEXTLINE(readability-identifier-naming) set-up hook of the layout
-  void awakeFromNib() {
-    timer_.Start(kTimerSeconds, [this] { OnTimer(); });
-  }
-  void OnTimer() {}
+  void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
+  void OnTimer();
 
  private:
-  [[maybe_unused]] CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  // The no-driver, radio-off and disconnected states: empty figures, the dBm switch off.
+  void Clear(const std::string& status);
+  void Record(ui::HistorySample sample);
+
+  const SharedState& state_;
+  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  LinkStatusFields f_;
   ui::RepeatingTimer& timer_;
+  std::function<void(const std::string&)> updateConnectStatus_;
+  // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
+  uint32_t TxCount = 0;
+  uint32_t RxCount = 0;
+  uint32_t ChannelQuality = 0;
+  uint32_t SignalQuality = 0;
+  // NOLINTEND(readability-identifier-naming)
+  // The byte counters are stale after the adapter was away or a tick failed: the next
+  // associated tick takes them afresh and shows no throughput.
+  bool baselineStale_ = false;
+  std::deque<ui::HistorySample> history_;
 };
 
 }  // namespace netvane

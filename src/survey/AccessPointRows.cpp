@@ -27,13 +27,6 @@ std::string NetworkTypeText(uint32_t mode) {
 
 }  // namespace
 
-std::string SsidText(const NDIS_802_11_SSID& ssid) {
-  // A name of the full 32 bytes has no zero byte after it.
-  const auto* begin = std::begin(ssid.Ssid);
-  const auto* end = begin + std::min<std::size_t>(ssid.SsidLength, kMaxSsidLength);
-  return {begin, std::find(begin, end, uint8_t{0})};
-}
-
 std::string BssidText(const uint8_t (&mac)[kMacLength]) {
   // By hand: printf formatting took half the time of a whole rebuild.
   constexpr const char* kDigits = "0123456789ABCDEF";

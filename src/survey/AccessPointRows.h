@@ -10,8 +10,6 @@
 
 namespace netvane {
 
-// The SSID bytes up to the first zero byte, at most SsidLength and the 32 of the field.
-std::string SsidText(const NDIS_802_11_SSID& ssid);
 // "%02X-%02X-%02X-%02X-%02X-%02X".
 std::string BssidText(const uint8_t (&mac)[kMacLength]);
 // "WEP" when the entry uses privacy, else "Not Use": what a WPA element's cipher replaces.

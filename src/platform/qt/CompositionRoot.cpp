@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QSlider>
 #include <utility>
 #include <vector>
@@ -80,6 +81,29 @@ StatisticsFields StatisticsControls(ControlSet& c, QWidget* page) {
                           c.TextField(page, "FDDTO"), c.TextField(page, "DFR")};
 }
 
+// Below the quality figures, across the group's whole width.
+HistoryGraph* AddHistoryGraph(QWidget* page) {
+  auto* group = page->findChild<QWidget*>(QStringLiteral("QualityGroup"));
+  auto* grid = qobject_cast<QGridLayout*>(group->layout());
+  auto* graph = new HistoryGraph(group);
+  grid->addWidget(graph, grid->rowCount(), 0, 1, grid->columnCount());
+  return graph;
+}
+
+LinkStatusFields LinkStatusControls(ControlSet& c, QWidget* page, ui::HistoryView& history) {
+  return LinkStatusFields{c.TextField(page, "Status"),
+                          c.TextField(page, "CurrentChannel"),
+                          c.TextField(page, "CurrentTxRate"),
+                          c.TextField(page, "ThroughputTx"),
+                          c.TextField(page, "ThroughputRx"),
+                          c.TextField(page, "LinkQualityState"),
+                          c.TextField(page, "SignalStrengthState"),
+                          c.ProgressBar(page, "LinkQuality"),
+                          c.ProgressBar(page, "SignalStrength"),
+                          c.Toggle(page, "dBm"),
+                          history};
+}
+
 AboutFields AboutControls(ControlSet& c, QWidget* page) {
   return AboutFields{c.TextField(page, "NetvaneVersion"), c.TextField(page, "NetvaneDate"),
                      c.TextField(page, "DriverVersion"),  c.TextField(page, "DriverDate"),
@@ -105,6 +129,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       securitySheet_(new SecuritySheetDialog(window_.get())),
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
       profileEditor_(new ProfileEditorDialog(window_.get())),
+      historyGraph_(AddHistoryGraph(window_->PageWidget(Page::LinkStatus))),
       tabView_(window_->Tabs()),
       editorTabs_(profileEditor_->form.TabView),
       securityWindow_(securitySheet_),
@@ -112,6 +137,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       editorWindow_(profileEditor_),
       sheets_(window_.get(), modal_),
       alert_(window_.get(), modal_),
+      historyView_(historyGraph_, LinkStatusPageController::kHistorySamples),
       prefsFolder_(options.prefsFolder.empty() ? prefs::PrefsFolder()
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
@@ -136,7 +162,11 @@ CompositionRoot::CompositionRoot(RootOptions options)
                   siteSurveyTimer_,
                   {sheets_, alert_, wepSetting_, securityWindow_, hiddenWindow_,
                    profileEditorController_, editorWindow_, editorTabs_, profile_}),
-      linkStatus_(adapter_, linkStatusTimer_),
+      linkStatus_(
+          state_, adapter_,
+          LinkStatusControls(controls_, window_->PageWidget(Page::LinkStatus), historyView_),
+          linkStatusTimer_,
+          [this](const std::string& line) { siteSurvey_.UpdateConnectStatus(line); }),
       statistics_(state_, adapter_,
                   StatisticsControls(controls_, window_->PageWidget(Page::Statistics)),
                   statisticsTimer_),
@@ -193,7 +223,6 @@ void CompositionRoot::WireActions() {
 void CompositionRoot::DisableUnbuilt() {
   // These controls have no action yet; each is enabled with the page work that gives it one.
   const std::pair<Page, std::vector<const char*>> unbuilt[] = {
-      {Page::LinkStatus, {"dBm"}},
       {Page::Advance,
        {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
         "Apply", "Radio"}},

@@ -12,6 +12,7 @@
 #include "platform/prefs/UserDefaults.h"
 #include "platform/qt/ControlSet.h"
 #include "platform/qt/Dialogs.h"
+#include "platform/qt/HistoryGraph.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/ModalDepth.h"
 #include "platform/qt/QtAlert.h"
@@ -90,6 +91,7 @@ class CompositionRoot {
   SecuritySheetDialog* securitySheet_;
   HiddenSSIDDialog* hiddenSSID_;
   ProfileEditorDialog* profileEditor_;
+  HistoryGraph* historyGraph_;
 
   ControlSet controls_;
   QtTabView tabView_;
@@ -100,6 +102,7 @@ class CompositionRoot {
   QtSheetRunner sheets_;
   QtAlert alert_;
   QtBusyIndicator busy_;
+  QtHistoryView historyView_;
 
   // One preferences domain for the whole process.
   prefs::PrefsFolder prefsFolder_;

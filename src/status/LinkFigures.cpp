@@ -1,0 +1,55 @@
+#include "status/LinkFigures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace netvane {
+
+std::string RateText(uint32_t currTxRate) {
+  char text[24];
+  if (currTxRate % 2 == 0) {
+    std::snprintf(text, sizeof text, "%u Mbps", currTxRate / 2);
+  } else {
+    std::snprintf(text, sizeof text, "%.1f Mbps", currTxRate / 2.0);
+  }
+  return text;
+}
+
+std::string ThroughputText(uint32_t now, uint32_t before) {
+  const uint32_t delta = now - before;
+  char text[24];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(delta / 250));
+  return text;
+}
+
+std::string ChannelText(uint32_t channel, uint32_t frequencyKHz) {
+  return std::to_string(channel) + " <--> " + std::to_string(frequencyKHz) + " KHz";
+}
+
+std::string AssociationText(const std::string& ssid, const std::array<uint8_t, kMacLength>& bssid) {
+  char mac[3 * kMacLength];
+  std::snprintf(mac, sizeof mac, "%02X-%02X-%02X-%02X-%02X-%02X", bssid[0], bssid[1], bssid[2],
+                bssid[3], bssid[4], bssid[5]);
+  return ssid + " <--> " + mac;
+}
+
+uint32_t SmoothedLinkQuality(uint32_t previous, uint32_t channelQuality) {
+  // Capped while still a double: a quality beyond what 32 bits hold must not wrap to a small one.
+  const double scaled = std::min(channelQuality * 1.2 + 10.0, 100.0);
+  auto q = static_cast<uint32_t>(scaled);
+  if (previous != 0) q = static_cast<uint32_t>((previous + q) / 2.0 + 0.5);
+  return q;
+}
+
+uint32_t SmoothedSignalQuality(uint32_t previous, uint32_t signalQuality) {
+  return previous != 0 ? (previous + signalQuality) / 2 : signalQuality;
+}
+
+const char* QualityGrade(uint32_t quality) {
+  if (quality > 70) return "GOOD ";
+  if (quality > 40) return "NORMAL ";
+  return "WEAK ";
+}
+
+}  // namespace netvane
