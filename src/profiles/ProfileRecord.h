@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/prefs/Dictionary.h"
+#include "platform/prefs/IntValue.h"
 
 namespace netvane {
 
@@ -60,9 +61,7 @@ constexpr std::array<const char*, 23> kProfileKeys = {"Profile Name",
                                                       "WEPKeyUse",
                                                       "WPAPSK"};
 
-// Leading white space, an optional sign, then decimal digits up to the first other character;
-// no digits read as 0. Values beyond the 32-bit range saturate.
-int32_t IntValue(std::string_view text);
+using prefs::IntValue;
 inline int32_t IntOf(const ProfileRecord& record, std::string_view key) {
   return IntValue(record.Text(key));
 }

@@ -104,6 +104,18 @@ LinkStatusFields LinkStatusControls(ControlSet& c, QWidget* page, ui::HistoryVie
                           history};
 }
 
+AdvanceControls AdvanceControlsOf(ControlSet& c, QWidget* page) {
+  return AdvanceControls{c.ChoiceList(page, "WirelessMode"),
+                         c.ChoiceList(page, "TXrate"),
+                         c.ChoiceList(page, "BGprotection"),
+                         c.Toggle(page, "EnableTXburst"),
+                         c.Toggle(page, "AdhocModeUseOFDMrate"),
+                         c.Button(page, "Apply"),
+                         c.Button(page, "Reset"),
+                         c.Button(page, "Radio"),
+                         c.ImageView(page, "RadioSwitchPic")};
+}
+
 AboutFields AboutControls(ControlSet& c, QWidget* page) {
   return AboutFields{c.TextField(page, "NetvaneVersion"), c.TextField(page, "NetvaneDate"),
                      c.TextField(page, "DriverVersion"),  c.TextField(page, "DriverDate"),
@@ -170,8 +182,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
       statistics_(state_, adapter_,
                   StatisticsControls(controls_, window_->PageWidget(Page::Statistics)),
                   statisticsTimer_),
-      advance_(state_, adapter_, controls_.Button(window_->PageWidget(Page::Advance), "Radio"),
-               controls_.ImageView(window_->PageWidget(Page::Advance), "RadioSwitchPic")),
+      advance_(state_, adapter_, AdvanceControlsOf(controls_, window_->PageWidget(Page::Advance)),
+               advancedFile_),
       about_(adapter_, AboutControls(controls_, window_->PageWidget(Page::About)),
              {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
@@ -181,7 +193,6 @@ CompositionRoot::CompositionRoot(RootOptions options)
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   modal_.DisableWhileActive(window_->centralWidget());
   WireActions();
-  DisableUnbuilt();
 }
 
 CompositionRoot::~CompositionRoot() {
@@ -194,6 +205,16 @@ void CompositionRoot::WireActions() {
   OnClick(survey, "Connect", [this] { siteSurvey_.OnConnect(nullptr); });
   OnClick(survey, "AddProfile", [this] { siteSurvey_.OnAddProfile(nullptr); });
   OnClick(survey, "Rescan", [this] { siteSurvey_.OnRescan(nullptr); });
+  QWidget* advance = window_->PageWidget(Page::Advance);
+  OnChoice(advance, "WirelessMode", [this] { advance_.OnSelChangeWirelessMode(nullptr); });
+  OnChoice(advance, "TXrate", [this] { advance_.OnTxRate(nullptr); });
+  OnChoice(advance, "BGprotection", [this] { advance_.OnSelBGProtection(nullptr); });
+  // Check boxes act on the user's click only, not when the page sets them.
+  OnClick(advance, "EnableTXburst", [this] { advance_.OnTxBurst(nullptr); });
+  OnClick(advance, "AdhocModeUseOFDMrate", [this] { advance_.OnAdHocUseOFDM(nullptr); });
+  OnClick(advance, "Apply", [this] { advance_.OnApply(nullptr); });
+  OnClick(advance, "Reset", [this] { advance_.OnReset(nullptr); });
+  OnClick(advance, "Radio", [this] { advance_.OnRadioSwitch(nullptr); });
   OnClick(window_->PageWidget(Page::About), "CorvaneWWW",
           [this] { about_.OpenCorvaneWeb(nullptr); });
   OnClick(window_->PageWidget(Page::Statistics), "ResetCounter",
@@ -218,20 +239,6 @@ void CompositionRoot::WireActions() {
   OnSlide(profileEditor_, "RtsThresholdSlider", [&editor] { editor.OnRtsSlider(nullptr); });
   OnToggle(profileEditor_, "FragThresholdCheck", [&editor] { editor.OnSelFrag(nullptr); });
   OnSlide(profileEditor_, "FragThresholdSlider", [&editor] { editor.OnFragSlider(nullptr); });
-}
-
-void CompositionRoot::DisableUnbuilt() {
-  // These controls have no action yet; each is enabled with the page work that gives it one.
-  const std::pair<Page, std::vector<const char*>> unbuilt[] = {
-      {Page::Advance,
-       {"WirelessMode", "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Reset",
-        "Apply", "Radio"}},
-  };
-  for (const auto& [page, names] : unbuilt) {
-    for (const char* name : names) {
-      window_->PageWidget(page)->findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
-    }
-  }
 }
 
 void CompositionRoot::SetUp() {

@@ -67,6 +67,7 @@ class CompositionRoot {
   prefs::UserDefaults& Defaults() { return defaults_; }
   ProfilePageController& ProfilePage() { return profile_; }
   AboutPageController& AboutPage() { return about_; }
+  AdvancePageController& AdvancePage() { return advance_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -81,7 +82,6 @@ class CompositionRoot {
 
  private:
   void WireActions();
-  void DisableUnbuilt();
 
   // The process-wide flags; built first so that every controller can refer to it.
   SharedState state_;
@@ -108,6 +108,7 @@ class CompositionRoot {
   prefs::PrefsFolder prefsFolder_;
   prefs::UserDefaults defaults_;
   ProfileStore profileStore_;
+  prefs::RecordListFile advancedFile_{prefsFolder_, "AdvancedProfileSetting.plist"};
 
   std::unique_ptr<userclient::UserClientApi> ownUserClient_;
   userclient::UserClientApi& userClient_;
