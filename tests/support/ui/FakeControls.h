@@ -8,7 +8,11 @@
 #include <vector>
 
 #include "platform/ui/BusyIndicator.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ChoiceList.h"
+#include "platform/ui/HistoryView.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ProgressBar.h"
 #include "platform/ui/Slider.h"
 #include "platform/ui/TabView.h"
 #include "platform/ui/TextField.h"
@@ -90,6 +94,33 @@ class FakeSlider : public FakeControl<ui::Slider> {
   int Value() const override { return value; }
   void SetValue(int v) override { value = v; }
   int value;
+};
+
+class FakeProgressBar : public FakeControl<ui::ProgressBar> {
+ public:
+  void SetValue(double v) override { value = v; }
+  double Value() const override { return value; }
+  double value = 0;
+};
+
+class FakeButton : public FakeControl<ui::Button> {
+ public:
+  std::string Title() const override { return title; }
+  void SetTitle(const std::string& t) override { title = t; }
+  std::string title;
+};
+
+class FakeImageView : public FakeControl<ui::ImageView> {
+ public:
+  void ShowImage(const std::string& name) override { image = name; }
+  std::string ImageName() const override { return image; }
+  std::string image;
+};
+
+class FakeHistoryView : public FakeControl<ui::HistoryView> {
+ public:
+  void ShowHistory(const std::vector<ui::HistorySample>& s) override { samples = s; }
+  std::vector<ui::HistorySample> samples;
 };
 
 class FakeTabView : public ui::TabView {

@@ -1,0 +1,165 @@
+// The status pages over the fake driver registry: the link status states and every figure's
+// arithmetic, the statistics counters and their reset, the about texts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/CV7000Access.h"
+#include "driver/Oids.h"
+#include "fake_driver/FakeUserClient.h"
+#include "status/AboutPageController.h"
+#include "status/LinkFigures.h"
+#include "status/LinkStatusPageController.h"
+#include "status/StatisticsPageController.h"
+#include "support/ui/FakeAlert.h"
+#include "support/ui/FakeControls.h"
+#include "support/ui/ManualTimer.h"
+
+namespace netvane {
+namespace {
+
+using testing::Bytes;
+using testing::FakeTextField;
+
+TEST(LinkFiguresTest, RatesThroughputAndSmoothedQualities) {
+  EXPECT_EQ(RateText(108), "54 Mbps");
+  EXPECT_EQ(RateText(11), "5.5 Mbps");
+  EXPECT_EQ(RateText(2), "1 Mbps");
+  EXPECT_EQ(ThroughputText(256, 4294967040U), "2.0") << "a wrapped counter";
+  EXPECT_EQ(ThroughputText(1000, 0), "4.0");
+  EXPECT_EQ(SmoothedLinkQuality(0, 60), 82u);
+  EXPECT_EQ(SmoothedLinkQuality(82, 30), 64u) << "46 averaged with 82, rounded half up";
+  EXPECT_EQ(SmoothedLinkQuality(0, 80), 100u);
+  EXPECT_EQ(SmoothedLinkQuality(0, 4000000000U), 100u) << "capped before it is made an integer";
+  EXPECT_EQ(SmoothedSignalQuality(63, 13), 38u);
+  EXPECT_STREQ(QualityGrade(71), "GOOD ");
+  EXPECT_STREQ(QualityGrade(41), "NORMAL ");
+  EXPECT_STREQ(QualityGrade(40), "WEAK ");
+}
+
+class StatusPagesTest : public ::testing::Test {
+ protected:
+  StatusPagesTest() { state.G_bDeviceExist = 1; }
+  void Associate(uint32_t rate, uint32_t quality, uint32_t txBytes, int32_t rssi) {
+    driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateConnected}));
+    NDIS_802_11_SSID ssid{4, {'H', 'o', 'm', 'e'}};
+    driver.Answer(OID_802_11_SSID, Bytes(ssid));
+    driver.Answer(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, 0x04});
+    NDIS_802_11_CONFIGURATION config{};
+    config.DSConfig = 2437000;
+    driver.Answer(OID_802_11_CONFIGURATION, Bytes(config));
+    driver.Answer(OID_CV_802_11_QUERY_LINK_STATUS,
+                  Bytes(CV_802_11_LINK_STATUS{rate, quality, txBytes, 0}));
+    driver.Answer(OID_802_11_RSSI, Bytes(rssi));
+  }
+
+  SharedState state;
+  testing::FakeUserClient driver;
+  testing::FakeAlert alert;
+  CV7000Access adapter{state, driver, alert, [](unsigned) {}};
+  testing::ManualTimer timer;
+  std::array<FakeTextField, 7> texts;
+  testing::FakeProgressBar link, signal;
+  testing::FakeToggle dBm;
+  testing::FakeHistoryView history;
+  std::vector<std::string> connectLines;
+  LinkStatusPageController page{state,
+                                adapter,
+                                {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5],
+                                 texts[6], link, signal, dBm, history},
+                                timer,
+                                [this](const std::string& line) { connectLines.push_back(line); }};
+};
+
+TEST_F(StatusPagesTest, LinkStatusInEachStateWithAFreshBaselineAfterTheAdapterWasAway) {
+  Associate(108, 60, 10000, -65);
+  page.awakeFromNib();
+  Associate(11, 60, 10500, -65);
+  timer.Fire();
+  EXPECT_EQ(texts[0].text, "Home <--> 02-C0-7A-00-00-04");
+  EXPECT_EQ(texts[1].text, "6 <--> 2437000 KHz");
+  EXPECT_EQ(texts[2].text, "5.5 Mbps");
+  EXPECT_EQ(texts[3].text, "2.0");
+  EXPECT_EQ(texts[5].text, "GOOD 82%");
+  EXPECT_EQ(texts[6].text, "NORMAL 63%");
+  EXPECT_EQ(connectLines.back(), "Connected <--> Home");
+  dBm.on = true;
+  timer.Fire();
+  EXPECT_EQ(texts[6].text, "NORMAL -65 dBm");
+  EXPECT_EQ(history.samples.back().link, 82);
+
+  // Removed, then back with counters from a new driver: no absurd throughput.
+  state.G_bDeviceExist = 0;
+  timer.Fire();
+  state.G_bDeviceExist = 1;
+  Associate(108, 60, 77, -65);
+  timer.Fire();
+  EXPECT_EQ(texts[3].text, "0.0");
+
+  driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateDisconnected}));
+  CV_802_11_STA_CONFIG radio{};
+  radio.HwRadioStatus = 1;
+  driver.Answer(OID_CV_802_11_STA_CONFIG, Bytes(radio));
+  timer.Fire();
+  EXPECT_EQ(texts[0].text, "Disconnected");
+  EXPECT_FALSE(dBm.on) << "a disconnection switches dBm off";
+  EXPECT_EQ(texts[2].text, "");
+  EXPECT_EQ(connectLines.back(), "** Disconnected **");
+  EXPECT_EQ(history.samples.back().link, -1);
+  state.G_bRadio = 0;
+  timer.Fire();
+  EXPECT_EQ(texts[0].text, "Radio Status <--> OFF");
+  driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, {}, 1);
+  timer.Fire();
+  EXPECT_EQ(texts[0].text, "No Driver!!");
+}
+
+TEST_F(StatusPagesTest, CountersInFullAndAResetThatShowsZerosFirst) {
+  std::array<FakeTextField, kStatisticsFields> f;
+  StatisticsPageController stats(
+      state, adapter, {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]}, timer);
+  NDIS_802_11_STATISTICS counters{};
+  counters.TransmittedFragmentCount = 5000000000ULL;
+  counters.RetryCount = 6000000000ULL;
+  counters.FrameDuplicateCount = 7;
+  driver.Answer(OID_802_11_STATISTICS, Bytes(counters));
+  driver.Answer(OID_GEN_RCV_OK, Bytes(uint32_t{4000000000U}));
+  stats.OnTimer();
+  EXPECT_EQ(f[0].text, "5000000000");
+  EXPECT_EQ(f[1].text, "-1000000000") << "more retries than fragments";
+  EXPECT_EQ(f[6].text, "4000000000");
+  EXPECT_EQ(f[9].text, "7");
+  driver.calls.clear();
+  stats.OnResetCounter(nullptr);
+  EXPECT_EQ(f[0].text, "0");
+  ASSERT_EQ(driver.StructCalls().size(), 1u);
+  EXPECT_EQ(driver.StructCalls()[0].selector, SetForm(OID_CV_802_11_RESET_COUNTERS));
+  state.G_bDeviceExist = 0;
+  driver.calls.clear();
+  stats.OnTimer();
+  EXPECT_TRUE(driver.calls.empty()) << "the adapter away: the fields freeze";
+}
+
+TEST_F(StatusPagesTest, AboutTextsAndTheWebSiteWithoutABrowser) {
+  std::array<FakeTextField, 6> f;
+  std::vector<std::string> opened;
+  AboutPageController about(adapter, {f[0], f[1], f[2], f[3], f[4], f[5]},
+                            {[] { return std::string("2026-12-07"); },
+                             [] {
+                               return userclient::DriverInfo{"2.0.1", "2005-03-14"};
+                             },
+                             [&opened](const std::string& url) { opened.push_back(url); }});
+  driver.Answer(OID_CV_802_11_EEPROM_VERSION, {0x00, 0x00, 0x01, 0x0A});
+  driver.Answer(OID_802_3_CURRENT_ADDRESS, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e});
+  about.GetAllInformation();
+  const std::vector<std::string> shown{f[0].text, f[1].text, f[2].text,
+                                       f[3].text, f[4].text, f[5].text};
+  EXPECT_EQ(shown, (std::vector<std::string>{"1.0.0.0", "2026-12-07", "2.0.1", "2005-03-14", "1.10",
+                                             "02-1A-2B-3C-4D-5E"}));
+  about.OpenCorvaneWeb(nullptr);
+  EXPECT_EQ(opened.size(), 1u);
+}
+
+}  // namespace
+}  // namespace netvane
