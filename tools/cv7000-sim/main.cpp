@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
+#include "DriverInfoFile.h"
 #include "Options.h"
 #include "Server.h"
 #include "core/ScenarioLoader.h"
@@ -14,6 +16,12 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
+
+timespec MonotonicNow() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts;
+}
 
 }  // namespace
 
@@ -50,11 +58,22 @@ int main(int argc, char** argv) {
                  registry.path.c_str(), registry.reason.c_str());
     return kExitFailure;
   }
-  sim::Adapter adapter(std::move(*load.scenario));
+  const std::string dir = userclient::ServiceClassDir(userclient::kWirelessDriverClass);
+  if (std::string reason; !sim::WriteDriverInfo(dir, load.scenario->card, reason)) {
+    std::fprintf(stderr, "cv7000-sim: cannot write %s\n", reason.c_str());
+    return kExitFailure;
+  }
+  const timespec started = MonotonicNow();
+  sim::Adapter adapter(std::move(*load.scenario), [started] {
+    const timespec now = MonotonicNow();
+    return static_cast<double>(now.tv_sec - started.tv_sec) +
+           static_cast<double>(now.tv_nsec - started.tv_nsec) / 1e9;
+  });
   sim::Service service(adapter, trace.get());
-  const std::string path = userclient::ServiceClassDir(userclient::kWirelessDriverClass) + "/" +
-                           options->instance + ".sock";
-  return sim::RunServer(
-      path, service,
+  const int code = sim::RunServer(
+      dir + "/" + options->instance + ".sock", service,
       {.readyFd = options->readyFd, .connectionTimeoutMs = options->connectionTimeoutMs});
+  // After the socket is gone, so the last instance to leave takes the file with it.
+  sim::RemoveDriverInfo(dir);
+  return code;
 }

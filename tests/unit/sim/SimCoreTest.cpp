@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "core/Adapter.h"
+#include "core/Channels.h"
 #include "core/Frame.h"
 #include "core/Hex.h"
 #include "core/ScenarioLoader.h"
@@ -136,6 +139,162 @@ std::vector<Bytes> ReadList(Adapter& a) {
   }
   EXPECT_EQ(r.status, 0U);
   return entries;
+}
+
+const auto LinkRate = [](Adapter& a) {
+  return ReadU32(Query(a, OID_CV_802_11_QUERY_LINK_STATUS, 16).out, 0);
+};
+const auto Connected = [](Adapter& a) {
+  return Query(a, OID_GEN_MEDIA_CONNECT_STATUS, 4).out == Word(NdisMediaStateConnected);
+};
+Bytes SsidRecord(const std::string& ssid) {
+  Bytes record = Word(static_cast<uint32_t>(ssid.size()));
+  record.insert(record.end(), ssid.begin(), ssid.end());
+  record.resize(sizeof(NDIS_802_11_SSID), 0);
+  return record;
+}
+
+// An open network on each band; Far is heard at about -75 dBm, where the signal allows 36 Mbit/s.
+const std::string kTwoBands = R"({"networks": [
+    {"ssid": "Far", "bssid": "02:00:00:00:00:01", "channel": 6, "rssi": -75},
+    {"ssid": "Five", "bssid": "02:00:00:00:00:02", "channel": 36, "rssi": -50}])";
+
+TEST(RateTest, DesiredRatesWirelessModeAndAFixedRateDecideTheReportedRate) {
+  const struct {
+    const char* what;
+    std::optional<uint32_t> phyMode;
+    std::optional<Bytes> desired;
+    std::string card;  // extra card keys
+    uint32_t rate;
+  } cases[] = {
+      {"signal alone", {}, {}, "", 72},
+      {"1 Mbit/s, marked basic", {}, Bytes{0x82, 0, 0, 0, 0, 0, 0, 0}, "", 2},
+      {"5.5 Mbit/s", {}, Bytes{11, 0, 0, 0, 0, 0, 0, 0}, "", 11},
+      {"the highest the signal allows", {}, Bytes{108, 48, 12, 0, 0, 0, 0, 0}, "", 48},
+      {"none allowed: the lowest", {}, Bytes{0, 108, 96, 0, 0, 0, 0, 0}, "", 96},
+      {"an empty set", {}, Bytes(8, 0), "", 72},
+      {"802.11b", PHY_11B, {}, "", 22},
+      {"802.11b never above 11 Mbit/s", PHY_11B, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, "", 22},
+      {"fixed", {}, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, R"("fixed_tx_rate": 4)", 4},
+  };
+  for (const auto& c : cases) {
+    Adapter a(MustLoad(kTwoBands + R"(, "card": {)" + c.card + "}}"));
+    if (c.phyMode) Set(a, OID_CV_802_11_PHY_MODE, Word(*c.phyMode));
+    if (c.desired) Set(a, OID_802_11_DESIRED_RATES, *c.desired);
+    Set(a, OID_802_11_SSID, SsidRecord("Far"));
+    EXPECT_EQ(LinkRate(a), c.rate) << c.what;
+    if (c.desired) {
+      EXPECT_EQ(Query(a, OID_802_11_DESIRED_RATES, 8).out, *c.desired) << c.what;
+    }
+  }
+}
+
+TEST(ModeTest, TheWirelessModeChoosesTheBandsHeardAndJoined) {
+  const struct {
+    uint32_t mode;
+    std::vector<std::string> heard;
+  } cases[] = {
+      {PHY_11A, {"Five"}},
+      {PHY_11B, {"Far"}},
+      {PHY_11BG_MIXED, {"Far"}},
+      {PHY_11ABG_MIXED, {"Far", "Five"}},
+  };
+  for (const auto& c : cases) {
+    Adapter a(MustLoad(kTwoBands + "}"));
+    Set(a, OID_CV_802_11_PHY_MODE, Word(c.mode));
+    Set(a, OID_802_11_BSSID_LIST_SCAN, {});
+    std::vector<std::string> heard;
+    for (const Bytes& e : ReadList(a)) heard.emplace_back(e.begin() + 16, e.begin() + 16 + e[12]);
+    EXPECT_EQ(heard, c.heard) << c.mode;
+    for (const std::string name : {"Far", "Five"}) {
+      const bool shown = std::find(heard.begin(), heard.end(), name) != heard.end();
+      Set(a, OID_802_11_SSID, SsidRecord(name));
+      EXPECT_EQ(Connected(a), shown) << c.mode << " " << name;
+      Set(a, OID_802_11_BSSID, Bytes{2, 0, 0, 0, 0, name == "Far" ? uint8_t{1} : uint8_t{2}});
+      EXPECT_EQ(Connected(a), shown) << c.mode << " " << name << " by BSSID";
+    }
+  }
+}
+
+TEST(AdhocTest, AnUnheardNameInAdhocModeStartsANetworkOfOurOwn) {
+  const auto start = [](const std::string& ssid, std::optional<uint32_t> channel) {
+    auto a = std::make_unique<Adapter>(DefaultScenario());
+    Set(*a, OID_802_11_INFRASTRUCTURE_MODE, Word(Ndis802_11IBSS));
+    if (channel) {
+      NDIS_802_11_CONFIGURATION c{sizeof c, 100, 0, ChannelFrequencyKHz(*channel), {}};
+      Set(*a, OID_802_11_CONFIGURATION, ToBytes(c));
+    }
+    Set(*a, OID_802_11_SSID, SsidRecord(ssid));
+    return a;
+  };
+  const auto bssid = [](Adapter& a) { return Query(a, OID_802_11_BSSID, 6).out; };
+  const auto frequency = [](Adapter& a) {
+    return ReadU32(Query(a, OID_802_11_CONFIGURATION, 32).out, 12);  // DSConfig
+  };
+  const auto picnic = start("Picnic", 11);
+  EXPECT_TRUE(Connected(*picnic));
+  EXPECT_EQ(bssid(*picnic)[0], 0x02);  // locally administered, unicast
+  EXPECT_NE(bssid(*picnic), bssid(*start("Picnic2", 11)));
+  EXPECT_EQ(Query(*picnic, OID_802_11_SSID, 36).out, SsidRecord("Picnic"));
+  EXPECT_EQ(frequency(*picnic), ChannelFrequencyKHz(11));
+  EXPECT_GT(LinkRate(*picnic), 0U);
+  const auto unconfigured = start("Picnic", {});
+  EXPECT_EQ(bssid(*unconfigured), bssid(*picnic));  // one name, one BSSID
+  EXPECT_EQ(frequency(*unconfigured), ChannelFrequencyKHz(1));
+  // A heard network is joined or not, never replaced by one of ours (CorvaneMesh wants a key);
+  // nor is one started in infrastructure mode.
+  EXPECT_FALSE(Connected(*start("CorvaneMesh", 11)));
+  Adapter infra(DefaultScenario());
+  Set(infra, OID_802_11_SSID, SsidRecord("Picnic"));
+  EXPECT_FALSE(Connected(infra));
+}
+
+TEST(TrafficTest, SeededCountersStartBeyond32BitsTheByteCountersWrapAndAResetZeroes) {
+  Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
+      "counters": {"transmitted_fragments": 5000000000, "retries": 6000000000, "rcv_ok": 70},
+      "link": {"tx_bytes_start": 4294967040, "rx_bytes_start": 4294967295}})"));
+  const auto stats = [&a] {
+    return FromBytes<NDIS_802_11_STATISTICS>(Query(a, OID_802_11_STATISTICS, 100).out);
+  };
+  const auto link = [&a] {
+    return FromBytes<CV_802_11_LINK_STATUS>(Query(a, OID_CV_802_11_QUERY_LINK_STATUS, 16).out);
+  };
+  EXPECT_EQ(uint64_t{stats().TransmittedFragmentCount}, 5000000000U);
+  EXPECT_EQ(uint64_t{stats().RetryCount}, 6000000000U);
+  EXPECT_EQ(Query(a, OID_GEN_RCV_OK, 4).out, Word(70));
+  EXPECT_EQ(uint32_t{link().TxByteCount}, 4294967040U);
+  Set(a, OID_802_11_SSID, SsidRecord("A"));
+  EXPECT_LT(uint32_t{link().RxByteCount}, 100000U);  // wrapped with the first frames
+  uint32_t tx = 0;
+  for (int i = 0; i < 20 && (tx = link().TxByteCount) >= 4294967040U; ++i) {
+  }
+  EXPECT_LT(tx, 100000U);
+  EXPECT_GT(uint64_t{stats().TransmittedFragmentCount}, 5000000000U);  // still counting
+  Set(a, OID_CV_802_11_RESET_COUNTERS, {});
+  EXPECT_EQ(uint64_t{stats().RetryCount}, 0U);
+  EXPECT_EQ(Query(a, OID_GEN_RCV_OK, 4).out, Word(0));
+}
+
+TEST(HwRadioTest, TheSwitchMovesAtItsTimesOnTheInjectedClock) {
+  double now = 0;
+  Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
+                         "card": {"hw_radio_off_at": 10, "hw_radio_on_at": 20}})"),
+            [&now] { return now; });
+  const auto hwRadio = [&a] { return ReadU32(Query(a, OID_CV_802_11_STA_CONFIG, 32).out, 20); };
+  Set(a, OID_802_11_SSID, SsidRecord("A"));
+  EXPECT_TRUE(Connected(a));
+  now = 10;
+  EXPECT_EQ(hwRadio(), 0U);
+  EXPECT_FALSE(Connected(a));
+  EXPECT_EQ(Query(a, OID_802_11_BSSID_LIST, 4096).out, Word(0));  // heard nothing any more
+  Set(a, OID_802_11_SSID, SsidRecord("A"));
+  EXPECT_FALSE(Connected(a));
+  now = 20;
+  EXPECT_EQ(hwRadio(), 1U);
+  Set(a, OID_802_11_BSSID_LIST_SCAN, {});
+  EXPECT_EQ(ReadList(a).size(), 1U);
+  Set(a, OID_802_11_SSID, SsidRecord("A"));
+  EXPECT_TRUE(Connected(a));
 }
 
 TEST(ScanTest, PartsCarryEveryEntryHeardOnceAndANewListQueryStartsOver) {
@@ -270,6 +429,10 @@ TEST(ScenarioTest, BadInputNamesTheKeyAndWhatWasExpected) {
       {R"({"faults": {"delay_ms": {"0x00010114": -1}}})", "faults.delay_ms.0x00010114"},
       {R"({"faults": {"malformed_scan": "garbled"}})", "faults.malformed_scan"},
       {R"({"generate": {"count": 100000}})", "generate.count"},
+      {R"({"card": {"driver_date": "2005-02-29"}})", "card.driver_date"},
+      {R"({"card": {"fixed_tx_rate": 0}})", "card.fixed_tx_rate"},
+      {R"({"counters": {"retries": -1}})", "counters.retries"},
+      {R"({"link": {"tx_bytes_start": 4294967296}})", "link.tx_bytes_start"},
   };
   for (const auto& [json, expected] : cases) {
     const ScenarioLoad load = LoadScenarioText(json);

@@ -21,10 +21,12 @@ Bytes U32Bytes(uint32_t v) {
 
 }  // namespace
 
-Adapter::Adapter(Scenario scenario)
+Adapter::Adapter(Scenario scenario, Clock clock)
     : scenario_(std::move(scenario)),
+      clock_(std::move(clock)),
       association_(scenario_.networks, scenario_.card.supports5GHz),
-      traffic_(scenario_.seed) {
+      traffic_(scenario_.seed, scenario_.counters) {
+  hwRadioWasOn_ = HwRadioOn();
   radioWord_[0] = scenario_.radio ? 1 : 0;
   configuration_.Length = sizeof(NDIS_802_11_CONFIGURATION);
   configuration_.BeaconPeriod = 100;
@@ -35,7 +37,39 @@ Adapter::Adapter(Scenario scenario)
 bool Adapter::RadioOn() const {
   const bool softwareOn =
       std::any_of(radioWord_.begin(), radioWord_.end(), [](uint8_t b) { return b != 0; });
-  return softwareOn && scenario_.card.hwRadio;
+  return softwareOn && HwRadioOn();
+}
+
+bool Adapter::HwRadioOn() const {
+  const Card& card = scenario_.card;
+  if (!card.hwRadioOffAt && !card.hwRadioOnAt) return card.hwRadio;
+  const double now = clock_ ? clock_() : 0.0;
+  const auto passed = [now](const std::optional<uint32_t>& at) { return at && now >= *at; };
+  const bool off = passed(card.hwRadioOffAt);
+  const bool on = passed(card.hwRadioOnAt);
+  if (off && on) return *card.hwRadioOnAt > *card.hwRadioOffAt;
+  if (off || on) return on;
+  return card.hwRadio;
+}
+
+// The switch can move between any two requests: turned off, the card loses its network and
+// hears nothing any more.
+void Adapter::FollowHwSwitch() {
+  const bool on = HwRadioOn();
+  if (hwRadioWasOn_ && !on) {
+    association_.Disconnect();
+    Scan();
+  }
+  hwRadioWasOn_ = on;
+}
+
+void Adapter::JoinBySsid(std::span<const uint8_t> ssid) {
+  if (association_.AssociateBySsid(ssid, RadioOn()) || !RadioOn()) return;
+  if (association_.Pending().infrastructureMode == Ndis802_11IBSS && !ssid.empty() &&
+      !association_.HearsAdhoc(ssid)) {
+    const uint32_t channel = ChannelOfFrequencyKHz(configuration_.DSConfig);
+    association_.StartAdhoc(ssid, channel != 0 ? channel : 1);
+  }
 }
 
 void Adapter::Scan() {
@@ -54,6 +88,7 @@ void Adapter::Scan() {
 Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity) {
   const uint32_t oid = selector & ~kOidSetFlag;
   const bool set = IsSetCode(selector);
+  FollowHwSwitch();
   Reply reply =
       set ? Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}} : Query(oid, capacity);
   // Traffic flows between requests. After a counter reset it holds still while only the
@@ -91,13 +126,36 @@ Reply Adapter::QueryScan(uint32_t oid, uint32_t capacity) {
 
 NDIS_802_11_CONFIGURATION Adapter::CurrentConfiguration() const {
   NDIS_802_11_CONFIGURATION c = configuration_;
-  if (const Network* n = association_.Current()) c.DSConfig = ChannelFrequencyKHz(n->channel);
+  // A network this card started keeps the frequency it was configured with.
+  const Network* n = association_.Current();
+  if (n != nullptr && !association_.Started()) c.DSConfig = ChannelFrequencyKHz(n->channel);
   return c;
+}
+
+CV_802_11_LINK_STATUS Adapter::LinkStatus() const {
+  const Network* current = association_.Current();
+  if (current == nullptr)
+    return CV_802_11_LINK_STATUS{0, 0, traffic_.TxBytes(), traffic_.RxBytes()};
+  RateLimit limit = RateLimit::kNone;
+  if (phyMode_ == PHY_11B) {
+    limit = RateLimit::k11bOnly;
+  } else if (phyModeSet_ && phyMode_ == PHY_11A) {
+    limit = RateLimit::k11aOnly;
+  }
+  CV_802_11_LINK_STATUS s =
+      LinkStatusFor(traffic_.Rssi(current->rssi), limit, traffic_.TxBytes(), traffic_.RxBytes());
+  uint32_t rate = s.CurrTxRate;
+  if (ratesSet_) rate = ApplyDesiredRates(rate, rates_);
+  constexpr uint32_t kRate11M = 22;  // the fastest 802.11b rate
+  if (limit == RateLimit::k11bOnly) rate = std::min(rate, kRate11M);
+  if (scenario_.card.fixedTxRate) rate = *scenario_.card.fixedTxRate;
+  s.CurrTxRate = rate;
+  return s;
 }
 
 CV_802_11_STA_CONFIG Adapter::StaConfig() const {
   CV_802_11_STA_CONFIG c = staConfig_;
-  c.HwRadioStatus = scenario_.card.hwRadio ? 1 : 0;
+  c.HwRadioStatus = HwRadioOn() ? 1 : 0;
   c.SystemErrorBitmap = scenario_.card.eepromError ? kSystemErrorEeprom : 0;
   return c;
 }
@@ -140,14 +198,8 @@ Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
       return ToBytes(CurrentConfiguration());
     case OID_802_11_STATISTICS:
       return ToBytes(traffic_.Statistics());
-    case OID_CV_802_11_QUERY_LINK_STATUS: {
-      CV_802_11_LINK_STATUS s{0, 0, traffic_.TxBytes(), traffic_.RxBytes()};
-      if (current != nullptr) {
-        s = LinkStatusFor(traffic_.Rssi(current->rssi), phyMode_ == PHY_11B, traffic_.TxBytes(),
-                          traffic_.RxBytes());
-      }
-      return ToBytes(s);
-    }
+    case OID_CV_802_11_QUERY_LINK_STATUS:
+      return ToBytes(LinkStatus());
     case OID_CV_802_11_STA_CONFIG:
       return ToBytes(StaConfig());
     case OID_CV_802_11_EEPROM_VERSION:

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "core/Association.h"
@@ -20,9 +21,13 @@ struct Reply {
   Bytes out;  // never longer than the capacity asked for
 };
 
+// Seconds since the card came up; only the scenario's hardware switch times read it.
+using Clock = std::function<double()>;
+
 class Adapter {
  public:
-  explicit Adapter(Scenario scenario);
+  // Without a clock the card stays at its start-up moment.
+  explicit Adapter(Scenario scenario, Clock clock = {});
   Adapter(const Adapter&) = delete;
   Adapter& operator=(const Adapter&) = delete;
   ~Adapter() = default;
@@ -33,6 +38,7 @@ class Adapter {
   const Scenario& GetScenario() const { return scenario_; }
   const Association& GetAssociation() const { return association_; }
   bool RadioOn() const;
+  bool HwRadioOn() const;
 
  private:
   Reply Query(uint32_t oid, uint32_t capacity);
@@ -44,8 +50,13 @@ class Adapter {
   void Scan();
   NDIS_802_11_CONFIGURATION CurrentConfiguration() const;
   CV_802_11_STA_CONFIG StaConfig() const;
+  CV_802_11_LINK_STATUS LinkStatus() const;
+  void FollowHwSwitch();
+  void JoinBySsid(std::span<const uint8_t> ssid);
 
   Scenario scenario_;
+  Clock clock_;
+  bool hwRadioWasOn_ = true;
   Association association_;
   Traffic traffic_;
   ScanResult scan_;
@@ -54,6 +65,10 @@ class Adapter {
 
   std::array<uint8_t, 4> radioWord_{};
   uint32_t phyMode_ = PHY_11BG_MIXED;
+  // The band and rate rules of the wireless mode and the desired rates apply once the utility
+  // has set them; until then the card uses every band and rate it has.
+  bool phyModeSet_ = false;
+  bool ratesSet_ = false;
   uint32_t preamble_ = Cv802_11PreambleAuto;
   uint32_t powerMode_ = Ndis802_11PowerModeCAM;
   uint32_t txPowerPercent_ = 100;

@@ -41,7 +41,7 @@ bool Adapter::SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in,
       if (in.size() < sizeof(NDIS_802_11_SSID)) return false;
       const uint32_t length = ReadU32(in, 0);
       if (length > kMaxSsidLength) return false;
-      association_.AssociateBySsid(in.subspan(offsetof(NDIS_802_11_SSID, Ssid), length), RadioOn());
+      JoinBySsid(in.subspan(offsetof(NDIS_802_11_SSID, Ssid), length));
       return true;
     }
     case OID_802_11_DISASSOCIATE:  // payload not meaningful
@@ -97,8 +97,14 @@ bool Adapter::SetCardParameter(uint32_t oid, std::span<const uint8_t> in, bool& 
       std::copy_n(in.begin(), kWordLength, radioWord_.begin());
       if (!RadioOn()) association_.Disconnect();
       return true;
-    case OID_CV_802_11_PHY_MODE:
-      return ReadWord(in, PHY_11ABG_MIXED, phyMode_);
+    case OID_CV_802_11_PHY_MODE: {
+      if (!ReadWord(in, PHY_11ABG_MIXED, phyMode_)) return false;
+      phyModeSet_ = true;
+      association_.SetBands(phyMode_ == PHY_11ABG_MIXED ? Bands::kAll
+                            : phyMode_ == PHY_11A       ? Bands::k5GHzOnly
+                                                        : Bands::k24GHzOnly);
+      return true;
+    }
     case OID_CV_802_11_PREAMBLE:
       return ReadWord(in, Cv802_11PreambleAuto, preamble_);
     case OID_802_11_POWER_MODE:
@@ -112,6 +118,7 @@ bool Adapter::SetCardParameter(uint32_t oid, std::span<const uint8_t> in, bool& 
     case OID_802_11_DESIRED_RATES:
       if (in.size() < kRatesLength) return false;
       std::copy_n(in.begin(), kRatesLength, rates_.begin());
+      ratesSet_ = true;
       return true;
     case OID_802_11_CONFIGURATION:
       if (in.size() < sizeof(NDIS_802_11_CONFIGURATION)) return false;

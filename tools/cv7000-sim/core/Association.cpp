@@ -13,22 +13,57 @@ uint32_t WepStatusOf(Cipher c) {
   return c == Cipher::kAes ? Ndis802_11Encryption3Enabled : Ndis802_11Encryption2Enabled;
 }
 
+bool SameSsid(std::span<const uint8_t> ssid, const std::string& name) {
+  return std::equal(ssid.begin(), ssid.end(), name.begin(), name.end(),
+                    [](uint8_t a, char b) { return a == static_cast<uint8_t>(b); });
+}
+
+// A locally administered address from the name, so one name always gives one BSSID (FNV-1a).
+Mac AdhocBssid(std::span<const uint8_t> ssid) {
+  uint64_t hash = 14695981039346656037ULL;
+  for (const uint8_t b : ssid) hash = (hash ^ b) * 1099511628211ULL;
+  Mac mac{0x02};
+  for (std::size_t i = 1; i < mac.size(); ++i) mac[i] = static_cast<uint8_t>(hash >> (8 * i));
+  return mac;
+}
+
 }  // namespace
 
 Association::Association(const std::vector<Network>& networks, bool supports5GHz)
     : networks_(networks), supports5GHz_(supports5GHz) {}
 
 bool Association::InRange(const Network& n) const {
-  return supports5GHz_ || !Is5GHzChannel(n.channel);
+  const bool on5GHz = Is5GHzChannel(n.channel);
+  if (on5GHz && (!supports5GHz_ || bands_ == Bands::k24GHzOnly)) return false;
+  return on5GHz || bands_ != Bands::k5GHzOnly;
+}
+
+bool Association::HearsAdhoc(std::span<const uint8_t> ssid) const {
+  return std::any_of(networks_.begin(), networks_.end(), [&](const Network& n) {
+    return n.adhoc && SameSsid(ssid, n.ssid) && InRange(n);
+  });
+}
+
+void Association::StartAdhoc(std::span<const uint8_t> ssid, uint32_t channel) {
+  started_ = Network{};
+  started_.ssid.assign(ssid.begin(), ssid.end());
+  started_.bssid = AdhocBssid(ssid);
+  started_.channel = channel;
+  started_.rssi = -50;  // its own network: as strong as any peer that joins it
+  started_.adhoc = true;
+  if (pending_.authMode == Ndis802_11AuthModeWPANone) {
+    started_.security = Security::kWpaNone;
+  } else if (pending_.wepStatus == Ndis802_11WEPEnabled) {
+    started_.security = Security::kWep;
+  }
+  current_ = &started_;
 }
 
 bool Association::AssociateBySsid(std::span<const uint8_t> ssid, bool radioOn) {
   current_ = nullptr;
   if (!radioOn) return false;
   for (const Network& n : networks_) {
-    const bool same = n.ssid.size() == ssid.size() &&
-                      std::equal(ssid.begin(), ssid.end(), n.ssid.begin(), n.ssid.end(),
-                                 [](uint8_t a, char b) { return a == static_cast<uint8_t>(b); });
+    const bool same = SameSsid(ssid, n.ssid);
     // Several access points may share a name: take the strongest that accepts us.
     if (same && InRange(n) && Fits(n) && (current_ == nullptr || n.rssi > current_->rssi)) {
       current_ = &n;

@@ -24,6 +24,9 @@ struct Credentials {
   std::optional<Psk> psk;
 };
 
+// Which bands the card listens on, from its wireless mode.
+enum class Bands { kAll, k24GHzOnly, k5GHzOnly };
+
 class Association {
  public:
   // `networks` must outlive this object.
@@ -36,8 +39,14 @@ class Association {
   bool AssociateBySsid(std::span<const uint8_t> ssid, bool radioOn);
   bool AssociateByBssid(std::span<const uint8_t> bssid, bool radioOn);
   void Disconnect() { current_ = nullptr; }
+  // With no ad hoc network of that name to join, the card starts one of its own on `channel`,
+  // secured as the pending settings say.
+  bool HearsAdhoc(std::span<const uint8_t> ssid) const;
+  void StartAdhoc(std::span<const uint8_t> ssid, uint32_t channel);
+  void SetBands(Bands bands) { bands_ = bands; }
 
   const Network* Current() const { return current_; }
+  bool Started() const { return current_ != nullptr && current_ == &started_; }
   bool InRange(const Network& n) const;
   bool Fits(const Network& n);
 
@@ -48,7 +57,9 @@ class Association {
 
   const std::vector<Network>& networks_;
   bool supports5GHz_;
+  Bands bands_ = Bands::kAll;
   Credentials pending_;
+  Network started_;  // the ad hoc network this card started, while current_ points to it
   const Network* current_ = nullptr;
   std::map<const Network*, Psk> pskCache_;  // PBKDF2 is slow; derive each key once
 };

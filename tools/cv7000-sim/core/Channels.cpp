@@ -29,4 +29,11 @@ uint32_t ChannelFrequencyKHz(uint32_t channel) {
   return 0;
 }
 
+uint32_t ChannelOfFrequencyKHz(uint32_t kHz) {
+  for (uint32_t channel = 1; channel <= k5GHzChannels.back(); ++channel) {
+    if (IsKnownChannel(channel) && ChannelFrequencyKHz(channel) == kHz) return channel;
+  }
+  return 0;
+}
+
 }  // namespace netvane::sim

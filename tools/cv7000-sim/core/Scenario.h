@@ -42,6 +42,20 @@ struct Card {
   bool supports5GHz = true;
   bool hwRadio = true;
   std::string driverVersion = "1.2.0";
+  std::string driverDate = "2005-03-14";  // checked "YYYY-MM-DD"
+  std::optional<uint32_t> fixedTxRate;    // 500 kbit/s units, pinned while associated
+  // Seconds after start at which the hardware switch flips; the later event that has passed wins.
+  std::optional<uint32_t> hwRadioOffAt;
+  std::optional<uint32_t> hwRadioOnAt;
+};
+
+// Starting values of the counters, so pages can be shown figures beyond 32 bits or about to wrap.
+struct CounterSeeds {
+  std::array<uint64_t, 12> statistics{};  // in NDIS_802_11_STATISTICS order, after Length
+  uint32_t receivedOk = 0;
+  uint32_t receivedNoBuffer = 0;
+  uint32_t txBytes = 0;
+  uint32_t rxBytes = 0;
 };
 
 struct Faults {
@@ -59,6 +73,7 @@ struct Scenario {
   uint32_t maxPartBytes = kDefaultPartBytes;
   bool radio = true;
   std::vector<Network> networks;
+  CounterSeeds counters;
   Faults faults;
 };
 

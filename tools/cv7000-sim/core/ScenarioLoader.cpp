@@ -1,11 +1,14 @@
 #include "core/ScenarioLoader.h"
 
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
 #include "core/Channels.h"
+#include "core/DriverInfo.h"
 #include "core/Generate.h"
 #include "core/Hex.h"
 
@@ -73,7 +76,8 @@ class ObjectReader {
   static int64_t IntValue(const json& v, const std::string& where, int64_t lo, int64_t hi) {
     if (v.is_number_unsigned()) {
       const uint64_t u = v.get<uint64_t>();
-      if (u > static_cast<uint64_t>(hi)) {
+      // JSON reads every non-negative number as unsigned, so the lower bound matters here too.
+      if (u > static_cast<uint64_t>(hi) || static_cast<int64_t>(u) < lo) {
         Fail(where, "out of range " + std::to_string(lo) + ".." + std::to_string(hi));
       }
       return static_cast<int64_t>(u);
@@ -220,7 +224,50 @@ void ReadCard(ObjectReader& top, Card& card, std::vector<std::string>& warnings)
   card.supports5GHz = r.Bool("supports_5ghz", card.supports5GHz);
   card.hwRadio = r.Bool("hw_radio", card.hwRadio);
   card.driverVersion = r.String("driver_version", card.driverVersion);
+  card.driverDate = r.String("driver_date", card.driverDate);
+  if (!ParseDate(card.driverDate)) {
+    ObjectReader::Fail("card.driver_date", "expected a date like \"2005-03-14\"");
+  }
+  const auto optional = [&r](const std::string& key, int64_t lo, int64_t hi) {
+    std::optional<uint32_t> out;
+    if (r.Find(key) != nullptr) out = static_cast<uint32_t>(r.Int(key, 0, lo, hi));
+    return out;
+  };
+  card.fixedTxRate = optional("fixed_tx_rate", 1, 127);
+  card.hwRadioOffAt = optional("hw_radio_off_at", 0, UINT32_MAX);
+  card.hwRadioOnAt = optional("hw_radio_on_at", 0, UINT32_MAX);
   r.WarnUnknown();
+}
+
+void ReadCounters(ObjectReader& top, CounterSeeds& seeds, std::vector<std::string>& warnings) {
+  if (const json* v = top.Find("counters")) {
+    ObjectReader r(*v, "counters", warnings);
+    static constexpr const char* kStatistics[] = {"transmitted_fragments",
+                                                  "multicast_transmitted",
+                                                  "failed",
+                                                  "retries",
+                                                  "multiple_retries",
+                                                  "rts_success",
+                                                  "rts_failure",
+                                                  "ack_failure",
+                                                  "frame_duplicates",
+                                                  "received_fragments",
+                                                  "multicast_received",
+                                                  "fcs_errors"};
+    static_assert(std::size(kStatistics) == std::tuple_size_v<decltype(seeds.statistics)>);
+    for (std::size_t i = 0; i < seeds.statistics.size(); ++i) {
+      seeds.statistics[i] = static_cast<uint64_t>(r.Int(kStatistics[i], 0, 0, INT64_MAX));
+    }
+    seeds.receivedOk = static_cast<uint32_t>(r.Int("rcv_ok", 0, 0, UINT32_MAX));
+    seeds.receivedNoBuffer = static_cast<uint32_t>(r.Int("rcv_no_buffer", 0, 0, UINT32_MAX));
+    r.WarnUnknown();
+  }
+  if (const json* v = top.Find("link")) {
+    ObjectReader r(*v, "link", warnings);
+    seeds.txBytes = static_cast<uint32_t>(r.Int("tx_bytes_start", 0, 0, UINT32_MAX));
+    seeds.rxBytes = static_cast<uint32_t>(r.Int("rx_bytes_start", 0, 0, UINT32_MAX));
+    r.WarnUnknown();
+  }
 }
 
 MalformedScan ReadMalformed(const std::string& text) {
@@ -300,6 +347,7 @@ Scenario ReadScenario(const json& root, std::vector<std::string>& warnings) {
     r.WarnUnknown();
   }
   ReadNetworks(top, s, warnings);
+  ReadCounters(top, s.counters, warnings);
   ReadFaults(top, s.faults, warnings);
   top.WarnUnknown();
   return s;

@@ -10,6 +10,28 @@ uint32_t OneIn(Prng& prng, uint32_t n) {
 
 }  // namespace
 
+Traffic::Traffic(uint64_t seed, const CounterSeeds& seeds)
+    : prng_(seed),
+      rcvOk_(seeds.receivedOk),
+      rcvNoBuffer_(seeds.receivedNoBuffer),
+      txBytes_(seeds.txBytes),
+      rxBytes_(seeds.rxBytes) {
+  const auto& c = seeds.statistics;
+  stats_ = NDIS_802_11_STATISTICS{sizeof(NDIS_802_11_STATISTICS),
+                                  c[0],
+                                  c[1],
+                                  c[2],
+                                  c[3],
+                                  c[4],
+                                  c[5],
+                                  c[6],
+                                  c[7],
+                                  c[8],
+                                  c[9],
+                                  c[10],
+                                  c[11]};
+}
+
 void Traffic::Step(bool connected) {
   if (!connected) return;
   const uint32_t txFrames = prng_.Between(1, 40);
@@ -41,21 +63,42 @@ void Traffic::ResetCounters() {
   rcvNoBuffer_ = 0;
 }
 
-CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, bool bOnly, uint32_t txBytes, uint32_t rxBytes) {
+CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, RateLimit limit, uint32_t txBytes,
+                                    uint32_t rxBytes) {
   CV_802_11_LINK_STATUS s{};
   constexpr uint32_t kRate11M = 22;  // 500 kbit/s units
+  constexpr uint32_t kRate6M = 12;   // the lowest OFDM rate: 802.11a has no CCK rates
+  const bool bOnly = limit == RateLimit::k11bOnly;
   if (!bOnly && rssi >= -70) {
     s.CurrTxRate = 108;  // 54 Mbit/s
   } else if (!bOnly && rssi >= -80) {
     s.CurrTxRate = 72;  // 36 Mbit/s
   } else {
-    s.CurrTxRate = kRate11M;
+    s.CurrTxRate = limit == RateLimit::k11aOnly ? kRate6M : kRate11M;
   }
   const int32_t quality = 2 * (rssi + 100);
   s.ChannelQuality = static_cast<uint32_t>(quality < 0 ? 0 : (quality > 100 ? 100 : quality));
   s.TxByteCount = txBytes;
   s.RxByteCount = rxBytes;
   return s;
+}
+
+}  // namespace netvane::sim
+
+namespace netvane::sim {
+
+uint32_t ApplyDesiredRates(uint32_t signalRate, std::span<const uint8_t> desired) {
+  constexpr uint8_t kRateMask = 0x7F;  // the top bit marks a basic rate
+  uint32_t best = 0;
+  uint32_t lowest = 0;
+  for (const uint8_t slot : desired) {
+    const uint32_t rate = slot & kRateMask;
+    if (rate == 0) continue;
+    if (rate <= signalRate && rate > best) best = rate;
+    if (lowest == 0 || rate < lowest) lowest = rate;
+  }
+  if (lowest == 0) return signalRate;  // an empty set asks for nothing
+  return best != 0 ? best : lowest;
 }
 
 }  // namespace netvane::sim

@@ -4,15 +4,18 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "core/Prng.h"
+#include "core/Scenario.h"
 #include "driver/Records.h"
 
 namespace netvane::sim {
 
 class Traffic {
  public:
-  explicit Traffic(uint64_t seed) : prng_(seed) {}
+  // The counters start from `seeds` (a counter reset still brings them to zero).
+  Traffic(uint64_t seed, const CounterSeeds& seeds);
 
   // One step of traffic on the current link (nothing moves while disconnected).
   void Step(bool connected);
@@ -36,7 +39,14 @@ class Traffic {
   int32_t jitter_ = 0;
 };
 
+enum class RateLimit { kNone, k11bOnly, k11aOnly };
+
 // Rate (500 kbit/s units) and quality (0-100) of a link at this signal level.
-CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, bool bOnly, uint32_t txBytes, uint32_t rxBytes);
+CV_802_11_LINK_STATUS LinkStatusFor(int32_t rssi, RateLimit limit, uint32_t txBytes,
+                                    uint32_t rxBytes);
+
+// The rate actually used when the utility has asked for `desired` (zero slots empty, the
+// basic-rate bit ignored): the highest desired rate the signal allows, else the lowest desired.
+uint32_t ApplyDesiredRates(uint32_t signalRate, std::span<const uint8_t> desired);
 
 }  // namespace netvane::sim
