@@ -13,6 +13,7 @@
 #include "SteadyRegistry.h"
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
+#include "driver/Records.h"
 #include "state/SharedState.h"
 #include "status/LinkStatusPageController.h"
 #include "support/SimHarness.h"
