@@ -64,6 +64,12 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   EXPECT_EQ(Heard(w.linkStatus.Status), "CorvaneGuest <--> 02-C0-7A-00-00-01");
   EXPECT_EQ(Heard(w.linkStatus.CurrentChannel), "1 <--> 2412000 KHz");
   EXPECT_EQ(Heard(w.siteSurvey.ConnectStatus), "Connected <--> CorvaneGuest");
+  auto* graph = w.linkStatus.QualityGroup->findChild<QWidget*>("History");
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(graph)
+                  ->text(QAccessible::Description)
+                  .startsWith("Link quality "))
+      << "the graph's current values, for a screen reader";
 
   // B only at a fixed 5.5 Mbps: the driver gets the rate set, the link shows it.
   w.advance.WirelessMode->setCurrentIndex(1);
