@@ -1,5 +1,7 @@
 #include "platform/prefs/PrefsFile.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "platform/prefs/AtomicFile.h"
@@ -33,6 +35,13 @@ std::optional<PlistValue> PrefsFile::Load(RootKind kind) {
     return std::nullopt;
   }
   return root;
+}
+
+PrefsFile::Stamp PrefsFile::CurrentStamp() const {
+  struct stat st {};
+  if (stat(Path().c_str(), &st) != 0) return {};
+  return {static_cast<unsigned long long>(st.st_ino), static_cast<unsigned long long>(st.st_size),
+          static_cast<long long>(st.st_mtim.tv_sec), static_cast<long long>(st.st_mtim.tv_nsec)};
 }
 
 void PrefsFile::KeepDamagedAside() {

@@ -32,6 +32,15 @@ class PrefsFile {
 
   std::string Path() const { return folder_.FileNamed(name_); }
 
+  // Which version of the file is on disk (identity, size, modification time); equal stamps mean
+  // nobody replaced it in between. A missing file has the empty stamp.
+  struct Stamp {
+    unsigned long long inode = 0, size = 0;
+    long long seconds = 0, nanoseconds = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  Stamp CurrentStamp() const;
+
  private:
   void KeepDamagedAside();
 

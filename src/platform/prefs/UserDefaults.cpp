@@ -6,7 +6,9 @@
 namespace netvane::prefs {
 
 PlistValue& UserDefaults::Root() {
+  if (root_ && !unsaved_ && file_.CurrentStamp() != stamp_) root_.reset();
   if (!root_) {
+    stamp_ = file_.CurrentStamp();
     root_ = file_.Load(RootKind::kDictionary);
     if (!root_) root_ = PlistValue::Dict();
   }
@@ -20,10 +22,16 @@ std::optional<RecordList> UserDefaults::RecordsForKey(const std::string& key) {
 void UserDefaults::SetRecords(const std::string& key,
                               std::shared_ptr<const SharedRecords> records) {
   Root().SetMember(key, PlistValue::Records(std::move(records)));
+  unsaved_ = true;
 }
 
 bool UserDefaults::synchronize() {
-  return file_.Save(WritePlistDocument(Root()));
+  const bool saved = file_.Save(WritePlistDocument(Root()));
+  if (saved) {
+    stamp_ = file_.CurrentStamp();
+    unsaved_ = false;
+  }
+  return saved;
 }
 
 std::optional<RecordList> RecordListFile::Load() {

@@ -1,6 +1,8 @@
 // The application's preferences domain, "com.corvane.Netvane.plist" in the preferences folder:
 // a dictionary loaded on first use and written by synchronize. One object serves the whole
-// process. Keys it does not know are kept as they were found.
+// process. Keys it does not know are kept as they were found. When another process (the
+// command line) has replaced the file since, the next read loads it again, unless this one
+// holds changes of its own not yet written.
 #pragma once
 
 #include <memory>
@@ -37,6 +39,8 @@ class UserDefaults {
 
   PrefsFile file_;
   std::optional<PlistValue> root_;
+  PrefsFile::Stamp stamp_;  // the file as last loaded or written
+  bool unsaved_ = false;
 };
 
 // A file whose root is an array of records: "Profile.plist".

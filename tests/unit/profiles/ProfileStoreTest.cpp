@@ -98,6 +98,18 @@ TEST_F(ProfileStoreTest, WhereTheListComesFrom) {
   EXPECT_TRUE(Run(folder).store.LoadProfileRecords().empty());
 }
 
+TEST_F(ProfileStoreTest, ARunningProgramSeesWhatAnotherOneSaved) {
+  Run window(folder);
+  EXPECT_TRUE(window.store.LoadProfileRecords().empty());
+  Run(folder).store.SaveProfileRecords({Named("From the command line")});
+  EXPECT_EQ(window.store.LoadProfileRecords().size(), 1u);
+  // Changes of its own not yet written are never thrown away for the file's.
+  window.defaults.SetRecords(ProfileStore::kProfilesKey,
+                             std::make_shared<const prefs::SharedRecords>(ProfileRecordList{}));
+  Run(folder).store.SaveProfileRecords({Named("A"), Named("B")});
+  EXPECT_TRUE(window.store.LoadProfileRecords().empty());
+}
+
 TEST_F(ProfileStoreTest, EveryByteValueReadsBackWholeThroughBothFilesAsValidXml) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
