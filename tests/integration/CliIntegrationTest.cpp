@@ -2,8 +2,10 @@
 // kind from a key file, a wrong key, a key file others can read, profiles shared with the window,
 // the instance filter, and the exit codes of the built program.
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -234,6 +236,38 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(exitCode("connect CorvaneHome --key"), 2);
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
+}
+
+TEST_F(CliIntegrationTest, AsksForTheKeyOnTheTerminalWithoutEcho) {
+  sim.Start();
+  int master = -1;
+  const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    execl(NETVANE_CLI_PATH, "netvane-cli", "connect", "CorvaneHome", "--ask", nullptr);
+    _exit(127);
+  }
+  // Everything the terminal shows, until the program has asked, then until it ends.
+  std::string shown;
+  auto readUntil = [&](const std::string& wanted) {
+    char buffer[256];
+    while (wanted.empty() || shown.find(wanted) == std::string::npos) {
+      const ssize_t n = read(master, buffer, sizeof buffer);
+      if (n <= 0) return;
+      shown.append(buffer, static_cast<std::size_t>(n));
+    }
+  };
+  readUntil("Key for CorvaneHome: ");
+  const std::string typed = "home sweet corvane\n";
+  ASSERT_EQ(write(master, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+  readUntil("");
+  close(master);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << shown;
+  EXPECT_EQ(shown.find("home sweet"), std::string::npos) << "not echoed: " << shown;
+  EXPECT_EQ(JoinedSsid(), "CorvaneHome");
 }
 
 }  // namespace
