@@ -25,6 +25,20 @@ namespace {
 
 using nlohmann::json;
 
+ProfileRecord Profile(const char* name, const char* ssid, const char* auth, const char* psk) {
+  ProfileRecord r;
+  for (const char* key : kProfileKeys) r.Set(key, "");
+  r.Set("Profile Name", name);
+  r.Set("SSID", ssid);
+  r.Set("Network Type", "1");
+  r.Set("Channel", "1");
+  r.Set("RTS Threshold", "2347");
+  r.Set("Fragmentation Threshold", "2346");
+  r.Set("Authentication Type", auth);
+  r.Set("WPAPSK", psk);
+  return r;
+}
+
 struct Result {
   int code;
   std::string out;
@@ -177,22 +191,9 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   prefs::PrefsFolder folder;
   prefs::UserDefaults defaults(folder);
   ProfileStore store(defaults, folder);
-  auto profile = [](const char* name, const char* ssid, const char* auth, const char* psk) {
-    ProfileRecord r;
-    for (const char* key : kProfileKeys) r.Set(key, "");
-    r.Set("Profile Name", name);
-    r.Set("SSID", ssid);
-    r.Set("Network Type", "1");
-    r.Set("Channel", "1");
-    r.Set("RTS Threshold", "2347");
-    r.Set("Fragmentation Threshold", "2346");
-    r.Set("Authentication Type", auth);
-    r.Set("WPAPSK", psk);
-    return r;
-  };
-  store.SaveProfileRecords({profile("Guest", "CorvaneGuest", "0", ""),
-                            profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+  store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
+                            Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
 
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 3u);
@@ -234,6 +235,19 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(exitCode("connect --help"), 0);
   EXPECT_EQ(exitCode("radio sideways"), 2);
   EXPECT_EQ(exitCode("connect CorvaneHome --key"), 2);
+  // Standard error stays empty on success: the window's session-log lines of a task run are
+  // not written.
+  prefs::PrefsFolder folder;
+  prefs::UserDefaults defaults(folder);
+  ProfileStore(defaults, folder).SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", "")});
+  const std::string err = sim.Dir() + "/err";
+  ASSERT_EQ(std::system((std::string(NETVANE_CLI_PATH) +
+                         " --instance wlan1 profiles activate 1 2>" + err + " >/dev/null")
+                            .c_str()),
+            0);
+  std::stringstream written;
+  written << std::ifstream(err).rdbuf();
+  EXPECT_EQ(written.str(), "");
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
 }
