@@ -86,6 +86,19 @@ int Run(int argc, const char* const* argv, CliIo& io) {
       return app.exit(e, io.out, io.err);  // --help, --version
     }
     const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (chosen.empty()) {
+      // CLI11 reports only the missing subcommand; name the word it could not place.
+      for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--instance") {
+          ++i;
+        } else if (word.rfind("--instance=", 0) != 0) {
+          io.err << "netvane-cli: unknown subcommand or option " << word
+                 << "; run netvane-cli --help\n";
+          return kExitUsage;
+        }
+      }
+    }
     return UsageError(io, e,
                       chosen.empty() ? "netvane-cli" : "netvane-cli " + chosen.front()->get_name());
   }

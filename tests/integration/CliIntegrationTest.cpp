@@ -253,6 +253,11 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(missing.code, 3);
   EXPECT_NE(missing.err.find("--instance"), std::string::npos);
 
+  const Result unknown = Cli({"--instance", "wlan1", "scna"});
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_EQ(unknown.err,
+            "netvane-cli: unknown subcommand or option scna; run netvane-cli --help\n");
+
   // The built program, as a script runs it.
   auto exitCode = [](const std::string& args) {
     const int status =
