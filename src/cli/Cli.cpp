@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/Commands.h"
+#include "cli/Table.h"
 #include "status/AboutFigures.h"
 
 namespace netvane::cli {
@@ -116,7 +117,7 @@ int Run(int argc, const char* const* argv, CliIo& io) {
     if (radio->parsed()) return RadioCommand(session, radioState == "on");
     return AboutCommand(session, json);
   } catch (const CliFailure& failure) {
-    io.err << "netvane-cli: " << failure.what() << '\n';
+    io.err << "netvane-cli: " << Printable(failure.what()) << '\n';
     return failure.code;
   }
 }

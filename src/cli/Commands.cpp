@@ -56,7 +56,8 @@ json OptionalNumber(const std::string& text) {
 }
 
 void PrintJson(Session& s, const json& value) {
-  s.io.out << value.dump(2) << '\n';
+  // Names that are not UTF-8 carry U+FFFD where their bytes do not decode.
+  s.io.out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 // ---- scan ----
@@ -432,7 +433,7 @@ int ConnectCommand(Session& s, const ConnectOptions& o) {
                                       std::to_string(o.waitSeconds) +
                                       " s; check the key (and --auth, --wep-index for WEP)");
   }
-  s.io.out << "Joined " << ssid << '\n';
+  s.io.out << "Joined " << Printable(ssid) << '\n';
   return kExitOk;
 }
 
@@ -472,7 +473,7 @@ int ProfilesCommand(Session& s, const std::string& action, const std::string& wh
     const int32_t row = FindProfile(records, which);
     const std::string name = records[static_cast<std::size_t>(row)].Text(profile_key::kProfileName);
     DeleteProfile(profiles.store, std::move(records), active, row);
-    s.io.out << "Deleted " << name << '\n';
+    s.io.out << "Deleted " << Printable(name) << '\n';
     return kExitOk;
   }
   if (action == "activate") {
@@ -486,7 +487,7 @@ int ProfilesCommand(Session& s, const std::string& action, const std::string& wh
                                         " is active but not joined to " + ssid + " after " +
                                         std::to_string(waitSeconds) + " s; check its key");
     }
-    s.io.out << "Joined " << ssid << '\n';
+    s.io.out << "Joined " << Printable(ssid) << '\n';
     return kExitOk;
   }
 

@@ -286,6 +286,17 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
 }
 
+TEST_F(CliIntegrationTest, ANameWithControlCharactersDoesNotDriveTheTerminal) {
+  sim.Start(R"({"networks": [{"ssid": "Evil\u001b[2J", "bssid": "02:00:00:00:00:01",
+                             "channel": 1, "rssi": -50, "security": "open"}]})");
+  EXPECT_EQ(Json({"scan"})[0]["ssid"], "Evil\x1b[2J") << "JSON escapes it";
+  const Result table = Cli({"scan"});
+  EXPECT_NE(table.out.find("Evil?[2J"), std::string::npos) << table.out;
+  const Result joined = Cli({"connect", "Evil\x1b[2J"});
+  EXPECT_EQ(joined.out, "Joined Evil?[2J\n");
+  EXPECT_NE(Cli({"status"}).out.find("Evil?[2J <-->"), std::string::npos);
+}
+
 TEST_F(CliIntegrationTest, AsksForTheKeyOnTheTerminalWithoutEcho) {
   sim.Start();
   int master = -1;
