@@ -2,19 +2,9 @@
 
 #include "platform/system/Trace.h"
 #include "platform/ui/ImageNames.h"
-#include "profiles/BuildProfileData.h"
+#include "profiles/ProfileActions.h"
 
 namespace netvane {
-namespace {
-
-// Where a row index goes when row `removed` is deleted: down by one below it, none if it was
-// that row.
-int32_t AfterRemoval(int32_t row, int32_t removed) {
-  if (row == removed) return -1;
-  return row > removed ? row - 1 : row;
-}
-
-}  // namespace
 
 ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& adapter,
                                              ProfileStore& store, ui::TableView& list,
@@ -104,36 +94,14 @@ void ProfilePageController::OnEdit(const void* /*sender*/) {
 void ProfilePageController::OnDelete(const void* /*sender*/) {
   const int row = profileList.SelectedRow();
   if (!IsRow(row)) return;
-  records.erase(records.begin() + row);
-  // The list is read again below.
-  store_.SaveProfileRecords(std::move(records));
-
-  // The mark and the stored row follow their profile: down one when a row above goes, none
-  // when the active row itself goes. The active copy and its flag stay as they are.
+  // The list is read again below. The mark follows its profile as the stored row does.
+  DeleteProfile(store_, std::move(records), recordActivate, row);
   CurrentSelectedItem = AfterRemoval(CurrentSelectedItem, row);
-  if (!recordActivate.empty()) {
-    ProfileRecord active = recordActivate.front();
-    const int32_t stored = IntOf(active, profile_key::kSelected);
-    const int32_t moved = AfterRemoval(stored, row);
-    if (moved != stored) {
-      active.Set(profile_key::kSelected, DecimalText(moved));
-      store_.SaveActiveProfile(recordActivate, active);
-    }
-  }
   RefreshProfileList();
 }
 
 void ProfilePageController::Apply(const ProfileRecord& record) {
-  std::unique_ptr<PROFILE_DATA> data = BuildProfileData(record);
-  if (SiteSurveyPage == nullptr) return;
-  SiteSurveyPage->StopSiteSurveyTimer();
-  state_.G_bRescan = 0;
-  // A pending scan would make the executor drop this task unsent (it fetches the scan
-  // instead), and the activation would be stored as done without reaching the driver.
-  state_.G_bBssidListScan = 0;
-  SiteSurveyPage->SetTaskQueue(std::move(data));
-  SiteSurveyPage->DoTask();
-  SiteSurveyPage->StartSiteSurveyTimer();
+  if (SiteSurveyPage != nullptr) ApplyProfile(state_, *SiteSurveyPage, record);
 }
 
 void ProfilePageController::OnActivate(const void* /*sender*/) {
@@ -141,9 +109,11 @@ void ProfilePageController::OnActivate(const void* /*sender*/) {
   if (!IsRow(row)) return;
   CurrentSelectedItem = row;
   const ProfileRecord& record = records[static_cast<std::size_t>(row)];
-  Apply(record);
+  if (SiteSurveyPage != nullptr) {
+    ActivateProfile(state_, store_, *SiteSurveyPage, recordActivate, record, row);
+    return;
+  }
   store_.SaveActiveProfile(recordActivate, MakeActiveRecord(record, true, CurrentSelectedItem));
-  if (SiteSurveyPage != nullptr) SiteSurveyPage->resetFlag();
   state_.G_bCheckedProfileConnect = 1;
 }
 

@@ -47,7 +47,7 @@ void TaskExecutor::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
 void TaskExecutor::DoTask() {
   // These lines go to standard error whatever the debug flag: they date each task in a log.
   if (state_.G_bBssidListScan == 1) {
-    platform::WriteStderr("#### SiteSurveyPageController - Probe - 0 ####\n");
+    platform::WriteLogLine("#### SiteSurveyPageController - Probe - 0 ####\n");
     state_.G_bBssidListScan = 0;
     adapter_.QueryBssidList();
     // A task queued while the scan ran would act on a stale list: drop it unrun.
@@ -58,13 +58,14 @@ void TaskExecutor::DoTask() {
     const int32_t type = task->getTaskType();
     PROFILE_DATA* record = task->Profile();
     if (record != nullptr) {
-      platform::WriteStderrF("#### SiteSurveyPageController - DoTask - taskType = %d ####\n", type);
+      platform::WriteLogLineF("#### SiteSurveyPageController - DoTask - taskType = %d ####\n",
+                              type);
       if (type == kTaskRescan) {
-        platform::WriteStderr("#### SiteSurveyPageController - Probe - 1 ####\n");
+        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 1 ####\n");
         adapter_.RescanBssidList();
         state_.G_bBssidListScan = 1;
       } else if (type == kTaskApply) {
-        platform::WriteStderr("#### SiteSurveyPageController - Probe - 2 ####\n");
+        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 2 ####\n");
         Apply(*record);
       }
     }

@@ -4,6 +4,11 @@
 #include <cstdio>
 
 namespace netvane::platform {
+namespace {
+
+bool logLines = true;
+
+}  // namespace
 
 void WriteStderr(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), stderr);
@@ -16,6 +21,23 @@ void WriteStderrF(const char* format, ...) {
   std::vfprintf(stderr, format, args);  // NOLINT(clang-analyzer-valist.Uninitialized)
   va_end(args);
   std::fflush(stderr);
+}
+
+void WriteLogLine(std::string_view text) {
+  if (logLines) WriteStderr(text);
+}
+
+void WriteLogLineF(const char* format, ...) {
+  if (!logLines) return;
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(stderr, format, args);  // NOLINT(clang-analyzer-valist.Uninitialized)
+  va_end(args);
+  std::fflush(stderr);
+}
+
+void SetLogLines(bool on) {
+  logLines = on;
 }
 
 }  // namespace netvane::platform

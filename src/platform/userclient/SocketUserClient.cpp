@@ -51,8 +51,16 @@ KernReturn SocketUserClient::GetMatchingServices(Handle port, Handle matching, H
   // A registry folder another user made or may write could hold their socket: it lists nothing.
   const auto registry = EnsureServiceClassDir(className);
   if (!registry.ok) platform::ReportRefusedOnce(registry.path, registry.reason);
-  *iterator =
-      Add(Iterator{registry.ok ? services_.List(className) : std::vector<std::string>{}, 0});
+  std::vector<std::string> paths =
+      registry.ok ? services_.List(className) : std::vector<std::string>{};
+  if (!instance_.empty()) {
+    const std::string wanted = "/" + instance_ + ".sock";
+    std::erase_if(paths, [&](const std::string& path) {
+      return path.size() < wanted.size() ||
+             path.compare(path.size() - wanted.size(), wanted.size(), wanted) != 0;
+    });
+  }
+  *iterator = Add(Iterator{std::move(paths), 0});
   return kKernSuccess;
 }
 

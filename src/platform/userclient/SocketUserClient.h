@@ -35,6 +35,9 @@ class SocketUserClient : public UserClientApi {
   KernReturn ObjectRelease(Handle object) override;
   KernReturn PortDeallocate(Handle port) override;
 
+  // Only the service `<name>.sock` is listed from now on; empty lists every service again.
+  void SetInstance(std::string name) { instance_ = std::move(name); }
+
   // Handles currently alive (tests check that nothing leaks).
   std::size_t LiveHandles() const { return objects_.size(); }
 
@@ -64,6 +67,7 @@ class SocketUserClient : public UserClientApi {
   Handle nextHandle_ = 0x1000;
   int timeoutMs_;
   ServiceDirectory services_;
+  std::string instance_;
 };
 
 }  // namespace netvane::userclient

@@ -1,0 +1,333 @@
+// netvane-cli against cv7000-sim: every subcommand's table and JSON, a join of each security
+// kind from a key file, a wrong key, a key file others can read, profiles shared with the window,
+// the instance filter, and the exit codes of the built program.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "driver/Oids.h"
+#include "platform/prefs/PrefsFolder.h"
+#include "platform/prefs/UserDefaults.h"
+#include "profiles/ProfileStore.h"
+#include "support/SimHarness.h"
+#include "support/survey/ApplySequence.h"
+
+namespace netvane {
+namespace {
+
+using nlohmann::json;
+
+ProfileRecord Profile(const char* name, const char* ssid, const char* auth, const char* psk) {
+  ProfileRecord r;
+  for (const char* key : kProfileKeys) r.Set(key, "");
+  r.Set("Profile Name", name);
+  r.Set("SSID", ssid);
+  r.Set("Network Type", "1");
+  r.Set("Channel", "1");
+  r.Set("RTS Threshold", "2347");
+  r.Set("Fragmentation Threshold", "2346");
+  r.Set("Authentication Type", auth);
+  r.Set("WPAPSK", psk);
+  return r;
+}
+
+struct Result {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class CliIntegrationTest : public ::testing::Test {
+ protected:
+  Result Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "netvane-cli");
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliIo io{out, err, [this](unsigned s) { slept += s; }, platform::ReadKeyFile,
+                  [](const std::string&) {
+                    platform::SecretText none;
+                    none.error = "no terminal";
+                    return none;
+                  }};
+    const int code = cli::Run(static_cast<int>(argv.size()), argv.data(), io);
+    return {code, out.str(), err.str()};
+  }
+  json Json(std::vector<std::string> args) {
+    args.push_back("--json");
+    const Result r = Cli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    return json::parse(r.out);
+  }
+  std::string KeyFile(const std::string& key, mode_t mode = 0600) {
+    const std::string path = sim.Dir() + "/key" + std::to_string(++keys);
+    std::ofstream(path) << key << '\n';
+    chmod(path.c_str(), mode);
+    return path;
+  }
+  std::string JoinedSsid() {
+    const json status = Json({"status"});
+    return status["state"] == "connected" ? status["ssid"].get<std::string>() : "";
+  }
+
+  testing::SimHarness sim;
+  unsigned slept = 0;
+  int keys = 0;
+};
+
+TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
+  sim.Start();
+  const json scan = Json({"scan"});
+  ASSERT_EQ(scan.size(), 10u);
+  EXPECT_EQ(scan[0]["ssid"], "CorvaneGuest");
+  EXPECT_EQ(scan[0]["bssid"], "02-C0-7A-00-00-01");
+  EXPECT_EQ(scan[0]["signal_percent"], 100);
+  EXPECT_EQ(scan[0]["signal_dbm"], -48);
+  EXPECT_EQ(scan[0]["channel"], 1);
+  EXPECT_EQ(scan[3]["authentication"], "WPA-PSK");
+  EXPECT_EQ(scan[6]["ssid"], "") << "the hidden network";
+  EXPECT_EQ(scan[9]["channel"], 36);
+  EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
+  const Result table = Cli({"scan"});
+  EXPECT_NE(table.out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos)
+      << table.out;
+
+  const json about = Json({"about"});
+  EXPECT_EQ(about["driver_version"], "1.2.0");
+  EXPECT_EQ(about["driver_date"], "2005-03-14");
+  EXPECT_EQ(about["eeprom_version"], "2.5");
+  EXPECT_EQ(about["mac_address"], "02-1A-2B-3C-4D-5E");
+  EXPECT_NE(Cli({"about"}).out.find("MAC address:      02-1A-2B-3C-4D-5E"), std::string::npos);
+
+  EXPECT_EQ(Json({"status"})["state"], "disconnected");
+  ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
+  const json status = Json({"status"});
+  EXPECT_EQ(status["bssid"], "02-C0-7A-00-00-01");
+  EXPECT_EQ(status["channel"], 1);
+  EXPECT_EQ(status["frequency_khz"], 2412000);
+  EXPECT_GT(status["link_quality"], 0);
+  EXPECT_EQ(status["signal_grade"], "GOOD");
+  EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
+  EXPECT_TRUE(Json({"scan"})[0]["joined"]);
+  EXPECT_FALSE(Json({"scan"})[1]["joined"]);
+
+  EXPECT_GT(Json({"stats"})["received"], 0);
+  EXPECT_EQ(Json({"stats", "--reset"})["received"], 0);
+
+  ASSERT_EQ(Cli({"radio", "off"}).code, 0);
+  EXPECT_EQ(Json({"status"})["state"], "radio_off");
+  EXPECT_TRUE(Json({"scan"}).empty());
+  ASSERT_EQ(Cli({"radio", "on"}).code, 0);
+  EXPECT_EQ(Json({"status"})["state"], "disconnected");
+}
+
+TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFileWithTheWindowsRequests) {
+  sim.Start();
+  constexpr uint32_t kAdd = OID_802_11_ADD_KEY;
+  constexpr uint32_t kRemove = OID_802_11_REMOVE_KEY;
+  const std::vector<uint32_t> wpa{OID_CV_802_11_ADD_WPA};
+  struct Case {
+    std::vector<std::string> args;
+    const char* ssid;
+    std::vector<uint32_t> keys;
+    bool adHoc = false;
+    bool bySsid = false;
+  };
+  const std::vector<Case> cases = {
+      {{"CorvaneGuest"}, "CorvaneGuest", {}},
+      {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")},
+       "CorvaneLegacy",
+       {kAdd, kRemove, kRemove, kRemove}},
+      {{"CorvaneLab", "--key-file", KeyFile("0123456789abcdef0123456789"), "--wep-index", "2",
+        "--auth", "shared"},
+       "CorvaneLab",
+       {kRemove, kAdd, kRemove, kRemove}},
+      {{"CorvaneHome", "--key-file", KeyFile("home sweet corvane")}, "CorvaneHome", wpa},
+      {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice", wpa},
+      {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")},
+       "CorvaneHidden",
+       wpa,
+       false,
+       true},
+      {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh", wpa, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ssid);
+    std::vector<std::string> args = {"connect"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    sim.ClearTrace();
+    const Result r = Cli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    // The record's requests, from the disassociation on, exactly as the site survey page sends.
+    const std::vector<std::string> expected = testing::ApplySelectors(c.keys, c.adHoc, c.bySsid);
+    std::vector<std::string> selectors;
+    for (const json& line : sim.Trace()) {
+      if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
+    }
+    const auto first = std::find(selectors.begin(), selectors.end(), expected.front());
+    ASSERT_GE(std::distance(first, selectors.end()), static_cast<long>(expected.size()));
+    EXPECT_EQ(std::vector<std::string>(first, first + static_cast<long>(expected.size())),
+              expected);
+    EXPECT_EQ(JoinedSsid(), c.ssid);
+  }
+}
+
+TEST_F(CliIntegrationTest, AKeyThatDoesNotJoinOrCannotBeUsedFails) {
+  sim.Start();
+  const Result wrong =
+      Cli({"connect", "CorvaneHome", "--key-file", KeyFile("not the home key"), "--wait", "3"});
+  EXPECT_EQ(wrong.code, 1);
+  EXPECT_NE(wrong.err.find("not joined to CorvaneHome after 3 s"), std::string::npos) << wrong.err;
+  EXPECT_EQ(wrong.err.find("not the home key"), std::string::npos) << "the key never shows";
+  EXPECT_EQ(JoinedSsid(), "");
+  EXPECT_GE(slept, 3u) << "waited through the injected sleep";
+
+  const Result wep =
+      Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("0000000000"), "--wait", "0"});
+  EXPECT_EQ(wep.code, 1) << "a wrong WEP key does not join";
+
+  const Result open = Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5", 0644)});
+  EXPECT_EQ(open.code, 2);
+  EXPECT_NE(open.err.find("chmod 600"), std::string::npos) << open.err;
+
+  const Result shortKey = Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e")});
+  EXPECT_EQ(shortKey.code, 2);
+  EXPECT_EQ(shortKey.err,
+            "netvane-cli: Invalid WEP key 1 length. WEP should be 5 or 13 ASCII characters.\n");
+
+  const Result noKey = Cli({"connect", "CorvaneHome"});
+  EXPECT_EQ(noKey.code, 2);
+  EXPECT_NE(noKey.err.find("--key-file"), std::string::npos);
+  EXPECT_EQ(Cli({"connect", "CorvaneCorp"}).code, 1) << "802.1X is not joined";
+  EXPECT_EQ(Cli({"connect", "Nowhere"}).code, 1);
+  EXPECT_EQ(JoinedSsid(), "");
+}
+
+TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
+  sim.Start();
+  prefs::PrefsFolder folder;
+  prefs::UserDefaults defaults(folder);
+  ProfileStore store(defaults, folder);
+  store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
+                            Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+
+  const json list = Json({"profiles"});
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[1]["number"], 2);
+  EXPECT_EQ(list[1]["name"], "Home");
+  EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
+  EXPECT_FALSE(list[1]["active"]);
+
+  ASSERT_EQ(Cli({"profiles", "activate", "2"}).code, 0);
+  EXPECT_EQ(JoinedSsid(), "CorvaneHome");
+  EXPECT_TRUE(Json({"profiles", "list"})[1]["active"]);
+  EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
+
+  ASSERT_EQ(Cli({"profiles", "activate", "Home"}).code, 0);
+  ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
+  const json after = Json({"profiles"});
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ(after[0]["name"], "Home");
+  EXPECT_TRUE(after[0]["active"]) << "the stored active row follows its profile";
+  EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
+  EXPECT_NE(Cli({"profiles"}).out.find("1  *  Home"), std::string::npos);
+}
+
+TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
+  sim.Start("", "wlan1");
+  EXPECT_EQ(Cli({"--instance", "wlan1", "about"}).code, 0);
+  const Result missing = Cli({"--instance", "wlan2", "status"});
+  EXPECT_EQ(missing.code, 3);
+  EXPECT_NE(missing.err.find("--instance"), std::string::npos);
+
+  const Result unknown = Cli({"--instance", "wlan1", "scna"});
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_EQ(unknown.err,
+            "netvane-cli: unknown subcommand or option scna; run netvane-cli --help\n");
+
+  // The built program, as a script runs it.
+  auto exitCode = [](const std::string& args) {
+    const int status =
+        std::system((std::string(NETVANE_CLI_PATH) + " " + args + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  EXPECT_EQ(exitCode("--instance wlan1 status"), 0);
+  EXPECT_EQ(exitCode("--version"), 0);
+  EXPECT_EQ(exitCode("connect --help"), 0);
+  EXPECT_EQ(exitCode("radio sideways"), 2);
+  EXPECT_EQ(exitCode("connect CorvaneHome --key"), 2);
+  // Standard error stays empty on success: the window's session-log lines of a task run are
+  // not written.
+  prefs::PrefsFolder folder;
+  prefs::UserDefaults defaults(folder);
+  ProfileStore(defaults, folder).SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", "")});
+  const std::string err = sim.Dir() + "/err";
+  ASSERT_EQ(std::system((std::string(NETVANE_CLI_PATH) +
+                         " --instance wlan1 profiles activate 1 2>" + err + " >/dev/null")
+                            .c_str()),
+            0);
+  std::stringstream written;
+  written << std::ifstream(err).rdbuf();
+  EXPECT_EQ(written.str(), "");
+  ASSERT_EQ(sim.Stop(), 0);
+  EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
+}
+
+TEST_F(CliIntegrationTest, ANameWithControlCharactersDoesNotDriveTheTerminal) {
+  sim.Start(R"({"networks": [{"ssid": "Evil\u001b[2J", "bssid": "02:00:00:00:00:01",
+                             "channel": 1, "rssi": -50, "security": "open"}]})");
+  EXPECT_EQ(Json({"scan"})[0]["ssid"], "Evil\x1b[2J") << "JSON escapes it";
+  const Result table = Cli({"scan"});
+  EXPECT_NE(table.out.find("Evil?[2J"), std::string::npos) << table.out;
+  const Result joined = Cli({"connect", "Evil\x1b[2J"});
+  EXPECT_EQ(joined.out, "Joined Evil?[2J\n");
+  EXPECT_NE(Cli({"status"}).out.find("Evil?[2J <-->"), std::string::npos);
+}
+
+TEST_F(CliIntegrationTest, AsksForTheKeyOnTheTerminalWithoutEcho) {
+  sim.Start();
+  int master = -1;
+  const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    execl(NETVANE_CLI_PATH, "netvane-cli", "connect", "CorvaneHome", "--ask", nullptr);
+    _exit(127);
+  }
+  // Everything the terminal shows, until the program has asked, then until it ends.
+  std::string shown;
+  auto readUntil = [&](const std::string& wanted) {
+    char buffer[256];
+    while (wanted.empty() || shown.find(wanted) == std::string::npos) {
+      const ssize_t n = read(master, buffer, sizeof buffer);
+      if (n <= 0) return;
+      shown.append(buffer, static_cast<std::size_t>(n));
+    }
+  };
+  readUntil("Key for CorvaneHome: ");
+  const std::string typed = "home sweet corvane\n";
+  ASSERT_EQ(write(master, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+  readUntil("");
+  close(master);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << shown;
+  EXPECT_EQ(shown.find("home sweet"), std::string::npos) << "not echoed: " << shown;
+  EXPECT_EQ(JoinedSsid(), "CorvaneHome");
+}
+
+}  // namespace
+}  // namespace netvane
