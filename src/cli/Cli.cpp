@@ -39,6 +39,11 @@ int Run(int argc, const char* const* argv, CliIo& io) {
   addJson(scan);
   CLI::App* status = app.add_subcommand("status", "the link: network, channel, rate, quality");
   addJson(status);
+  unsigned interval = 2;
+  status
+      ->add_option("--interval", interval,
+                   "seconds between the two readings (default 2; 0: one reading, no throughput)")
+      ->check(CLI::Range(0, 60));
 
   ConnectOptions connect;
   CLI::App* conn = app.add_subcommand("connect", "join a network by SSID or BSSID");
@@ -110,7 +115,7 @@ int Run(int argc, const char* const* argv, CliIo& io) {
     }
     Session session(io, instance);
     if (scan->parsed()) return ScanCommand(session, json);
-    if (status->parsed()) return StatusCommand(session, json);
+    if (status->parsed()) return StatusCommand(session, json, interval);
     if (conn->parsed()) return ConnectCommand(session, connect);
     if (profiles->parsed()) return ProfilesCommand(session, action, which, json, profileWait);
     if (stats->parsed()) return StatsCommand(session, reset, json);

@@ -30,7 +30,6 @@ namespace {
 using nlohmann::json;
 
 // The throughput figures are per link status tick.
-constexpr unsigned kIntervalSeconds = 2;
 
 std::string Trimmed(std::string text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -119,7 +118,7 @@ int ScanCommand(Session& s, bool json) {
 
 // ---- status ----
 
-int StatusCommand(Session& s, bool json) {
+int StatusCommand(Session& s, bool json, unsigned intervalSeconds) {
   s.RequireAdapter();
   uint32_t returned = 0;
   std::string ssid;
@@ -141,12 +140,15 @@ int StatusCommand(Session& s, bool json) {
     return kExitOk;
   }
 
-  // Two readings one tick apart, as two ticks of the page: the throughput and the averages.
+  // Two readings one interval apart, as two ticks of the page: the throughput and the averages.
+  // With no interval there is one reading, averaged with itself, and no throughput.
   CV_802_11_LINK_STATUS first{};
-  s.adapter.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &first, sizeof first, &returned);
   int32_t firstRssi = 0;
-  s.adapter.OidQueryInformation(OID_802_11_RSSI, &firstRssi, sizeof firstRssi, &returned);
-  s.io.sleep(kIntervalSeconds);
+  if (intervalSeconds > 0) {
+    s.adapter.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &first, sizeof first, &returned);
+    s.adapter.OidQueryInformation(OID_802_11_RSSI, &firstRssi, sizeof firstRssi, &returned);
+    s.io.sleep(intervalSeconds);
+  }
   NDIS_802_11_CONFIGURATION config{};
   CV_802_11_LINK_STATUS link{};
   int32_t rssi = 0;
@@ -154,6 +156,10 @@ int StatusCommand(Session& s, bool json) {
   s.adapter.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
   s.adapter.OidQueryInformation(OID_802_11_RSSI, &rssi, sizeof rssi, &returned);
 
+  if (intervalSeconds == 0) {
+    first = link;
+    firstRssi = rssi;
+  }
   const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
   const uint32_t linkQuality =
       SmoothedLinkQuality(SmoothedLinkQuality(0, first.ChannelQuality), link.ChannelQuality);
@@ -171,8 +177,10 @@ int StatusCommand(Session& s, bool json) {
                   {"channel", channel ? nlohmann::json(*channel) : nlohmann::json(nullptr)},
                   {"frequency_khz", config.DSConfig},
                   {"tx_rate", RateText(link.CurrTxRate)},
-                  {"throughput_tx_kbps", std::stod(tx)},
-                  {"throughput_rx_kbps", std::stod(rx)},
+                  {"throughput_tx_kbps",
+                   intervalSeconds > 0 ? nlohmann::json(std::stod(tx)) : nlohmann::json(nullptr)},
+                  {"throughput_rx_kbps",
+                   intervalSeconds > 0 ? nlohmann::json(std::stod(rx)) : nlohmann::json(nullptr)},
                   {"link_quality", linkQuality},
                   {"link_grade", Trimmed(QualityGrade(linkQuality))},
                   {"signal_quality", signalQuality},
@@ -183,7 +191,8 @@ int StatusCommand(Session& s, bool json) {
                 {{"Status", AssociationText(ssid, bssid)},
                  {"Channel", channel ? ChannelText(*channel, config.DSConfig) : "?"},
                  {"Tx rate", RateText(link.CurrTxRate)},
-                 {"Throughput", "Tx " + tx + " Kbps, Rx " + rx + " Kbps"},
+                 {"Throughput", intervalSeconds > 0 ? "Tx " + tx + " Kbps, Rx " + rx + " Kbps"
+                                                    : std::string("(no interval)")},
                  {"Link quality", QualityGrade(linkQuality) + std::to_string(linkQuality) + "%"},
                  {"Signal strength", QualityGrade(signalQuality) + std::to_string(signalQuality) +
                                          "% (" + std::to_string(rssi) + " dBm)"}});

@@ -20,7 +20,9 @@ struct ConnectOptions {
 };
 
 int ScanCommand(Session& s, bool json);
-int StatusCommand(Session& s, bool json);
+// Two link readings `intervalSeconds` apart give the throughput; 0 takes one reading and
+// reports no throughput (for scripts that poll often).
+int StatusCommand(Session& s, bool json, unsigned intervalSeconds);
 int StatsCommand(Session& s, bool reset, bool json);
 int RadioCommand(Session& s, bool on);
 int AboutCommand(Session& s, bool json);

@@ -120,6 +120,9 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   EXPECT_GT(status["link_quality"], 0);
   EXPECT_EQ(status["signal_grade"], "GOOD");
   EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
+  const json once = Json({"status", "--interval", "0"});
+  EXPECT_TRUE(once["throughput_tx_kbps"].is_null()) << "one reading has no throughput";
+  EXPECT_GT(once["link_quality"], 0);
   EXPECT_TRUE(Json({"scan"})[0]["joined"]);
   EXPECT_FALSE(Json({"scan"})[1]["joined"]);
 
