@@ -50,9 +50,8 @@ struct Result {
 
 class CliIntegrationTest : public ::testing::Test {
  protected:
-  Result Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), "netvane-cli");
-    std::vector<const char*> argv;
+  Result Cli(const std::vector<std::string>& args) {
+    std::vector<const char*> argv{"netvane-cli"};
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out;
     std::ostringstream err;
