@@ -33,6 +33,8 @@ void BringToFront(QWidget& window) {
 int ApplicationMain(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Netvane"));
+  // Desktops match the window to its installed entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.Netvane"));
   QApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
   InitResources();
   QApplication::setWindowIcon(ApplicationIcon());

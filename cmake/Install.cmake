@@ -1,0 +1,28 @@
+# What `cmake --install` puts where (GNU directories under the prefix): the programs, the man
+# page, the desktop entry, the icon, the AppStream metadata and the bash completion.
+include(GNUInstallDirs)
+
+foreach(program netvane netvane-cli cv7000-sim)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+if(TARGET netvane-cli-man)
+  install(FILES ${PROJECT_BINARY_DIR}/src/cli/netvane-cli.1
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+if(TARGET netvane-cli)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/netvane-cli.bash
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+          RENAME netvane-cli)
+endif()
+if(TARGET netvane)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/src/platform/qt/images/netvane.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME com.corvane.Netvane.svg)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
