@@ -48,6 +48,9 @@ class ScanListView {
 // The SSID bytes up to the first zero byte, at most SsidLength and the 32 of the field.
 std::string SsidText(const NDIS_802_11_SSID& ssid);
 
+// "02-1A-2B-3C-4D-5E": capital hexadecimal digits and hyphens.
+std::string MacAddressText(std::span<const uint8_t, kMacLength> mac);
+
 // Parses one entry at `offset` of `bytes`; nullopt when it is malformed.
 std::optional<ScanEntry> ReadScanEntry(std::span<const uint8_t> bytes, std::size_t offset);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/Records.h"
+#include "driver/ScanList.h"
 
 namespace netvane {
 
@@ -15,7 +16,5 @@ inline constexpr const char* kCorvaneWebSite = "https://www.corvane.example/";
 
 // "major.minor" from bytes 2 and 3 of the EEPROM version word (bytes 0 and 1 are not shown).
 std::string EepromVersionText(const std::array<uint8_t, 4>& word);
-// "02-1A-2B-3C-4D-5E".
-std::string MacAddressText(const std::array<uint8_t, kMacLength>& mac);
 
 }  // namespace netvane

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "driver/ScanList.h"
+
 namespace netvane {
 
 std::string RateText(uint32_t currTxRate) {
@@ -28,10 +30,7 @@ std::string ChannelText(uint32_t channel, uint32_t frequencyKHz) {
 }
 
 std::string AssociationText(const std::string& ssid, const std::array<uint8_t, kMacLength>& bssid) {
-  char mac[3 * kMacLength];
-  std::snprintf(mac, sizeof mac, "%02X-%02X-%02X-%02X-%02X-%02X", bssid[0], bssid[1], bssid[2],
-                bssid[3], bssid[4], bssid[5]);
-  return ssid + " <--> " + mac;
+  return ssid + " <--> " + MacAddressText(bssid);
 }
 
 uint32_t SmoothedLinkQuality(uint32_t previous, uint32_t channelQuality) {

@@ -27,17 +27,6 @@ std::string NetworkTypeText(uint32_t mode) {
 
 }  // namespace
 
-std::string BssidText(const uint8_t (&mac)[kMacLength]) {
-  // By hand: printf formatting took half the time of a whole rebuild.
-  constexpr const char* kDigits = "0123456789ABCDEF";
-  std::string text(3 * kMacLength - 1, '-');
-  for (std::size_t i = 0; i < kMacLength; ++i) {
-    text[3 * i] = kDigits[mac[i] >> 4];
-    text[3 * i + 1] = kDigits[mac[i] & 0x0F];
-  }
-  return text;
-}
-
 std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields) {
   return SharedState::strAryEncryption[fields.Privacy != 0 ? 0 : 1];
 }
@@ -46,7 +35,7 @@ AccessPoint MakeAccessPoint(const ScanEntry& entry) {
   const NDIS_WLAN_BSSID_EX& f = entry.fields;
   const WpaTexts texts = ParseWPAElement(entry, {PrivacyCipherText(f), "Unknow"});
   return {SsidText(f.Ssid),
-          BssidText(f.MacAddress),
+          MacAddressText(f.MacAddress),
           std::to_string(static_cast<int32_t>(CV7000Access::ConvertRssiToSignalQuality(f.Rssi))),
           ChannelText(f.Configuration.DSConfig),
           texts.authentication,

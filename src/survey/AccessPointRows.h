@@ -10,8 +10,6 @@
 
 namespace netvane {
 
-// "%02X-%02X-%02X-%02X-%02X-%02X".
-std::string BssidText(const uint8_t (&mac)[kMacLength]);
 // "WEP" when the entry uses privacy, else "Not Use": what a WPA element's cipher replaces.
 std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields);
 
