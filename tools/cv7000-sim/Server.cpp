@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/system/UniqueFd.h"
 #include "platform/userclient/Protocol.h"
 
 namespace netvane::sim {
@@ -44,20 +45,6 @@ sigset_t InstallSignalHandlers() {
   sigdelset(&previous, SIGINT);
   return previous;
 }
-
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 enum class Wait { kReady, kTimeout, kStop };
 
@@ -221,16 +208,17 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
-  const Fd listener(Listen(socketPath));
-  if (listener.get() < 0) return 1;
+  const platform::UniqueFd listener(Listen(socketPath));
+  if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
   while (gStop == 0) {
-    if (WaitFor(listener.get(), POLLIN, -1, runMask) != Wait::kReady) continue;
-    const Fd client(accept4(listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
-    if (client.get() < 0) continue;
+    if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
+    const platform::UniqueFd client(
+        accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    if (client.Get() < 0) continue;
     const int64_t deadline = NowMs() + settings.connectionTimeoutMs;
-    if (!SamePeerUser(client.get())) continue;  // closed at once by Fd
-    Connection(client.get(), service, runMask, deadline).Serve();
+    if (!SamePeerUser(client.Get())) continue;  // closed at once by UniqueFd
+    Connection(client.Get(), service, runMask, deadline).Serve();
   }
   unlink(socketPath.c_str());
   return 0;

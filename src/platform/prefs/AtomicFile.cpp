@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system/UniqueFd.h"
 #include "platform/system/Wipe.h"
 
 namespace netvane::prefs {
@@ -20,25 +21,6 @@ namespace {
 std::string Errno(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
 }
-
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int Get() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 bool WriteAll(int fd, std::span<const std::string_view> pieces) {
   std::vector<iovec> vectors;
@@ -75,7 +57,7 @@ std::string FolderOf(const std::string& path) {
 
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   FileRead result;
-  Fd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+  platform::UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
   if (fd.Get() < 0) {
     if (errno == ENOENT) return result;
     result.status = FileRead::Status::kUnreadable;
@@ -124,7 +106,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 }
 
 bool SyncFolder(const std::string& folder) {
-  Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  platform::UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return dir.Get() >= 0 && fsync(dir.Get()) == 0;
 }
 
@@ -132,7 +114,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
                          std::string& reason, FolderSync sync) {
   const std::string folder = FolderOf(path);
   std::string temp = path + ".XXXXXX";
-  Fd fd(mkostemp(temp.data(), O_CLOEXEC));
+  platform::UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
   if (fd.Get() < 0) {
     reason = Errno("cannot create a temporary file");
     return false;
