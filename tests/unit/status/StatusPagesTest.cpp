@@ -1,5 +1,5 @@
 // The status pages over the fake driver registry: the link status states and every figure's
-// arithmetic, the statistics counters and their reset, the about texts.
+// arithmetic, the statistics counters and their reset.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "fake_driver/FakeUserClient.h"
-#include "status/AboutPageController.h"
+#include "status/AboutFigures.h"
 #include "status/LinkFigures.h"
 #include "status/LinkStatusPageController.h"
 #include "status/StatisticsPageController.h"
@@ -36,6 +36,8 @@ TEST(LinkFiguresTest, RatesThroughputAndSmoothedQualities) {
   EXPECT_STREQ(QualityGrade(71), "GOOD ");
   EXPECT_STREQ(QualityGrade(41), "NORMAL ");
   EXPECT_STREQ(QualityGrade(40), "WEAK ");
+  // The about page's EEPROM version: bytes 2 and 3, each in full (the simulator tests the rest).
+  EXPECT_EQ(EepromVersionText({0x00, 0x00, 0x01, 0x0A}), "1.10");
 }
 
 class StatusPagesTest : public ::testing::Test {
@@ -139,26 +141,6 @@ TEST_F(StatusPagesTest, CountersInFullAndAResetThatShowsZerosFirst) {
   driver.calls.clear();
   stats.OnTimer();
   EXPECT_TRUE(driver.calls.empty()) << "the adapter away: the fields freeze";
-}
-
-TEST_F(StatusPagesTest, AboutTextsAndTheWebSiteWithoutABrowser) {
-  std::array<FakeTextField, 6> f;
-  std::vector<std::string> opened;
-  AboutPageController about(adapter, {f[0], f[1], f[2], f[3], f[4], f[5]},
-                            {[] { return std::string("2026-12-07"); },
-                             [] {
-                               return userclient::DriverInfo{"2.0.1", "2005-03-14"};
-                             },
-                             [&opened](const std::string& url) { opened.push_back(url); }});
-  driver.Answer(OID_CV_802_11_EEPROM_VERSION, {0x00, 0x00, 0x01, 0x0A});
-  driver.Answer(OID_802_3_CURRENT_ADDRESS, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e});
-  about.GetAllInformation();
-  const std::vector<std::string> shown{f[0].text, f[1].text, f[2].text,
-                                       f[3].text, f[4].text, f[5].text};
-  EXPECT_EQ(shown, (std::vector<std::string>{"1.0.0.0", "2026-12-07", "2.0.1", "2005-03-14", "1.10",
-                                             "02-1A-2B-3C-4D-5E"}));
-  about.OpenCorvaneWeb(nullptr);
-  EXPECT_EQ(opened.size(), 1u);
 }
 
 }  // namespace
