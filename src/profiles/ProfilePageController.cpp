@@ -105,7 +105,10 @@ void ProfilePageController::Apply(const ProfileRecord& record) {
 }
 
 void ProfilePageController::OnActivate(const void* /*sender*/) {
-  const int row = profileList.SelectedRow();
+  ActivateRow(profileList.SelectedRow());
+}
+
+void ProfilePageController::ActivateRow(int row) {
   if (!IsRow(row)) return;
   CurrentSelectedItem = row;
   const ProfileRecord& record = records[static_cast<std::size_t>(row)];
@@ -126,6 +129,7 @@ void ProfilePageController::CheckProfileSettingForConnect() {
   CurrentSelectedItem = IsRow(selected) ? selected : -1;
   Apply(active);
   state_.G_bCheckedProfileConnect = 1;
+  if (reconnectObserver_) reconnectObserver_(active.Text(profile_key::kSsid));
 }
 
 void ProfilePageController::DisabledActivateProfile() {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/ui/RepeatingTimer.h"
@@ -53,6 +55,12 @@ class ProfilePageController : public ProfileShellPage,
   void OnEdit(const void* sender);
   void OnDelete(const void* sender);
   void OnActivate(const void* sender);
+  // Activation of a row chosen elsewhere than in the table (the tray's menu).
+  void ActivateRow(int row);
+  // Hears the network name of each automatic re-application of the active profile.
+  void SetReconnectObserver(std::function<void(const std::string& ssid)> observer) {
+    reconnectObserver_ = std::move(observer);
+  }
   void CheckProfileSettingForConnect() override;
   // A manual connection on the site survey page stands the active profile down.
   void DisabledActivateProfile() override;
@@ -77,6 +85,7 @@ class ProfilePageController : public ProfileShellPage,
   ProfileStore& store_;
   ProfileEditorLinks editor_;
   ui::RepeatingTimer& timer_;
+  std::function<void(const std::string&)> reconnectObserver_;
   // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
   [[maybe_unused]] CV7000Access& Adapter;
   ui::TableView& profileList;

@@ -49,9 +49,14 @@ void LinkStatusPageController::Record(ui::HistorySample sample) {
   f_.History.ShowHistory(std::vector<ui::HistorySample>(history_.begin(), history_.end()));
 }
 
+void LinkStatusPageController::Report(LinkState state, const std::string& ssid) const {
+  if (observer_) observer_({state, ssid, state == LinkState::kJoined ? ChannelQuality : 0});
+}
+
 void LinkStatusPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) {
     baselineStale_ = true;
+    Report(LinkState::kNoAdapter);
     return;
   }
   NDIS_MEDIA_STATE media{};
@@ -59,6 +64,7 @@ void LinkStatusPageController::OnTimer() {
   if (!Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, sizeof media, &returned)) {
     baselineStale_ = true;
     Clear("No Driver!!");
+    Report(LinkState::kNoAdapter);
     return;
   }
   if (media != NdisMediaStateConnected) {
@@ -69,6 +75,7 @@ void LinkStatusPageController::OnTimer() {
       radioOn = config.HwRadioStatus != 0;
     }
     Clear(radioOn ? "Disconnected" : "Radio Status <--> OFF");
+    Report(radioOn ? LinkState::kDisconnected : LinkState::kRadioOff);
     return;
   }
 
@@ -119,6 +126,7 @@ void LinkStatusPageController::OnTimer() {
   f_.SignalStrength.SetValue(SignalQuality);
   if (updateConnectStatus_) updateConnectStatus_("Connected <--> " + name);
   Record({static_cast<int>(ChannelQuality), static_cast<int>(SignalQuality)});
+  Report(LinkState::kJoined, name);
 }
 
 }  // namespace netvane

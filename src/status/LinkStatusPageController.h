@@ -15,6 +15,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/Toggle.h"
 #include "state/SharedState.h"
+#include "status/ConnectionEvents.h"
 
 namespace netvane {
 
@@ -52,17 +53,24 @@ class LinkStatusPageController {
 
   void awakeFromNib();  // NOLINT(readability-identifier-naming) set-up hook of the layout
   void OnTimer();
+  // Hears every tick's outcome: the tray and the connection events read the link from here
+  // rather than asking the driver again.
+  void SetObserver(std::function<void(const LinkObservation&)> observer) {
+    observer_ = std::move(observer);
+  }
 
  private:
   // The no-driver, radio-off and disconnected states: empty figures, the dBm switch off.
   void Clear(const std::string& status);
   void Record(ui::HistorySample sample);
+  void Report(LinkState state, const std::string& ssid = {}) const;
 
   const SharedState& state_;
   CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
   LinkStatusFields f_;
   ui::RepeatingTimer& timer_;
   std::function<void(const std::string&)> updateConnectStatus_;
+  std::function<void(const LinkObservation&)> observer_;
   // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
   uint32_t TxCount = 0;
   uint32_t RxCount = 0;

@@ -40,7 +40,7 @@ class ConnectTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete sim; }
   void SetUp() override {
-    root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}});
+    root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}, {}});
     root->SetUp();
     root->Window().show();
     table = root->Window().siteSurvey.ApList;

@@ -65,7 +65,7 @@ class WindowTest : public ::testing::Test {
 
   testing::FakeUserClient driver;
   testing::TempFolder prefs;
-  qt::CompositionRoot root{{&driver, [](unsigned) {}, prefs.Path()}};
+  qt::CompositionRoot root{{&driver, [](unsigned) {}, prefs.Path(), {prefs.Path() + "/state", {}}}};
 };
 
 TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {

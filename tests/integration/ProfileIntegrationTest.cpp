@@ -126,7 +126,7 @@ class ProfileStartUpTest : public ::testing::Test {
 TEST_F(ProfileStartUpTest, AnActiveProfileJoinsAtStartUpAndAfterEveryReinsertion) {
   EarlierRun("YES");
   sim.Start();
-  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}}};
+  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
   root.SetUp();
   EXPECT_EQ(Joined(root.Adapter()), "02:c0:7a:00:00:04");
   EXPECT_EQ(root.ProfilePage().CurrentSelected(), 1);
@@ -146,7 +146,7 @@ TEST_F(ProfileStartUpTest, AnActiveProfileJoinsAtStartUpAndAfterEveryReinsertion
 TEST_F(ProfileStartUpTest, AStoodDownProfileJoinsNothing) {
   EarlierRun("NO");
   sim.Start();
-  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}}};
+  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
   root.SetUp();
   EXPECT_EQ(Joined(root.Adapter()), std::nullopt);
   EXPECT_EQ(root.ProfilePage().CurrentSelected(), -1);

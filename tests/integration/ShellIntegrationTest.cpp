@@ -30,7 +30,7 @@ class ShellIntegrationTest : public ::testing::Test {
 TEST_F(ShellIntegrationTest, BringUpReachesTheSimulatorAndRunsAgainAfterReinsertion) {
   sim.Start();
   // The scan wait is skipped: the simulator has its result ready at once.
-  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}}};
+  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
   root.SetUp();
 
   EXPECT_EQ(root.State().G_bDeviceExist, 1);

@@ -51,7 +51,7 @@ class StatusIntegrationTest : public ::testing::Test {
 
 TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   sim.Start(Scenario());
-  root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}});
+  root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}, {}});
   root->SetUp();
   qt::MainWindow& w = root->Window();
   EXPECT_EQ(Heard(w.about.DriverVersion), "2.3.1");

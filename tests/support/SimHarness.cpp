@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #ifndef NETVANE_SIM_PATH
 #error "NETVANE_SIM_PATH must name the cv7000-sim program"
@@ -23,10 +24,18 @@ SimHarness::SimHarness() {
   char templ[] = "/tmp/netvane-sim-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("cannot make a temporary folder");
   dir_ = templ;
-  for (const auto& [name, sub] : {std::pair{"XDG_RUNTIME_DIR", "/run"}, std::pair{"HOME", "/home"},
-                                  std::pair{"XDG_CONFIG_HOME", "/config"}}) {
+  for (const auto& [name, sub] :
+       {std::pair{"XDG_RUNTIME_DIR", "/run"}, std::pair{"HOME", "/home"},
+        std::pair{"XDG_CONFIG_HOME", "/config"}, std::pair{"XDG_STATE_HOME", "/state"},
+        std::pair{"DBUS_SESSION_BUS_ADDRESS", "/no-bus"}}) {
     const char* value = std::getenv(name);
     savedEnv_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    // No test reaches the developer's desktop: notifications go to a bus that is not there,
+    // unless a test starts its own.
+    if (std::string_view(name) == "DBUS_SESSION_BUS_ADDRESS") {
+      setenv(name, ("unix:path=" + dir_ + sub).c_str(), 1);
+      continue;
+    }
     mkdir((dir_ + sub).c_str(), 0700);
     setenv(name, (dir_ + sub).c_str(), 1);
   }

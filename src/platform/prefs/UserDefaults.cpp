@@ -25,6 +25,17 @@ void UserDefaults::SetRecords(const std::string& key,
   unsaved_ = true;
 }
 
+std::optional<bool> UserDefaults::BoolForKey(const std::string& key) {
+  const PlistValue* value = Root().Member(key);
+  if (value == nullptr || value->kind != PlistValue::Kind::kBoolean) return std::nullopt;
+  return value->boolean;
+}
+
+void UserDefaults::SetBool(const std::string& key, bool value) {
+  Root().SetMember(key, PlistValue::Boolean(value));
+  unsaved_ = true;
+}
+
 bool UserDefaults::synchronize() {
   const bool saved = file_.Save(WritePlistDocument(Root()));
   if (saved) {

@@ -29,6 +29,10 @@ class UserDefaults {
   // The list is shared, not copied: the same list can go into a file as well.
   void SetRecords(const std::string& key, std::shared_ptr<const SharedRecords> records);
 
+  // The boolean under `key`; nullopt when the key is missing or holds something else.
+  std::optional<bool> BoolForKey(const std::string& key);
+  void SetBool(const std::string& key, bool value);
+
   // Writes the domain to disk; false when that failed (the values stay in memory).
   bool synchronize();  // NOLINT(readability-identifier-naming) the platform's name for it
 

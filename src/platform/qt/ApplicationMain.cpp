@@ -21,13 +21,6 @@ QString ScreenshotFolder(const QStringList& arguments) {
   return (at >= 0 && at + 1 < arguments.size()) ? arguments[at + 1] : QString();
 }
 
-void BringToFront(QWidget& window) {
-  window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
 }  // namespace
 
 int ApplicationMain(int argc, char** argv) {
@@ -43,8 +36,9 @@ int ApplicationMain(int argc, char** argv) {
   if (!instance.Claim()) return 0;
 
   CompositionRoot root;
-  instance.OnActivate([&root] { BringToFront(root.Window()); });
+  instance.OnActivate([&root] { root.Window().BringToFront(); });
   root.Window().show();
+  root.Desktop().Tray().Show();
 
   const QString screenshots = ScreenshotFolder(QApplication::arguments());
   int status = 0;

@@ -1,6 +1,7 @@
 #include "platform/qt/CompositionRoot.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QSlider>
@@ -187,10 +188,14 @@ CompositionRoot::CompositionRoot(RootOptions options)
       about_(adapter_, AboutControls(controls_, window_->PageWidget(Page::About)),
              {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
-               &busy_) {
+               &busy_),
+      desktop_(window_.get(), defaults_, TrayActionsFor(), std::move(options.desktop)) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
+  linkStatus_.SetObserver([this](const LinkObservation& link) { desktop_.Observe(link); });
+  profile_.SetReconnectObserver(
+      [this](const std::string& ssid) { desktop_.ReconnectStarted(ssid); });
   modal_.DisableWhileActive(window_->centralWidget());
   WireActions();
 }
@@ -198,6 +203,27 @@ CompositionRoot::CompositionRoot(RootOptions options)
 CompositionRoot::~CompositionRoot() {
   // Timers stop before the controllers they call go away.
   for (QtRepeatingTimer* timer : Timers()) timer->Stop();
+}
+
+TrayActions CompositionRoot::TrayActionsFor() {
+  TrayActions actions;
+  actions.showWindow = [this] { window_->BringToFront(); };
+  actions.profileNames = [this] {
+    std::vector<std::string> names;
+    for (const ProfileRecord& record : profile_.Records()) {
+      names.push_back(record.Text(profile_key::kProfileName));
+    }
+    return names;
+  };
+  actions.profileInForce = [this] {
+    return state_.G_bCheckedProfileConnect != 0 ? profile_.CurrentSelected() : -1;
+  };
+  actions.activateProfile = [this](int row) { profile_.ActivateRow(row); };
+  actions.canAct = [this] { return state_.G_bDeviceExist != 0 && !modal_.Active(); };
+  actions.radioOn = [this] { return state_.G_bRadio != 0; };
+  actions.switchRadio = [this] { advance_.OnRadioSwitch(nullptr); };
+  actions.quit = [] { QApplication::quit(); };
+  return actions;
 }
 
 void CompositionRoot::WireActions() {
@@ -217,6 +243,7 @@ void CompositionRoot::WireActions() {
   OnClick(advance, "Radio", [this] { advance_.OnRadioSwitch(nullptr); });
   OnClick(window_->PageWidget(Page::About), "CorvaneWWW",
           [this] { about_.OpenCorvaneWeb(nullptr); });
+  OnClick(window_->PageWidget(Page::About), "EventHistory", [this] { desktop_.ShowHistory(); });
   OnClick(window_->PageWidget(Page::Statistics), "ResetCounter",
           [this] { statistics_.OnResetCounter(nullptr); });
   QWidget* profiles = window_->PageWidget(Page::Profile);

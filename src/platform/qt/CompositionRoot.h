@@ -11,6 +11,7 @@
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/qt/ControlSet.h"
+#include "platform/qt/DesktopIntegration.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/HistoryGraph.h"
 #include "platform/qt/MainWindow.h"
@@ -44,6 +45,8 @@ struct RootOptions {
   platform::SleepFunction sleep;
   // The preferences folder; empty means the one the environment names.
   std::string prefsFolder;
+  // The event history's folder and clock.
+  DesktopOptions desktop;
 };
 
 class CompositionRoot {
@@ -68,6 +71,8 @@ class CompositionRoot {
   ProfilePageController& ProfilePage() { return profile_; }
   AboutPageController& AboutPage() { return about_; }
   AdvancePageController& AdvancePage() { return advance_; }
+  LinkStatusPageController& LinkStatus() { return linkStatus_; }
+  DesktopIntegration& Desktop() { return desktop_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -82,6 +87,7 @@ class CompositionRoot {
 
  private:
   void WireActions();
+  TrayActions TrayActionsFor();
 
   // The process-wide flags; built first so that every controller can refer to it.
   SharedState state_;
@@ -131,6 +137,8 @@ class CompositionRoot {
   AdvancePageController advance_;
   AboutPageController about_;
   NetvaneController netvane_;
+  // Last: the tray's menu reads the pages as it is built.
+  DesktopIntegration desktop_;
 };
 
 }  // namespace netvane::qt

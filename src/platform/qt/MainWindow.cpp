@@ -20,4 +20,11 @@ MainWindow::MainWindow() {
   main_.TabView->setFocusPolicy(Qt::StrongFocus);
 }
 
+void MainWindow::BringToFront() {
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  show();
+  raise();
+  activateWindow();
+}
+
 }  // namespace netvane::qt

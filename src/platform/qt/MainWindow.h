@@ -24,6 +24,8 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* Tabs() const { return main_.TabView; }
   QWidget* PageWidget(Page page) const { return main_.TabView->widget(static_cast<int>(page)); }
+  // Shown, restored from the taskbar and raised over other windows.
+  void BringToFront();
 
   Ui::SiteSurveyPage siteSurvey;
   Ui::ProfilePage profile;

@@ -1,0 +1,60 @@
+// The window's life on the desktop beyond the window itself: each link status tick goes to the
+// tray and to the connection watcher, whose events are written to the event history and, unless
+// the user turned them off, shown as desktop notifications.
+#pragma once
+
+#include <QWidget>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "platform/prefs/UserDefaults.h"
+#include "platform/qt/DesktopNotifier.h"
+#include "platform/qt/EventHistoryWindow.h"
+#include "platform/qt/TrayIndicator.h"
+#include "platform/system/EventLog.h"
+#include "status/ConnectionEvents.h"
+
+namespace netvane::qt {
+
+struct DesktopOptions {
+  // The event history's folder; empty means the one the environment names.
+  std::string stateFolder;
+  // The time events are stamped with; empty means the system clock.
+  std::function<std::time_t()> clock;
+};
+
+class DesktopIntegration {
+ public:
+  // The user defaults key of the notification switch; missing means on.
+  static constexpr const char* kNotificationsKey = "Show Notifications";
+
+  // `window` parents the history window; `defaults` must outlive this. `tray.showHistory` is
+  // filled in here.
+  DesktopIntegration(QWidget* window, prefs::UserDefaults& defaults, TrayActions tray,
+                     DesktopOptions options);
+
+  void Observe(const LinkObservation& link);
+  void ReconnectStarted(const std::string& ssid) { watcher_.ReconnectStarted(ssid); }
+  void ShowHistory();
+
+  bool NotificationsOn();
+  void SetNotificationsOn(bool on);
+
+  TrayIndicator& Tray() { return tray_; }
+  EventHistoryWindow& History() { return *history_; }
+  const platform::EventLog& Log() const { return log_; }
+
+ private:
+  void Record(const ConnectionEvent& event);
+
+  prefs::UserDefaults& defaults_;
+  std::function<std::time_t()> clock_;
+  platform::EventLog log_;
+  ConnectionWatcher watcher_;
+  DesktopNotifier notifier_;
+  TrayIndicator tray_;
+  EventHistoryWindow* history_;  // owned by the window (its Qt parent)
+};
+
+}  // namespace netvane::qt

@@ -1,0 +1,114 @@
+#include "status/ConnectionEvents.h"
+
+#include <cstdio>
+
+#include "platform/prefs/StoredText.h"
+#include "status/LinkFigures.h"
+
+namespace netvane {
+
+void ConnectionWatcher::Emit(EventKind kind, const std::string& ssid) {
+  const ConnectionEvent event{kind, ssid};
+  for (const Sink& sink : sinks_) sink(event);
+}
+
+void ConnectionWatcher::ReconnectStarted(std::string ssid) {
+  reconnecting_ = std::move(ssid);
+  reconnectTicks_ = 0;
+}
+
+void ConnectionWatcher::Observe(const LinkObservation& now) {
+  const bool present = now.state != LinkState::kNoAdapter;
+  const bool joined = now.state == LinkState::kJoined;
+  if (last_) {
+    const bool wasPresent = last_->state != LinkState::kNoAdapter;
+    const bool wasJoined = last_->state == LinkState::kJoined;
+    if (wasPresent && !present) {
+      Emit(EventKind::kAdapterRemoved, {});
+      // A new bring-up starts its own reconnection.
+      reconnecting_.reset();
+    } else if (!wasPresent && present) {
+      Emit(EventKind::kAdapterBack, {});
+    }
+    // A pending reconnection reports for itself below.
+    if (present && !reconnecting_) {
+      if (joined && (!wasJoined || last_->ssid != now.ssid)) {
+        Emit(EventKind::kJoined, now.ssid);
+      } else if (!joined && wasJoined && wasPresent) {
+        Emit(EventKind::kLost, last_->ssid);
+      }
+    }
+  }
+  if (reconnecting_ && present) {
+    if (joined) {
+      Emit(EventKind::kReconnected, now.ssid);
+      reconnecting_.reset();
+    } else if (++reconnectTicks_ >= kReconnectTicks) {
+      Emit(EventKind::kReconnectFailed, *reconnecting_);
+      reconnecting_.reset();
+    }
+  }
+  last_ = now;
+}
+
+EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText) {
+  const std::string quoted = "\u201c" + ssidText + "\u201d";
+  switch (event.kind) {
+    case EventKind::kJoined:
+      return {"Connected", "Joined " + quoted + "."};
+    case EventKind::kLost:
+      return {"Connection lost", "The connection to " + quoted + " was lost."};
+    case EventKind::kAdapterRemoved:
+      return {"Adapter removed", "The wireless adapter is no longer there."};
+    case EventKind::kAdapterBack:
+      return {"Adapter back", "The wireless adapter is there again."};
+    case EventKind::kReconnected:
+      return {"Reconnected", "The active profile joined " + quoted + " again."};
+    case EventKind::kReconnectFailed:
+      return {"Reconnection failed", "The active profile could not join " + quoted + "."};
+  }
+  return {};
+}
+
+std::string LinkSummary(const LinkObservation& link, const std::string& ssidText) {
+  switch (link.state) {
+    case LinkState::kNoAdapter:
+      return "No adapter";
+    case LinkState::kRadioOff:
+      return "Radio off";
+    case LinkState::kDisconnected:
+      return "Disconnected";
+    case LinkState::kJoined:
+      break;
+  }
+  std::string grade = QualityGrade(link.linkQuality);
+  while (!grade.empty() && grade.back() == ' ') grade.pop_back();
+  return ssidText + ": link quality " + std::to_string(link.linkQuality) + "% (" + grade + ")";
+}
+
+std::string LineSafeText(const std::string& bytes) {
+  if (prefs::IsPlainText(bytes)) return bytes;
+  std::string text;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F && b != '\\') {
+      text += c;
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
+      text += escaped;
+    }
+  }
+  return text;
+}
+
+std::string HistoryLine(const ConnectionEvent& event, std::time_t when) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  char stamp[32];
+  if (std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S%z", &local) == 0) stamp[0] = '\0';
+  const EventWords words = WordsFor(event, LineSafeText(event.ssid));
+  return std::string(stamp) + " " + words.summary + ": " + words.body;
+}
+
+}  // namespace netvane
