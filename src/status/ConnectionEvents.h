@@ -33,6 +33,7 @@ enum class EventKind : uint8_t {
 struct ConnectionEvent {
   EventKind kind = EventKind::kJoined;
   std::string ssid;  // bytes; empty for the adapter's own events
+  bool operator==(const ConnectionEvent&) const = default;
 };
 
 class ConnectionWatcher {

@@ -70,9 +70,9 @@ class WindowTest : public ::testing::Test {
 
 TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
   root.SetUp();
-  for (QWidget* scope :
-       std::initializer_list<QWidget*>{&root.Window(), &root.SecuritySheet(),
-                                       &root.HiddenSSIDPrompt(), &root.ProfileEditor()}) {
+  for (QWidget* scope : std::initializer_list<QWidget*>{
+           &root.Window(), &root.SecuritySheet(), &root.HiddenSSIDPrompt(), &root.ProfileEditor(),
+           &root.Desktop().History()}) {
     std::set<QString> names;
     ExpectNamedApart(QAccessible::queryAccessibleInterface(scope), names);
     for (QLabel* label : scope->findChildren<QLabel*>()) {
@@ -89,7 +89,7 @@ TEST_F(WindowTest, ApplyAndResetWaitForAChangeEveryOtherControlIsLive) {
   for (const char* name :
        {"Add", "Edit", "Delete", "Activate", "dBm", "AddProfile", "ResetCounter", "WirelessMode",
         "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Radio", "CorvaneWWW",
-        "ApList", "Rescan", "Connect"}) {
+        "EventHistory", "ApList", "Rescan", "Connect"}) {
     EXPECT_FALSE(Disabled(root.Window().findChild<QWidget*>(name))) << name;
   }
   qt::MainWindow& window = root.Window();

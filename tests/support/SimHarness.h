@@ -16,8 +16,8 @@ namespace netvane::testing {
 
 class SimHarness {
  public:
-  // Makes the temporary folder and points XDG_RUNTIME_DIR, HOME, XDG_CONFIG_HOME,
-  // XDG_STATE_HOME and the session bus of this process into it.
+  // Makes the temporary folder and points XDG_RUNTIME_DIR, HOME, XDG_CONFIG_HOME and
+  // XDG_STATE_HOME of this process into it.
   SimHarness();
   SimHarness(const SimHarness&) = delete;
   SimHarness& operator=(const SimHarness&) = delete;

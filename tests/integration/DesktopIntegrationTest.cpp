@@ -1,0 +1,152 @@
+// The desktop side against the real cv7000-sim and a private session bus: the notification
+// service receives exactly one notification per change while the adapter joins, loses its
+// network, is removed and comes back; the event history file says the same, privately and
+// without a key byte; the tray and the history window show it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/Oids.h"
+#include "gui/QtTestApp.h"
+#include "platform/qt/CompositionRoot.h"
+#include "profiles/ProfileRecord.h"
+#include "support/SimHarness.h"
+#include "support/dbus/DbusSession.h"
+
+namespace netvane {
+namespace {
+
+constexpr const char* kPassPhrase = "home sweet corvane";
+
+// The Home profile of an earlier run, active, for the WPA-PSK network CorvaneHome.
+void EarlierRun() {
+  ProfileRecord home;
+  for (const char* key : kProfileKeys) home.Set(key, "");
+  for (const auto& [key, value] : {std::pair{"Profile Name", "Home"},
+                                   {"SSID", "CorvaneHome"},
+                                   {"Network Type", "1"},
+                                   {"Channel", "1"},
+                                   {"Authentication Type", "2"},
+                                   {"Encryption Type", "0"},
+                                   {"WPAPSK", kPassPhrase},
+                                   {"RTS Threshold", "2347"},
+                                   {"Fragmentation Threshold", "2346"}}) {
+    home.Set(key, value);
+  }
+  prefs::PrefsFolder folder;
+  prefs::UserDefaults defaults(folder);
+  ProfileStore store(defaults, folder);
+  store.SaveProfileRecords({home});
+  ProfileRecordList active;
+  store.SaveActiveProfile(active, MakeActiveRecord(home, true, 0));
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+class DesktopIntegrationTest : public ::testing::Test {
+ protected:
+  // The bus comes before anything in the process uses it.
+  static void SetUpTestSuite() {
+    bus = new testing::DbusSession();
+    testing::QtTestApp();
+  }
+  static void TearDownTestSuite() { delete bus; }
+
+  // Every notification sent so far has reached the service: one call on the same connection
+  // behind them, answered only after the calls before it.
+  std::vector<std::string> Summaries() const {
+    QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("GetServerInformation")));
+    std::vector<std::string> summaries;
+    for (const auto& call : bus->Notifications()) summaries.push_back(call["summary"]);
+    return summaries;
+  }
+
+  void Disassociate(qt::CompositionRoot& root) {
+    uint32_t returned = 0;
+    root.Adapter().OidSetInformation(OID_802_11_DISASSOCIATE, nullptr, 0, &returned, 1);
+  }
+
+  static testing::DbusSession* bus;
+  testing::SimHarness sim;
+};
+
+testing::DbusSession* DesktopIntegrationTest::bus = nullptr;
+
+TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
+  EarlierRun();
+  sim.Start();
+  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {{}, [] { return 1796619662; }}}};
+  root.SetUp();  // the active profile is applied again
+  const auto tick = [&root] { root.LinkStatus().OnTimer(); };
+
+  tick();
+  tick();
+  EXPECT_EQ(root.Desktop().Tray().Icon().toolTip().toStdString().substr(0, 35),
+            "Netvane: CorvaneHome: link quality ");
+  Disassociate(root);
+  tick();
+  tick();
+  // Joined again from the tray's menu: an ordinary join, not a reconnection.
+  qt::TrayIndicator& tray = root.Desktop().Tray();
+  tray.RefreshMenu();
+  QMenu* profiles = tray.Menu().actions()[1]->menu();
+  ASSERT_EQ(profiles->actions().size(), 1);
+  EXPECT_EQ(profiles->actions()[0]->text().toStdString(), "Home");
+  profiles->actions()[0]->trigger();
+  tick();
+
+  ASSERT_EQ(sim.Stop(), 0);
+  tick();
+  root.Controller().OnTimer();
+  tick();
+  EXPECT_EQ(tray.Icon().toolTip().toStdString(), "Netvane: No adapter");
+  sim.Start();
+  root.Controller().OnTimer();  // brought up again: the profile is applied again
+  tick();
+  tick();
+  EXPECT_EQ(Summaries(),
+            (std::vector<std::string>{"Reconnected", "Connection lost", "Connected",
+                                      "Adapter removed", "Adapter back", "Reconnected"}));
+  const nlohmann::json first = bus->Notifications().front();
+  EXPECT_EQ(first["app"], "Netvane");
+  EXPECT_EQ(first["body"], "The active profile joined \u201cCorvaneHome\u201d again.");
+  EXPECT_EQ(first["hints"]["desktop-entry"], "com.corvane.Netvane");
+
+  // Switched off in the history window: remembered, and the history goes on without them.
+  root.Desktop().ShowHistory();
+  qt::EventHistoryWindow& window = root.Desktop().History();
+  EXPECT_EQ(window.Lines().toPlainText().count(u'\n'), 5) << "six lines so far";
+  window.Notifications().click();
+  EXPECT_EQ(prefs::UserDefaults(prefs::PrefsFolder()).BoolForKey("Show Notifications"), false);
+  Disassociate(root);
+  tick();
+  EXPECT_EQ(Summaries().size(), 6U);
+  EXPECT_TRUE(window.Lines().toPlainText().endsWith(
+      QStringLiteral("Connection lost: The connection to \u201cCorvaneHome\u201d was lost.")));
+
+  const std::string log = root.Desktop().Log().Path();
+  EXPECT_EQ(ModeOf(log), 0600U);
+  EXPECT_EQ(ModeOf(root.Desktop().Log().Folder()), 0700U);
+  std::stringstream text;
+  text << std::ifstream(log).rdbuf();
+  EXPECT_EQ(text.str().find(kPassPhrase), std::string::npos);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(text, line);) lines.push_back(line.substr(0, 32));
+  ASSERT_EQ(lines.size(), 7U);
+  EXPECT_EQ(lines[3].substr(24), " Adapter");
+}
+
+}  // namespace
+}  // namespace netvane

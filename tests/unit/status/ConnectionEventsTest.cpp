@@ -1,0 +1,110 @@
+// Connection events: one per change of what the link status ticks see, the outcome of an
+// automatic reconnection instead of a plain join, and the words of the history lines.
+#include "status/ConnectionEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace netvane {
+
+void PrintTo(const ConnectionEvent& e, std::ostream* out) {
+  *out << "{" << static_cast<int>(e.kind) << ", \"" << e.ssid << "\"}";
+}
+
+namespace {
+
+using K = EventKind;
+using S = LinkState;
+
+LinkObservation In(LinkState state) {
+  return {state, {}, 0};
+}
+
+LinkObservation Joined(const std::string& ssid, uint32_t quality = 80) {
+  return {S::kJoined, ssid, quality};
+}
+
+struct Recorder {
+  ConnectionWatcher watcher;
+  std::vector<ConnectionEvent> events;
+  Recorder() {
+    watcher.AddSink([this](const ConnectionEvent& e) { events.push_back(e); });
+  }
+  std::vector<ConnectionEvent> Take() { return std::exchange(events, {}); }
+};
+
+using Events = std::vector<ConnectionEvent>;
+
+TEST(ConnectionWatcherTest, OneEventPerChangeAndNoneForTheFirstLookOrARepeat) {
+  Recorder r;
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(), Events{}) << "where things stand at start is not a change";
+  r.watcher.Observe(Joined("Home", 40));
+  EXPECT_EQ(r.Take(), Events{}) << "a quality change is not an event";
+
+  r.watcher.Observe(In(S::kDisconnected));
+  r.watcher.Observe(In(S::kDisconnected));
+  EXPECT_EQ(r.Take(), (Events{{K::kLost, "Home"}}));
+  r.watcher.Observe(Joined("Home"));
+  r.watcher.Observe(Joined("Cafe"));
+  r.watcher.Observe(In(S::kRadioOff));
+  EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}, {K::kJoined, "Cafe"}, {K::kLost, "Cafe"}}));
+
+  // Removed while joined is the adapter's event alone, not a lost connection as well.
+  r.watcher.Observe(Joined("Home"));
+  r.Take();
+  r.watcher.Observe(In(S::kNoAdapter));
+  r.watcher.Observe(In(S::kNoAdapter));
+  r.watcher.Observe(In(S::kDisconnected));
+  EXPECT_EQ(r.Take(), (Events{{K::kAdapterRemoved, ""}, {K::kAdapterBack, ""}}));
+}
+
+TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
+  Recorder r;
+  r.watcher.Observe(In(S::kNoAdapter));
+  r.watcher.ReconnectStarted("Home");
+  r.watcher.Observe(In(S::kNoAdapter));  // ticks without the adapter do not count
+  r.watcher.Observe(Joined("Home"));
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(), (Events{{K::kAdapterBack, ""}, {K::kReconnected, "Home"}}))
+      << "the join is the reconnection's, not a second event";
+
+  r.watcher.ReconnectStarted("Home");
+  r.watcher.Observe(In(S::kDisconnected));  // left the old network: the outcome tells
+  for (int tick = 2; tick < ConnectionWatcher::kReconnectTicks; ++tick) {
+    r.watcher.Observe(In(S::kDisconnected));
+  }
+  EXPECT_EQ(r.Take(), Events{});
+  r.watcher.Observe(In(S::kDisconnected));
+  r.watcher.Observe(In(S::kDisconnected));
+  EXPECT_EQ(r.Take(), (Events{{K::kReconnectFailed, "Home"}}));
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}})) << "a late join is an ordinary one";
+
+  r.watcher.ReconnectStarted("Home");
+  r.watcher.Observe(In(S::kNoAdapter));
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(),
+            (Events{{K::kAdapterRemoved, ""}, {K::kAdapterBack, ""}, {K::kJoined, "Home"}}))
+      << "a removal ends the attempt; the next bring-up starts its own";
+}
+
+TEST(ConnectionWordsTest, NamesCannotBreakOrForgeAHistoryLine) {
+  EXPECT_EQ(LineSafeText("Café"), "Café");
+  EXPECT_EQ(LineSafeText("Home\n2026 Connected"), "Home\\x0A2026 Connected");
+  EXPECT_EQ(LineSafeText(std::string("a\\\xe9\0", 4)), "a\\x5C\\xE9\\x00");
+
+  setenv("TZ", "UTC", 1);
+  tzset();
+  EXPECT_EQ(HistoryLine({K::kLost, "Home\r"}, 1796619662),
+            "2026-12-07T05:01:02+0000 Connection lost: The connection to \u201cHome\\x0D\u201d "
+            "was lost.");
+  EXPECT_EQ(LinkSummary(Joined("Home", 85), "Home"), "Home: link quality 85% (GOOD)");
+  EXPECT_EQ(LinkSummary(In(S::kRadioOff), ""), "Radio off");
+}
+
+}  // namespace
+}  // namespace netvane
