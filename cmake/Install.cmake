@@ -1,5 +1,6 @@
 # What `cmake --install` puts where (GNU directories under the prefix): the programs, the man
-# page, the desktop entry, the icon, the AppStream metadata and the bash completion.
+# page, the desktop entry, the icon, the AppStream metadata, the bash completion, and the
+# copyright and changelog a Debian package must carry.
 include(GNUInstallDirs)
 
 foreach(program netvane netvane-cli cv7000-sim)
@@ -9,7 +10,7 @@ foreach(program netvane netvane-cli cv7000-sim)
 endforeach()
 
 if(TARGET netvane-cli-man)
-  install(FILES ${PROJECT_BINARY_DIR}/src/cli/netvane-cli.1
+  install(FILES ${PROJECT_BINARY_DIR}/src/cli/netvane-cli.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 if(TARGET netvane-cli)
@@ -26,3 +27,15 @@ if(TARGET netvane)
   install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+
+# Lower-case folder (GNUInstallDirs' DOCDIR would use the project's capital); the changelog
+# compressed with -n so that the package is reproducible.
+set(netvane_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${netvane_changelog}
+                   COMMAND sh -c "gzip -9nc < \"$0\" > \"$1\""
+                           ${PROJECT_SOURCE_DIR}/data/doc/changelog ${netvane_changelog}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/data/doc/changelog
+                   VERBATIM)
+add_custom_target(netvane-changelog ALL DEPENDS ${netvane_changelog})
+install(FILES ${PROJECT_SOURCE_DIR}/data/doc/copyright ${netvane_changelog}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/netvane)

@@ -15,10 +15,12 @@ set(expected
     usr/bin/netvane-cli
     usr/share/applications/com.corvane.Netvane.desktop
     usr/share/bash-completion/completions/netvane-cli
+    usr/share/doc/netvane/changelog.gz
+    usr/share/doc/netvane/copyright
     usr/share/icons/hicolor/scalable/apps/com.corvane.Netvane.svg
     usr/share/metainfo/com.corvane.Netvane.metainfo.xml)
 if(MAN)
-  list(APPEND expected usr/share/man/man1/netvane-cli.1)
+  list(APPEND expected usr/share/man/man1/netvane-cli.1.gz)
 endif()
 list(SORT expected)
 file(GLOB_RECURSE found RELATIVE ${SCRATCH} ${SCRATCH}/*)
