@@ -1,5 +1,5 @@
-# What `cmake --install` puts where (GNU directories under the prefix): the programs, the man
-# page, the desktop entry, the icon, the AppStream metadata, the bash completion, and the
+# What `cmake --install` puts where (GNU directories under the prefix): the programs, their man
+# pages, the desktop entry, the icon, the AppStream metadata, the bash completion, and the
 # copyright and changelog a Debian package must carry.
 include(GNUInstallDirs)
 
@@ -9,9 +9,13 @@ foreach(program netvane netvane-cli cv7000-sim)
   endif()
 endforeach()
 
-if(TARGET netvane-cli-man)
-  install(FILES ${PROJECT_BINARY_DIR}/src/cli/netvane-cli.1.gz
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(TARGET netvane-man)
+  foreach(program netvane netvane-cli cv7000-sim)
+    if(TARGET ${program})
+      install(FILES ${PROJECT_BINARY_DIR}/man/${program}.1.gz
+              DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+  endforeach()
 endif()
 if(TARGET netvane-cli)
   install(FILES ${PROJECT_SOURCE_DIR}/data/netvane-cli.bash

@@ -20,7 +20,8 @@ set(expected
     usr/share/icons/hicolor/scalable/apps/com.corvane.Netvane.svg
     usr/share/metainfo/com.corvane.Netvane.metainfo.xml)
 if(MAN)
-  list(APPEND expected usr/share/man/man1/netvane-cli.1.gz)
+  list(APPEND expected usr/share/man/man1/netvane.1.gz usr/share/man/man1/netvane-cli.1.gz
+                       usr/share/man/man1/cv7000-sim.1.gz)
 endif()
 list(SORT expected)
 file(GLOB_RECURSE found RELATIVE ${SCRATCH} ${SCRATCH}/*)
