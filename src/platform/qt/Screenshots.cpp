@@ -42,6 +42,9 @@ bool WriteScreenshots(CompositionRoot& root, const QString& folder) {
   ok = SaveDialog(root.SecuritySheet(), dir, "security-sheet") && ok;
   ok = SaveDialog(root.HiddenSSIDPrompt(), dir, "hidden-ssid") && ok;
   ok = SaveDialog(root.ProfileEditor(), dir, "profile-editor") && ok;
+  root.Desktop().ShowHistory();
+  ok = Save(root.Desktop().History(), dir, "event-history") && ok;
+  root.Desktop().History().close();
   return ok;
 }
 
