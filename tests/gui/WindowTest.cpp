@@ -16,6 +16,7 @@
 #include "fake_driver/FakeUserClient.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "platform/qt/DesktopNotifier.h"
 #include "platform/qt/QtControls.h"
 #include "platform/qt/TextCodec.h"
 #include "support/TempFolder.h"
@@ -176,6 +177,11 @@ TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
   });
   root.Alert().Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
   EXPECT_FALSE(Disabled(connect));
+}
+
+TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {
+  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
+            "Joined \u201c&lt;b&gt;&amp;\u00e9\u201d.");
 }
 
 TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {

@@ -100,7 +100,9 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   tick();
   // Joined again from the tray's menu: an ordinary join, not a reconnection.
   qt::TrayIndicator& tray = root.Desktop().Tray();
+  sim.ClearTrace();
   tray.RefreshMenu();
+  EXPECT_TRUE(sim.Trace().empty()) << "the tray shows what the pages read; it asks nothing";
   QMenu* profiles = tray.Menu().actions()[1]->menu();
   ASSERT_EQ(profiles->actions().size(), 1);
   EXPECT_EQ(profiles->actions()[0]->text().toStdString(), "Home");

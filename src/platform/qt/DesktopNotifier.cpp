@@ -29,11 +29,13 @@ QString CategoryOf(EventKind kind) {
 
 }  // namespace
 
+QString NotificationBody(const ConnectionEvent& event) {
+  return QString::fromStdString(WordsFor(event, ToStd(ToQt(event.ssid).toHtmlEscaped())).body);
+}
+
 bool DesktopNotifier::Show(const ConnectionEvent& event) {
   if (!bus_.isConnected()) return false;
-  // The body may be read as markup: a network called "<b>" must show as written.
-  const std::string ssid = ToStd(ToQt(event.ssid).toHtmlEscaped());
-  const EventWords words = WordsFor(event, ssid);
+  const EventWords words = WordsFor(event, {});
   QDBusMessage call =
       QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
                                      QString::fromLatin1(kService), QStringLiteral("Notify"));
@@ -41,8 +43,8 @@ bool DesktopNotifier::Show(const ConnectionEvent& event) {
                           {QStringLiteral("category"), CategoryOf(event.kind)},
                           {QStringLiteral("urgency"), QVariant::fromValue(uchar{1})}};
   call << QStringLiteral("Netvane") << uint{0} << QStringLiteral("com.corvane.Netvane")
-       << QString::fromStdString(words.summary) << QString::fromStdString(words.body)
-       << QStringList() << hints << -1;
+       << QString::fromStdString(words.summary) << NotificationBody(event) << QStringList() << hints
+       << -1;
   return bus_.send(call);
 }
 

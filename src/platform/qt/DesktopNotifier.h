@@ -9,6 +9,10 @@
 
 namespace netvane::qt {
 
+// The notification's body: servers may read it as markup, so a network called "<b>" must show
+// as written.
+QString NotificationBody(const ConnectionEvent& event);
+
 class DesktopNotifier {
  public:
   static constexpr const char* kService = "org.freedesktop.Notifications";
