@@ -40,7 +40,7 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const platform::EventLog
   layout->addLayout(buttons);
   setTabOrder(lines_, notifications_);
   setTabOrder(notifications_, close_);
-  resize(560, 320);
+  resize(640, 320);
 
   // Only the user's click changes the setting, not Open setting the box.
   connect(notifications_, &QCheckBox::clicked, this,
@@ -54,7 +54,9 @@ void EventHistoryWindow::Open(bool notificationsOn) {
   // The view would show the file's last newline as an empty line.
   if (!text.empty() && text.back() == '\n') text.pop_back();
   lines_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  // The newest line in sight, from its start.
   lines_->moveCursor(QTextCursor::End);
+  lines_->moveCursor(QTextCursor::StartOfBlock);
   show();
   raise();
   activateWindow();
