@@ -38,14 +38,12 @@ class FakeNotifications : public QObject {
     }
     return ++last_;
   }
-  QStringList GetCapabilities() { return {QStringLiteral("body"), QStringLiteral("body-markup")}; }
   QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) {
     vendor = QStringLiteral("Netvane tests");
     version = QStringLiteral("1");
     specVersion = QStringLiteral("1.2");
     return QStringLiteral("fake-notification-service");
   }
-  void CloseNotification(uint /*id*/) {}
 
  private:
   QString log_;
