@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QPushButton>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -120,8 +121,9 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   EXPECT_EQ(first["body"], "The active profile joined \u201cCorvaneHome\u201d again.");
   EXPECT_EQ(first["hints"]["desktop-entry"], "com.corvane.Netvane");
 
-  // Switched off in the history window: remembered, and the history goes on without them.
-  root.Desktop().ShowHistory();
+  // Switched off in the history window (opened from the About page): remembered, and the
+  // history goes on without them.
+  root.Window().findChild<QPushButton*>(QStringLiteral("EventHistory"))->click();
   qt::EventHistoryWindow& window = root.Desktop().History();
   EXPECT_EQ(window.Lines().toPlainText().count(u'\n'), 5) << "six lines so far";
   window.Notifications().click();
@@ -139,6 +141,12 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   for (std::string line; std::getline(text, line);) lines.push_back(line.substr(0, 32));
   ASSERT_EQ(lines.size(), 7U);
   EXPECT_EQ(lines[3].substr(24), " Adapter");
+
+  QAction* radio = tray.Menu().actions()[2];
+  radio->trigger();
+  tray.RefreshMenu();
+  EXPECT_EQ(root.State().G_bRadio, 0);
+  EXPECT_EQ(radio->text().toStdString(), "Turn &Radio On");
 }
 
 }  // namespace
