@@ -24,6 +24,7 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const platform::EventLog
   // Read-only text still takes the keyboard, so the lines can be walked and copied.
   lines_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  lines_->setTabChangesFocus(true);
   lines_->setPlaceholderText(QStringLiteral("No events yet."));
   notifications_->setObjectName(QStringLiteral("ShowNotifications"));
   notifications_->setAccessibleName(QStringLiteral("Show desktop notifications"));
