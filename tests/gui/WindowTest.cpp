@@ -152,6 +152,17 @@ TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnc
   EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
 }
 
+TEST_F(WindowTest, WithAnIconInTheTrayClosingTheWindowOnlyHidesIt) {
+  bool tray = true;
+  root.Window().HideOnClose([&tray] { return tray; });
+  root.Window().show();
+  EXPECT_FALSE(root.Window().close()) << "still running";
+  EXPECT_FALSE(root.Window().isVisible());
+  tray = false;
+  root.Window().show();
+  EXPECT_TRUE(root.Window().close());
+}
+
 TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {
   root.SetUp();
   root.Sheets().SetOnShown([](QDialog& prompt) {

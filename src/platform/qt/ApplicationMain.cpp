@@ -38,7 +38,11 @@ int ApplicationMain(int argc, char** argv) {
   CompositionRoot root;
   instance.OnActivate([&root] { root.Window().BringToFront(); });
   root.Window().show();
-  root.Desktop().Tray().Show();
+  TrayIndicator& tray = root.Desktop().Tray();
+  tray.Show();
+  // With an icon in the tray, closing the window leaves the program running there.
+  root.Window().HideOnClose([&tray] { return tray.Icon().isVisible(); });
+  if (tray.Icon().isVisible()) QApplication::setQuitOnLastWindowClosed(false);
 
   const QString screenshots = ScreenshotFolder(QApplication::arguments());
   int status = 0;

@@ -27,4 +27,13 @@ void MainWindow::BringToFront() {
   activateWindow();
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (keepRunning_ && keepRunning_()) {
+    hide();
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
 }  // namespace netvane::qt

@@ -1,8 +1,10 @@
 // The main window: a tab view of the six pages, each laid out from its own form.
 #pragma once
 
+#include <QCloseEvent>
 #include <QMainWindow>
 #include <QTabWidget>
+#include <functional>
 
 #include "ui_AboutPage.h"
 #include "ui_AdvancePage.h"
@@ -26,6 +28,9 @@ class MainWindow : public QMainWindow {
   QWidget* PageWidget(Page page) const { return main_.TabView->widget(static_cast<int>(page)); }
   // Shown, restored from the taskbar and raised over other windows.
   void BringToFront();
+  // While `keepRunning` says so (an icon in the tray), closing the window hides it instead:
+  // the program goes on watching the connection, and the tray's menu quits it.
+  void HideOnClose(std::function<bool()> keepRunning) { keepRunning_ = std::move(keepRunning); }
 
   Ui::SiteSurveyPage siteSurvey;
   Ui::ProfilePage profile;
@@ -34,8 +39,12 @@ class MainWindow : public QMainWindow {
   Ui::AdvancePage advance;
   Ui::AboutPage about;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   Ui::MainWindow main_;
+  std::function<bool()> keepRunning_;
 };
 
 }  // namespace netvane::qt
