@@ -22,7 +22,15 @@ std::string Errno(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
 }
 
-bool WriteAll(int fd, std::span<const std::string_view> pieces) {
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool WritePieces(int fd, std::span<const std::string_view> pieces) {
   std::vector<iovec> vectors;
   for (const std::string_view piece : pieces) {
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast) writev only reads the buffers
@@ -46,14 +54,6 @@ bool WriteAll(int fd, std::span<const std::string_view> pieces) {
   }
   return true;
 }
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
 
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   FileRead result;
@@ -125,7 +125,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
     return false;
   };
   if (fchmod(fd.Get(), 0600) != 0) return fail("cannot set its mode");
-  if (!WriteAll(fd.Get(), pieces)) return fail("cannot write it");
+  if (!WritePieces(fd.Get(), pieces)) return fail("cannot write it");
   if (fsync(fd.Get()) != 0) return fail("cannot flush it");
   if (!fd.Close()) return fail("cannot close it");
   if (rename(temp.c_str(), path.c_str()) != 0) return fail("cannot replace the old file");

@@ -18,6 +18,10 @@ struct FileRead {
 // Reads at most `maxBytes`; a larger file is not read at all.
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
+// Writes every piece to `fd` in order, through short writes and interruptions; false on an
+// error.
+bool WritePieces(int fd, std::span<const std::string_view> pieces);
+
 // Whether a write flushes its folder itself, or a later SyncFolder does it for several writes
 // to the same folder.
 enum class FolderSync { kNow, kLater };

@@ -16,8 +16,7 @@ DesktopIntegration::DesktopIntegration(QWidget* window, prefs::UserDefaults& def
                                        TrayActions tray, DesktopOptions options)
     : defaults_(defaults),
       clock_(options.clock ? std::move(options.clock) : [] { return std::time(nullptr); }),
-      log_(options.stateFolder.empty() ? platform::EventLog()
-                                       : platform::EventLog(options.stateFolder)),
+      log_(options.stateFolder.empty() ? prefs::EventLog() : prefs::EventLog(options.stateFolder)),
       notifier_(QDBusConnection::sessionBus()),
       tray_(WithHistory(std::move(tray), [this] { ShowHistory(); })),
       history_(new EventHistoryWindow(window, log_, [this](bool on) { SetNotificationsOn(on); })) {

@@ -8,11 +8,11 @@
 #include <functional>
 #include <string>
 
+#include "platform/prefs/EventLog.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/qt/DesktopNotifier.h"
 #include "platform/qt/EventHistoryWindow.h"
 #include "platform/qt/TrayIndicator.h"
-#include "platform/system/EventLog.h"
 #include "status/ConnectionEvents.h"
 
 namespace netvane::qt {
@@ -43,14 +43,14 @@ class DesktopIntegration {
 
   TrayIndicator& Tray() { return tray_; }
   EventHistoryWindow& History() { return *history_; }
-  const platform::EventLog& Log() const { return log_; }
+  const prefs::EventLog& Log() const { return log_; }
 
  private:
   void Record(const ConnectionEvent& event);
 
   prefs::UserDefaults& defaults_;
   std::function<std::time_t()> clock_;
-  platform::EventLog log_;
+  prefs::EventLog log_;
   ConnectionWatcher watcher_;
   DesktopNotifier notifier_;
   TrayIndicator tray_;

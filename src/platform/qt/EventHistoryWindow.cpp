@@ -6,7 +6,7 @@
 
 namespace netvane::qt {
 
-EventHistoryWindow::EventHistoryWindow(QWidget* parent, const platform::EventLog& log,
+EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& log,
                                        std::function<void(bool on)> notificationsChanged)
     : QDialog(parent),
       log_(log),

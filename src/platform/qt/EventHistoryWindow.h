@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <functional>
 
-#include "platform/system/EventLog.h"
+#include "platform/prefs/EventLog.h"
 
 namespace netvane::qt {
 
 class EventHistoryWindow : public QDialog {
  public:
   // `log` must outlive the window. `notificationsChanged` hears the user's clicks on the box.
-  EventHistoryWindow(QWidget* parent, const platform::EventLog& log,
+  EventHistoryWindow(QWidget* parent, const prefs::EventLog& log,
                      std::function<void(bool on)> notificationsChanged);
 
   // Reads the file again, then shows and raises the window.
@@ -27,7 +27,7 @@ class EventHistoryWindow : public QDialog {
   QCheckBox& Notifications() { return *notifications_; }
 
  private:
-  const platform::EventLog& log_;
+  const prefs::EventLog& log_;
   QPlainTextEdit* lines_;
   QCheckBox* notifications_;
   QPushButton* close_;

@@ -1,6 +1,6 @@
 // The event history file: private folder and file whatever the umask or an older file's mode,
 // one rotation at the size limit, and no trust in a folder someone else can write.
-#include "platform/system/EventLog.h"
+#include "platform/prefs/EventLog.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 
 #include "support/TempFolder.h"
 
-namespace netvane::platform {
+namespace netvane::prefs {
 namespace {
 
 mode_t ModeOf(const std::string& path) {
@@ -56,4 +56,4 @@ TEST(EventLogTest, RotatesOnceWhenALineWouldPassTheLimit) {
 }
 
 }  // namespace
-}  // namespace netvane::platform
+}  // namespace netvane::prefs

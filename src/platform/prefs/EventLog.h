@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace netvane::platform {
+namespace netvane::prefs {
 
 class EventLog {
  public:
@@ -32,4 +32,4 @@ class EventLog {
   std::string folder_;
 };
 
-}  // namespace netvane::platform
+}  // namespace netvane::prefs
