@@ -1,13 +1,9 @@
 #include "support/SimHarness.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "support/ReadyChild.h"
 
-#include <cerrno>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,45 +54,19 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
     args.insert(args.end(), {"--scenario", dir_ + "/scenario.json"});
     std::ofstream(args.back()) << scenarioJson;
   }
-  int pipeFds[2];
-  if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-  args.insert(args.end(), {"--ready-fd", std::to_string(pipeFds[1])});
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    fcntl(pipeFds[1], F_SETFD, 0);  // the write end survives exec; the read end does not
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  close(pipeFds[1]);
-  pid_ = pid;
-
-  // The daemon writes a line once it listens; the pipe closes unwritten when it exits first.
-  // One that does neither within 20 seconds fails the test instead of hanging it.
-  pollfd ready{pipeFds[0], POLLIN, 0};
-  char byte = 0;
-  ssize_t n = 0;
-  while ((n = poll(&ready, 1, 20000)) < 0 && errno == EINTR) {
-  }
-  if (n == 1) n = read(pipeFds[0], &byte, 1);
-  close(pipeFds[0]);
-  // Stop reaps the daemon that has exited; the signal comes too late to change its code.
-  if (n != 1 || byte != '\n')
+  args.insert(args.end(), {"--ready-fd", "{fd}"});
+  const ReadyChild child = StartAndAwaitLine(std::move(args));
+  if (child.pid < 0) throw std::runtime_error("cannot start cv7000-sim");
+  pid_ = child.pid;
+  // The daemon writes an empty line once it listens; the pipe closes unwritten when it exits
+  // first. Stop reaps the daemon that has exited; the signal comes too late to change its code.
+  if (child.line != "") {
     throw std::runtime_error("cv7000-sim exited with code " + std::to_string(Stop()));
+  }
 }
 
 int SimHarness::Stop() {
-  if (pid_ <= 0) return -1;
-  kill(pid_, SIGTERM);
-  int status = 0;
-  while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-  }
-  pid_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return StopChild(pid_);
 }
 
 std::vector<nlohmann::json> SimHarness::Trace() const {

@@ -1,8 +1,10 @@
 // Stands in for the desktop's notification service on a private session bus: owns
 // org.freedesktop.Notifications, appends every Notify call to a file as one JSON line, and
 // answers GetServerInformation so that a test can make sure every earlier call has arrived.
-// Usage: fake-notification-service LOGFILE; writes a newline to file descriptor 3 once ready.
+// Usage: fake-notification-service LOGFILE READY_FD; writes a newline to READY_FD once it serves.
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -52,7 +54,7 @@ class FakeNotifications : public QObject {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  if (argc != 2) return 2;
+  if (argc != 3) return 2;
   FakeNotifications service{QString::fromLocal8Bit(argv[1])};
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
@@ -60,8 +62,9 @@ int main(int argc, char** argv) {
       !bus.registerService(QStringLiteral("org.freedesktop.Notifications"))) {
     return 1;
   }
-  if (write(3, "\n", 1) != 1) return 1;
-  close(3);
+  const int ready = std::atoi(argv[2]);
+  if (write(ready, "\n", 1) != 1) return 1;
+  close(ready);
   return QCoreApplication::exec();
 }
 
