@@ -102,8 +102,6 @@ TEST(ConnectionWordsTest, NamesCannotBreakOrForgeAHistoryLine) {
   EXPECT_EQ(HistoryLine({K::kLost, "Home\r"}, 1796619662),
             "2026-12-07T05:01:02+0000 Connection lost: The connection to \u201cHome\\x0D\u201d "
             "was lost.");
-  EXPECT_EQ(LinkSummary(Joined("Home", 85), "Home"), "Home: link quality 85% (GOOD)");
-  EXPECT_EQ(LinkSummary(In(S::kRadioOff), ""), "Radio off");
 }
 
 }  // namespace
