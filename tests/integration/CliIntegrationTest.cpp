@@ -88,42 +88,32 @@ class CliIntegrationTest : public ::testing::Test {
 
 TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   sim.Start();
+  // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
   ASSERT_EQ(scan.size(), 10u);
-  EXPECT_EQ(scan[0]["ssid"], "CorvaneGuest");
   EXPECT_EQ(scan[0]["bssid"], "02-C0-7A-00-00-01");
   EXPECT_EQ(scan[0]["signal_percent"], 100);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
   EXPECT_EQ(scan[0]["channel"], 1);
-  EXPECT_EQ(scan[3]["authentication"], "WPA-PSK");
-  EXPECT_EQ(scan[6]["ssid"], "") << "the hidden network";
-  EXPECT_EQ(scan[9]["channel"], 36);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
-  const Result table = Cli({"scan"});
-  EXPECT_NE(table.out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos)
-      << table.out;
+  EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
   EXPECT_EQ(about["driver_version"], "1.2.0");
-  EXPECT_EQ(about["driver_date"], "2005-03-14");
   EXPECT_EQ(about["eeprom_version"], "2.5");
-  EXPECT_EQ(about["mac_address"], "02-1A-2B-3C-4D-5E");
   EXPECT_NE(Cli({"about"}).out.find("MAC address:      02-1A-2B-3C-4D-5E"), std::string::npos);
 
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
   ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
   const json status = Json({"status"});
-  EXPECT_EQ(status["bssid"], "02-C0-7A-00-00-01");
   EXPECT_EQ(status["channel"], 1);
-  EXPECT_EQ(status["frequency_khz"], 2412000);
   EXPECT_GT(status["link_quality"], 0);
   EXPECT_EQ(status["signal_grade"], "GOOD");
   EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
-  const json once = Json({"status", "--interval", "0"});
-  EXPECT_TRUE(once["throughput_tx_kbps"].is_null()) << "one reading has no throughput";
-  EXPECT_GT(once["link_quality"], 0);
-  EXPECT_TRUE(Json({"scan"})[0]["joined"]);
-  EXPECT_FALSE(Json({"scan"})[1]["joined"]);
+  EXPECT_TRUE(Json({"status", "--interval", "0"})["throughput_tx_kbps"].is_null())
+      << "one reading has no throughput";
+  const json joined = Json({"scan"});
+  EXPECT_TRUE(joined[0]["joined"].get<bool>() && !joined[1]["joined"].get<bool>());
 
   EXPECT_GT(Json({"stats"})["received"], 0);
   EXPECT_EQ(Json({"stats", "--reset"})["received"], 0);
@@ -148,7 +138,6 @@ TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFileWithTheWindowsReque
     bool bySsid = false;
   };
   const std::vector<Case> cases = {
-      {{"CorvaneGuest"}, "CorvaneGuest", {}},
       {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")},
        "CorvaneLegacy",
        {kAdd, kRemove, kRemove, kRemove}},
@@ -156,7 +145,6 @@ TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFileWithTheWindowsReque
         "--auth", "shared"},
        "CorvaneLab",
        {kRemove, kAdd, kRemove, kRemove}},
-      {{"CorvaneHome", "--key-file", KeyFile("home sweet corvane")}, "CorvaneHome", wpa},
       {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice", wpa},
       {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")},
        "CorvaneHidden",
@@ -196,22 +184,13 @@ TEST_F(CliIntegrationTest, AKeyThatDoesNotJoinOrCannotBeUsedFails) {
   EXPECT_EQ(JoinedSsid(), "");
   EXPECT_GE(slept, 3u) << "waited through the injected sleep";
 
-  const Result wep =
-      Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("0000000000"), "--wait", "0"});
-  EXPECT_EQ(wep.code, 1) << "a wrong WEP key does not join";
-
   const Result open = Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5", 0644)});
   EXPECT_EQ(open.code, 2);
   EXPECT_NE(open.err.find("chmod 600"), std::string::npos) << open.err;
 
-  const Result shortKey = Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e")});
-  EXPECT_EQ(shortKey.code, 2);
-  EXPECT_EQ(shortKey.err,
-            "netvane-cli: Invalid WEP key 1 length. WEP should be 5 or 13 ASCII characters.\n");
-
-  const Result noKey = Cli({"connect", "CorvaneHome"});
-  EXPECT_EQ(noKey.code, 2);
-  EXPECT_NE(noKey.err.find("--key-file"), std::string::npos);
+  // The sheet's own checks, which say why (their wording is proved with the sheet).
+  EXPECT_EQ(Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e")}).code, 2);
+  EXPECT_EQ(Cli({"connect", "CorvaneHome"}).code, 2) << "no key given";
   EXPECT_EQ(Cli({"connect", "CorvaneCorp"}).code, 1) << "802.1X is not joined";
   EXPECT_EQ(Cli({"connect", "Nowhere"}).code, 1);
   EXPECT_EQ(JoinedSsid(), "");
@@ -229,23 +208,18 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1]["number"], 2);
-  EXPECT_EQ(list[1]["name"], "Home");
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
 
+  // By number and by name (Office's stored pass phrase is wrong: active, but not joined).
   ASSERT_EQ(Cli({"profiles", "activate", "2"}).code, 0);
   EXPECT_EQ(JoinedSsid(), "CorvaneHome");
   EXPECT_TRUE(Json({"profiles", "list"})[1]["active"]);
+  EXPECT_NE(Cli({"profiles"}).out.find("2  *  Home"), std::string::npos);
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
-
-  ASSERT_EQ(Cli({"profiles", "activate", "Home"}).code, 0);
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
-  const json after = Json({"profiles"});
-  ASSERT_EQ(after.size(), 2u);
-  EXPECT_EQ(after[0]["name"], "Home");
-  EXPECT_TRUE(after[0]["active"]) << "the stored active row follows its profile";
+  EXPECT_EQ(Json({"profiles"}).size(), 2u);
   EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
-  EXPECT_NE(Cli({"profiles"}).out.find("1  *  Home"), std::string::npos);
 }
 
 TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
@@ -266,11 +240,8 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
         std::system((std::string(NETVANE_CLI_PATH) + " " + args + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   };
-  EXPECT_EQ(exitCode("--instance wlan1 status"), 0);
   EXPECT_EQ(exitCode("--version"), 0);
-  EXPECT_EQ(exitCode("connect --help"), 0);
   EXPECT_EQ(exitCode("radio sideways"), 2);
-  EXPECT_EQ(exitCode("connect CorvaneHome --key"), 2);
   // Standard error stays empty on success: the window's session-log lines of a task run are
   // not written.
   prefs::PrefsFolder folder;
@@ -292,10 +263,8 @@ TEST_F(CliIntegrationTest, ANameWithControlCharactersDoesNotDriveTheTerminal) {
   sim.Start(R"({"networks": [{"ssid": "Evil\u001b[2J", "bssid": "02:00:00:00:00:01",
                              "channel": 1, "rssi": -50, "security": "open"}]})");
   EXPECT_EQ(Json({"scan"})[0]["ssid"], "Evil\x1b[2J") << "JSON escapes it";
-  const Result table = Cli({"scan"});
-  EXPECT_NE(table.out.find("Evil?[2J"), std::string::npos) << table.out;
-  const Result joined = Cli({"connect", "Evil\x1b[2J"});
-  EXPECT_EQ(joined.out, "Joined Evil?[2J\n");
+  EXPECT_NE(Cli({"scan"}).out.find("Evil?[2J"), std::string::npos);
+  EXPECT_EQ(Cli({"connect", "Evil\x1b[2J"}).out, "Joined Evil?[2J\n");
   EXPECT_NE(Cli({"status"}).out.find("Evil?[2J <-->"), std::string::npos);
 }
 

@@ -1,12 +1,11 @@
 // The status and advanced pages of the real window against cv7000-sim, read the way a screen
 // reader reads them: the about texts from the driver's property list and card, the link figures
-// of a joined network, a fixed rate through Apply reaching the link, counters beyond 32 bits
-// and their reset, the radio off and on, a-only joining only 5 GHz, and removal and
-// re-insertion.
+// of a joined network, a fixed rate through Apply reaching the link, the counters' reset, the
+// radio off and on, a-only hearing only 5 GHz, and the about page after re-insertion. The
+// counters' signs and the pages' freeze without an adapter are proved over fakes.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QLineEdit>
 #include <QTest>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -22,7 +21,6 @@ namespace {
 std::string Scenario() {
   nlohmann::json s = nlohmann::json::parse(std::ifstream(NETVANE_SCENARIOS "/default.json"));
   s["card"]["driver_version"] = "2.3.1";
-  s["card"]["driver_date"] = "2005-03-14";
   s["counters"] = {{"transmitted_fragments", 5000000000LL}, {"retries", 6000000000LL}};
   return s.dump();
 }
@@ -55,7 +53,6 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   root->SetUp();
   qt::MainWindow& w = root->Window();
   EXPECT_EQ(Heard(w.about.DriverVersion), "2.3.1");
-  EXPECT_EQ(Heard(w.about.DriverDate), "2005-03-14");
   EXPECT_EQ(Heard(w.about.EEPROMVersion), "2.5");
   EXPECT_EQ(Heard(w.about.MacAddress), "02-1A-2B-3C-4D-5E");
 
@@ -79,7 +76,6 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   Tick();
   EXPECT_EQ(Heard(w.linkStatus.CurrentTxRate), "5.5 Mbps");
 
-  EXPECT_TRUE(Heard(w.statistics.FTSWR).startsWith('-')) << "more retries than fragments";
   EXPECT_GE(Heard(w.statistics.FTS).toLongLong(), 5000000000LL);
   QTest::mouseClick(w.statistics.ResetCounter, Qt::LeftButton);
   EXPECT_EQ(Heard(w.statistics.FTS), "0");
@@ -93,7 +89,7 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   Tick();
   EXPECT_EQ(Heard(w.linkStatus.Status), "Disconnected");
 
-  // A only: the list holds 5 GHz networks only, and one of them joins.
+  // A only: the list holds 5 GHz networks only (joining one is the site survey's).
   w.advance.WirelessMode->setCurrentIndex(2);
   root->AdvancePage().OnSelChangeWirelessMode(nullptr);
   QTest::mouseClick(w.advance.Apply, Qt::LeftButton);
@@ -103,22 +99,11 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   QAbstractItemModel* aps = w.siteSurvey.ApList->model();
   ASSERT_EQ(aps->rowCount(), 1);
   EXPECT_EQ(aps->index(0, 1).data().toString(), "Corvane5G");
-  root->Sheets().SetOnShown([](QDialog& sheet) {
-    QTest::keyClicks(sheet.findChild<QLineEdit*>("WPAPreSharedKey"), "five gigahertz fast");
-    QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
-  });
-  Connect("Corvane5G");
-  Tick();
-  EXPECT_TRUE(Heard(w.linkStatus.Status).startsWith("Corvane5G"))
-      << Heard(w.linkStatus.Status).toStdString();
 
-  // Removed: the pages freeze; back: brought up again, the about page filled anew.
-  const QString frozen = Heard(w.statistics.FRS);
+  // Removed, then back: brought up again, the about page filled anew.
   ASSERT_EQ(sim.Stop(), 0);
   Tick();
   EXPECT_EQ(root->State().G_bDeviceExist, 0);
-  Tick();
-  EXPECT_EQ(Heard(w.statistics.FRS), frozen);
   w.about.DriverVersion->clear();
   sim.Start(Scenario());
   Tick();
