@@ -13,7 +13,7 @@ namespace {
 int UsageError(CliIo& io, const CLI::ParseError& e, const std::string& where) {
   std::string message = e.what();
   std::replace(message.begin(), message.end(), '\n', ' ');
-  io.err << "netvane-cli: " << message << "; run " << where << " --help\n";
+  io.err << "netvane-cli: " << Printable(message) << "; run " << where << " --help\n";
   return kExitUsage;
 }
 
@@ -99,7 +99,7 @@ int Run(int argc, const char* const* argv, CliIo& io) {
         if (word == "--instance") {
           ++i;
         } else if (word.rfind("--instance=", 0) != 0) {
-          io.err << "netvane-cli: unknown subcommand or option " << word
+          io.err << "netvane-cli: unknown subcommand or option " << Printable(word)
                  << "; run netvane-cli --help\n";
           return kExitUsage;
         }

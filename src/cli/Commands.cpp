@@ -23,6 +23,7 @@
 #include "survey/AccessPointRows.h"
 #include "survey/ConnectRecord.h"
 #include "survey/WpaElement.h"
+#include "text/SafeText.h"
 
 namespace netvane::cli {
 namespace {
@@ -55,8 +56,10 @@ json OptionalNumber(const std::string& text) {
 }
 
 void PrintJson(Session& s, const json& value) {
-  // Names that are not UTF-8 carry U+FFFD where their bytes do not decode.
-  s.io.out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+  // Names that are not UTF-8 carry U+FFFD where their bytes do not decode; what would drive a
+  // terminal showing the output is escaped too.
+  s.io.out << text::JsonSafe(value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace))
+           << '\n';
 }
 
 // ---- scan ----
@@ -321,8 +324,8 @@ struct Profiles {
 };
 
 platform::SecretText ReadKey(Session& s, const ConnectOptions& o, const std::string& ssid) {
-  platform::SecretText key =
-      !o.keyFile.empty() ? s.io.readKeyFile(o.keyFile) : s.io.askKey("Key for " + ssid + ": ");
+  platform::SecretText key = !o.keyFile.empty() ? s.io.readKeyFile(o.keyFile)
+                                                : s.io.askKey("Key for " + Printable(ssid) + ": ");
   if (!key.ok) throw CliFailure(kExitUsage, key.error);
   return key;
 }

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "text/SafeText.h"
+
 namespace netvane::cli {
-std::string Printable(std::string text) {
-  for (char& c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) c = '?';
-  }
-  return text;
+
+std::string Printable(std::string_view text) {
+  return text::EscapedText(text);
 }
 
 void PrintTable(std::ostream& out, const TableRow& header, const std::vector<TableRow>& rows) {

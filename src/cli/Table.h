@@ -3,15 +3,17 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace netvane::cli {
 
 using TableRow = std::vector<std::string>;
 
-// A network name is whatever bytes the air carried: control characters would drive the
-// terminal, so they show as '?'.
-std::string Printable(std::string text);
+// Text for the terminal. A network or profile name is whatever bytes the air or a file carried:
+// control, bidi and separator characters would drive the terminal or forge a line, so they show
+// escaped (`\x1B`, `\u202E`), and so does a backslash (text::EscapedText).
+std::string Printable(std::string_view text);
 
 void PrintTable(std::ostream& out, const TableRow& header, const std::vector<TableRow>& rows);
 

@@ -1,9 +1,7 @@
 #include "status/ConnectionEvents.h"
 
-#include <cstdio>
-
-#include "platform/prefs/StoredText.h"
 #include "status/LinkFigures.h"
+#include "text/SafeText.h"
 
 namespace netvane {
 
@@ -86,28 +84,12 @@ std::string LinkSummary(const LinkObservation& link, const std::string& ssidText
   return ssidText + ": link quality " + std::to_string(link.linkQuality) + "% (" + grade + ")";
 }
 
-std::string LineSafeText(const std::string& bytes) {
-  if (prefs::IsPlainText(bytes)) return bytes;
-  std::string text;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7F && b != '\\') {
-      text += c;
-    } else {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
-      text += escaped;
-    }
-  }
-  return text;
-}
-
 std::string HistoryLine(const ConnectionEvent& event, std::time_t when) {
   std::tm local{};
   localtime_r(&when, &local);
   char stamp[32];
   if (std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S%z", &local) == 0) stamp[0] = '\0';
-  const EventWords words = WordsFor(event, LineSafeText(event.ssid));
+  const EventWords words = WordsFor(event, text::EscapedText(event.ssid));
   return std::string(stamp) + " " + words.summary + ": " + words.body;
 }
 

@@ -66,15 +66,12 @@ struct EventWords {
 // The event in words; `ssidText` is the network's name as the caller shows it.
 EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText);
 
-// A network name for a line of text: plain UTF-8 as it is; otherwise printable ASCII as itself
-// and every other byte as \xNN, so no name can break a line or forge one.
-std::string LineSafeText(const std::string& bytes);
-
 // The link in a few words for the tray: "CorvaneHome: link quality 85% (GOOD)", "Disconnected",
 // "Radio off", "No adapter"; `ssidText` is the network's name as the caller shows it.
 std::string LinkSummary(const LinkObservation& link, const std::string& ssidText);
 
-// "2026-12-07T05:01:02+0100 Connected: Joined “CorvaneHome”." in local time.
+// "2026-12-07T05:01:02+0100 Connected: Joined “CorvaneHome”." in local time; the name escaped
+// (text::EscapedText), so no name can break the line, reorder it or forge another.
 std::string HistoryLine(const ConnectionEvent& event, std::time_t when);
 
 }  // namespace netvane

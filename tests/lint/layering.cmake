@@ -3,7 +3,8 @@
 set(pages "survey|profiles|status|advanced")
 # folder regex -> include prefixes it must not use
 set(rules
-  "^state/"                           "^(app|platform|driver|security|${pages}|cli)/"
+  "^state/"                           "^(app|platform|driver|security|${pages}|cli|text)/"
+  "^text/"                            "^(app|platform|driver|security|${pages}|cli|state)/"
   "^platform/(ui|system|userclient|prefs)/" "^(app|platform/qt|driver|security|${pages}|cli)/"
   "^(driver|security)/"               "^(app|platform/qt|${pages}|cli)/"
   "^(${pages})/"                      "^(app|platform/qt|cli)/"
