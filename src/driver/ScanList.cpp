@@ -93,10 +93,10 @@ void BssidList::Normalise(std::size_t validBytes) {
 }
 
 std::string SsidText(const NDIS_802_11_SSID& ssid) {
-  // A name of the full 32 bytes has no zero byte after it.
   const auto* begin = std::begin(ssid.Ssid);
   const auto* end = begin + std::min<std::size_t>(ssid.SsidLength, kMaxSsidLength);
-  return {begin, std::find(begin, end, uint8_t{0})};
+  while (end != begin && *(end - 1) == 0) --end;
+  return {begin, end};
 }
 
 std::string MacAddressText(std::span<const uint8_t, kMacLength> mac) {

@@ -45,7 +45,9 @@ class ScanListView {
   std::size_t end_ = 0;
 };
 
-// The SSID bytes up to the first zero byte, at most SsidLength and the 32 of the field.
+// The SSID's bytes, at most SsidLength and the 32 of the field, without the zero bytes that pad
+// it at the end (a hidden network's all-zero name is empty). A zero byte inside the name is
+// part of it: cut there, "Home\0Evil" would pass for "Home".
 std::string SsidText(const NDIS_802_11_SSID& ssid);
 
 // "02-1A-2B-3C-4D-5E": capital hexadecimal digits and hyphens.

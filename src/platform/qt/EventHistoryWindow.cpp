@@ -3,6 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "text/SafeText.h"
 
 namespace netvane::qt {
 
@@ -51,9 +54,16 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& l
 
 void EventHistoryWindow::Open(bool notificationsOn) {
   notifications_->setChecked(notificationsOn);
-  std::string text = log_.ReadAll();
-  // The view would show the file's last newline as an empty line.
-  if (!text.empty() && text.back() == '\n') text.pop_back();
+  const std::string file = log_.ReadAll();
+  // Line by line: a file from an older version or edited by hand may still hold a character
+  // that would break or reorder a line in the view. The last newline would show as an empty line.
+  std::string text;
+  for (std::size_t at = 0; at < file.size();) {
+    const std::size_t end = std::min(file.find('\n', at), file.size());
+    if (at > 0) text += '\n';
+    text += text::ShownLine(std::string_view(file).substr(at, end - at));
+    at = end + 1;
+  }
   lines_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   // The newest line in sight, from its start.
   lines_->moveCursor(QTextCursor::End);
@@ -64,7 +74,7 @@ void EventHistoryWindow::Open(bool notificationsOn) {
 }
 
 void EventHistoryWindow::AddLine(const std::string& line) {
-  if (isVisible()) lines_->appendPlainText(QString::fromStdString(line));
+  if (isVisible()) lines_->appendPlainText(QString::fromStdString(text::ShownLine(line)));
 }
 
 }  // namespace netvane::qt

@@ -1,6 +1,7 @@
 #include "platform/system/SecretInput.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "platform/system/Wipe.h"
 
@@ -55,6 +57,59 @@ SecretText ReadLine(int fd, const std::string& name) {
   return result;
 }
 
+// The signals that end the program while it waits at the prompt: from the keyboard (Ctrl-C,
+// Ctrl-\), from kill, and from the terminal going away.
+constexpr std::array<int, 4> kEndingSignals = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+
+// What the handler needs, set before it is installed; only one prompt runs at a time.
+int echoFd = -1;
+termios echoSaved{};
+
+// The terminal as it was, then the signal's own default (ending the program) once this
+// returns, since the signal stays blocked until then. Only async-signal-safe calls.
+extern "C" void RestoreEchoAndEnd(int signal) {
+  ::tcsetattr(echoFd, TCSANOW, &echoSaved);
+  struct sigaction standard {};
+  standard.sa_handler = SIG_DFL;
+  ::sigemptyset(&standard.sa_mask);
+  ::sigaction(signal, &standard, nullptr);
+  ::raise(signal);
+}
+
+// Echo off on a terminal for as long as it lives; the saved settings come back however the
+// prompt ends: a return, an exception, or a signal that ends the program.
+class EchoOff {
+ public:
+  EchoOff(int fd, const termios& saved) {
+    echoFd = fd;
+    echoSaved = saved;
+    struct sigaction restore {};
+    restore.sa_handler = RestoreEchoAndEnd;
+    ::sigemptyset(&restore.sa_mask);
+    for (const int signal : kEndingSignals) ::sigaddset(&restore.sa_mask, signal);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+      ::sigaction(kEndingSignals[i], nullptr, &previous_[i]);
+      // A signal the program ignores (nohup, a shell's background job) stays ignored.
+      if (previous_[i].sa_handler != SIG_IGN) ::sigaction(kEndingSignals[i], &restore, nullptr);
+    }
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    quiet.c_lflag |= ECHONL;
+    ::tcsetattr(fd, TCSAFLUSH, &quiet);
+  }
+  EchoOff(const EchoOff&) = delete;
+  EchoOff& operator=(const EchoOff&) = delete;
+  ~EchoOff() {
+    ::tcsetattr(echoFd, TCSAFLUSH, &echoSaved);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+      ::sigaction(kEndingSignals[i], &previous_[i], nullptr);
+    }
+  }
+
+ private:
+  std::array<struct sigaction, kEndingSignals.size()> previous_{};
+};
+
 }  // namespace
 
 SecretText::SecretText(SecretText&& other) noexcept
@@ -88,16 +143,11 @@ SecretText ReadKeyFromTerminal(const std::string& prompt) {
   const int fd = ::open("/dev/tty", O_RDWR | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return Failure("no terminal to ask on; give the key with --key-file FILE");
   termios saved{};
-  const bool isTerminal = ::tcgetattr(fd, &saved) == 0;
-  if (isTerminal) {
-    termios quiet = saved;
-    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    quiet.c_lflag |= ECHONL;
-    ::tcsetattr(fd, TCSAFLUSH, &quiet);
-  }
+  std::optional<EchoOff> echoOff;
+  if (::tcgetattr(fd, &saved) == 0) echoOff.emplace(fd, saved);
   [[maybe_unused]] const ssize_t shown = ::write(fd, prompt.data(), prompt.size());
   SecretText result = ReadLine(fd, "the terminal");
-  if (isTerminal) ::tcsetattr(fd, TCSAFLUSH, &saved);
+  echoOff.reset();
   ::close(fd);
   return result;
 }

@@ -23,7 +23,9 @@ struct SecretText {
 // longer than a key can be.
 SecretText ReadKeyFile(const std::string& path);
 
-// One line typed on the controlling terminal after `prompt`, not echoed.
+// One line typed on the controlling terminal after `prompt`, not echoed. The echo comes back
+// however the prompt ends: SIGINT, SIGQUIT, SIGTERM and SIGHUP while it waits restore the
+// terminal first and then end the program by that signal, as they would have.
 SecretText ReadKeyFromTerminal(const std::string& prompt);
 
 }  // namespace netvane::platform

@@ -171,8 +171,18 @@ void ReadWpa(ObjectReader& r, Network& n) {
 Network ReadNetwork(const json& v, const std::string& path, std::vector<std::string>& warnings) {
   ObjectReader r(v, path, warnings);
   Network n;
-  if (r.Find("ssid") == nullptr) ObjectReader::Fail(r.Name("ssid"), "missing");
-  n.ssid = r.String("ssid", "");
+  // Bytes a JSON string cannot carry (a name that is not UTF-8) come as hex digits.
+  const bool named = r.Find("ssid") != nullptr;
+  const bool inHex = r.Find("ssid_hex") != nullptr;
+  if (!named && !inHex) ObjectReader::Fail(r.Name("ssid"), "missing");
+  if (named && inHex) ObjectReader::Fail(r.Name("ssid_hex"), "give ssid or ssid_hex, not both");
+  if (named) {
+    n.ssid = r.String("ssid", "");
+  } else {
+    const auto bytes = FromHex(r.String("ssid_hex", ""));
+    if (!bytes) ObjectReader::Fail(r.Name("ssid_hex"), "expected an even number of hex digits");
+    n.ssid.assign(bytes->begin(), bytes->end());
+  }
   if (n.ssid.size() > 32) ObjectReader::Fail(r.Name("ssid"), "longer than 32 bytes");
   if (r.Find("bssid") == nullptr) ObjectReader::Fail(r.Name("bssid"), "missing");
   n.bssid = ReadMac(r.String("bssid", ""), r.Name("bssid"));
