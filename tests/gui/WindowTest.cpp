@@ -1,5 +1,6 @@
 // The real window and dialogs over the fake driver, offscreen: what a screen reader and the
-// keyboard reach, start-up, the rules for modal runs, and text between the widgets and bytes.
+// keyboard reach, start-up, the rules for modal runs, text between the widgets and bytes, and
+// hostile names in the event history.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -9,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <fstream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,8 +20,11 @@
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/DesktopNotifier.h"
+#include "platform/qt/EventHistoryWindow.h"
 #include "platform/qt/QtControls.h"
 #include "platform/qt/TextCodec.h"
+#include "status/ConnectionEvents.h"
+#include "support/HostileNames.h"
 #include "support/TempFolder.h"
 
 namespace netvane {
@@ -213,6 +219,38 @@ TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
   EXPECT_EQ(list.Text(), "Caf\xE9") << "a chosen entry is its own bytes";
   box.setEditText(QString::fromUtf8(u8"Café 2"));
   EXPECT_EQ(list.Text(), "Caf\xC3\xA9 2");
+}
+
+TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
+  testing::QtTestApp();
+  testing::TempFolder folder;
+  const prefs::EventLog log(folder.Path());
+  // Lines as this version writes them, and the raw names an older version or a hand edit left.
+  std::string file;
+  std::vector<std::string> written;
+  for (const auto& name : testing::HostileNames()) {
+    written.push_back(HistoryLine({EventKind::kJoined, name.bytes}, 1796619662));
+    file += written.back() + '\n';
+  }
+  for (const auto& name : testing::HostileNames()) {
+    std::string raw = name.bytes;
+    std::replace(raw.begin(), raw.end(), '\n', ' ');
+    file += "Joined " + raw + '\n';
+  }
+  std::ofstream(log.Path(), std::ios::binary) << file;
+
+  qt::EventHistoryWindow window(nullptr, log, [](bool) {});
+  window.Open(true);
+  window.AddLine("Joined " + testing::HostileNames()[12].bytes);  // a paragraph separator
+  const QTextDocument& shown = *window.Lines().document();
+  ASSERT_EQ(static_cast<std::size_t>(shown.blockCount()), 2 * written.size() + 1);
+  for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
+    const std::string line = block.text().toStdString();
+    EXPECT_EQ(testing::RawHazard(line), "") << line;
+    if (static_cast<std::size_t>(block.blockNumber()) < written.size()) {
+      EXPECT_EQ(line, written[static_cast<std::size_t>(block.blockNumber())]);
+    }
+  }
 }
 
 }  // namespace
