@@ -2,40 +2,14 @@
 
 #include <cstdint>
 
+#include "text/Utf8.h"
+
 namespace netvane::prefs {
 namespace {
 
 constexpr char32_t kByteBase = 0xF700;  // U+F700 + byte
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// Decodes one strict UTF-8 sequence at `at` (no overlong forms, no surrogates, nothing above
-// U+10FFFF); `length` is how many bytes it took, 1 for an invalid byte.
-char32_t DecodeOne(std::string_view s, std::size_t at, std::size_t& length) {
-  const auto byte = [&](std::size_t i) { return static_cast<uint8_t>(s[i]); };
-  const uint8_t lead = byte(at);
-  length = 1;
-  if (lead < 0x80) return lead;
-  std::size_t extra = 0;
-  char32_t cp = 0;
-  char32_t minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1Fu, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0Fu, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07u, minimum = 0x10000;
-  } else {
-    return kInvalid;
-  }
-  if (at + extra >= s.size()) return kInvalid;
-  for (std::size_t i = 1; i <= extra; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) return kInvalid;
-    cp = (cp << 6) | (byte(at + i) & 0x3Fu);
-  }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kInvalid;
-  length = extra + 1;
-  return cp;
-}
+using text::DecodeUtf8;
+using text::kNotUtf8;
 
 bool IsByteCharacter(char32_t cp) {
   return cp >= kByteBase && cp <= kByteBase + 0xFF;
@@ -79,8 +53,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
 bool IsPlainText(std::string_view bytes) {
   if (IsPrintableAscii(bytes)) return true;
   for (std::size_t at = 0, length = 0; at < bytes.size(); at += length) {
-    const char32_t cp = DecodeOne(bytes, at, length);
-    if (cp == kInvalid || !IsPlainCharacter(cp)) return false;
+    const char32_t cp = DecodeUtf8(bytes, at, length);
+    if (cp == kNotUtf8 || !IsPlainCharacter(cp)) return false;
   }
   return true;
 }
@@ -88,8 +62,8 @@ bool IsPlainText(std::string_view bytes) {
 bool IsXmlText(std::string_view bytes) {
   if (IsPrintableAscii(bytes)) return true;
   for (std::size_t at = 0, length = 0; at < bytes.size(); at += length) {
-    const char32_t cp = DecodeOne(bytes, at, length);
-    if (cp == kInvalid) return false;
+    const char32_t cp = DecodeUtf8(bytes, at, length);
+    if (cp == kNotUtf8) return false;
     if (!IsPlainCharacter(cp) && !IsByteCharacter(cp) && cp != '\t' && cp != '\n') return false;
   }
   return true;
@@ -115,8 +89,8 @@ std::string BytesFromStoredText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
-    const char32_t cp = DecodeOne(text, at, length);
-    if (cp != kInvalid && IsByteCharacter(cp)) {
+    const char32_t cp = DecodeUtf8(text, at, length);
+    if (cp != kNotUtf8 && IsByteCharacter(cp)) {
       out += static_cast<char>(cp - kByteBase);
     } else {
       out.append(text.substr(at, length));
