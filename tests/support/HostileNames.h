@@ -19,40 +19,21 @@ inline const std::vector<HostileName>& HostileNames() {
   static const std::vector<HostileName> names = {
       {"window title", "\x1b]0;owned\x07", "\\x1B]0;owned\\x07"},
       {"clear screen", "\x1b[2J", "\\x1B[2J"},
-      {"forged line", "Home\n2026 Connected", "Home\\x0A2026 Connected"},
-      {"carriage return", "Home\r", "Home\\x0D"},
+      {"forged line", "Home\r\n2026 Connected", "Home\\x0D\\x0A2026 Connected"},
       {"DEL", "a\x7f", "a\\x7F"},
-      {"C1 CSI",
-       "\xc2\x9b"
-       "2J",
-       "\\u009B2J"},
-      {"C1 NEL",
-       "a\xc2\x85"
-       "b",
-       "a\\u0085b"},
-      {"right-to-left override",
-       "\xe2\x80\xae"
-       "gnp.exe",
-       "\\u202Egnp.exe"},
-      {"embeddings", "\xe2\x80\xaa\xe2\x80\xab\xe2\x80\xac\xe2\x80\xad",
-       "\\u202A\\u202B\\u202C\\u202D"},
-      {"isolates", "\xe2\x81\xa6\xe2\x81\xa7\xe2\x81\xa8\xe2\x81\xa9",
-       "\\u2066\\u2067\\u2068\\u2069"},
-      {"marks", "\xe2\x80\x8e\xe2\x80\x8f\xd8\x9c", "\\u200E\\u200F\\u061C"},
-      {"line separator",
-       "a\xe2\x80\xa8"
-       "b",
-       "a\\u2028b"},
-      {"paragraph separator",
-       "Home\xe2\x80\xa9"
-       "Adapter removed",
-       "Home\\u2029Adapter removed"},
+      {"C1 controls", "\u009B2J\u0085", "\\u009B2J\\u0085"},
+      {"right-to-left override", "\u202Egnp.exe", "\\u202Egnp.exe"},
+      {"embeddings, isolates", "\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069",
+       "\\u202A\\u202B\\u202C\\u202D\\u2066\\u2067\\u2068\\u2069"},
+      {"marks", "\u200E\u200F\u061C", "\\u200E\\u200F\\u061C"},
+      {"line separator", "a\u2028b", "a\\u2028b"},
+      {"paragraph separator", "Home\u2029Adapter removed", "Home\\u2029Adapter removed"},
       {"zero byte", std::string("Home\0Evil", 9), "Home\\x00Evil"},
       {"backslash sequence", "\\x1B", "\\\\x1B"},
       {"Latin-1", "Caf\xe9", "Caf\\xE9"},
       {"overlong, surrogate, cut off", "\xc0\xaf\xed\xa0\x80\xe2\x80",
        "\\xC0\\xAF\\xED\\xA0\\x80\\xE2\\x80"},
-      {"plain UTF-8", "Caf\xc3\xa9 \xe2\x82\xac", "Caf\xc3\xa9 \xe2\x82\xac"},
+      {"plain UTF-8", "Caf\u00e9 \u20ac", "Caf\u00e9 \u20ac"},
   };
   return names;
 }
