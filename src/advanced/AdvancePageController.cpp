@@ -5,6 +5,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "platform/system/Consistency.h"
+#include "platform/system/Trace.h"
 #include "platform/ui/ImageNames.h"
 
 namespace netvane {
@@ -117,8 +118,12 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
   Adapter.OidSetInformation(OID_802_11_DESIRED_RATES, rates->data(), kRatesLength, &returned, 1);
 
   stored_ = s;
-  file_.Save(
-      std::make_shared<const prefs::SharedRecords>(prefs::RecordList{RecordFromSettings(s)}));
+  std::string reason;
+  if (!file_.Save(
+          std::make_shared<const prefs::SharedRecords>(prefs::RecordList{RecordFromSettings(s)}),
+          reason)) {
+    platform::WriteStderr("netvane: " + reason + "\n");
+  }
   // The corrections above show, so the window never claims settings the driver lacks.
   Show();
 }

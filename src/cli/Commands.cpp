@@ -424,21 +424,19 @@ int ConnectCommand(Session& s, const ConnectOptions& o) {
     choices.security = SecurityFor(*chosen, wpaKind, key.text, o);
   }
 
+  // A manual connection stands the active profile down, as on the site survey page. First:
+  // an active mark that could not be cleared would take the adapter back at the window's start.
+  Profiles profiles;
+  if (const StoreResult stood = profiles.store.StandDown(); !stood.Saved()) {
+    throw CliFailure(kExitFailed, stood.reason);
+  }
+
   auto record = BuildConnectRecord(*chosen, choices);
   choices.security.reset();
   s.state.G_bBssidListScan = 0;
   s.state.G_bRescan = 0;
   s.target.SetTaskQueue(std::move(record));
   s.target.DoTask();
-
-  // A manual connection stands the active profile down, as on the site survey page.
-  Profiles profiles;
-  ProfileRecordList active = profiles.store.LoadActiveProfile({});
-  if (!active.empty()) {
-    const ProfileRecord standDown =
-        MakeActiveRecord(active.front(), false, IntOf(active.front(), profile_key::kSelected));
-    profiles.store.SaveActiveProfile(active, standDown);
-  }
 
   if (!WaitForJoin(s, ssid, std::nullopt, o.waitSeconds)) {
     throw CliFailure(kExitFailed, "not joined to " + ssid + " after " +
@@ -478,21 +476,25 @@ int32_t ActiveRow(const ProfileRecordList& active) {
 int ProfilesCommand(Session& s, const std::string& action, const std::string& which, bool json,
                     int waitSeconds) {
   Profiles profiles;
-  ProfileRecordList records = profiles.store.LoadProfileRecords();
-  ProfileRecordList active = profiles.store.LoadActiveProfile({});
+  const StoredProfiles stored = profiles.store.Load();
+  // Shown as an empty list, a file that cannot be read would look like profiles lost.
+  if (!stored.problem.empty()) throw CliFailure(kExitFailed, stored.problem);
+  const ProfileRecordList& records = stored.records;
 
   if (action == "delete") {
     const int32_t row = FindProfile(records, which);
-    const std::string name = records[static_cast<std::size_t>(row)].Text(profile_key::kProfileName);
-    DeleteProfile(profiles.store, std::move(records), active, row);
-    s.io.out << "Deleted " << Printable(name) << '\n';
+    const ProfileRecord& record = records[static_cast<std::size_t>(row)];
+    const StoreResult deleted = profiles.store.DeleteProfile(record, row);
+    if (!deleted.Saved()) throw CliFailure(kExitFailed, deleted.reason);
+    s.io.out << "Deleted " << Printable(record.Text(profile_key::kProfileName)) << '\n';
     return kExitOk;
   }
   if (action == "activate") {
     const int32_t row = FindProfile(records, which);
     const ProfileRecord& record = records[static_cast<std::size_t>(row)];
     s.RequireAdapter();
-    ActivateProfile(s.state, profiles.store, s.target, active, record, row);
+    const StoreResult activated = ActivateProfile(s.state, profiles.store, s.target, record, row);
+    if (!activated.Saved()) throw CliFailure(kExitFailed, activated.reason);
     const std::string ssid = record.Text(profile_key::kSsid);
     if (!WaitForJoin(s, ssid, std::nullopt, waitSeconds)) {
       throw CliFailure(kExitFailed, "profile " + record.Text(profile_key::kProfileName) +
@@ -503,7 +505,7 @@ int ProfilesCommand(Session& s, const std::string& action, const std::string& wh
     return kExitOk;
   }
 
-  const int32_t activeRow = ActiveRow(active);
+  const int32_t activeRow = ActiveRow(stored.active);
   nlohmann::json list = nlohmann::json::array();
   std::vector<TableRow> table;
   for (std::size_t i = 0; i < records.size(); ++i) {

@@ -4,11 +4,6 @@
 
 namespace netvane {
 
-int32_t AfterRemoval(int32_t row, int32_t removed) {
-  if (row == removed) return -1;
-  return row > removed ? row - 1 : row;
-}
-
 void ApplyProfile(SharedState& state, ConnectionTarget& target, const ProfileRecord& record) {
   std::unique_ptr<PROFILE_DATA> data = BuildProfileData(record);
   target.StopSiteSurveyTimer();
@@ -21,26 +16,14 @@ void ApplyProfile(SharedState& state, ConnectionTarget& target, const ProfileRec
   target.StartSiteSurveyTimer();
 }
 
-void ActivateProfile(SharedState& state, ProfileStore& store, ConnectionTarget& target,
-                     ProfileRecordList& active, const ProfileRecord& record, int32_t row) {
-  ApplyProfile(state, target, record);
-  store.SaveActiveProfile(active, MakeActiveRecord(record, true, row));
+StoreResult ActivateProfile(SharedState& state, ProfileStore& store, ConnectionTarget& target,
+                            const ProfileRecord& shown, int32_t row) {
+  StoreResult stored = store.ActivateProfile(shown, row);
+  if (!stored.Saved()) return stored;
+  ApplyProfile(state, target, shown);
   target.resetFlag();
   state.G_bCheckedProfileConnect = 1;
-}
-
-void DeleteProfile(ProfileStore& store, ProfileRecordList records, ProfileRecordList& active,
-                   int32_t row) {
-  if (row < 0 || row >= static_cast<int32_t>(records.size())) return;
-  records.erase(records.begin() + row);
-  store.SaveProfileRecords(std::move(records));
-  if (active.empty()) return;
-  ProfileRecord moved = active.front();
-  const int32_t stored = IntOf(moved, profile_key::kSelected);
-  const int32_t after = AfterRemoval(stored, row);
-  if (after == stored) return;
-  moved.Set(profile_key::kSelected, DecimalText(after));
-  store.SaveActiveProfile(active, moved);
+  return stored;
 }
 
 }  // namespace netvane

@@ -1,5 +1,5 @@
-// Activation and deletion of a stored profile as plain functions, so that the profile page and
-// a second front end apply and remove profiles the same way.
+// Activation of a stored profile as plain functions, so that the profile page and a second
+// front end apply profiles the same way.
 #pragma once
 
 #include <cstdint>
@@ -11,21 +11,13 @@
 
 namespace netvane {
 
-// Where a row index goes when row `removed` is deleted: down by one below it, none if it was
-// that row.
-int32_t AfterRemoval(int32_t row, int32_t removed);
-
 // Sends `record` through `target`: timer stopped, pending scan cleared so the task is never
 // dropped, task queued and run, timer started.
 void ApplyProfile(SharedState& state, ConnectionTarget& target, const ProfileRecord& record);
 
-// Applies `record` (row `row` of the list) and stores it as the active profile in force.
-void ActivateProfile(SharedState& state, ProfileStore& store, ConnectionTarget& target,
-                     ProfileRecordList& active, const ProfileRecord& record, int32_t row);
-
-// Stores `records` without row `row` and moves the stored active row with its profile (none
-// when the active row itself goes). The active copy and its flag stay as they are.
-void DeleteProfile(ProfileStore& store, ProfileRecordList records, ProfileRecordList& active,
-                   int32_t row);
+// Stores `shown` (row `row` of the list the caller showed) as the active profile in force and,
+// once that is written, applies it. Nothing is applied when the store did not save.
+StoreResult ActivateProfile(SharedState& state, ProfileStore& store, ConnectionTarget& target,
+                            const ProfileRecord& shown, int32_t row);
 
 }  // namespace netvane

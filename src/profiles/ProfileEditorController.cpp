@@ -64,7 +64,6 @@ ProfileEditorController::ProfileEditorController(const ProfileEditorControls& co
 
 ProfileEditorController::~ProfileEditorController() {
   platform::WriteStderr("ProfileEditorController - dealloc \n");
-  if (records) saveProfile();
   ClearKeys();
 }
 
@@ -314,8 +313,14 @@ ProfileRecord ProfileEditorController::createProfileData() {
   return r;
 }
 
-void ProfileEditorController::saveProfile() {
-  if (records) store_.SaveProfileRecords(*records);
+bool ProfileEditorController::saveProfile(ProfileRecord record) {
+  const StoreResult result =
+      IsNewData ? store_.AddProfile(std::move(record))
+                : store_.ReplaceProfile((*records)[static_cast<std::size_t>(modifyIndex)],
+                                        modifyIndex, std::move(record));
+  if (result.Saved()) return true;
+  alert_.Run("Could not save the profile", result.reason);
+  return false;
 }
 
 void ProfileEditorController::Release() {
@@ -327,19 +332,15 @@ void ProfileEditorController::OnOK(const void* /*sender*/) {
   if (!records) return;
   if (!TypedSsidFits(c_.SSID.Text(), alert_)) return;
   if (!keys_.VerifyKey()) return;
-  ProfileRecord record = createProfileData();
-  if (IsNewData) {
-    records->push_back(std::move(record));
-  } else if (modifyIndex >= 0 && static_cast<std::size_t>(modifyIndex) < records->size()) {
-    (*records)[static_cast<std::size_t>(modifyIndex)] = std::move(record);
-  } else {
-    // The row was checked when the dialog opened; the list cannot have changed since.
+  if (!IsNewData && (modifyIndex < 0 || static_cast<std::size_t>(modifyIndex) >= records->size())) {
+    // The row was checked when the dialog opened, against the list held since.
     platform::ReportConsistencyFailure(__FILE__, __LINE__);
     Release();
     sheets_.StopModal(ui::kModalCancel);
     return;
   }
-  saveProfile();
+  // A save that failed leaves the dialog open: the person may try again or cancel.
+  if (!saveProfile(createProfileData())) return;
   Release();
   sheets_.StopModal(ui::kModalOK);
 }

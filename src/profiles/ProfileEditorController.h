@@ -1,6 +1,7 @@
 // The profile editor dialog: a blank new profile (Add), a stored one (Edit), or a new one from
 // a scanned network (Add to Profile). OK checks the name and the keys, builds the record and
-// saves the list; Cancel saves nothing. Either way the caller reads the list again.
+// stores that one change (an added profile, or the edited one replaced) into the list as it is
+// then; Cancel saves nothing. Either way the caller reads the list again.
 #pragma once
 
 #include <array>
@@ -54,7 +55,7 @@ class ProfileEditorController : public ProfileEditorHook {
                           ui::SheetRunner& sheets, ProfileStore& store, const SharedState& state);
   ProfileEditorController(const ProfileEditorController&) = delete;
   ProfileEditorController& operator=(const ProfileEditorController&) = delete;
-  // Saves a list still held (the program ends while the dialog is open).
+  // Saves nothing: only OK stores a change.
   ~ProfileEditorController() override;
 
   // NOLINTBEGIN(readability-identifier-naming) the names the layout and the callers use
@@ -69,7 +70,8 @@ class ProfileEditorController : public ProfileEditorHook {
   std::string GetNextProfileName() const;
   void GetBssidList();
   ProfileRecord createProfileData();
-  void saveProfile();
+  // Stores the record as this opening's one change; false, with an alert, when it was not.
+  bool saveProfile(ProfileRecord record);
 
   void OnOK(const void* sender);
   void OnCANCEL(const void* sender);
@@ -106,7 +108,9 @@ class ProfileEditorController : public ProfileEditorHook {
   Threshold frag_;
 
   // NOLINTBEGIN(readability-identifier-naming) the names the editor's description uses
-  std::optional<ProfileRecordList> records;  // held from an opening until OK or Cancel
+  // The list as read at the opening, held until OK or Cancel: the proposed name, and the
+  // edited profile as it was shown.
+  std::optional<ProfileRecordList> records;
   bool IsNewData = true;
   int32_t modifyIndex = -1;
   std::optional<std::array<uint8_t, kMacLength>> copyBSSID;  // none: store ""

@@ -9,11 +9,12 @@ namespace netvane {
 ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& adapter,
                                              ProfileStore& store, ui::TableView& list,
                                              ui::RepeatingTimer& timer,
-                                             const ProfileEditorLinks& editor)
+                                             const ProfileEditorLinks& editor, ui::Alert& alert)
     : state_(state),
       store_(store),
       editor_(editor),
       timer_(timer),
+      alert_(alert),
       Adapter(adapter),
       profileList(list) {
   if (state_.__DEBUG__ != 0) platform::WriteStderr("#### ProfilePageController - init ####\n");
@@ -31,6 +32,8 @@ void ProfilePageController::awakeFromNib() {
   profileList.SetDoubleAction([this] { OnActivate(nullptr); });
   profileList.SetImageColumn("PI");
   profileList.SetAllowsEmptySelection(true);
+  // What saves killed at the last run left, pass phrases included.
+  store_.RemoveDebris();
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
 }
 
@@ -40,8 +43,17 @@ void ProfilePageController::OnTimer() {
 }
 
 void ProfilePageController::RefreshProfileList() {
-  records = store_.LoadProfileRecords();
-  recordActivate = store_.LoadActiveProfile(recordActivate);
+  StoredProfiles now = store_.Load();
+  if (!now.problem.empty() && now.problem != reportedProblem_) {
+    alert_.Run("Could not read the profiles", now.problem);
+  }
+  reportedProblem_ = now.problem;
+  records = std::move(now.records);
+  recordActivate = std::move(now.active);
+  // The mark follows the stored row, wherever other programs' changes moved it.
+  const int32_t stored =
+      recordActivate.empty() ? -1 : IntOf(recordActivate.front(), profile_key::kSelected);
+  CurrentSelectedItem = IsRow(stored) ? stored : -1;
   ClearProfileList();
   for (const ProfileRecord& record : records) profileData.push_back(ProfileItemFor(record));
   profileList.Reload();
@@ -91,12 +103,15 @@ void ProfilePageController::OnEdit(const void* /*sender*/) {
   RunEditor();
 }
 
+void ProfilePageController::ReportUnsaved(const StoreResult& result, const std::string& what) {
+  if (result.status == StoreResult::Status::kFailed) alert_.Run(what, result.reason);
+}
+
 void ProfilePageController::OnDelete(const void* /*sender*/) {
   const int row = profileList.SelectedRow();
   if (!IsRow(row)) return;
-  // The list is read again below. The mark follows its profile as the stored row does.
-  DeleteProfile(store_, std::move(records), recordActivate, row);
-  CurrentSelectedItem = AfterRemoval(CurrentSelectedItem, row);
+  ReportUnsaved(store_.DeleteProfile(records[static_cast<std::size_t>(row)], row),
+                "Could not delete the profile");
   RefreshProfileList();
 }
 
@@ -110,17 +125,20 @@ void ProfilePageController::OnActivate(const void* /*sender*/) {
 
 void ProfilePageController::ActivateRow(int row) {
   if (!IsRow(row)) return;
-  CurrentSelectedItem = row;
-  const ProfileRecord& record = records[static_cast<std::size_t>(row)];
+  const ProfileRecord& shown = records[static_cast<std::size_t>(row)];
+  StoreResult result;
   if (SiteSurveyPage != nullptr) {
-    ActivateProfile(state_, store_, *SiteSurveyPage, recordActivate, record, row);
-    return;
+    result = ActivateProfile(state_, store_, *SiteSurveyPage, shown, row);
+  } else {
+    result = store_.ActivateProfile(shown, row);
+    if (result.Saved()) state_.G_bCheckedProfileConnect = 1;
   }
-  store_.SaveActiveProfile(recordActivate, MakeActiveRecord(record, true, CurrentSelectedItem));
-  state_.G_bCheckedProfileConnect = 1;
+  ReportUnsaved(result, "Could not activate the profile");
+  RefreshProfileList();
 }
 
 void ProfilePageController::CheckProfileSettingForConnect() {
+  recordActivate = store_.Load().active;
   if (recordActivate.empty()) return;
   const ProfileRecord& active = recordActivate.front();
   if (active.Text(profile_key::kActiveFlag) != "YES") return;
@@ -133,10 +151,8 @@ void ProfilePageController::CheckProfileSettingForConnect() {
 }
 
 void ProfilePageController::DisabledActivateProfile() {
-  if (recordActivate.empty()) return;
-  const ProfileRecord standDown =
-      MakeActiveRecord(recordActivate.front(), false, CurrentSelectedItem);
-  store_.SaveActiveProfile(recordActivate, standDown);
+  ReportUnsaved(store_.StandDown(), "Could not stand the active profile down");
+  RefreshProfileList();
 }
 
 }  // namespace netvane

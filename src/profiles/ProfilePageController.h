@@ -1,6 +1,9 @@
 // The profile page: the stored profiles in a table with the active one marked, adding, editing
 // and deleting them, and activation: applying a profile now, and again at every start-up and
-// every return of the adapter while it stays active.
+// every return of the adapter while it stays active. The table shows what the store read; every
+// change goes to the store as one change to the files as they are now (another program may
+// have changed them), and the table is read again after it. A failed save or a file that
+// cannot be read is shown in an alert.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/Alert.h"
 #include "platform/ui/RepeatingTimer.h"
 #include "platform/ui/SheetRunner.h"
 #include "platform/ui/ShellPages.h"
@@ -40,7 +44,7 @@ class ProfilePageController : public ProfileShellPage,
   // Every reference must outlive the page.
   ProfilePageController(SharedState& state, CV7000Access& adapter, ProfileStore& store,
                         ui::TableView& profileList, ui::RepeatingTimer& timer,
-                        const ProfileEditorLinks& editor);
+                        const ProfileEditorLinks& editor, ui::Alert& alert);
   ~ProfilePageController() override;
 
   // The site survey page is built after this page; activation needs it.
@@ -73,11 +77,14 @@ class ProfilePageController : public ProfileShellPage,
                    const std::string& /*value*/) override {}
 
   int32_t CurrentSelected() const { return CurrentSelectedItem; }
+  // The rows as last read.
   const ProfileRecordList& Records() const { return records; }
-  const ProfileRecordList& ActiveList() const { return recordActivate; }
 
  private:
   void RunEditor();
+  // An alert for a change the store did not save; a profile that is gone needs none, the table
+  // shows it.
+  void ReportUnsaved(const StoreResult& result, const std::string& what);
   void Apply(const ProfileRecord& record);
   bool IsRow(int64_t row) const { return row >= 0 && row < static_cast<int64_t>(records.size()); }
 
@@ -85,6 +92,8 @@ class ProfilePageController : public ProfileShellPage,
   ProfileStore& store_;
   ProfileEditorLinks editor_;
   ui::RepeatingTimer& timer_;
+  ui::Alert& alert_;
+  std::string reportedProblem_;  // a file that cannot be read is reported once, not each refresh
   std::function<void(const std::string&)> reconnectObserver_;
   // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
   [[maybe_unused]] CV7000Access& Adapter;

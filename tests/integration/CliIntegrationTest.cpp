@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <array>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -227,6 +229,52 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
   EXPECT_EQ(Json({"profiles"}).size(), 2u);
   EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
+}
+
+TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNothing) {
+  sim.Start();
+  prefs::PrefsFolder folder;
+  prefs::UserDefaults defaults(folder);
+  ProfileStore(defaults, folder)
+      .SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
+                           Profile("Home", "CorvaneHome", "2", "home sweet corvane")});
+  ASSERT_EQ(Cli({"profiles", "activate", "Guest"}).code, 0);  // something to stand down
+  const auto read = [&defaults] {
+    std::stringstream text;
+    text << std::ifstream(defaults.Path()).rdbuf();
+    return text.str();
+  };
+  const std::string before = read();
+
+  // A file size limit makes every save fail part way, as a full disk would (root included).
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const Result results[] = {Cli({"profiles", "delete", "Home"}),
+                            Cli({"profiles", "activate", "Home"}),
+                            Cli({"connect", "CorvaneGuest"})};
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  for (const Result& r : results) {
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "") << "no Deleted or Joined line";
+    EXPECT_EQ(r.err.rfind("netvane-cli: could not save " + folder.Path(), 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+  EXPECT_EQ(read(), before);
+  EXPECT_EQ(JoinedSsid(), "CorvaneGuest") << "Home was not sent";
+
+  // A preferences file that cannot be read is no empty list.
+  std::filesystem::remove(defaults.Path());
+  std::filesystem::create_directory(defaults.Path());
+  const Result list = Cli({"profiles"});
+  EXPECT_EQ(list.code, 1);
+  EXPECT_EQ(list.out, "");
+  EXPECT_EQ(list.err,
+            "netvane-cli: " + defaults.Path() + " cannot be read: it is not a regular file\n");
 }
 
 TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {

@@ -79,7 +79,7 @@ TEST(ProfileIntegrationTest, ActivatingEachKindSendsItsRecordAndJoins) {
   store.SaveProfileRecords({kHome, kLegacy, kPeer});
   testing::FakeTableView table{{"PI", "Profile", "SSID"}};
   ProfilePageController page(rig.state, rig.adapter, store, table, rig.timer,
-                             {rig.sheets, rig.profiles, rig.editorWindow});
+                             {rig.sheets, rig.profiles, rig.editorWindow}, rig.alert);
   page.SetSiteSurvey(rig.page);
   page.awakeFromNib();
   page.RefreshProfileList();

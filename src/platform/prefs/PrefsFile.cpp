@@ -1,23 +1,76 @@
 #include "platform/prefs/PrefsFile.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "platform/prefs/AtomicFile.h"
+#include "platform/prefs/FolderLock.h"
 #include "platform/prefs/PlistXml.h"
 #include "platform/system/Trace.h"
 #include "platform/system/Wipe.h"
 
 namespace netvane::prefs {
+namespace {
+
+constexpr std::size_t kKeptDamagedCopies = 5;
+
+// The names in `folder` that start with `prefix`, each with the rest of its name.
+std::vector<std::pair<std::string, std::string>> NamesStarting(const std::string& folder,
+                                                               const std::string& prefix) {
+  std::vector<std::pair<std::string, std::string>> names;
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) {
+      names.emplace_back(name, name.substr(prefix.size()));
+    }
+  }
+  closedir(dir);
+  return names;
+}
+
+bool AllOf(const std::string& text, int (*test)(int)) {
+  return std::all_of(text.begin(), text.end(),
+                     [test](char c) { return test(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A regular file of ours: never a link, a folder or another user's file.
+bool OwnRegularFile(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid();
+}
+
+// A rename that fails rather than replace a file already at `to`.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL) return false;
+  // A file system without it: a second name, then the first one goes.
+  if (link(from.c_str(), to.c_str()) != 0) return false;
+  unlink(from.c_str());
+  return true;
+}
+
+}  // namespace
 
 std::optional<PlistValue> PrefsFile::Load(RootKind kind) {
   damage_.clear();
+  unreadable_ = false;
   if (!folder_.Ensure()) return std::nullopt;
   FileRead file = ReadWholeFile(Path(), kMaxFileBytes);
   if (file.status == FileRead::Status::kMissing) return std::nullopt;
   if (file.status != FileRead::Status::kRead) {
     damage_ = file.reason;
+    unreadable_ = file.status == FileRead::Status::kUnreadable;
     return std::nullopt;
   }
   std::string reason;
@@ -44,31 +97,70 @@ PrefsFile::Stamp PrefsFile::CurrentStamp() const {
           static_cast<long long>(st.st_mtim.tv_sec), static_cast<long long>(st.st_mtim.tv_nsec)};
 }
 
-void PrefsFile::KeepDamagedAside() {
-  if (damage_.empty()) return;
-  const std::string path = Path();
-  const std::string aside = path + ".damaged";
-  if (std::rename(path.c_str(), aside.c_str()) == 0) {
-    platform::WriteStderr("netvane: " + path + " could not be used (" + damage_ + "); kept as " +
-                          aside + "\n");
+void PrefsFile::RemoveDebris() const {
+  for (const auto& [name, rest] : NamesStarting(folder_.Path(), name_ + ".")) {
+    if (rest.size() != 6 || !AllOf(rest, std::isalnum)) continue;
+    const std::string path = folder_.FileNamed(name);
+    if (OwnRegularFile(path)) unlink(path.c_str());
   }
-  damage_.clear();
 }
 
-bool PrefsFile::Save(const XmlDocument& document, FolderSync sync) {
-  if (!folder_.Ensure()) return false;
-  KeepDamagedAside();
-  std::string reason;
-  bool written = WriteFileAtomically(Path(), document.Pieces(), reason, FolderSync::kLater);
+bool PrefsFile::KeepDamagedAside() {
+  if (damage_.empty()) return true;
+  const std::string path = Path();
+  const std::string stem = name_ + ".damaged.";
+  std::vector<unsigned long> numbers;
+  for (const auto& [name, rest] : NamesStarting(folder_.Path(), stem)) {
+    if (rest.size() <= 9 && AllOf(rest, std::isdigit)) numbers.push_back(std::stoul(rest));
+  }
+  std::sort(numbers.begin(), numbers.end());
+  unsigned long next = numbers.empty() ? 1 : numbers.back() + 1;
+  std::string aside;
+  for (;; ++next) {
+    aside = path + ".damaged." + std::to_string(next);
+    if (RenameNoReplace(path, aside)) break;
+    if (errno == ENOENT) {
+      // The file went meanwhile: nothing left to keep.
+      damage_.clear();
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  numbers.push_back(next);
+  platform::WriteStderr("netvane: " + path + " could not be used (" + damage_ + "); kept as " +
+                        aside + "\n");
+  damage_.clear();
+  unreadable_ = false;
+  // The oldest copies beyond the last few go; a folder kept aside is left for the person.
+  if (numbers.size() > kKeptDamagedCopies) {
+    for (std::size_t i = 0; i + kKeptDamagedCopies < numbers.size(); ++i) {
+      const std::string old = path + ".damaged." + std::to_string(numbers[i]);
+      if (OwnRegularFile(old)) unlink(old.c_str());
+    }
+  }
+  return true;
+}
+
+bool PrefsFile::Save(const XmlDocument& document, std::string& reason, FolderSync sync) {
+  const FolderLock lock(folder_);
+  bool written = lock.Held();
+  if (!written) {
+    reason = lock.Reason();
+  } else {
+    RemoveDebris();
+    written = KeepDamagedAside();
+    if (!written)
+      reason = std::string("cannot keep the damaged file aside: ") + std::strerror(errno);
+  }
+  if (written) written = WriteFileAtomically(Path(), document.Pieces(), reason, FolderSync::kLater);
   // Renames made since the last flush (this one, or an earlier kLater save's) become durable
   // now, whether or not this write worked.
   if (sync == FolderSync::kNow && !SyncFolder(folder_.Path()) && written) {
     written = false;
     reason = "cannot flush the folder";
   }
-  if (written) return true;
-  platform::WriteStderr("netvane: could not save " + Path() + ": " + reason + "\n");
-  return false;
+  if (!written) reason = "could not save " + Path() + ": " + reason;
+  return written;
 }
 
 }  // namespace netvane::prefs

@@ -1,7 +1,8 @@
 // One property-list file in the preferences folder. A file that exists but cannot be used
 // (unreadable, too large, not a property list, a root of the wrong kind) reads as absent, and
-// before the first write replaces it, it is kept beside it as "<name>.damaged" with one line on
-// standard error, so a hand edit gone wrong is never lost silently.
+// before the first write replaces it, it is kept beside it as "<name>.damaged.N" with one line
+// on standard error, so a hand edit gone wrong is never lost silently. N counts up: a copy never
+// replaces an earlier one, and only the last five are kept.
 #pragma once
 
 #include <string>
@@ -25,10 +26,18 @@ class PrefsFile {
 
   // The root value, or nullopt when the file is missing, damaged or its folder is refused.
   std::optional<PlistValue> Load(RootKind kind);
-  // Writes the document atomically, mode 0600; false (with a line on standard error) when it
-  // could not, and then the old file is whole. With FolderSync::kLater the caller's next save
-  // to the same folder flushes the folder for both.
-  bool Save(const XmlDocument& document, FolderSync sync = FolderSync::kNow);
+  // Why the file on disk could not be read at the last Load (it exists, but cannot be opened
+  // or is not a regular file); empty when it could, or is merely missing or damaged.
+  std::string Problem() const { return unreadable_ ? damage_ : std::string(); }
+
+  // Writes the document atomically, mode 0600, holding the folder's lock; false with `reason`
+  // (one line naming the file) when it could not, and then the old file is whole. With
+  // FolderSync::kLater the caller's next save to the same folder flushes the folder for both.
+  bool Save(const XmlDocument& document, std::string& reason, FolderSync sync = FolderSync::kNow);
+
+  // Removes what a killed save of this file left: "<name>." and six letters or digits, a
+  // regular file of ours. Only with the folder's lock held, so no running save loses its file.
+  void RemoveDebris() const;
 
   std::string Path() const { return folder_.FileNamed(name_); }
 
@@ -42,11 +51,12 @@ class PrefsFile {
   Stamp CurrentStamp() const;
 
  private:
-  void KeepDamagedAside();
+  bool KeepDamagedAside();
 
   const PrefsFolder& folder_;
   std::string name_;
-  std::string damage_;  // why the file on disk could not be used; empty when it could
+  std::string damage_;       // why the file on disk could not be used; empty when it could
+  bool unreadable_ = false;  // damage_ says why it could not even be read
 };
 
 }  // namespace netvane::prefs

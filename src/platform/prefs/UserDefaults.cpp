@@ -2,6 +2,7 @@
 
 #include "platform/prefs/PlistCodec.h"
 #include "platform/prefs/PlistXml.h"
+#include "platform/system/Trace.h"
 
 namespace netvane::prefs {
 
@@ -10,6 +11,7 @@ PlistValue& UserDefaults::Root() {
   if (!root_) {
     stamp_ = file_.CurrentStamp();
     root_ = file_.Load(RootKind::kDictionary);
+    problem_ = file_.Problem();
     if (!root_) root_ = PlistValue::Dict();
   }
   return *root_;
@@ -36,13 +38,31 @@ void UserDefaults::SetBool(const std::string& key, bool value) {
   unsaved_ = true;
 }
 
-bool UserDefaults::synchronize() {
-  const bool saved = file_.Save(WritePlistDocument(Root()));
+std::string UserDefaults::ReadProblem() {
+  Root();
+  return problem_;
+}
+
+void UserDefaults::Refresh() {
+  if (!unsaved_) root_.reset();
+}
+
+bool UserDefaults::Write(std::string& reason) {
+  const bool saved = file_.Save(WritePlistDocument(Root()), reason);
+  unsaved_ = false;
   if (saved) {
     stamp_ = file_.CurrentStamp();
-    unsaved_ = false;
+  } else {
+    root_.reset();
   }
   return saved;
+}
+
+bool UserDefaults::synchronize() {
+  std::string reason;
+  if (Write(reason)) return true;
+  platform::WriteStderr("netvane: " + reason + "\n");
+  return false;
 }
 
 std::optional<RecordList> RecordListFile::Load() {
@@ -50,8 +70,9 @@ std::optional<RecordList> RecordListFile::Load() {
   return root ? RecordsFrom(&*root) : std::nullopt;
 }
 
-bool RecordListFile::Save(const std::shared_ptr<const SharedRecords>& records, FolderSync sync) {
-  return file_.Save(WritePlistDocument(records), sync);
+bool RecordListFile::Save(const std::shared_ptr<const SharedRecords>& records, std::string& reason,
+                          FolderSync sync) {
+  return file_.Save(WritePlistDocument(records), reason, sync);
 }
 
 }  // namespace netvane::prefs

@@ -2,7 +2,8 @@
 // a dictionary loaded on first use and written by synchronize. One object serves the whole
 // process. Keys it does not know are kept as they were found. When another process (the
 // command line) has replaced the file since, the next read loads it again, unless this one
-// holds changes of its own not yet written.
+// holds changes of its own not yet written. A write that fails drops them: the next read shows
+// the file as it is, and no later write can carry them over a newer file.
 #pragma once
 
 #include <memory>
@@ -33,16 +34,29 @@ class UserDefaults {
   std::optional<bool> BoolForKey(const std::string& key);
   void SetBool(const std::string& key, bool value);
 
-  // Writes the domain to disk; false when that failed (the values stay in memory).
+  // Why the file on disk could not be read (it exists but cannot be opened, or is not a
+  // regular file); empty when it was read, is missing or is damaged.
+  std::string ReadProblem();
+  // Forgets the loaded file unless changes of this process wait to be written: the next read
+  // loads it again. For a change that must start from the file as it is now.
+  void Refresh();
+
+  // Writes the domain to disk; false with `reason` (one line) when that failed, and then the
+  // changes not written are dropped.
+  bool Write(std::string& reason);
+  // Write, with the reason of a failure on standard error.
   bool synchronize();  // NOLINT(readability-identifier-naming) the platform's name for it
 
   std::string Path() const { return file_.Path(); }
+  // What a killed write left (PrefsFile::RemoveDebris); only with the folder's lock held.
+  void RemoveDebris() const { file_.RemoveDebris(); }
 
  private:
   PlistValue& Root();
 
   PrefsFile file_;
   std::optional<PlistValue> root_;
+  std::string problem_;     // the file's ReadProblem as last loaded
   PrefsFile::Stamp stamp_;  // the file as last loaded or written
   bool unsaved_ = false;
 };
@@ -54,8 +68,11 @@ class RecordListFile {
 
   // nullopt when the file is missing or cannot be used.
   std::optional<RecordList> Load();
-  bool Save(const std::shared_ptr<const SharedRecords>& records,
+  // After Load: why an existing file could not be read (PrefsFile::Problem).
+  std::string Problem() const { return file_.Problem(); }
+  bool Save(const std::shared_ptr<const SharedRecords>& records, std::string& reason,
             FolderSync sync = FolderSync::kNow);
+  void RemoveDebris() const { file_.RemoveDebris(); }
 
   std::string Path() const { return file_.Path(); }
 

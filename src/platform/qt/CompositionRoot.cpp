@@ -168,7 +168,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
                                sheets_, profileStore_, state_),
       profile_(state_, adapter_, profileStore_,
                controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
-               profileTimer_, {sheets_, profileEditorController_, editorWindow_}),
+               profileTimer_, {sheets_, profileEditorController_, editorWindow_}, alert_),
       siteSurvey_(state_, adapter_, taskQueue_,
                   controls_.TableView(window_->PageWidget(Page::SiteSurvey), "ApList"),
                   controls_.TextField(window_->PageWidget(Page::SiteSurvey), "ConnectStatus"),

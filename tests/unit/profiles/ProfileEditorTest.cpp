@@ -198,5 +198,28 @@ TEST_F(ProfileEditorTest, AnEditKeepsWhatItDidNotTouch) {
   EXPECT_EQ(Stored(1).Text("BSSID"), "") << "never read past a short address";
 }
 
+TEST_F(ProfileEditorTest, OkStoresItsOneChangeIntoTheListAsItIsThen) {
+  ProfileRecord lab, shop;
+  lab.Set("Profile Name", "Lab");
+  shop.Set("Profile Name", "Workshop");
+  store.SaveProfileRecords({lab, shop});
+  ASSERT_TRUE(editor.EditInit(1));
+  // Another program deletes Lab while the dialog is open.
+  prefs::UserDefaults otherDefaults{folder};
+  ASSERT_TRUE(ProfileStore(otherDefaults, folder).DeleteProfile(lab, 0).Saved());
+  name.text = "Workshop edited";
+  EXPECT_EQ(Ok(), ui::kModalOK);
+  ASSERT_EQ(store.LoadProfileRecords().size(), 1u) << "Lab is not brought back";
+  EXPECT_EQ(Stored(0).Text("Profile Name"), "Workshop edited");
+
+  // The edited profile itself is deleted meanwhile: the alert, the dialog stays open.
+  ASSERT_TRUE(editor.EditInit(0));
+  ASSERT_TRUE(ProfileStore(otherDefaults, folder).SaveProfileRecords({}).Saved());
+  EXPECT_EQ(Ok(), ui::kModalCancel);
+  EXPECT_EQ(alert.shown.back().message, "Could not save the profile");
+  editor.OnCANCEL(nullptr);
+  EXPECT_TRUE(store.LoadProfileRecords().empty());
+}
+
 }  // namespace
 }  // namespace netvane

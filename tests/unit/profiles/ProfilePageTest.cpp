@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -169,7 +170,8 @@ class ProfilePageTest : public ::testing::Test {
   testing::FakeSheetRunner sheets;
   testing::RecordingProfiles editor;
   testing::FakeWindow editorWindow{"ProfileEditor"};
-  ProfilePageController page{state, adapter, store, table, timer, {sheets, editor, editorWindow}};
+  ProfilePageController page{state, adapter, store, table, timer, {sheets, editor, editorWindow},
+                             alert};
   RecordingTarget target{state};
 };
 
@@ -225,7 +227,7 @@ TEST_F(ProfilePageTest, ActivationAppliesStoresAndMarksAndAManualConnectStandsIt
   EXPECT_EQ(target.log.size(), sent) << "a stood-down profile is not applied at the next start";
 }
 
-TEST_F(ProfilePageTest, DeletingKeepsTheMarkAndTheStoredRowOnTheActiveProfile) {
+TEST_F(ProfilePageTest, DeletingMovesTheMarkAndTheActiveProfileGoesWithItsRecord) {
   Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}}), Profile({{"SSID", "Two"}})});
   table.selected = 2;
   page.OnActivate(nullptr);
@@ -239,9 +241,55 @@ TEST_F(ProfilePageTest, DeletingKeepsTheMarkAndTheStoredRowOnTheActiveProfile) {
   table.selected = 1;
   page.OnDelete(nullptr);
   EXPECT_EQ(Marks(), (std::vector<std::string>{""})) << "the active row itself went";
-  EXPECT_EQ(Stored().Text("Selected"), "-1");
-  EXPECT_EQ(Stored().Text("Active Profile Flag"), "YES") << "the copy and its flag stay";
-  EXPECT_EQ(Stored().Text("SSID"), "Two");
+  EXPECT_TRUE(store.Load().active.empty()) << "and its record, keys and all";
+  const std::size_t sent = target.log.size();
+  page.CheckProfileSettingForConnect();
+  EXPECT_EQ(target.log.size(), sent) << "nothing to reconnect to at the next start";
+}
+
+TEST_F(ProfilePageTest, AChangeByAnotherProgramIsNeverWrittenBack) {
+  Store(
+      {Profile({{"SSID", "Home"}}), Profile({{"SSID", "Peer"}}), Profile({{"SSID", "Workshop"}})});
+  // The command line, with defaults of its own, deletes Peer while the page shows it.
+  prefs::UserDefaults otherDefaults{folder};
+  ProfileStore other{otherDefaults, folder};
+  ASSERT_TRUE(other.DeleteProfile(Profile({{"SSID", "Peer"}}), 1).Saved());
+
+  table.selected = 0;
+  page.OnDelete(nullptr);
+  EXPECT_EQ(store.LoadProfileRecords(), ProfileRecordList{Profile({{"SSID", "Workshop"}})});
+  EXPECT_EQ(table.rows.size(), 1u) << "the table shows what was written";
+  EXPECT_TRUE(alert.shown.empty());
+
+  // The profile the page shows at row 0 is gone: activating it writes and sends nothing.
+  ASSERT_TRUE(other.SaveProfileRecords({Profile({{"SSID", "Front"}})}).Saved());
+  page.ActivateRow(0);
+  EXPECT_TRUE(target.log.empty());
+  EXPECT_TRUE(store.Load().active.empty());
+  EXPECT_EQ(table.rows.at(0).at("SSID"), "Front");
+}
+
+TEST_F(ProfilePageTest, SavesThatFailAndFilesThatCannotBeReadAreShownInAlerts) {
+  Store({Profile({{"SSID", "Home"}})});
+  // The lock file where the page's next save must take it is a folder: every save fails.
+  const std::string lock = folder.FileNamed(".lock");
+  std::filesystem::remove(lock);
+  std::filesystem::create_directory(lock);
+  table.selected = 0;
+  page.OnActivate(nullptr);
+  ASSERT_EQ(alert.shown.size(), 1u);
+  EXPECT_EQ(alert.shown[0].message, "Could not activate the profile");
+  EXPECT_TRUE(target.log.empty()) << "nothing sent for an activation not stored";
+  EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
+  std::filesystem::remove(lock);
+
+  std::filesystem::remove(folder.FileNamed(prefs::UserDefaults::kDomainFile));
+  std::filesystem::create_directory(folder.FileNamed(prefs::UserDefaults::kDomainFile));
+  page.RefreshProfileList();
+  page.RefreshProfileList();
+  ASSERT_EQ(alert.shown.size(), 2u) << "once, not at every refresh";
+  EXPECT_EQ(alert.shown[1].message, "Could not read the profiles");
+  EXPECT_NE(alert.shown[1].informativeText.find("not a regular file"), std::string::npos);
 }
 
 TEST_F(ProfilePageTest, AddAndEditRunTheEditorAndReadTheListAgainWhateverItEndsWith) {

@@ -7,8 +7,10 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/prefs/StoredText.h"
 #include "profiles/ProfileStore.h"
@@ -60,6 +62,13 @@ class ProfileStoreTest : public ::testing::Test {
     std::ostringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.Path())) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
   }
   static unsigned Mode(const std::string& path) {
     struct stat st {};
@@ -167,7 +176,8 @@ TEST_F(ProfileStoreTest, WritesAreAtomicPrivateAndLeaveTheOldFileWholeOnFailure)
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(Read(ProfileFile()), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2)
+  EXPECT_EQ(Names(),
+            (std::set<std::string>{".lock", "Profile.plist", prefs::UserDefaults::kDomainFile}))
       << "no temporary file is left behind";
 }
 
@@ -195,9 +205,9 @@ TEST_F(ProfileStoreTest, DamagedFilesLoadAsDocumentedAndAreKeptAside) {
     Run run(folder);
     EXPECT_EQ(run.store.LoadProfileRecords().size(), c.records);
     run.store.SaveProfileRecords({Named("New")});
-    EXPECT_EQ(fs::exists(ProfileFile() + ".damaged"), c.damaged);
+    EXPECT_EQ(fs::exists(ProfileFile() + ".damaged.1"), c.damaged);
     if (c.damaged) {
-      EXPECT_EQ(Read(ProfileFile() + ".damaged"), c.contents) << "nothing is lost";
+      EXPECT_EQ(Read(ProfileFile() + ".damaged.1"), c.contents) << "nothing is lost";
     }
   }
 
@@ -211,17 +221,150 @@ TEST_F(ProfileStoreTest, DamagedFilesLoadAsDocumentedAndAreKeptAside) {
   EXPECT_EQ(read.Text("WEPKey1"), std::string("\0\1\2", 3));
   EXPECT_FALSE(read.Has("BSSID"));
 
-  // An unreadable file (a folder in its place) and a defaults file of the wrong kind.
+  // A second bad hand edit never replaces the first one's copy; the last five are kept.
   fs::remove_all(folder.Path());
+  for (int edit = 1; edit <= 7; ++edit) {
+    // Only a file that is read is judged: Profile.plist when the defaults have no list.
+    fs::remove(DefaultsFile());
+    Write(ProfileFile(), "hand edit " + std::to_string(edit));
+    Run run(folder);
+    run.store.LoadProfileRecords();
+    ASSERT_TRUE(run.store.SaveProfileRecords({Named("New")}).Saved());
+  }
+  for (int copy = 1; copy <= 7; ++copy) {
+    const std::string aside = ProfileFile() + ".damaged." + std::to_string(copy);
+    EXPECT_EQ(fs::exists(aside) ? Read(aside) : "gone",
+              copy <= 2 ? "gone" : "hand edit " + std::to_string(copy));
+  }
+}
+
+TEST_F(ProfileStoreTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
+  // A folder where the defaults belong (mode 000 would do, but not for root).
   ASSERT_TRUE(folder.Ensure());
-  fs::create_directory(ProfileFile());
-  Write(DefaultsFile(), Plist("<array/>"));
+  fs::create_directory(DefaultsFile());
+  Write(ProfileFile(), Plist("<array><dict><key>Profile Name</key><string>Kept</string></dict>"
+                             "</array>"));
   Run run(folder);
-  EXPECT_TRUE(run.store.LoadProfileRecords().empty());
-  ProfileRecordList active;
-  run.store.SaveActiveProfile(active, Named("A"));
-  EXPECT_EQ(Read(DefaultsFile() + ".damaged"), Plist("<array/>"));
-  EXPECT_EQ(Run(folder).store.LoadActiveProfile({}).size(), 1u);
+  const StoredProfiles now = run.store.Load();
+  EXPECT_TRUE(now.records.empty());
+  EXPECT_NE(now.problem.find(DefaultsFile() + " cannot be read: it is not a regular file"),
+            std::string::npos)
+      << now.problem;
+  const StoreResult result = run.store.AddProfile(Named("Lost?"));
+  EXPECT_EQ(result.status, StoreResult::Status::kFailed);
+  EXPECT_EQ(result.reason, now.problem);
+  EXPECT_TRUE(fs::is_directory(DefaultsFile()));
+  EXPECT_EQ(Run(folder).store.LoadProfileRecords().size(), 0u);
+
+  // Merely missing: an empty list and no problem.
+  fs::remove(DefaultsFile());
+  EXPECT_EQ(Run(folder).store.Load().problem, "");
+  EXPECT_EQ(Run(folder).store.LoadProfileRecords().size(), 1u) << "Profile.plist again";
+}
+
+TEST_F(ProfileStoreTest, FailedSavesSayWhyAndLeaveNothingToOverwriteANewerFileWith) {
+  const ProfileRecord home = Named("Home"), peer = Named("Peer");
+  Run(folder).store.SaveProfileRecords({home, peer});
+  Run window(folder);
+  ASSERT_EQ(window.store.LoadProfileRecords().size(), 2u);
+  const std::string before = Read(DefaultsFile());
+
+  // A file size limit makes the write fail part way, as a full disk would.
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const StoreResult deleted = window.store.DeleteProfile(home, 0);
+  const StoreResult activated = window.store.ActivateProfile(peer, 1);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  for (const StoreResult& r : {deleted, activated}) {
+    EXPECT_EQ(r.status, StoreResult::Status::kFailed);
+    EXPECT_EQ(r.reason.rfind("could not save " + folder.Path() + "/", 0), 0u) << r.reason;
+    EXPECT_EQ(r.reason.find('\n'), std::string::npos);
+  }
+  EXPECT_EQ(Read(DefaultsFile()), before);
+  EXPECT_EQ(window.store.LoadProfileRecords().size(), 2u) << "the window shows what is stored";
+
+  // Another program adds a profile; the window's next change starts from that file.
+  ASSERT_TRUE(Run(folder).store.AddProfile(Named("Workshop")).Saved());
+  ASSERT_TRUE(window.store.StandDown().Saved());
+  ASSERT_TRUE(window.store.ActivateProfile(peer, 1).Saved());
+  EXPECT_EQ(Run(folder).store.LoadProfileRecords().size(), 3u);
+}
+
+TEST_F(ProfileStoreTest, EachChangeStartsFromTheFileAsItIsNow) {
+  const ProfileRecord home = Named("Home"), peer = Named("Peer"), shop = Named("Workshop");
+  Run(folder).store.SaveProfileRecords({home, peer, shop});
+  Run window(folder);
+  ASSERT_EQ(window.store.LoadProfileRecords().size(), 3u);
+  // The command line deletes Peer while the window still shows it.
+  ASSERT_TRUE(Run(folder).store.DeleteProfile(peer, 1).Saved());
+
+  // The window deletes Home from the list it showed: Peer stays deleted.
+  ASSERT_TRUE(window.store.DeleteProfile(home, 0).Saved());
+  EXPECT_EQ(Run(folder).store.LoadProfileRecords(), (ProfileRecordList{shop}));
+  // Peer is gone: nothing is written.
+  EXPECT_EQ(window.store.DeleteProfile(peer, 1).status, StoreResult::Status::kGone);
+  EXPECT_EQ(window.store.ActivateProfile(peer, 1).status, StoreResult::Status::kGone);
+  // Workshop, shown at row 2, is stored at row 0 now: the active record names that row.
+  const StoreResult activated = window.store.ActivateProfile(shop, 2);
+  EXPECT_EQ(activated.row, 0);
+  EXPECT_EQ(Run(folder).store.Load().active.at(0).Text(profile_key::kSelected), "0");
+  // An edit replaces the profile it opened, wherever it is now, and nothing else.
+  ProfileRecord edited = Named("Workshop", "Edited");
+  Run(folder).store.AddProfile(Named("Front"));
+  ASSERT_TRUE(window.store.ReplaceProfile(shop, 2, edited).Saved());
+  EXPECT_EQ(Run(folder).store.LoadProfileRecords(), (ProfileRecordList{edited, Named("Front")}));
+}
+
+TEST_F(ProfileStoreTest, DeletingTheActiveProfileForgetsItsRecordAndKeys) {
+  ProfileRecord home = Named("Home");
+  home.Set(profile_key::kWpaPsk, "home sweet corvane");
+  const ProfileRecord peer = Named("Peer"), shop = Named("Workshop");
+  Run(folder).store.SaveProfileRecords({peer, home, shop});
+  ASSERT_TRUE(Run(folder).store.ActivateProfile(home, 1).Saved());
+  // Deleting a row above it moves its mark with it.
+  ASSERT_TRUE(Run(folder).store.DeleteProfile(peer, 0).Saved());
+  EXPECT_EQ(Run(folder).store.Load().active.at(0).Text(profile_key::kSelected), "0");
+
+  ASSERT_TRUE(Run(folder).store.DeleteProfile(home, 0).Saved());
+  EXPECT_EQ(Run(folder).defaults.RecordsForKey(ProfileStore::kActiveKey), ProfileRecordList{})
+      << "an empty active list: the next start reconnects to nothing";
+  EXPECT_EQ(Read(DefaultsFile()).find("home sweet corvane"), std::string::npos);
+  EXPECT_EQ(Read(ProfileFile()).find("home sweet corvane"), std::string::npos);
+  EXPECT_TRUE(Run(folder).store.StandDown().Saved()) << "nothing active: nothing to do";
+}
+
+TEST_F(ProfileStoreTest, WhatAKilledSaveLeftIsRemovedAndNothingElse) {
+  ASSERT_TRUE(folder.Ensure());
+  const std::string defaults = prefs::UserDefaults::kDomainFile;
+  const std::vector<std::string> debris = {defaults + ".AbC123", "Profile.plist.x1Y2z3"};
+  const std::vector<std::string> kept = {defaults + ".abc12",    // not six characters
+                                         defaults + ".backup1",  // seven
+                                         "Other.plist.AbC123",   // another file's name
+                                         "Profile.plist.ZZZZZZ", "Profile.plist.DIR123"};
+  for (const std::string& name : debris) Write(Path(name), "pass phrase");
+  for (const std::string& name : kept) Write(Path(name), "kept");
+  // A link and a folder of the temporaries' names are not ours to remove.
+  fs::remove(Path("Profile.plist.ZZZZZZ"));
+  fs::create_symlink(temp.File("elsewhere"), Path("Profile.plist.ZZZZZZ"));
+  fs::remove(Path("Profile.plist.DIR123"));
+  fs::create_directory(Path("Profile.plist.DIR123"));
+  Write(temp.File("elsewhere"), "elsewhere");
+
+  Run(folder).store.RemoveDebris();  // as at start-up
+  for (const std::string& name : debris) EXPECT_FALSE(fs::exists(Path(name))) << name;
+  for (const std::string& name : kept)
+    EXPECT_TRUE(fs::symlink_status(Path(name)).type() != fs::file_type::not_found) << name;
+  EXPECT_EQ(Read(temp.File("elsewhere")), "elsewhere");
+
+  // At the next change, whichever file it writes.
+  for (const std::string& name : debris) Write(Path(name), "pass phrase");
+  ASSERT_TRUE(Run(folder).store.StandDown().Saved());
+  for (const std::string& name : debris) EXPECT_FALSE(fs::exists(Path(name))) << name;
 }
 
 TEST_F(ProfileStoreTest, ReadsWhatOtherPropertyListWritersWrite) {
