@@ -113,7 +113,9 @@ bool SyncFolder(const std::string& folder) {
 bool WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
                          std::string& reason, FolderSync sync) {
   const std::string folder = FolderOf(path);
-  std::string temp = path + ".XXXXXX";
+  // A name no person would choose, so that what a killed write leaves can be told apart and
+  // removed later (PrefsFile::RemoveDebris).
+  std::string temp = path + std::string(kTemporaryInfix) + "XXXXXX";
   platform::UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
   if (fd.Get() < 0) {
     reason = Errno("cannot create a temporary file");

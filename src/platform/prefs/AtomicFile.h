@@ -26,6 +26,9 @@ bool WritePieces(int fd, std::span<const std::string_view> pieces);
 // to the same folder.
 enum class FolderSync { kNow, kLater };
 
+// What a temporary file's name adds to the final name, before six random letters or digits.
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+
 // Temporary file in the same folder, write, fsync, rename over `path`, fsync of the folder.
 // The file is mode 0600 whatever the umask or the mode of the file it replaces. On failure the
 // temporary file is removed, `path` is left as it was, and `reason` says why.

@@ -60,6 +60,21 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
   return true;
 }
 
+// "<name>.tmp-" and six random letters or digits; or, left by versions before that infix,
+// "<name>." and six of them, taken only with a digit or a capital past the first character, so
+// a name a person gave a copy ("backup", "Backup") is never one of ours.
+bool TemporaryName(const std::string& rest) {
+  const std::string infix = std::string(kTemporaryInfix).substr(1);
+  if (rest.size() == infix.size() + 6 && rest.compare(0, infix.size(), infix) == 0) {
+    return AllOf(rest.substr(infix.size()), std::isalnum);
+  }
+  if (rest.size() != 6 || !AllOf(rest, std::isalnum)) return false;
+  return std::any_of(rest.begin() + 1, rest.end(), [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0 ||
+           std::isupper(static_cast<unsigned char>(c)) != 0;
+  });
+}
+
 }  // namespace
 
 std::optional<PlistValue> PrefsFile::Load(RootKind kind) {
@@ -99,7 +114,7 @@ PrefsFile::Stamp PrefsFile::CurrentStamp() const {
 
 void PrefsFile::RemoveDebris() const {
   for (const auto& [name, rest] : NamesStarting(folder_.Path(), name_ + ".")) {
-    if (rest.size() != 6 || !AllOf(rest, std::isalnum)) continue;
+    if (!TemporaryName(rest)) continue;
     const std::string path = folder_.FileNamed(name);
     if (OwnRegularFile(path)) unlink(path.c_str());
   }

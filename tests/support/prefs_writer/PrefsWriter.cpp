@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/prefs/AtomicFile.h"
 #include "platform/prefs/PlistXml.h"
 #include "profiles/ProfileStore.h"
 #include "support/plist/ReferenceReader.h"
@@ -33,13 +34,7 @@ std::vector<std::string> Names(const std::string& folder) {
 
 bool IsTemporary(const std::string& name) {
   for (const std::string base : {prefs::UserDefaults::kDomainFile, ProfileStore::kProfileFile}) {
-    if (name.size() == base.size() + 7 && name.compare(0, base.size() + 1, base + ".") == 0) {
-      bool alnum = true;
-      for (std::size_t i = base.size() + 1; i < name.size(); ++i) {
-        alnum = alnum && std::isalnum(static_cast<unsigned char>(name[i])) != 0;
-      }
-      if (alnum) return true;
-    }
+    if (name.starts_with(base + std::string(prefs::kTemporaryInfix))) return true;
   }
   return false;
 }

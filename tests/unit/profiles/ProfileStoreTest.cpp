@@ -341,10 +341,13 @@ TEST_F(ProfileStoreTest, DeletingTheActiveProfileForgetsItsRecordAndKeys) {
 TEST_F(ProfileStoreTest, WhatAKilledSaveLeftIsRemovedAndNothingElse) {
   ASSERT_TRUE(folder.Ensure());
   const std::string defaults = prefs::UserDefaults::kDomainFile;
-  const std::vector<std::string> debris = {defaults + ".AbC123", "Profile.plist.x1Y2z3"};
-  const std::vector<std::string> kept = {defaults + ".abc12",    // not six characters
-                                         defaults + ".backup1",  // seven
-                                         "Other.plist.AbC123",   // another file's name
+  const std::vector<std::string> debris = {defaults + ".tmp-abcdef", "Profile.plist.tmp-x1Y2z3",
+                                           defaults + ".AbC123"};  // before the ".tmp-" infix
+  const std::vector<std::string> kept = {defaults + ".abc12",      // not six characters
+                                         defaults + ".backup1",    // seven
+                                         defaults + ".backup",     // a name a person gives
+                                         defaults + ".Backup",
+                                         "Other.plist.AbC123",  // another file's name
                                          "Profile.plist.ZZZZZZ", "Profile.plist.DIR123"};
   for (const std::string& name : debris) Write(Path(name), "pass phrase");
   for (const std::string& name : kept) Write(Path(name), "kept");
