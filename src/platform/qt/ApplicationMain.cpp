@@ -32,8 +32,15 @@ int ApplicationMain(int argc, char** argv) {
   InitResources();
   QApplication::setWindowIcon(ApplicationIcon());
 
-  SingleInstance instance(SingleInstance::DefaultSocketPath());
-  if (!instance.Claim()) return 0;
+  SingleInstance instance(SingleInstance::DefaultFolder());
+  switch (instance.Claim()) {
+    case SingleInstance::Outcome::kRun:
+      break;
+    case SingleInstance::Outcome::kHandedOver:
+      return 0;
+    case SingleInstance::Outcome::kNoAnswer:
+      return 1;
+  }
 
   CompositionRoot root;
   instance.OnActivate([&root] { root.Window().BringToFront(); });

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/system/FileDates.h"
+#include "platform/system/RefusalNotice.h"
 #include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
@@ -17,9 +18,14 @@ namespace netvane::qt {
 namespace {
 
 userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
-                                            std::unique_ptr<userclient::UserClientApi>& own) {
+                                            std::unique_ptr<userclient::SocketUserClient>& own,
+                                            std::string& refusal) {
   if (given != nullptr) return *given;
   own = std::make_unique<userclient::SocketUserClient>();
+  own->OnRefusal([&refusal](const std::string& path, const std::string& reason) {
+    platform::ReportRefusedOnce(path, reason);
+    if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
+  });
   return *own;
 }
 
@@ -155,7 +161,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
       profileStore_(defaults_, prefsFolder_),
-      userClient_(ChooseUserClient(options.userClient, ownUserClient_)),
+      userClient_(ChooseUserClient(options.userClient, ownUserClient_, refusal_)),
       adapter_(state_, userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
       pollTimer_(modal_),
       siteSurveyTimer_(modal_),
@@ -278,6 +284,11 @@ void CompositionRoot::SetUp() {
   statistics_.awakeFromNib();
   advance_.awakeFromNib();
   netvane_.awakeFromNib();
+  // Polling will not make it go away: without this the window would only show no adapter.
+  if (!refusal_.empty() && !refusalShown_) {
+    refusalShown_ = true;
+    alert_.Run("Netvane cannot look for the adapter", refusal_);
+  }
 }
 
 std::vector<QtRepeatingTimer*> CompositionRoot::Timers() {
