@@ -113,6 +113,13 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   root.Controller().OnTimer();  // brought up again: the profile is applied again
   tick();
   tick();
+  // Nothing has run the event loop yet: every notification so far waited for the bus's first
+  // answer, and goes out once it comes.
+  const qt::DesktopNotifier& notifier = root.Desktop().Notifier();
+  EXPECT_EQ(notifier.Waiting(), 6U);
+  while (notifier.State() == qt::DesktopNotifier::Bus::kWaiting) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
   EXPECT_EQ(Summaries(),
             (std::vector<std::string>{"Reconnected", "Connection lost", "Connected",
                                       "Adapter removed", "Adapter back", "Reconnected"}));

@@ -10,6 +10,7 @@
 
 #include "platform/system/FileDates.h"
 #include "platform/system/RefusalNotice.h"
+#include "platform/system/Trace.h"
 #include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
@@ -27,6 +28,16 @@ userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
     if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
   });
   return *own;
+}
+
+// A notification dropped for want of a session bus is nothing a person must act on.
+DesktopOptions WithDebugNote(DesktopOptions options, const SharedState& state) {
+  if (!options.debugNote) {
+    options.debugNote = [&state](const std::string& line) {
+      if (state.__DEBUG__ != 0) platform::WriteStderr(line + "\n");
+    };
+  }
+  return options;
 }
 
 platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndicator& busy) {
@@ -195,7 +206,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
              {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
-      desktop_(window_.get(), defaults_, TrayActionsFor(), std::move(options.desktop)) {
+      desktop_(window_.get(), defaults_, TrayActionsFor(),
+               WithDebugNote(std::move(options.desktop), state_)) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
