@@ -14,6 +14,7 @@
 
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "platform/qt/SessionBusProbe.h"
 #include "support/SimHarness.h"
 
 namespace netvane::qt {
@@ -52,6 +53,8 @@ TEST(StartUpTest, ASilentSessionBusHoldsNothingUp) {
   testing::SimHarness sim;
   const SilentBus bus(sim.Dir() + "/bus");
   ASSERT_TRUE(bus.Ok());
+  // What the application asks before Qt's own services may connect: hidden from them.
+  EXPECT_FALSE(SessionBusAnswersWithin(20));
   sim.Start();
   std::string notes;
   RootOptions options{nullptr, [](unsigned) {}, {}, {}};

@@ -15,6 +15,7 @@
 #include "driver/Oids.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "platform/qt/SessionBusProbe.h"
 #include "profiles/ProfileRecord.h"
 #include "support/SimHarness.h"
 #include "support/dbus/DbusSession.h"
@@ -80,6 +81,7 @@ class DesktopIntegrationTest : public ::testing::Test {
 testing::DbusSession* DesktopIntegrationTest::bus = nullptr;
 
 TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
+  EXPECT_TRUE(qt::SessionBusAnswersWithin(5000)) << "a real bus is not hidden from the program";
   EarlierRun();
   sim.Start();
   qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {{}, [] { return 1796619662; }}}};

@@ -1,11 +1,18 @@
 #include "platform/qt/SessionBusProbe.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QByteArray>
 #include <QFileInfo>
 #include <QUrl>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
+
+#include "platform/system/UniqueFd.h"
+#include "platform/userclient/SocketIo.h"
 
 namespace netvane::qt {
 namespace {
@@ -26,7 +33,39 @@ std::optional<BusSocket> UnixSocketOf(const QString& entry) {
   return std::nullopt;
 }
 
+QByteArray FirstAuthLine() {
+  // The credentials byte, then the first step of the authentication the bus must answer.
+  return QByteArray(1, '\0') + "AUTH EXTERNAL " +
+         QByteArray::number(static_cast<qulonglong>(geteuid())).toHex() + "\r\n";
+}
+
 }  // namespace
+
+bool SessionBusAnswersWithin(int deadlineMs) {
+  const std::optional<BusSocket> bus = SessionBusSocket();
+  if (!bus) return false;
+  const QByteArray name = bus->name.toLocal8Bit();
+  const auto size = static_cast<std::size_t>(name.size());
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::size_t start = bus->abstract ? 1 : 0;  // an abstract name starts with a zero byte
+  if (size + start >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path + start, name.constData(), size);
+  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + start + size +
+                                             (bus->abstract ? 0 : 1));
+  // Non-blocking: a listener whose queue is full fails at once instead of holding us.
+  const platform::UniqueFd fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  if (fd.Get() < 0) return false;
+  const userclient::Deadline deadline(deadlineMs);
+  if (connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0) return false;
+  const QByteArray line = FirstAuthLine();
+  if (!userclient::WriteAll(fd.Get(), line.constData(), static_cast<std::size_t>(line.size()),
+                            deadline)) {
+    return false;
+  }
+  char answer = 0;
+  return userclient::ReadAtLeast(fd.Get(), &answer, 1, 1, deadline) > 0;
+}
 
 std::optional<BusSocket> SessionBusSocket() {
   const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
@@ -52,11 +91,8 @@ SessionBusProbe::SessionBusProbe(int deadlineMs, std::function<void(bool answere
   }
   deadline_.setSingleShot(true);
   QObject::connect(&deadline_, &QTimer::timeout, &socket_, [this] { Finish(false); });
-  QObject::connect(&socket_, &QLocalSocket::connected, &socket_, [this] {
-    // The credentials byte, then the first step of the authentication the bus must answer.
-    socket_.write(QByteArray(1, '\0') + "AUTH EXTERNAL " +
-                  QByteArray::number(static_cast<qulonglong>(geteuid())).toHex() + "\r\n");
-  });
+  QObject::connect(&socket_, &QLocalSocket::connected, &socket_,
+                   [this] { socket_.write(FirstAuthLine()); });
   QObject::connect(&socket_, &QLocalSocket::readyRead, &socket_, [this] {
     if (socket_.canReadLine()) Finish(true);
   });

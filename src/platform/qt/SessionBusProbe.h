@@ -21,6 +21,10 @@ struct BusSocket {
 };
 std::optional<BusSocket> SessionBusSocket();
 
+// The same question asked while nothing else runs yet, for the application's start: whether the
+// bus answers the first authentication line within `deadlineMs`.
+bool SessionBusAnswersWithin(int deadlineMs);
+
 class SessionBusProbe {
  public:
   // Starts at once; `done` runs once from the event loop: true when the bus answered, false
