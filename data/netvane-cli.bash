@@ -15,8 +15,15 @@ _netvane_cli() {
 
   case "$prev" in
     --instance)
-      local dir="${XDG_RUNTIME_DIR:-/tmp/netvane-$(id -u)}"
-      [[ -n $XDG_RUNTIME_DIR ]] && dir="$dir/netvane"
+      local uid dir
+      uid=$(id -u)
+      if [[ -n $XDG_RUNTIME_DIR ]]; then
+        dir="$XDG_RUNTIME_DIR/netvane"
+      elif [[ -d /run/user/$uid && -O /run/user/$uid ]]; then
+        dir="/run/user/$uid/netvane"
+      else
+        dir="/tmp/netvane-$uid"
+      fi
       local names
       names=$(cd "$dir/services/CardBusWirelessDriver" 2>/dev/null && ls -- *.sock 2>/dev/null | sed 's/\.sock$//')
       COMPREPLY=($(compgen -W "$names" -- "$cur"))

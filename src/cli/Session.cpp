@@ -17,12 +17,16 @@ Session::Session(CliIo& cliIo, const std::string& instance)
       adapter(state, api, alert, [&cliIo](unsigned seconds) { cliIo.sleep(seconds); }),
       target(state, adapter) {
   api.SetInstance(instance);
+  api.OnRefusal([this](const std::string& path, const std::string& reason) {
+    if (refusal_.empty()) refusal_ = "not using " + path + ": " + reason;
+  });
 }
 
 void Session::RequireAdapter() {
   // As the window detects it: the service is listed and a connection to it opens.
   const bool found = adapter.SearchDevice() && adapter.OpenConnectToDevice();
   adapter.CloseConnectToDevice();
+  if (!found && !refusal_.empty()) throw CliFailure(kExitNoAdapter, refusal_);
   if (!found) {
     throw CliFailure(kExitNoAdapter,
                      "no adapter found; check that its driver is running (or the --instance name)");

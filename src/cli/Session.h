@@ -56,7 +56,8 @@ class Session {
  public:
   Session(CliIo& io, const std::string& instance);
 
-  // Throws CliFailure(kExitNoAdapter) unless the driver service is there and opens.
+  // Throws CliFailure(kExitNoAdapter) unless the driver service is there and opens; when a
+  // registry folder or socket was refused, that is the one line it reports.
   void RequireAdapter();
   // A scan started, waited for and collected into state.G_pBssidList.
   void Scan();
@@ -69,6 +70,9 @@ class Session {
   ErrorAlert alert;
   CV7000Access adapter;
   DirectTarget target;
+
+ private:
+  std::string refusal_;
 };
 
 }  // namespace netvane::cli

@@ -314,6 +314,20 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
 }
 
+// A registry folder that is not ours alone is the one line the user reads, with the exit code of
+// no adapter; no second line claims there is no adapter, and the simulator refuses it too.
+TEST_F(CliIntegrationTest, ARefusedRegistryIsOneLine) {
+  const std::string root = sim.Dir() + "/run/netvane";
+  ASSERT_EQ(mkdir(root.c_str(), 0700), 0);
+  chmod(root.c_str(), 0777);
+  ::testing::internal::CaptureStderr();
+  const Result r = Cli({"status"});
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(r.code, 3);
+  EXPECT_EQ(r.err, "netvane-cli: not using " + root + ": others may write to it (mode 0777)\n");
+  EXPECT_THROW(sim.Start(), std::runtime_error);
+}
+
 // Every hostile name as an open network at Bssid(its row), and the first one again as a
 // WPA-PSK network at Bssid(0) whose key is "open sesame now".
 std::string Bssid(std::size_t row) {

@@ -15,6 +15,7 @@
 #include "driver/Oids.h"
 #include "gui/QtTestApp.h"
 #include "platform/qt/CompositionRoot.h"
+#include "platform/qt/SessionBusProbe.h"
 #include "profiles/ProfileRecord.h"
 #include "support/SimHarness.h"
 #include "support/dbus/DbusSession.h"
@@ -80,6 +81,7 @@ class DesktopIntegrationTest : public ::testing::Test {
 testing::DbusSession* DesktopIntegrationTest::bus = nullptr;
 
 TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
+  EXPECT_TRUE(qt::SessionBusAnswersWithin(5000)) << "a real bus is not hidden from the program";
   EarlierRun();
   sim.Start();
   qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {{}, [] { return 1796619662; }}}};
@@ -113,6 +115,13 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   root.Controller().OnTimer();  // brought up again: the profile is applied again
   tick();
   tick();
+  // Nothing has run the event loop yet: every notification so far waited for the bus's first
+  // answer, and goes out once it comes.
+  const qt::DesktopNotifier& notifier = root.Desktop().Notifier();
+  EXPECT_EQ(notifier.Waiting(), 6U);
+  while (notifier.State() == qt::DesktopNotifier::Bus::kWaiting) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
   EXPECT_EQ(Summaries(),
             (std::vector<std::string>{"Reconnected", "Connection lost", "Connected",
                                       "Adapter removed", "Adapter back", "Reconnected"}));

@@ -7,6 +7,7 @@
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/NamedImages.h"
 #include "platform/qt/Screenshots.h"
+#include "platform/qt/SessionBusProbe.h"
 #include "platform/qt/SingleInstance.h"
 
 namespace netvane::qt {
@@ -15,6 +16,8 @@ namespace {
 
 // Long enough for the page timers to have ticked twice after start-up.
 constexpr int kScreenshotDelayMs = 4500;
+// A bus answers its first line at once; only a silent one makes the start wait this long.
+constexpr int kBusAnswerMs = 1000;
 
 QString ScreenshotFolder(const QStringList& arguments) {
   const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots"));
@@ -24,6 +27,10 @@ QString ScreenshotFolder(const QStringList& arguments) {
 }  // namespace
 
 int ApplicationMain(int argc, char** argv) {
+  // Qt's own desktop services (the tray, accessibility) connect to the session bus while the
+  // application starts, and would wait for good on a bus that accepts and never answers: such a
+  // bus (or none at all) is hidden from the whole process, so they give up at once.
+  if (!SessionBusAnswersWithin(kBusAnswerMs)) qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Netvane"));
   // Desktops match the window to its installed entry and icon by this name.
@@ -32,8 +39,15 @@ int ApplicationMain(int argc, char** argv) {
   InitResources();
   QApplication::setWindowIcon(ApplicationIcon());
 
-  SingleInstance instance(SingleInstance::DefaultSocketPath());
-  if (!instance.Claim()) return 0;
+  SingleInstance instance(SingleInstance::DefaultFolder());
+  switch (instance.Claim()) {
+    case SingleInstance::Outcome::kRun:
+      break;
+    case SingleInstance::Outcome::kHandedOver:
+      return 0;
+    case SingleInstance::Outcome::kNoAnswer:
+      return 1;
+  }
 
   CompositionRoot root;
   instance.OnActivate([&root] { root.Window().BringToFront(); });

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/system/FileDates.h"
+#include "platform/system/RefusalNotice.h"
+#include "platform/system/Trace.h"
 #include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
@@ -17,10 +19,25 @@ namespace netvane::qt {
 namespace {
 
 userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
-                                            std::unique_ptr<userclient::UserClientApi>& own) {
+                                            std::unique_ptr<userclient::SocketUserClient>& own,
+                                            std::string& refusal) {
   if (given != nullptr) return *given;
   own = std::make_unique<userclient::SocketUserClient>();
+  own->OnRefusal([&refusal](const std::string& path, const std::string& reason) {
+    platform::ReportRefusedOnce(path, reason);
+    if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
+  });
   return *own;
+}
+
+// A notification dropped for want of a session bus is nothing a person must act on.
+DesktopOptions WithDebugNote(DesktopOptions options, const SharedState& state) {
+  if (!options.debugNote) {
+    options.debugNote = [&state](const std::string& line) {
+      if (state.__DEBUG__ != 0) platform::WriteStderr(line + "\n");
+    };
+  }
+  return options;
 }
 
 platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndicator& busy) {
@@ -155,7 +172,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
       profileStore_(defaults_, prefsFolder_),
-      userClient_(ChooseUserClient(options.userClient, ownUserClient_)),
+      userClient_(ChooseUserClient(options.userClient, ownUserClient_, refusal_)),
       adapter_(state_, userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
       pollTimer_(modal_),
       siteSurveyTimer_(modal_),
@@ -189,7 +206,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
              {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
-      desktop_(window_.get(), defaults_, TrayActionsFor(), std::move(options.desktop)) {
+      desktop_(window_.get(), defaults_, TrayActionsFor(),
+               WithDebugNote(std::move(options.desktop), state_)) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
@@ -278,6 +296,11 @@ void CompositionRoot::SetUp() {
   statistics_.awakeFromNib();
   advance_.awakeFromNib();
   netvane_.awakeFromNib();
+  // Polling will not make it go away: without this the window would only show no adapter.
+  if (!refusal_.empty() && !refusalShown_) {
+    refusalShown_ = true;
+    alert_.Run("Netvane cannot look for the adapter", refusal_);
+  }
 }
 
 std::vector<QtRepeatingTimer*> CompositionRoot::Timers() {

@@ -23,6 +23,7 @@
 #include "platform/qt/QtSheetRunner.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/system/Sleep.h"
+#include "platform/userclient/SocketUserClient.h"
 #include "platform/userclient/UserClientApi.h"
 #include "profiles/ProfileEditorController.h"
 #include "profiles/ProfilePageController.h"
@@ -56,7 +57,8 @@ class CompositionRoot {
   CompositionRoot& operator=(const CompositionRoot&) = delete;
   ~CompositionRoot();
 
-  // Set-up of every page and dialog, then start-up of the main window controller.
+  // Set-up of every page and dialog, then start-up of the main window controller; a registry
+  // folder or driver socket refused on the way is shown in an alert (once per process).
   void SetUp();
 
   MainWindow& Window() { return *window_; }
@@ -116,7 +118,10 @@ class CompositionRoot {
   ProfileStore profileStore_;
   prefs::RecordListFile advancedFile_{prefsFolder_, "AdvancedProfileSetting.plist"};
 
-  std::unique_ptr<userclient::UserClientApi> ownUserClient_;
+  std::unique_ptr<userclient::SocketUserClient> ownUserClient_;
+  // The first refusal the real registry reported, for the start-up alert.
+  std::string refusal_;
+  bool refusalShown_ = false;
   userclient::UserClientApi& userClient_;
   CV7000Access adapter_;
   TaskQueue taskQueue_;

@@ -1,7 +1,5 @@
 #include "platform/qt/DesktopIntegration.h"
 
-#include <QDBusConnection>
-
 namespace netvane::qt {
 namespace {
 
@@ -17,7 +15,7 @@ DesktopIntegration::DesktopIntegration(QWidget* window, prefs::UserDefaults& def
     : defaults_(defaults),
       clock_(options.clock ? std::move(options.clock) : [] { return std::time(nullptr); }),
       log_(options.stateFolder.empty() ? prefs::EventLog() : prefs::EventLog(options.stateFolder)),
-      notifier_(QDBusConnection::sessionBus()),
+      notifier_(options.busDeadlineMs, std::move(options.debugNote)),
       tray_(WithHistory(std::move(tray), [this] { ShowHistory(); })),
       history_(new EventHistoryWindow(window, log_, [this](bool on) { SetNotificationsOn(on); })) {
   watcher_.AddSink([this](const ConnectionEvent& event) { Record(event); });

@@ -22,6 +22,10 @@ struct DesktopOptions {
   std::string stateFolder;
   // The time events are stamped with; empty means the system clock.
   std::function<std::time_t()> clock;
+  // How long notifications wait for the session bus's first answer.
+  int busDeadlineMs = DesktopNotifier::kBusDeadlineMs;
+  // Where the note goes when they are dropped; empty means nowhere.
+  std::function<void(const std::string&)> debugNote = {};
 };
 
 class DesktopIntegration {
@@ -42,6 +46,7 @@ class DesktopIntegration {
   void SetNotificationsOn(bool on);
 
   TrayIndicator& Tray() { return tray_; }
+  const DesktopNotifier& Notifier() const { return notifier_; }
   EventHistoryWindow& History() { return *history_; }
   const prefs::EventLog& Log() const { return log_; }
 

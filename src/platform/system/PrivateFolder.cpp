@@ -1,8 +1,10 @@
 #include "platform/system/PrivateFolder.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,7 +22,37 @@ std::string OctalMode(mode_t mode) {
   return text;
 }
 
+std::string OwnerOf(uid_t uid) {
+  passwd entry{};
+  passwd* found = nullptr;
+  std::array<char, 4096> buffer{};
+  const std::string id = "uid " + std::to_string(uid);
+  if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+      found->pw_name != nullptr && found->pw_name[0] != '\0') {
+    return std::string(found->pw_name) + " (" + id + ")";
+  }
+  return id;
+}
+
+PrivateFolderResult Judge(const std::string& path, const struct stat& st) {
+  if (S_ISLNK(st.st_mode)) return Refused(path, "it is a symbolic link");
+  if (!S_ISDIR(st.st_mode)) return Refused(path, "it is not a folder");
+  if (st.st_uid != geteuid()) {
+    return Refused(path, "it belongs to another user, " + OwnerOf(st.st_uid) +
+                             "; an administrator must remove it");
+  }
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    return Refused(path, "others may write to it (mode " + OctalMode(st.st_mode) + ")");
+  }
+  return {true, path, {}};
+}
+
 }  // namespace
+
+bool IsPrivateFolder(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 && Judge(path, st).ok;
+}
 
 PrivateFolderResult EnsurePrivateFolder(const std::string& path) {
   struct stat st {};
@@ -34,16 +66,7 @@ PrivateFolderResult EnsurePrivateFolder(const std::string& path) {
     // Someone may have been faster: judge whatever is there now.
     if (lstat(path.c_str(), &st) != 0) return Refused(path, std::strerror(errno));
   }
-  if (S_ISLNK(st.st_mode)) return Refused(path, "it is a symbolic link");
-  if (!S_ISDIR(st.st_mode)) return Refused(path, "it is not a folder");
-  if (st.st_uid != geteuid()) {
-    return Refused(path, "it belongs to uid " + std::to_string(st.st_uid) + ", not to uid " +
-                             std::to_string(geteuid()));
-  }
-  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-    return Refused(path, "others may write to it (mode " + OctalMode(st.st_mode) + ")");
-  }
-  return {true, path, {}};
+  return Judge(path, st);
 }
 
 }  // namespace netvane::platform

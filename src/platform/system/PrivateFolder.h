@@ -15,7 +15,11 @@ struct PrivateFolderResult {
 // Creates `path` with mode 0700 when it is missing (its parent must exist). An existing entry is
 // used only when it is a real directory (not a symbolic link) owned by the effective user and
 // writable by nobody else; it is never repaired, because a folder someone else could write may
-// already hold their files.
+// already hold their files. Another user's folder is named with its owner (their user name when
+// the system knows it): in a sticky folder such as /tmp only an administrator can remove it.
 PrivateFolderResult EnsurePrivateFolder(const std::string& path);
+
+// Whether `path` is such a folder already; nothing is created.
+bool IsPrivateFolder(const std::string& path);
 
 }  // namespace netvane::platform

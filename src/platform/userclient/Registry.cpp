@@ -11,10 +11,14 @@
 
 namespace netvane::userclient {
 
-std::string RegistryRoot() {
+std::string RegistryRoot(const std::string& runUser) {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime != nullptr && runtime[0] != '\0') return std::string(runtime) + "/netvane";
-  return "/tmp/netvane-" + std::to_string(geteuid());
+  const std::string uid = std::to_string(geteuid());
+  if (const std::string own = runUser + "/" + uid; platform::IsPrivateFolder(own)) {
+    return own + "/netvane";
+  }
+  return "/tmp/netvane-" + uid;
 }
 
 std::string ServiceClassDir(const std::string& className) {

@@ -8,8 +8,10 @@
 
 namespace netvane::userclient {
 
-// $XDG_RUNTIME_DIR/netvane when that is set, else /tmp/netvane-<uid>.
-std::string RegistryRoot();
+// $XDG_RUNTIME_DIR/netvane when that is set; else <runUser>/<uid>/netvane when that folder of
+// the system's is ours alone (platform::IsPrivateFolder); else /tmp/netvane-<uid>, where any
+// user may have taken the name first.
+std::string RegistryRoot(const std::string& runUser = "/run/user");
 
 // The folder holding the services of one class.
 std::string ServiceClassDir(const std::string& className);

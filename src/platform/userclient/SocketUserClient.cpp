@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/system/RefusalNotice.h"
 #include "platform/system/Wipe.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
@@ -50,7 +49,7 @@ KernReturn SocketUserClient::GetMatchingServices(Handle port, Handle matching, H
   if (Find<Port>(port) == nullptr || className.empty()) return kKernFailure;
   // A registry folder another user made or may write could hold their socket: it lists nothing.
   const auto registry = EnsureServiceClassDir(className);
-  if (!registry.ok) platform::ReportRefusedOnce(registry.path, registry.reason);
+  if (!registry.ok) report_(registry.path, registry.reason);
   std::vector<std::string> paths =
       registry.ok ? services_.List(className) : std::vector<std::string>{};
   if (!instance_.empty()) {
@@ -80,9 +79,9 @@ KernReturn SocketUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Hand
   const auto peer = PeerUid(fd);
   if (!peer || (*peer != geteuid() && *peer != 0)) {
     close(fd);
-    platform::ReportRefusedOnce(s->path, peer ? "its server runs as uid " + std::to_string(*peer) +
-                                                    ", not as this user or root"
-                                              : "the user of its server cannot be told");
+    report_(s->path,
+            peer ? "its server runs as uid " + std::to_string(*peer) + ", not as this user or root"
+                 : "the user of its server cannot be told");
     return kKernNotFound;
   }
   *connection = Add(Connection{fd, deadline});

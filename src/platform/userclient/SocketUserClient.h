@@ -3,11 +3,13 @@
 // requests, and a connection has 5 seconds in all.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "platform/system/RefusalNotice.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 #include "platform/userclient/SocketIo.h"
@@ -37,6 +39,12 @@ class SocketUserClient : public UserClientApi {
 
   // Only the service `<name>.sock` is listed from now on; empty lists every service again.
   void SetInstance(std::string name) { instance_ = std::move(name); }
+
+  // Where a refused registry folder or driver socket goes (its path and the reason): by default
+  // one line on standard error per path and process. A front end that reports it its own way
+  // (the command line's one line, the window's alert) passes its own.
+  using RefusalReport = std::function<void(const std::string& path, const std::string& reason)>;
+  void OnRefusal(RefusalReport report) { report_ = std::move(report); }
 
   // Handles currently alive (tests check that nothing leaks).
   std::size_t LiveHandles() const { return objects_.size(); }
@@ -68,6 +76,7 @@ class SocketUserClient : public UserClientApi {
   int timeoutMs_;
   ServiceDirectory services_;
   std::string instance_;
+  RefusalReport report_ = platform::ReportRefusedOnce;
 };
 
 }  // namespace netvane::userclient

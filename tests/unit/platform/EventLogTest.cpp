@@ -1,11 +1,16 @@
 // The event history file: private folder and file whatever the umask or an older file's mode,
-// one rotation at the size limit, and no trust in a folder someone else can write.
+// one rotation at the size limit, no trust in a folder someone else can write, nothing that can
+// block the window, and whole lines only.
 #include "platform/prefs/EventLog.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "support/TempFolder.h"
@@ -16,6 +21,27 @@ namespace {
 mode_t ModeOf(const std::string& path) {
   struct stat st {};
   return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+std::string Read(const std::string& path) {
+  std::stringstream text;
+  text << std::ifstream(path).rdbuf();
+  return text.str();
+}
+
+// Appends under a file size limit of `room` bytes past what the file holds, as a full disk
+// would cut it. Works for root too: the limit binds every user.
+bool AppendWithRoom(const EventLog& log, const std::string& line, std::size_t room) {
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = Read(log.Path()).size() + room;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = log.Append(line);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  return written;
 }
 
 TEST(EventLogTest, KeepsItsLinesPrivate) {
@@ -53,6 +79,56 @@ TEST(EventLogTest, RotatesOnceWhenALineWouldPassTheLimit) {
   EXPECT_EQ(all.size(), fit * 1024 + 7);
   EXPECT_EQ(all.substr(all.size() - 7), "newest\n");
   EXPECT_EQ(all.find("oldest"), std::string::npos) << "only one older file is kept";
+}
+
+// Neither a FIFO (which would block the window in open) nor a hard link to another file (which
+// would get our lines and our mode) is used; each is reported once, not on every event.
+TEST(EventLogTest, UsesOnlyARegularFileOfItsOwn) {
+  testing::TempFolder temp;
+  const EventLog log(temp.Path());
+  ASSERT_EQ(mkfifo(log.Path().c_str(), 0600), 0);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(log.Append("into a pipe nobody reads"));
+  EXPECT_FALSE(log.Append("again"));
+  std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err, "netvane: not keeping the event history in " + log.Path() +
+                     ": it is not a regular file\n");
+
+  unlink(log.Path().c_str());
+  const std::string other = temp.File("notes");
+  std::ofstream(other) << "mine\n";
+  chmod(other.c_str(), 0644);
+  ASSERT_EQ(link(other.c_str(), log.Path().c_str()), 0);
+  const EventLog fresh(temp.Path());
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(fresh.Append("into someone else's file"));
+  EXPECT_FALSE(fresh.Append("again"));
+  err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("another name links to it"), std::string::npos) << err;
+  EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line: " << err;
+  EXPECT_EQ(Read(other), "mine\n");
+  EXPECT_EQ(ModeOf(other), 0644U);
+}
+
+// A write cut short (the disk filled up) is undone, so the history never holds half a line and
+// the next event, once there is room again, starts on its own line.
+TEST(EventLogTest, WritesWholeLinesOrNothing) {
+  testing::TempFolder temp;
+  const EventLog log(temp.Path());
+  // Long enough that the limit leaves room for the report in the captured standard error.
+  const std::string first(400, 'f');
+  ASSERT_TRUE(log.Append(first));
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(AppendWithRoom(log, std::string(100, 'x'), 10));
+  EXPECT_FALSE(AppendWithRoom(log, std::string(100, 'y'), 10));
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Read(log.Path()), first + "\n");
+  EXPECT_NE(err.find("netvane: not keeping the event history in " + log.Path()), std::string::npos)
+      << err;
+  EXPECT_EQ(err.find('\n'), err.size() - 1) << "reported once: " << err;
+
+  EXPECT_TRUE(log.Append("after"));
+  EXPECT_EQ(Read(log.Path()), first + "\nafter\n");
 }
 
 }  // namespace

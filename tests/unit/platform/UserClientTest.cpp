@@ -20,6 +20,7 @@
 #include "platform/system/PrivateFolder.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "state/SharedState.h"
+#include "support/TempFolder.h"
 #include "support/ui/FakeAlert.h"
 
 namespace netvane::userclient {
@@ -213,6 +214,12 @@ TEST(SocketUserClientTest, ADriverOrARegistryOfAnotherUserGetsNoRequest) {
     const auto first = err.find(line + ": ");
     ASSERT_NE(first, std::string::npos) << err;
     EXPECT_NE(err.find("uid 65534", first), std::string::npos) << err;
+    // Whose it is, by name, and who can help: in sticky /tmp only an administrator can remove it.
+    EXPECT_TRUE(!theirRegistry ||
+                err.find("it belongs to another user, nobody (uid 65534); an administrator must "
+                         "remove it\n",
+                         first) != std::string::npos)
+        << err;
     EXPECT_EQ(err.find(line, first + 1), std::string::npos) << "reported twice:\n" << err;
   }
 }
@@ -244,11 +251,26 @@ TEST(RegistryTest, TheServiceDirectoryListsSocketsInByteOrderAndSeesEveryChange)
   EXPECT_EQ(names(), "");
 }
 
-TEST(RegistryTest, RootFollowsTheRuntimeDirectory) {
+// Without the variable, the user's own folder under /run/user (here a stand-in) comes before
+// /tmp, where anyone may take the name first; a folder there that is not ours alone is passed by.
+TEST(RegistryTest, RootFollowsTheRuntimeDirectoryThenTheUsersRunFolder) {
+  const testing::TempFolder run;
+  const std::string mine = run.File(std::to_string(geteuid()));
+  const std::string tmp = "/tmp/netvane-" + std::to_string(geteuid());
+  ASSERT_EQ(mkdir(mine.c_str(), 0700), 0);
   setenv("XDG_RUNTIME_DIR", "/run/user/4242", 1);
-  EXPECT_EQ(RegistryRoot(), "/run/user/4242/netvane");
+  EXPECT_EQ(RegistryRoot(run.Path()), "/run/user/4242/netvane");
   unsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(RegistryRoot(), "/tmp/netvane-" + std::to_string(geteuid()));
+  EXPECT_EQ(RegistryRoot(run.Path()), mine + "/netvane");
+  chmod(mine.c_str(), 0777);
+  EXPECT_EQ(RegistryRoot(run.Path()), tmp) << "others may write to it";
+  chmod(mine.c_str(), 0700);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(mine.c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(RegistryRoot(run.Path()), tmp) << "another user's";
+  }
+  rmdir(mine.c_str());
+  EXPECT_EQ(RegistryRoot(run.Path()), tmp) << "missing";
 }
 
 }  // namespace
