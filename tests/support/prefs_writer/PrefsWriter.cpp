@@ -5,6 +5,7 @@
 // names the stored row of the profile it copies; then it saves once and proves no temporary file
 // is left. It prints "debris" when the kill had left one, and exits 1 with one line on a fault.
 #include <dirent.h>
+#include <sys/time.h>
 
 #include <cctype>
 #include <cstdint>
@@ -44,7 +45,11 @@ int Fault(const std::string& what) {
   return 1;
 }
 
-int Churn(unsigned seed) {
+// Saves until the timer ends the process after `lifeMicroseconds`: SIGALRM's default action
+// ends it on the spot, as a kill would, wherever a save is, with no clean-up of its own.
+int Churn(unsigned seed, long lifeMicroseconds) {
+  const itimerval life{{0, 0}, {lifeMicroseconds / 1000000, lifeMicroseconds % 1000000}};
+  setitimer(ITIMER_REAL, &life, nullptr);
   prefs::PrefsFolder folder;
   prefs::UserDefaults defaults(folder);
   ProfileStore store(defaults, folder);
@@ -132,10 +137,10 @@ int Check() {
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  if (command == "churn" && argc == 3) {
-    return netvane::Churn(static_cast<unsigned>(std::stoul(argv[2])));
+  if (command == "churn" && argc == 4) {
+    return netvane::Churn(static_cast<unsigned>(std::stoul(argv[2])), std::stol(argv[3]));
   }
   if (command == "check" && argc == 2) return netvane::Check();
-  std::cerr << "usage: netvane-prefs-writer churn SEED | check\n";
+  std::cerr << "usage: netvane-prefs-writer churn SEED MICROSECONDS | check\n";
   return 2;
 }
