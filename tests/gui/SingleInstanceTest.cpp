@@ -9,10 +9,13 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QTimer>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "gui/QtTestApp.h"
+#include "platform/system/InstanceLock.h"
 #include "support/TempFolder.h"
 
 namespace netvane::qt {
@@ -41,6 +44,21 @@ TEST_F(SingleInstanceTest, OfTwoClaimsOneRunsAndTheOtherRaisesIt) {
   // The first is gone and its socket file is left behind: the next claim runs.
   SingleInstance next(Folder());
   EXPECT_EQ(next.Claim(), Outcome::kRun);
+}
+
+// Two starts at once: the second may ask before the first, holding the lock, listens. It tries
+// again until the first answers, rather than taking a window still starting for a hung one.
+TEST_F(SingleInstanceTest, ASecondStartWaitsForAFirstThatIsNotListeningYet) {
+  auto lock = std::make_unique<platform::InstanceLock>(temp.File("netvane-ui.lock"));
+  ASSERT_EQ(lock->Get(), platform::InstanceLock::State::kHeld);
+  SingleInstance first(Folder());
+  // Runs in the second's wait, after its first attempt found no socket.
+  QTimer::singleShot(0, [&] {
+    lock.reset();
+    EXPECT_EQ(first.Claim(), Outcome::kRun);
+  });
+  SingleInstance second(Folder());
+  EXPECT_EQ(second.Claim(), Outcome::kHandedOver);
 }
 
 // The holder of the lock accepts (the kernel does) but never reads: the window is hung.

@@ -89,11 +89,13 @@ bool SingleInstance::AskToRaise(const QString& socketPath) const {
       loop.quit();
     }
   });
+  // The error comes while the socket still says it is connecting: the retry starts it afresh.
   QObject::connect(&socket, &QLocalSocket::errorOccurred, &loop, [&socket, &socketPath] {
-    if (socket.state() == QLocalSocket::UnconnectedState) {
-      QTimer::singleShot(kRetryMs, &socket,
-                         [&socket, &socketPath] { socket.connectToServer(socketPath); });
-    }
+    QTimer::singleShot(kRetryMs, &socket, [&socket, &socketPath] {
+      if (socket.state() == QLocalSocket::ConnectedState) return;
+      socket.abort();
+      socket.connectToServer(socketPath);
+    });
   });
   deadline.start(answerMs_);
   socket.connectToServer(socketPath);
