@@ -1,5 +1,6 @@
 #include "platform/prefs/UserDefaults.h"
 
+#include "platform/prefs/FolderLock.h"
 #include "platform/prefs/PlistCodec.h"
 #include "platform/prefs/PlistXml.h"
 #include "platform/system/Trace.h"
@@ -56,6 +57,17 @@ bool UserDefaults::Write(std::string& reason) {
     root_.reset();
   }
   return saved;
+}
+
+bool UserDefaults::StoreBool(const std::string& key, bool value) {
+  const FolderLock lock(folder_);
+  if (!lock.Held()) {
+    platform::WriteStderr("netvane: could not save " + Path() + ": " + lock.Reason() + "\n");
+    return false;
+  }
+  Refresh();
+  SetBool(key, value);
+  return synchronize();
 }
 
 bool UserDefaults::synchronize() {

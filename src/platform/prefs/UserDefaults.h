@@ -21,7 +21,7 @@ class UserDefaults {
   static constexpr const char* kDomainFile = "com.corvane.Netvane.plist";
 
   // `folder` must outlive the defaults.
-  explicit UserDefaults(const PrefsFolder& folder) : file_(folder, kDomainFile) {}
+  explicit UserDefaults(const PrefsFolder& folder) : folder_(folder), file_(folder, kDomainFile) {}
   UserDefaults(const UserDefaults&) = delete;
   UserDefaults& operator=(const UserDefaults&) = delete;
 
@@ -33,6 +33,9 @@ class UserDefaults {
   // The boolean under `key`; nullopt when the key is missing or holds something else.
   std::optional<bool> BoolForKey(const std::string& key);
   void SetBool(const std::string& key, bool value);
+  // One change on its own: under the folder's lock, from the file as it is now, written at once
+  // (a failure on standard error). Another program's changes in between are kept.
+  bool StoreBool(const std::string& key, bool value);
 
   // Why the file on disk could not be read (it exists but cannot be opened, or is not a
   // regular file); empty when it was read, is missing or is damaged.
@@ -54,6 +57,7 @@ class UserDefaults {
  private:
   PlistValue& Root();
 
+  const PrefsFolder& folder_;
   PrefsFile file_;
   std::optional<PlistValue> root_;
   std::string problem_;     // the file's ReadProblem as last loaded

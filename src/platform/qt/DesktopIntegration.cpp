@@ -42,8 +42,7 @@ bool DesktopIntegration::NotificationsOn() {
 }
 
 void DesktopIntegration::SetNotificationsOn(bool on) {
-  defaults_.SetBool(kNotificationsKey, on);
-  defaults_.synchronize();
+  defaults_.StoreBool(kNotificationsKey, on);
 }
 
 }  // namespace netvane::qt
