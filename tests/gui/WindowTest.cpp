@@ -198,6 +198,14 @@ TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
 TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {
   EXPECT_EQ(qt::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
             "Joined \u201c&lt;b&gt;&amp;\u00e9\u201d.");
+  // A name can neither reverse nor break the words around it, and a Latin-1 C1 byte is a control.
+  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined,
+                                  "\xe2\x80\xae"
+                                  "evil\n"})
+                .toStdString(),
+            "Joined \u201c\\u202Eevil\\x0A\u201d.");
+  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined, "\xe9\x9b"}).toStdString(),
+            "Joined \u201c\u00e9\\u009B\u201d.");
 }
 
 TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {

@@ -30,7 +30,7 @@ QString CategoryOf(EventKind kind) {
 }  // namespace
 
 QString NotificationBody(const ConnectionEvent& event) {
-  return QString::fromStdString(WordsFor(event, ToStd(ToQt(event.ssid).toHtmlEscaped())).body);
+  return QString::fromStdString(WordsFor(event, ToStd(ToQtLine(event.ssid).toHtmlEscaped())).body);
 }
 
 DesktopNotifier::DesktopNotifier(int deadlineMs, std::function<void(const std::string&)> debugNote)

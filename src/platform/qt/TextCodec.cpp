@@ -5,6 +5,7 @@
 #include <QUtf8StringView>
 
 #include "platform/system/Wipe.h"
+#include "text/SafeText.h"
 
 namespace netvane::qt {
 
@@ -17,6 +18,12 @@ QString ToQt(std::string_view bytes) {
   // A leading byte-order mark is part of the name, not a marker to drop.
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
   return utf8(QByteArrayView(bytes.data(), size));
+}
+
+QString ToQtLine(std::string_view bytes) {
+  // Through ToQt first: a Latin-1 name keeps its letters, and its C1 bytes become characters
+  // that the escaping then sees as controls.
+  return ToQt(text::ShownLine(ToStd(ToQt(bytes))));
 }
 
 std::string ToStd(const QString& text) {

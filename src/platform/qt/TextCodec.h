@@ -14,6 +14,11 @@ namespace netvane::qt {
 // replacement marks.
 QString ToQt(std::string_view bytes);
 
+// A name within one line of words (a tooltip, a notification): as ToQt shows it, with the
+// controls, bidi controls and separators escaped (`\u202E`), so it can neither reorder nor
+// break the words around it.
+QString ToQtLine(std::string_view bytes);
+
 // Typed text becomes its UTF-8 bytes; the checks downstream count those bytes.
 std::string ToStd(const QString& text);
 

@@ -58,7 +58,7 @@ void TrayIndicator::Update(const LinkObservation& link) {
     icon_.setIcon(TrayIcon(image));
   }
   const QString words = QStringLiteral("Netvane: ") +
-                        QString::fromStdString(LinkSummary(link, ToStd(ToQt(link.ssid))));
+                        QString::fromStdString(LinkSummary(link, ToStd(ToQtLine(link.ssid))));
   if (icon_.toolTip() != words) icon_.setToolTip(words);
 }
 
@@ -69,7 +69,7 @@ void TrayIndicator::RefreshMenu() {
   const int inForce = actions_.profileInForce();
   for (std::size_t row = 0; row < names.size(); ++row) {
     // A name's own &s are not mnemonics.
-    QAction* entry = profiles_->addAction(ToQt(names[row]).replace(u'&', QStringLiteral("&&")));
+    QAction* entry = profiles_->addAction(ToQtLine(names[row]).replace(u'&', QStringLiteral("&&")));
     entry->setCheckable(true);
     entry->setChecked(static_cast<int>(row) == inForce);
     const int index = static_cast<int>(row);
