@@ -1,7 +1,6 @@
 #include "text/SafeText.h"
 
 #include <cstdint>
-#include <cstdio>
 
 #include "text/Utf8.h"
 
@@ -20,10 +19,12 @@ bool IsLineBreaker(char32_t cp) {
          (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
 
-void AppendEscape(std::string& out, const char* format, unsigned value) {
-  char escaped[8];
-  std::snprintf(escaped, sizeof escaped, format, value);
-  out += escaped;
+// `\` `kind` and `digits` hex digits of `value` (every escaped character is in the BMP).
+void AppendEscape(std::string& out, char kind, int digits, unsigned value, bool upper = true) {
+  const char* hex = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+  out += '\\';
+  out += kind;
+  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += hex[(value >> shift) & 0xFU];
 }
 
 std::string Escape(std::string_view bytes, bool escapeBackslash) {
@@ -32,9 +33,9 @@ std::string Escape(std::string_view bytes, bool escapeBackslash) {
   for (std::size_t at = 0, length = 0; at < bytes.size(); at += length) {
     const char32_t cp = DecodeUtf8(bytes, at, length);
     if (cp == kNotUtf8 || IsControl(cp)) {
-      AppendEscape(out, "\\x%02X", static_cast<uint8_t>(bytes[at]));
+      AppendEscape(out, 'x', 2, static_cast<uint8_t>(bytes[at]));
     } else if (IsLineBreaker(cp)) {
-      AppendEscape(out, "\\u%04X", static_cast<unsigned>(cp));
+      AppendEscape(out, 'u', 4, static_cast<unsigned>(cp));
     } else if (cp == '\\' && escapeBackslash) {
       out += "\\\\";
     } else {
@@ -62,7 +63,7 @@ std::string JsonSafe(std::string_view json) {
     if (cp == kNotUtf8) {
       out += "\\ufffd";
     } else if (cp == 0x7F || IsLineBreaker(cp)) {
-      AppendEscape(out, "\\u%04x", static_cast<unsigned>(cp));
+      AppendEscape(out, 'u', 4, static_cast<unsigned>(cp), false);
     } else {
       out.append(json.substr(at, length));
     }
