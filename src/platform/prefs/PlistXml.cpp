@@ -142,7 +142,12 @@ std::string RealText(const std::string& text) {
 // internal subset is not expanded by pugixml, so a reference to one refuses the file.
 constexpr unsigned kParseOptions = pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
                                    pugi::parse_comments | pugi::parse_cdata | pugi::parse_eol |
-                                   pugi::parse_ws_pcdata | pugi::parse_fragment;
+                                   pugi::parse_fragment;
+// White space between elements means nothing in a property list and would double the tree, so
+// the first parse keeps only white space that is an element's whole content. Text mixed with
+// comments, processing instructions or CDATA needs all of it: such a document is parsed again.
+constexpr unsigned kFirstParse = kParseOptions | pugi::parse_ws_pcdata_single;
+constexpr unsigned kMixedParse = kParseOptions | pugi::parse_ws_pcdata;
 
 // The characters XML allows: tab, line feed, carriage return and everything from U+0020 but
 // surrogates, U+FFFE and U+FFFF.
@@ -151,18 +156,35 @@ bool IsXmlChar(char32_t cp) {
   return cp != 0xFFFE && cp != 0xFFFF && cp != text::kNotUtf8;
 }
 
-// UTF-8 throughout, every character one XML allows; printable ASCII told in one pass.
+// Whether a block of kBlock bytes holds anything but printable ASCII, tabs and line ends; written
+// without branches so that the compiler vectorises it.
+constexpr std::size_t kBlock = 64;
+bool HoldsOther(const char* block) {
+  unsigned other = 0;
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    const auto c = static_cast<uint8_t>(block[i]);
+    other |= (static_cast<unsigned>(c < 0x20) & static_cast<unsigned>(c != '\t') &
+              static_cast<unsigned>(c != '\n') & static_cast<unsigned>(c != '\r')) |
+             static_cast<unsigned>(c >= 0x80);
+  }
+  return other != 0;
+}
+
+// UTF-8 throughout, every character one XML allows. Blocks of printable ASCII, tabs and line
+// ends, most of every file, pass at once; anything else is decoded character by character.
 bool IsXmlCharacters(std::string_view s) {
   std::size_t at = 0;
   while (at < s.size()) {
-    const auto c = static_cast<uint8_t>(s[at]);
-    if ((c >= 0x20 && c < 0x80) || c == '\t' || c == '\n' || c == '\r') {
-      ++at;
+    if (at + kBlock <= s.size() && !HoldsOther(s.data() + at)) {
+      at += kBlock;
       continue;
     }
-    std::size_t length = 1;
-    if (c < 0x20 || !IsXmlChar(text::DecodeUtf8(s, at, length))) return false;
-    at += length;
+    const std::size_t end = std::min(s.size(), at + kBlock);
+    while (at < end) {
+      std::size_t length = 1;
+      if (!IsXmlChar(text::DecodeUtf8(s, at, length))) return false;
+      at += length;
+    }
   }
   return true;
 }
@@ -223,6 +245,10 @@ bool AppendResolved(std::string& out, std::string_view raw) {
 // beyond kMaxNesting, so a deep document cannot exhaust the stack.
 class Reader {
  public:
+  explicit Reader(bool allWhiteSpace) : allWhiteSpace_(allWhiteSpace) {}
+  // The walk stopped at text mixed with other markup, whose white space the tree lacks.
+  bool NeedsAllWhiteSpace() const { return needsAllWhiteSpace_; }
+
   std::optional<PlistValue> Document(const pugi::xml_document& doc, std::string_view xml,
                                      std::string& reason) {
     pugi::xml_node root;
@@ -249,7 +275,7 @@ class Reader {
             return Fail(reason, "it has text outside its root element");
           break;
         default:
-          if (!Misc(node)) return Fail(reason);
+          if (!Misc(node, node.type())) return Fail(reason);
       }
     }
     if (!root) return Fail(reason, "it has no root element");
@@ -258,8 +284,11 @@ class Reader {
       if (!Attributes(root)) return Fail(reason);
       pugi::xml_node only;
       for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
-        if (!Between(node)) return Fail(reason);
-        if (node.type() != pugi::node_element) continue;
+        const pugi::xml_node_type type = node.type();
+        if (type != pugi::node_element) {
+          if (!Between(node, type)) return Fail(reason);
+          continue;
+        }
         if (only) return Fail(reason, "the property list holds more than one value");
         only = node;
       }
@@ -289,27 +318,26 @@ class Reader {
     return encoding.empty() || EqualsNoCase(encoding, "UTF-8");
   }
   // A comment or processing instruction, where one may stand.
-  bool Misc(pugi::xml_node node) {
-    if (node.type() == pugi::node_comment) {
+  bool Misc(pugi::xml_node node, pugi::xml_node_type type) {
+    if (type == pugi::node_comment) {
       const std::string_view text = node.value();
       if (text.find("--") != std::string_view::npos || text.ends_with('-')) {
         return Error("a comment holds \"--\"");
       }
       return true;
     }
-    if (node.type() == pugi::node_pi) {
+    if (type == pugi::node_pi) {
       return !EqualsNoCase(node.name(), "xml") || Error("a processing instruction is named xml");
     }
     return Error("markup is misplaced");
   }
   // What may stand between the elements of a container: white space, comments and processing
-  // instructions; elements are checked by the caller.
-  bool Between(pugi::xml_node node) {
-    if (node.type() == pugi::node_element) return true;
-    if (node.type() == pugi::node_pcdata) {
+  // instructions.
+  bool Between(pugi::xml_node node, pugi::xml_node_type type) {
+    if (type == pugi::node_pcdata) {
       return IsSpaceOnly(node.value()) || Error("text stands where an element belongs");
     }
-    return Misc(node);
+    return Misc(node, type);
   }
   bool Attributes(pugi::xml_node element) {
     pugi::xml_attribute first = element.first_attribute();
@@ -334,17 +362,24 @@ class Reader {
     std::string out;
     if (!Attributes(element)) return std::nullopt;
     for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
-      if (node.type() == pugi::node_pcdata) {
+      const pugi::xml_node_type type = node.type();
+      if (type != pugi::node_pcdata && !allWhiteSpace_) {
+        needsAllWhiteSpace_ = true;
+        return Error("text is mixed with markup"), std::nullopt;
+      }
+      if (type == pugi::node_pcdata) {
         const std::string_view raw = node.value();
-        if (raw.find("]]>") != std::string_view::npos)
+        if (raw.find("]]>") != std::string_view::npos) {
           return Error("text holds \"]]>\""), std::nullopt;
-        if (!AppendResolved(out, raw))
+        }
+        if (!AppendResolved(out, raw)) {
           return Error("a reference is malformed or unknown"), std::nullopt;
-      } else if (node.type() == pugi::node_cdata) {
+        }
+      } else if (type == pugi::node_cdata) {
         out.append(node.value());
-      } else if (node.type() == pugi::node_element) {
+      } else if (type == pugi::node_element) {
         return Error("an element stands inside text"), std::nullopt;
-      } else if (!Misc(node)) {
+      } else if (!Misc(node, type)) {
         return std::nullopt;
       }
     }
@@ -402,14 +437,20 @@ class Reader {
     if (depth + 2 > kMaxNesting || !array.child("dict") || !Attributes(array)) return std::nullopt;
     RecordList list;
     for (pugi::xml_node item = array.first_child(); item; item = item.next_sibling()) {
-      if (!Between(item)) return std::nullopt;
-      if (item.type() != pugi::node_element) continue;
+      const pugi::xml_node_type itemType = item.type();
+      if (itemType != pugi::node_element) {
+        if (!Between(item, itemType)) return std::nullopt;
+        continue;
+      }
       if (std::string_view(item.name()) != "dict" || !Attributes(item)) return std::nullopt;
       Dictionary& record = list.emplace_back();
       pugi::xml_node key;
       for (pugi::xml_node node = item.first_child(); node; node = node.next_sibling()) {
-        if (!Between(node)) return std::nullopt;
-        if (node.type() != pugi::node_element) continue;
+        const pugi::xml_node_type type = node.type();
+        if (type != pugi::node_element) {
+          if (!Between(node, type)) return std::nullopt;
+          continue;
+        }
         const std::string_view name = node.name();
         if (!key) {
           if (name != "key") return std::nullopt;
@@ -441,8 +482,11 @@ class Reader {
     PlistValue value = dict ? PlistValue::Dict() : PlistValue::Array();
     std::optional<std::string> key;
     for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
-      if (!Between(node)) return std::nullopt;
-      if (node.type() != pugi::node_element) continue;
+      const pugi::xml_node_type type = node.type();
+      if (type != pugi::node_element) {
+        if (!Between(node, type)) return std::nullopt;
+        continue;
+      }
       if (dict && !key) {
         if (std::string_view(node.name()) != "key") {
           return Error("a dictionary value has no key"), std::nullopt;
@@ -465,6 +509,8 @@ class Reader {
   }
 
   std::string error_;
+  bool allWhiteSpace_;
+  bool needsAllWhiteSpace_ = false;
 };
 
 // Text as the writer meets it: 0 printable ASCII that needs nothing, 1 one of < > &,
@@ -687,16 +733,21 @@ std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reaso
   // Parsed in place: the tree's strings live in this buffer, which is wiped when it goes. The
   // space after the text is for pugixml, which takes a fragment's last byte for its end.
   std::vector<char, WipingAllocator<char>> buffer(xml.size() + 1, ' ');
-  std::copy(xml.begin(), xml.end(), buffer.begin());
-  pugi::xml_document doc;
-  const pugi::xml_parse_result parsed =
-      doc.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions, pugi::encoding_utf8);
-  if (!parsed) {
-    reason = "it is not well-formed XML (" + std::string(parsed.description()) + " at byte " +
-             std::to_string(parsed.offset) + ")";
-    return std::nullopt;
+  for (const unsigned options : {kFirstParse, kMixedParse}) {
+    std::copy(xml.begin(), xml.end(), buffer.begin());
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer_inplace(buffer.data(), buffer.size(), options, pugi::encoding_utf8);
+    if (!parsed) {
+      reason = "it is not well-formed XML (" + std::string(parsed.description()) + " at byte " +
+               std::to_string(parsed.offset) + ")";
+      return std::nullopt;
+    }
+    Reader reader(options == kMixedParse);
+    std::optional<PlistValue> value = reader.Document(doc, xml, reason);
+    if (value || !reader.NeedsAllWhiteSpace()) return value;
   }
-  return Reader().Document(doc, xml, reason);
+  return std::nullopt;
 }
 
 XmlDocument::~XmlDocument() {
