@@ -1,5 +1,8 @@
 #include "platform/prefs/PlistXml.h"
 
+#include <pugixml.hpp>
+
+#include <algorithm>
 #include <array>
 #include <cinttypes>
 #include <cmath>
@@ -8,8 +11,12 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/prefs/StoredText.h"
+#include "platform/system/Wipe.h"
+#include "text/Utf8.h"
 
 namespace netvane::prefs {
 namespace {
@@ -126,34 +133,176 @@ std::string RealText(const std::string& text) {
   return out;
 }
 
+// pugixml reads markup; it leaves to its caller what it does not check, so the walk below
+// refuses what XML does not allow and pugixml lets through: references it does not know or
+// that name no character (they are kept as written, without parse_escapes, to be resolved
+// here), "]]>" in text, "<" or a repeated name among attributes, "--" in a comment, a
+// misplaced declaration or document type, text outside the root element (kept as nodes by
+// parse_fragment) and more than one root. An entity the document declares in its own
+// internal subset is not expanded by pugixml, so a reference to one refuses the file.
+constexpr unsigned kParseOptions = pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
+                                   pugi::parse_comments | pugi::parse_cdata | pugi::parse_eol |
+                                   pugi::parse_fragment;
+// White space between elements means nothing in a property list and would double the tree, so
+// the first parse keeps only white space that is an element's whole content. Text mixed with
+// comments, processing instructions or CDATA needs all of it: such a document is parsed again.
+constexpr unsigned kFirstParse = kParseOptions | pugi::parse_ws_pcdata_single;
+constexpr unsigned kMixedParse = kParseOptions | pugi::parse_ws_pcdata;
+
+// The characters XML allows: tab, line feed, carriage return and everything from U+0020 but
+// surrogates, U+FFFE and U+FFFF.
+bool IsXmlChar(char32_t cp) {
+  if (cp < 0x20) return cp == '\t' || cp == '\n' || cp == '\r';
+  return cp != 0xFFFE && cp != 0xFFFF && cp != text::kNotUtf8;
+}
+
+// Whether a block of kBlock bytes holds anything but printable ASCII, tabs and line ends; written
+// without branches so that the compiler vectorises it.
+constexpr std::size_t kBlock = 64;
+bool HoldsOther(const char* block) {
+  unsigned other = 0;
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    const auto c = static_cast<uint8_t>(block[i]);
+    other |= (static_cast<unsigned>(c < 0x20) & static_cast<unsigned>(c != '\t') &
+              static_cast<unsigned>(c != '\n') & static_cast<unsigned>(c != '\r')) |
+             static_cast<unsigned>(c >= 0x80);
+  }
+  return other != 0;
+}
+
+// UTF-8 throughout, every character one XML allows. Blocks of printable ASCII, tabs and line
+// ends, most of every file, pass at once; anything else is decoded character by character.
+bool IsXmlCharacters(std::string_view s) {
+  std::size_t at = 0;
+  while (at < s.size()) {
+    if (at + kBlock <= s.size() && !HoldsOther(s.data() + at)) {
+      at += kBlock;
+      continue;
+    }
+    const std::size_t end = std::min(s.size(), at + kBlock);
+    while (at < end) {
+      std::size_t length = 1;
+      if (!IsXmlChar(text::DecodeUtf8(s, at, length))) return false;
+      at += length;
+    }
+  }
+  return true;
+}
+
+bool IsSpaceOnly(std::string_view s) {
+  for (const char c : s) {
+    if (!IsSpace(c)) return false;
+  }
+  return true;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if ((a[i] | 0x20) != (b[i] | 0x20)) return false;
+  }
+  return true;
+}
+
+// `raw` with its references resolved, appended to `out`; false on a reference XML does not
+// define or one that names a character XML does not allow.
+bool AppendResolved(std::string& out, std::string_view raw) {
+  for (;;) {
+    const std::size_t amp = raw.find('&');
+    out.append(raw.substr(0, amp));
+    if (amp == std::string_view::npos) return true;
+    const std::size_t semi = raw.find(';', amp);
+    if (semi == std::string_view::npos || semi - amp > 12) return false;
+    const std::string_view name = raw.substr(amp + 1, semi - amp - 1);
+    raw.remove_prefix(semi + 1);
+    static constexpr std::pair<std::string_view, char> kNamed[] = {
+        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
+    bool named = false;
+    for (const auto& [entity, c] : kNamed) {
+      if (name == entity) {
+        out += c;
+        named = true;
+      }
+    }
+    if (named) continue;
+    if (name.size() < 2 || name[0] != '#') return false;
+    const bool hex = name[1] == 'x';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
+                              std::string_view::npos) {
+      return false;
+    }
+    // At most 10 characters fit the 12 above, so the value fits 64 bits.
+    const uint64_t cp = std::strtoull(std::string(digits).c_str(), nullptr, hex ? 16 : 10);
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) || !IsXmlChar(static_cast<char32_t>(cp))) {
+      return false;
+    }
+    AppendUtf8(out, static_cast<char32_t>(cp));
+  }
+}
+
+// Walks the tree pugixml made into a value. Recursion follows the nesting, which is refused
+// beyond kMaxNesting, so a deep document cannot exhaust the stack.
 class Reader {
  public:
-  explicit Reader(std::string_view xml) : s_(xml) {}
+  explicit Reader(bool allWhiteSpace) : allWhiteSpace_(allWhiteSpace) {}
+  // The walk stopped at text mixed with other markup, whose white space the tree lacks.
+  bool NeedsAllWhiteSpace() const { return needsAllWhiteSpace_; }
 
-  std::optional<PlistValue> Document(std::string& reason) {
-    if (s_.starts_with("\xEF\xBB\xBF")) at_ = 3;
-    if (!SkipMisc(true)) return Fail(reason);
-    Tag tag;
-    if (!ReadStartTag(tag)) return Fail(reason);
-    std::optional<PlistValue> root;
-    if (tag.name == "plist") {
-      if (tag.empty) return Fail(reason, "the property list is empty");
-      if (!SkipMisc(false) || !ReadStartTag(tag)) return Fail(reason);
-      root = Value(tag, 1);
-      if (!root || !SkipMisc(false) || !ReadEndTag("plist")) return Fail(reason);
-    } else {
-      root = Value(tag, 1);
-      if (!root) return Fail(reason);
+  std::optional<PlistValue> Document(const pugi::xml_document& doc, std::string_view xml,
+                                     std::string& reason) {
+    pugi::xml_node root;
+    bool doctype = false;
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+      switch (node.type()) {
+        case pugi::node_declaration:
+          if (node != doc.first_child() ||
+              !xml.substr(xml.starts_with(kBom) ? 3 : 0).starts_with("<?xml") ||
+              !Declaration(node)) {
+            return Fail(reason, "its XML declaration is malformed or misplaced");
+          }
+          break;
+        case pugi::node_doctype:
+          if (doctype || root) return Fail(reason, "its document type is misplaced");
+          doctype = true;
+          break;
+        case pugi::node_element:
+          if (root) return Fail(reason, "it has more than one root element");
+          root = node;
+          break;
+        case pugi::node_pcdata:
+          if (!IsSpaceOnly(node.value()))
+            return Fail(reason, "it has text outside its root element");
+          break;
+        default:
+          if (!Misc(node, node.type())) return Fail(reason);
+      }
     }
-    if (!SkipMisc(false) || at_ != s_.size()) return Fail(reason, "it goes on after its end");
-    return root;
+    if (!root) return Fail(reason, "it has no root element");
+    std::optional<PlistValue> value;
+    if (std::string_view(root.name()) == "plist") {
+      if (!Attributes(root)) return Fail(reason);
+      pugi::xml_node only;
+      for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
+        const pugi::xml_node_type type = node.type();
+        if (type != pugi::node_element) {
+          if (!Between(node, type)) return Fail(reason);
+          continue;
+        }
+        if (only) return Fail(reason, "the property list holds more than one value");
+        only = node;
+      }
+      if (!only) return Fail(reason, "the property list is empty");
+      value = Value(only, 1);
+    } else {
+      value = Value(root, 1);
+    }
+    if (!value) return Fail(reason);
+    return value;
   }
 
  private:
-  struct Tag {
-    std::string_view name;
-    bool empty = false;
-  };
+  static constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
   std::nullopt_t Fail(std::string& reason, const char* why = nullptr) {
     reason = why != nullptr ? why : error_.empty() ? "it is not an XML property list" : error_;
@@ -163,112 +312,86 @@ class Reader {
     if (error_.empty()) error_ = why;
     return false;
   }
-  bool Rest(std::string_view prefix) const { return s_.substr(at_).starts_with(prefix); }
-  bool SkipPast(std::string_view end) {
-    const std::size_t found = s_.find(end, at_);
-    if (found == std::string_view::npos) return Error("it ends inside markup");
-    at_ = found + end.size();
-    return true;
+  static bool Declaration(pugi::xml_node node) {
+    if (std::string_view(node.first_attribute().name()) != "version") return false;
+    const std::string_view encoding = node.attribute("encoding").value();
+    return encoding.empty() || EqualsNoCase(encoding, "UTF-8");
   }
-  // White space, comments and processing instructions; in the prolog also the document type.
-  bool SkipMisc(bool prolog) {
-    for (;;) {
-      while (at_ < s_.size() && IsSpace(s_[at_])) ++at_;
-      if (Rest("<!--")) {
-        if (!SkipPast("-->")) return false;
-      } else if (Rest("<?")) {
-        if (!SkipPast("?>")) return false;
-      } else if (prolog && Rest("<!DOCTYPE")) {
-        // An internal subset in brackets may hold '>' of its own.
-        const std::size_t open = s_.find_first_of("[>", at_);
-        if (open != std::string_view::npos && s_[open] == '[') {
-          at_ = open;
-          if (!SkipPast("]")) return false;
-        }
-        if (!SkipPast(">")) return false;
-      } else {
-        return true;
+  // A comment or processing instruction, where one may stand.
+  bool Misc(pugi::xml_node node, pugi::xml_node_type type) {
+    if (type == pugi::node_comment) {
+      const std::string_view text = node.value();
+      if (text.find("--") != std::string_view::npos || text.ends_with('-')) {
+        return Error("a comment holds \"--\"");
       }
+      return true;
     }
+    if (type == pugi::node_pi) {
+      return !EqualsNoCase(node.name(), "xml") || Error("a processing instruction is named xml");
+    }
+    return Error("markup is misplaced");
   }
-  bool ReadStartTag(Tag& tag) {
-    if (at_ >= s_.size() || s_[at_] != '<') return Error("an element was expected");
-    std::size_t end = at_ + 1;
-    while (end < s_.size() && s_[end] != '>' && s_[end] != '/' && !IsSpace(s_[end])) ++end;
-    tag.name = s_.substr(at_ + 1, end - at_ - 1);
-    // Attributes (the version of <plist>) are not used.
-    const std::size_t close = s_.find('>', end);
-    if (close == std::string_view::npos) return Error("it ends inside a tag");
-    tag.empty = close > at_ && s_[close - 1] == '/';
-    at_ = close + 1;
-    return !tag.name.empty() || Error("an element has no name");
+  // What may stand between the elements of a container: white space, comments and processing
+  // instructions.
+  bool Between(pugi::xml_node node, pugi::xml_node_type type) {
+    if (type == pugi::node_pcdata) {
+      return IsSpaceOnly(node.value()) || Error("text stands where an element belongs");
+    }
+    return Misc(node, type);
   }
-  bool ReadEndTag(std::string_view name) {
-    if (!Rest("</") || !s_.substr(at_ + 2).starts_with(name)) return Error("an end tag is missing");
-    at_ += 2 + name.size();
-    while (at_ < s_.size() && IsSpace(s_[at_])) ++at_;
-    if (at_ >= s_.size() || s_[at_] != '>') return Error("an end tag is malformed");
-    ++at_;
-    return true;
+  bool Attributes(pugi::xml_node element) {
+    pugi::xml_attribute first = element.first_attribute();
+    if (!first) return true;
+    std::vector<std::string_view> names;
+    std::string scratch;
+    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
+      const std::string_view value = a.value();
+      if (value.find('<') != std::string_view::npos || !AppendResolved(scratch, value)) {
+        return Error("an attribute value is malformed");
+      }
+      names.emplace_back(a.name());
+    }
+    WipeString(scratch);
+    std::sort(names.begin(), names.end());
+    return std::adjacent_find(names.begin(), names.end()) == names.end() ||
+           Error("an attribute is repeated");
   }
-  // Character data up to the end tag of `name`, entities resolved.
-  std::optional<std::string> Text(const Tag& tag) {
+  // The character data of an element, references resolved; comments and processing
+  // instructions inside it are left out.
+  std::optional<std::string> Text(pugi::xml_node element) {
     std::string out;
-    if (tag.empty) return out;
-    for (;;) {
-      std::size_t special = at_;
-      while (special < s_.size() && s_[special] != '<' && s_[special] != '&') ++special;
-      if (special == s_.size()) return Error("it ends inside text"), std::nullopt;
-      out.append(s_.substr(at_, special - at_));
-      at_ = special;
-      if (s_[at_] == '&') {
-        if (!Entity(out)) return std::nullopt;
-      } else if (Rest("<![CDATA[")) {
-        const std::size_t begin = at_ + 9;
-        if (!SkipPast("]]>")) return std::nullopt;
-        out.append(s_.substr(begin, at_ - 3 - begin));
-      } else if (Rest("<!--")) {
-        if (!SkipPast("-->")) return std::nullopt;
-      } else if (ReadEndTag(tag.name)) {
-        return out;
-      } else {
+    if (!Attributes(element)) return std::nullopt;
+    for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
+      const pugi::xml_node_type type = node.type();
+      if (type != pugi::node_pcdata && !allWhiteSpace_) {
+        needsAllWhiteSpace_ = true;
+        return Error("text is mixed with markup"), std::nullopt;
+      }
+      if (type == pugi::node_pcdata) {
+        const std::string_view raw = node.value();
+        if (raw.find("]]>") != std::string_view::npos) {
+          return Error("text holds \"]]>\""), std::nullopt;
+        }
+        if (!AppendResolved(out, raw)) {
+          return Error("a reference is malformed or unknown"), std::nullopt;
+        }
+      } else if (type == pugi::node_cdata) {
+        out.append(node.value());
+      } else if (type == pugi::node_element) {
+        return Error("an element stands inside text"), std::nullopt;
+      } else if (!Misc(node, type)) {
         return std::nullopt;
       }
     }
+    return out;
   }
-  bool Entity(std::string& out) {
-    const std::size_t semi = s_.find(';', at_);
-    if (semi == std::string_view::npos || semi - at_ > 12) return Error("an entity is malformed");
-    const std::string_view name = s_.substr(at_ + 1, semi - at_ - 1);
-    at_ = semi + 1;
-    static constexpr std::pair<std::string_view, char> kNamed[] = {
-        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-    for (const auto& [entity, c] : kNamed) {
-      if (name == entity) {
-        out += c;
-        return true;
-      }
-    }
-    if (name.size() < 2 || name[0] != '#') return Error("an entity is unknown");
-    const bool hex = name[1] == 'x' || name[1] == 'X';
-    const std::string digits(name.substr(hex ? 2 : 1));
-    if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
-                              std::string::npos) {
-      return Error("a character reference is malformed");
-    }
-    const unsigned long cp = std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10);
-    if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      return Error("a character reference names no character");
-    }
-    AppendUtf8(out, static_cast<char32_t>(cp));
-    return true;
-  }
-  std::optional<PlistValue> Value(const Tag& tag, int depth) {
+  std::optional<PlistValue> Value(pugi::xml_node element, int depth) {
     if (depth > kMaxNesting) return Error("it nests too deep"), std::nullopt;
-    const std::string_view name = tag.name;
-    if (name == "array" || name == "dict") return Container(tag, depth);
+    const std::string_view name = element.name();
+    if (name == "array" || name == "dict") return Container(element, depth);
     if (name == "true" || name == "false") {
-      if (!tag.empty && !ReadEndTag(name)) return std::nullopt;
+      const std::optional<std::string> text = Text(element);
+      if (!text || !IsSpaceOnly(*text)) return Error("a boolean holds text"), std::nullopt;
       return PlistValue::Boolean(name == "true");
     }
     Kind kind = Kind::kString;
@@ -283,7 +406,7 @@ class Reader {
     } else if (name != "string") {
       return Error("an element is not a property-list element"), std::nullopt;
     }
-    std::optional<std::string> text = Text(tag);
+    std::optional<std::string> text = Text(element);
     if (!text) return std::nullopt;
     switch (kind) {
       case Kind::kInteger:
@@ -292,6 +415,7 @@ class Reader {
         return PlistValue::Text(kind, RealText(*text));
       case Kind::kData: {
         std::optional<std::string> bytes = DecodeBase64(*text);
+        WipeString(*text);
         if (!bytes) return Error("data is not base64"), std::nullopt;
         return PlistValue::Text(kind, std::move(*bytes));
       }
@@ -308,79 +432,85 @@ class Reader {
   }
   // An array of dictionaries that hold only strings, read straight into records (a profile
   // list is most of every file); nullopt when the array holds anything else, and then it is
-  // read again the general way.
-  std::optional<RecordList> RecordArray(const Tag& tag, int depth) {
-    if (depth + 1 > kMaxNesting) return std::nullopt;
+  // read again the general way, which says what is wrong.
+  std::optional<RecordList> RecordArray(pugi::xml_node array, int depth) {
+    if (depth + 2 > kMaxNesting || !array.child("dict") || !Attributes(array)) return std::nullopt;
     RecordList list;
-    for (;;) {
-      if (!SkipMisc(false)) return std::nullopt;
-      if (Rest("</")) {
-        if (!ReadEndTag(tag.name)) return std::nullopt;
-        return list;
+    for (pugi::xml_node item = array.first_child(); item; item = item.next_sibling()) {
+      const pugi::xml_node_type itemType = item.type();
+      if (itemType != pugi::node_element) {
+        if (!Between(item, itemType)) return std::nullopt;
+        continue;
       }
-      Tag item;
-      if (!ReadStartTag(item) || item.name != "dict") return std::nullopt;
+      if (std::string_view(item.name()) != "dict" || !Attributes(item)) return std::nullopt;
       Dictionary& record = list.emplace_back();
-      if (item.empty) continue;
-      for (;;) {
-        if (!SkipMisc(false)) return std::nullopt;
-        if (Rest("</")) {
-          if (!ReadEndTag("dict")) return std::nullopt;
-          break;
+      pugi::xml_node key;
+      for (pugi::xml_node node = item.first_child(); node; node = node.next_sibling()) {
+        const pugi::xml_node_type type = node.type();
+        if (type != pugi::node_element) {
+          if (!Between(node, type)) return std::nullopt;
+          continue;
         }
-        Tag key;
-        if (!ReadStartTag(key) || key.name != "key") return std::nullopt;
-        std::optional<std::string> name = Text(key);
-        Tag value;
-        if (!name || !SkipMisc(false) || !ReadStartTag(value) || value.name != "string") {
-          return std::nullopt;
+        const std::string_view name = node.name();
+        if (!key) {
+          if (name != "key") return std::nullopt;
+          key = node;
+          continue;
         }
-        std::optional<std::string> text = Text(value);
-        if (!text) return std::nullopt;
-        std::string k = Decoded(std::move(*name));
-        std::string v = Decoded(std::move(*text));
-        record.Take(k, v);
+        if (name != "string") return std::nullopt;
+        std::optional<std::string> k = Text(key);
+        std::optional<std::string> v = k ? Text(node) : std::nullopt;
+        if (!v) return std::nullopt;
+        std::string keyBytes = Decoded(std::move(*k));
+        std::string valueBytes = Decoded(std::move(*v));
+        record.Take(keyBytes, valueBytes);
+        key = pugi::xml_node();
       }
+      if (key) return std::nullopt;
     }
+    return list;
   }
-  std::optional<PlistValue> Container(const Tag& tag, int depth) {
-    if (tag.name == "array" && !tag.empty) {
-      const std::size_t start = at_;
-      if (std::optional<RecordList> list = RecordArray(tag, depth)) {
+  std::optional<PlistValue> Container(pugi::xml_node element, int depth) {
+    const bool dict = std::string_view(element.name()) == "dict";
+    if (!dict) {
+      if (std::optional<RecordList> list = RecordArray(element, depth)) {
         return PlistValue::Records(std::make_shared<const SharedRecords>(std::move(*list)));
       }
-      at_ = start;
       error_.clear();
     }
-    const bool dict = tag.name == "dict";
+    if (!Attributes(element)) return std::nullopt;
     PlistValue value = dict ? PlistValue::Dict() : PlistValue::Array();
-    if (tag.empty) return value;
-    for (;;) {
-      if (!SkipMisc(false)) return std::nullopt;
-      if (Rest("</")) {
-        if (!ReadEndTag(tag.name)) return std::nullopt;
-        return value;
+    std::optional<std::string> key;
+    for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
+      const pugi::xml_node_type type = node.type();
+      if (type != pugi::node_element) {
+        if (!Between(node, type)) return std::nullopt;
+        continue;
       }
-      Tag item;
-      if (!ReadStartTag(item)) return std::nullopt;
+      if (dict && !key) {
+        if (std::string_view(node.name()) != "key") {
+          return Error("a dictionary value has no key"), std::nullopt;
+        }
+        key = Text(node);
+        if (!key) return std::nullopt;
+        continue;
+      }
+      std::optional<PlistValue> member = Value(node, depth + 1);
+      if (!member) return std::nullopt;
       if (dict) {
-        if (item.name != "key") return Error("a dictionary value has no key"), std::nullopt;
-        std::optional<std::string> key = Text(item);
-        if (!key || !SkipMisc(false) || !ReadStartTag(item)) return std::nullopt;
-        std::optional<PlistValue> member = Value(item, depth + 1);
-        if (!member) return std::nullopt;
         value.SetMember(*key, std::move(*member));
+        key.reset();
       } else {
-        std::optional<PlistValue> element = Value(item, depth + 1);
-        if (!element) return std::nullopt;
-        value.items.push_back(std::move(*element));
+        value.items.push_back(std::move(*member));
       }
     }
+    if (key) return Error("a dictionary key has no value"), std::nullopt;
+    return value;
   }
 
-  std::string_view s_;
-  std::size_t at_ = 0;
   std::string error_;
+  bool allWhiteSpace_;
+  bool needsAllWhiteSpace_ = false;
 };
 
 // Text as the writer meets it: 0 printable ASCII that needs nothing, 1 one of < > &,
@@ -594,12 +724,30 @@ std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reaso
     reason = "it is too large";
     return std::nullopt;
   }
-  // XML has no place for a zero byte.
-  if (xml.find('\0') != std::string_view::npos) {
-    reason = "it is not an XML property list";
+  // Checked before parsing, so that every name, text and comment the walk meets is characters
+  // XML allows (a zero byte would also end pugixml's text early).
+  if (!IsXmlCharacters(xml)) {
+    reason = "it holds a byte or character XML does not allow";
     return std::nullopt;
   }
-  return Reader(xml).Document(reason);
+  // Parsed in place: the tree's strings live in this buffer, which is wiped when it goes. The
+  // space after the text is for pugixml, which takes a fragment's last byte for its end.
+  std::vector<char, WipingAllocator<char>> buffer(xml.size() + 1, ' ');
+  for (const unsigned options : {kFirstParse, kMixedParse}) {
+    std::copy(xml.begin(), xml.end(), buffer.begin());
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer_inplace(buffer.data(), buffer.size(), options, pugi::encoding_utf8);
+    if (!parsed) {
+      reason = "it is not well-formed XML (" + std::string(parsed.description()) + " at byte " +
+               std::to_string(parsed.offset) + ")";
+      return std::nullopt;
+    }
+    Reader reader(options == kMixedParse);
+    std::optional<PlistValue> value = reader.Document(doc, xml, reason);
+    if (value || !reader.NeedsAllWhiteSpace()) return value;
+  }
+  return std::nullopt;
 }
 
 XmlDocument::~XmlDocument() {

@@ -386,10 +386,54 @@ TEST_F(ProfileStoreTest, ReadsWhatOtherPropertyListWritersWrite) {
   EXPECT_TRUE(records[0].Has("BSSID"));
   EXPECT_EQ(records[0].Text("Channel"), "11");
   EXPECT_EQ(testing::LibplistRecords(list.substr(3)), records) << "libplist reads it alike";
-  for (const char* broken : {"<plist><array><dict><key>k</key></dict></array></plist>",
-                             "<plist><array><string>&bogus;</string></array></plist>"}) {
-    Write(ProfileFile(), broken);
-    EXPECT_TRUE(Run(folder).store.LoadProfileRecords().empty()) << broken;
+}
+
+// Each malformed document is one check of what XML forbids and the parser lets through; each
+// well-formed one, a form of markup the reader must take as XML reads it.
+TEST_F(ProfileStoreTest, MalformedXmlIsDamagedAndWellFormedXmlReadsAsXmlSays) {
+  const auto ssid = [](const std::string& markup) {
+    return "<array><dict><key>SSID</key>" + markup + "</dict></array>";
+  };
+  const std::string plist = "<plist version=\"1.0\">";
+  const std::string malformed[] = {
+      Plist(ssid("<string>a]]>b</string>")),
+      Plist(ssid("<string>&#1;</string>")),
+      Plist(ssid("<string>&#0;b</string>")),
+      Plist(ssid("<string>&bogus;</string>")),
+      Plist(ssid("<string>\x01</string>")),
+      Plist(ssid("<string>\xC3</string>")),
+      Plist(ssid("<string a=\"<\">x</string>")),
+      Plist(ssid("<string><!-- a -- b -->x</string>")),
+      Plist(ssid("<string>x</string><key>k</key>")),
+      "<plist version=1.0>" + ssid("<string>x</string>") + "</plist>",
+      "<plist version=\"1\" version=\"1\">" + ssid("<string>x</string>") + "</plist>",
+      Plist(ssid("<string>x</string>")) + "x",
+      Plist(ssid("<string>x</string>")) + plist + ssid("<string>x</string>") + "</plist>",
+      "<!-- first --><?xml version=\"1.0\"?>" + plist + ssid("<string>x</string>") + "</plist>",
+      plist + ssid("<string>x</string>") + "</plist><!DOCTYPE plist>",
+      // pugixml does not expand entities a document declares itself.
+      "<!DOCTYPE plist [<!ENTITY x \"y\">]>" + plist + ssid("<string>&x;</string>") + "</plist>",
+  };
+  for (const std::string& xml : malformed) {
+    Write(ProfileFile(), xml);
+    EXPECT_TRUE(Run(folder).store.LoadProfileRecords().empty()) << xml;
+  }
+  const std::pair<std::string, std::string> wellFormed[] = {
+      {plist + ssid("<string a=\">\">x</string>") + "</plist>", "x"},
+      {"<plist a='>' version=\"1.0\">" + ssid("<string>x</string>") + "</plist>", "x"},
+      {"<!DOCTYPE plist [<!ENTITY x \"]>\"> <!-- ] -->]>\n" + plist + ssid("<string>x</string  >") +
+           "</plist>",
+       "x"},
+      {Plist(ssid("<string>a<?pi ]]> ?>b<!-- <c> -->c</string>")), "abc"},
+      {Plist(ssid("<string><![CDATA[]]]]><![CDATA[>]]></string>")), "]]>"},
+      {Plist(ssid("<string>a\r\nb&#13;</string>")), "a\nb\r"},
+      {Plist(ssid("<?pi?><!-- c --><string>&#x1F600;&quot;&apos;</string>")), "\U0001F600\"'"},
+  };
+  for (const auto& [xml, text] : wellFormed) {
+    Write(ProfileFile(), xml);
+    const ProfileRecordList records = Run(folder).store.LoadProfileRecords();
+    ASSERT_EQ(records.size(), 1u) << xml;
+    EXPECT_EQ(records[0].Text("SSID"), text) << xml;
   }
 }
 
