@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "platform/qt/CommandLine.h"
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/NamedImages.h"
 #include "platform/qt/Screenshots.h"
@@ -19,14 +20,16 @@ constexpr int kScreenshotDelayMs = 4500;
 // A bus answers its first line at once; only a silent one makes the start wait this long.
 constexpr int kBusAnswerMs = 1000;
 
-QString ScreenshotFolder(const QStringList& arguments) {
-  const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots"));
-  return (at >= 0 && at + 1 < arguments.size()) ? arguments[at + 1] : QString();
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }
 
 }  // namespace
 
 int ApplicationMain(int argc, char** argv) {
+  if (std::optional<int> answered = AnswerWithoutWindow(Arguments(argc, argv))) return *answered;
   // Qt's own desktop services (the tray, accessibility) connect to the session bus while the
   // application starts, and would wait for good on a bus that accepts and never answers: such a
   // bus (or none at all) is hidden from the whole process, so they give up at once.
@@ -36,6 +39,10 @@ int ApplicationMain(int argc, char** argv) {
   // Desktops match the window to its installed entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.Netvane"));
   QApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
+  // The window system has taken its own options (-platform, -style, ...) out of the arguments.
+  const WindowCommandLine command = ReadWindowOptions(QApplication::arguments());
+  if (command.exitStatus) return *command.exitStatus;
+  // command.options.verbose is for the log set-up.
   InitResources();
   QApplication::setWindowIcon(ApplicationIcon());
 
@@ -58,7 +65,7 @@ int ApplicationMain(int argc, char** argv) {
   root.Window().HideOnClose([&tray] { return tray.Icon().isVisible(); });
   if (tray.Icon().isVisible()) QApplication::setQuitOnLastWindowClosed(false);
 
-  const QString screenshots = ScreenshotFolder(QApplication::arguments());
+  const QString& screenshots = command.options.screenshots;
   int status = 0;
   // Start-up runs once the window is on screen: bring-up blocks, and the user should see why.
   QTimer::singleShot(0, &root.Window(), [&] {

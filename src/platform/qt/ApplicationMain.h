@@ -1,10 +1,10 @@
-// The application entry: builds the window, starts it up and runs the event loop.
+// The application entry: answers --help and --version, or builds the window, starts it up and
+// runs the event loop (options in CommandLine.h).
 #pragma once
 
 namespace netvane::qt {
 
-// Returns the process exit status. There are no user-facing options; "--screenshots DIR" is a
-// hidden option for the demo: write a PNG of every page to DIR after start-up and exit.
+// Returns the process exit status.
 int ApplicationMain(int argc, char** argv);
 
 }  // namespace netvane::qt

@@ -48,108 +48,106 @@ platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndic
   };
 }
 
-void OnClick(QWidget* scope, const char* name, const std::function<void()>& action) {
-  auto* button = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
-  QObject::connect(button, &QAbstractButton::clicked, scope, [action] { action(); });
+void OnClick(QAbstractButton* button, const std::function<void()>& action) {
+  QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
 }
 
 // A choice list's action runs when the user picks an entry, not when the page selects one.
-void OnChoice(QWidget* scope, const char* name, const std::function<void()>& action) {
-  auto* list = scope->findChild<QComboBox*>(QString::fromLatin1(name));
-  QObject::connect(list, &QComboBox::activated, scope, [action] { action(); });
+void OnChoice(QComboBox* list, const std::function<void()>& action) {
+  QObject::connect(list, &QComboBox::activated, list, [action] { action(); });
 }
 
-SecurityControls SheetControls(ControlSet& c, QWidget* sheet) {
-  return SecurityControls{
-      c.ChoiceList(sheet, "AuthenType"),
-      c.ChoiceList(sheet, "EncryType"),
-      {&c.ChoiceList(sheet, "WEPKey1Combo"), &c.ChoiceList(sheet, "WEPKey2Combo"),
-       &c.ChoiceList(sheet, "WEPKey3Combo"), &c.ChoiceList(sheet, "WEPKey4Combo")},
-      {&c.TextField(sheet, "WEPKey1Text"), &c.TextField(sheet, "WEPKey2Text"),
-       &c.TextField(sheet, "WEPKey3Text"), &c.TextField(sheet, "WEPKey4Text")},
-      {&c.Toggle(sheet, "WEPKey1Radio"), &c.Toggle(sheet, "WEPKey2Radio"),
-       &c.Toggle(sheet, "WEPKey3Radio"), &c.Toggle(sheet, "WEPKey4Radio")},
-      c.TextField(sheet, "WPAPreSharedKey")};
+// The security sheet and the profile editor's security tab share these controls' names.
+template <typename Form>
+SecurityControls SheetControls(ControlSet& c, Form& f) {
+  return SecurityControls{c.ChoiceList(f.AuthenType),
+                          c.ChoiceList(f.EncryType),
+                          {&c.ChoiceList(f.WEPKey1Combo), &c.ChoiceList(f.WEPKey2Combo),
+                           &c.ChoiceList(f.WEPKey3Combo), &c.ChoiceList(f.WEPKey4Combo)},
+                          {&c.TextField(f.WEPKey1Text), &c.TextField(f.WEPKey2Text),
+                           &c.TextField(f.WEPKey3Text), &c.TextField(f.WEPKey4Text)},
+                          {&c.Toggle(f.WEPKey1Radio), &c.Toggle(f.WEPKey2Radio),
+                           &c.Toggle(f.WEPKey3Radio), &c.Toggle(f.WEPKey4Radio)},
+                          c.TextField(f.WPAPreSharedKey)};
 }
 
-ProfileEditorControls EditorControls(ControlSet& c, QWidget* editor, ui::TabView& tabs) {
-  return ProfileEditorControls{c.TextField(editor, "ProfileName"),
-                               c.ChoiceList(editor, "SSID"),
-                               c.ChoiceList(editor, "NetworkType"),
-                               c.ChoiceList(editor, "Channel"),
+ProfileEditorControls EditorControls(ControlSet& c, Ui::ProfileEditor& editor, ui::TabView& tabs) {
+  return ProfileEditorControls{c.TextField(editor.ProfileName),
+                               c.ChoiceList(editor.SSID),
+                               c.ChoiceList(editor.NetworkType),
+                               c.ChoiceList(editor.Channel),
                                SheetControls(c, editor),
-                               c.ChoiceList(editor, "PreambleType"),
-                               c.ChoiceList(editor, "TxPower"),
-                               c.Toggle(editor, "PSMode"),
-                               c.Toggle(editor, "CamWhenAcPower"),
-                               c.Toggle(editor, "RtsThresholdCheck"),
-                               c.Slider(editor, "RtsThresholdSlider"),
-                               c.TextField(editor, "RtsThresholdText"),
-                               c.Toggle(editor, "FragThresholdCheck"),
-                               c.Slider(editor, "FragThresholdSlider"),
-                               c.TextField(editor, "FragThresholdText"),
+                               c.ChoiceList(editor.PreambleType),
+                               c.ChoiceList(editor.TxPower),
+                               c.Toggle(editor.PSMode),
+                               c.Toggle(editor.CamWhenAcPower),
+                               c.Toggle(editor.RtsThresholdCheck),
+                               c.Slider(editor.RtsThresholdSlider),
+                               c.TextField(editor.RtsThresholdText),
+                               c.Toggle(editor.FragThresholdCheck),
+                               c.Slider(editor.FragThresholdSlider),
+                               c.TextField(editor.FragThresholdText),
                                tabs};
 }
 
-StatisticsFields StatisticsControls(ControlSet& c, QWidget* page) {
-  return StatisticsFields{c.TextField(page, "FTS"),   c.TextField(page, "FTSWR"),
-                          c.TextField(page, "FTSAR"), c.TextField(page, "FFTRAAA"),
-                          c.TextField(page, "RFSRC"), c.TextField(page, "RFFTRC"),
-                          c.TextField(page, "FRS"),   c.TextField(page, "FRWCE"),
-                          c.TextField(page, "FDDTO"), c.TextField(page, "DFR")};
+StatisticsFields StatisticsControls(ControlSet& c, Ui::StatisticsPage& page) {
+  return StatisticsFields{c.TextField(page.FTS),   c.TextField(page.FTSWR),
+                          c.TextField(page.FTSAR), c.TextField(page.FFTRAAA),
+                          c.TextField(page.RFSRC), c.TextField(page.RFFTRC),
+                          c.TextField(page.FRS),   c.TextField(page.FRWCE),
+                          c.TextField(page.FDDTO), c.TextField(page.DFR)};
 }
 
 // Below the quality figures, across the group's whole width.
-HistoryGraph* AddHistoryGraph(QWidget* page) {
-  auto* group = page->findChild<QWidget*>(QStringLiteral("QualityGroup"));
+HistoryGraph* AddHistoryGraph(Ui::LinkStatusPage& page) {
+  QWidget* group = page.QualityGroup;
   auto* grid = qobject_cast<QGridLayout*>(group->layout());
   auto* graph = new HistoryGraph(group);
   grid->addWidget(graph, grid->rowCount(), 0, 1, grid->columnCount());
   return graph;
 }
 
-LinkStatusFields LinkStatusControls(ControlSet& c, QWidget* page, ui::HistoryView& history) {
-  return LinkStatusFields{c.TextField(page, "Status"),
-                          c.TextField(page, "CurrentChannel"),
-                          c.TextField(page, "CurrentTxRate"),
-                          c.TextField(page, "ThroughputTx"),
-                          c.TextField(page, "ThroughputRx"),
-                          c.TextField(page, "LinkQualityState"),
-                          c.TextField(page, "SignalStrengthState"),
-                          c.ProgressBar(page, "LinkQuality"),
-                          c.ProgressBar(page, "SignalStrength"),
-                          c.Toggle(page, "dBm"),
+LinkStatusFields LinkStatusControls(ControlSet& c, Ui::LinkStatusPage& page,
+                                    ui::HistoryView& history) {
+  return LinkStatusFields{c.TextField(page.Status),
+                          c.TextField(page.CurrentChannel),
+                          c.TextField(page.CurrentTxRate),
+                          c.TextField(page.ThroughputTx),
+                          c.TextField(page.ThroughputRx),
+                          c.TextField(page.LinkQualityState),
+                          c.TextField(page.SignalStrengthState),
+                          c.ProgressBar(page.LinkQuality),
+                          c.ProgressBar(page.SignalStrength),
+                          c.Toggle(page.dBm),
                           history};
 }
 
-AdvanceControls AdvanceControlsOf(ControlSet& c, QWidget* page) {
-  return AdvanceControls{c.ChoiceList(page, "WirelessMode"),
-                         c.ChoiceList(page, "TXrate"),
-                         c.ChoiceList(page, "BGprotection"),
-                         c.Toggle(page, "EnableTXburst"),
-                         c.Toggle(page, "AdhocModeUseOFDMrate"),
-                         c.Button(page, "Apply"),
-                         c.Button(page, "Reset"),
-                         c.Button(page, "Radio"),
-                         c.ImageView(page, "RadioSwitchPic")};
+AdvanceControls AdvanceControlsOf(ControlSet& c, Ui::AdvancePage& page) {
+  return AdvanceControls{c.ChoiceList(page.WirelessMode),
+                         c.ChoiceList(page.TXrate),
+                         c.ChoiceList(page.BGprotection),
+                         c.Toggle(page.EnableTXburst),
+                         c.Toggle(page.AdhocModeUseOFDMrate),
+                         c.Button(page.Apply),
+                         c.Button(page.Reset),
+                         c.Button(page.Radio),
+                         c.ImageView(page.RadioSwitchPic)};
 }
 
-AboutFields AboutControls(ControlSet& c, QWidget* page) {
-  return AboutFields{c.TextField(page, "NetvaneVersion"), c.TextField(page, "NetvaneDate"),
-                     c.TextField(page, "DriverVersion"),  c.TextField(page, "DriverDate"),
-                     c.TextField(page, "EEPROMVersion"),  c.TextField(page, "MacAddress")};
+AboutFields AboutControls(ControlSet& c, Ui::AboutPage& page) {
+  return AboutFields{c.TextField(page.NetvaneVersion), c.TextField(page.NetvaneDate),
+                     c.TextField(page.DriverVersion),  c.TextField(page.DriverDate),
+                     c.TextField(page.EEPROMVersion),  c.TextField(page.MacAddress)};
 }
 
 // A check box's action runs when the user turns it on or off.
-void OnToggle(QWidget* scope, const char* name, const std::function<void()>& action) {
-  auto* box = scope->findChild<QAbstractButton*>(QString::fromLatin1(name));
-  QObject::connect(box, &QAbstractButton::toggled, scope, [action] { action(); });
+void OnToggle(QAbstractButton* box, const std::function<void()>& action) {
+  QObject::connect(box, &QAbstractButton::toggled, box, [action] { action(); });
 }
 
 // A slider's action runs as the user moves it.
-void OnSlide(QWidget* scope, const char* name, const std::function<void()>& action) {
-  auto* slider = scope->findChild<QSlider*>(QString::fromLatin1(name));
-  QObject::connect(slider, &QSlider::valueChanged, scope, [action] { action(); });
+void OnSlide(QSlider* slider, const std::function<void()>& action) {
+  QObject::connect(slider, &QSlider::valueChanged, slider, [action] { action(); });
 }
 
 }  // namespace
@@ -159,7 +157,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       securitySheet_(new SecuritySheetDialog(window_.get())),
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
       profileEditor_(new ProfileEditorDialog(window_.get())),
-      historyGraph_(AddHistoryGraph(window_->PageWidget(Page::LinkStatus))),
+      historyGraph_(AddHistoryGraph(window_->linkStatus)),
       tabView_(window_->Tabs()),
       editorTabs_(profileEditor_->form.TabView),
       securityWindow_(securitySheet_),
@@ -179,30 +177,24 @@ CompositionRoot::CompositionRoot(RootOptions options)
       profileTimer_(modal_),
       linkStatusTimer_(modal_),
       statisticsTimer_(modal_),
-      wepSetting_(SheetControls(controls_, securitySheet_), alert_, sheets_, state_),
-      hiddenSSIDController_(controls_.TextField(hiddenSSID_, "HiddenSSIDText"), alert_, sheets_),
-      profileEditorController_(EditorControls(controls_, profileEditor_, editorTabs_), alert_,
+      wepSetting_(SheetControls(controls_, securitySheet_->form), alert_, sheets_, state_),
+      hiddenSSIDController_(controls_.TextField(hiddenSSID_->form.HiddenSSIDText), alert_, sheets_),
+      profileEditorController_(EditorControls(controls_, profileEditor_->form, editorTabs_), alert_,
                                sheets_, profileStore_, state_),
-      profile_(state_, adapter_, profileStore_,
-               controls_.TableView(window_->PageWidget(Page::Profile), "profileList"),
+      profile_(state_, adapter_, profileStore_, controls_.TableView(window_->profile.profileList),
                profileTimer_, {sheets_, profileEditorController_, editorWindow_}, alert_),
-      siteSurvey_(state_, adapter_, taskQueue_,
-                  controls_.TableView(window_->PageWidget(Page::SiteSurvey), "ApList"),
-                  controls_.TextField(window_->PageWidget(Page::SiteSurvey), "ConnectStatus"),
-                  siteSurveyTimer_,
+      siteSurvey_(state_, adapter_, taskQueue_, controls_.TableView(window_->siteSurvey.ApList),
+                  controls_.TextField(window_->siteSurvey.ConnectStatus), siteSurveyTimer_,
                   {sheets_, alert_, wepSetting_, securityWindow_, hiddenWindow_,
                    profileEditorController_, editorWindow_, editorTabs_, profile_}),
-      linkStatus_(
-          state_, adapter_,
-          LinkStatusControls(controls_, window_->PageWidget(Page::LinkStatus), historyView_),
-          linkStatusTimer_,
-          [this](const std::string& line) { siteSurvey_.UpdateConnectStatus(line); }),
-      statistics_(state_, adapter_,
-                  StatisticsControls(controls_, window_->PageWidget(Page::Statistics)),
+      linkStatus_(state_, adapter_,
+                  LinkStatusControls(controls_, window_->linkStatus, historyView_),
+                  linkStatusTimer_,
+                  [this](const std::string& line) { siteSurvey_.UpdateConnectStatus(line); }),
+      statistics_(state_, adapter_, StatisticsControls(controls_, window_->statistics),
                   statisticsTimer_),
-      advance_(state_, adapter_, AdvanceControlsOf(controls_, window_->PageWidget(Page::Advance)),
-               advancedFile_),
-      about_(adapter_, AboutControls(controls_, window_->PageWidget(Page::About)),
+      advance_(state_, adapter_, AdvanceControlsOf(controls_, window_->advance), advancedFile_),
+      about_(adapter_, AboutControls(controls_, window_->about),
              {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
@@ -245,45 +237,43 @@ TrayActions CompositionRoot::TrayActionsFor() {
 }
 
 void CompositionRoot::WireActions() {
-  QWidget* survey = window_->PageWidget(Page::SiteSurvey);
-  OnClick(survey, "Connect", [this] { siteSurvey_.OnConnect(nullptr); });
-  OnClick(survey, "AddProfile", [this] { siteSurvey_.OnAddProfile(nullptr); });
-  OnClick(survey, "Rescan", [this] { siteSurvey_.OnRescan(nullptr); });
-  QWidget* advance = window_->PageWidget(Page::Advance);
-  OnChoice(advance, "WirelessMode", [this] { advance_.OnSelChangeWirelessMode(nullptr); });
-  OnChoice(advance, "TXrate", [this] { advance_.OnTxRate(nullptr); });
-  OnChoice(advance, "BGprotection", [this] { advance_.OnSelBGProtection(nullptr); });
+  Ui::SiteSurveyPage& survey = window_->siteSurvey;
+  OnClick(survey.Connect, [this] { siteSurvey_.OnConnect(nullptr); });
+  OnClick(survey.AddProfile, [this] { siteSurvey_.OnAddProfile(nullptr); });
+  OnClick(survey.Rescan, [this] { siteSurvey_.OnRescan(nullptr); });
+  Ui::AdvancePage& advance = window_->advance;
+  OnChoice(advance.WirelessMode, [this] { advance_.OnSelChangeWirelessMode(nullptr); });
+  OnChoice(advance.TXrate, [this] { advance_.OnTxRate(nullptr); });
+  OnChoice(advance.BGprotection, [this] { advance_.OnSelBGProtection(nullptr); });
   // Check boxes act on the user's click only, not when the page sets them.
-  OnClick(advance, "EnableTXburst", [this] { advance_.OnTxBurst(nullptr); });
-  OnClick(advance, "AdhocModeUseOFDMrate", [this] { advance_.OnAdHocUseOFDM(nullptr); });
-  OnClick(advance, "Apply", [this] { advance_.OnApply(nullptr); });
-  OnClick(advance, "Reset", [this] { advance_.OnReset(nullptr); });
-  OnClick(advance, "Radio", [this] { advance_.OnRadioSwitch(nullptr); });
-  OnClick(window_->PageWidget(Page::About), "CorvaneWWW",
-          [this] { about_.OpenCorvaneWeb(nullptr); });
-  OnClick(window_->PageWidget(Page::About), "EventHistory", [this] { desktop_.ShowHistory(); });
-  OnClick(window_->PageWidget(Page::Statistics), "ResetCounter",
-          [this] { statistics_.OnResetCounter(nullptr); });
-  QWidget* profiles = window_->PageWidget(Page::Profile);
-  OnClick(profiles, "Add", [this] { profile_.OnAdd(nullptr); });
-  OnClick(profiles, "Edit", [this] { profile_.OnEdit(nullptr); });
-  OnClick(profiles, "Delete", [this] { profile_.OnDelete(nullptr); });
-  OnClick(profiles, "Activate", [this] { profile_.OnActivate(nullptr); });
-  OnChoice(securitySheet_, "AuthenType", [this] { wepSetting_.OnAuthType(); });
-  OnChoice(securitySheet_, "EncryType", [this] { wepSetting_.OnEncryType(); });
-  OnClick(securitySheet_, "OK", [this] { wepSetting_.OnOK(); });
-  OnClick(securitySheet_, "Cancel", [this] { wepSetting_.OnCANCEL(); });
-  OnClick(hiddenSSID_, "OK", [this] { hiddenSSIDController_.OnOK(); });
-  OnClick(hiddenSSID_, "Cancel", [this] { hiddenSSIDController_.OnCANCEL(); });
+  OnClick(advance.EnableTXburst, [this] { advance_.OnTxBurst(nullptr); });
+  OnClick(advance.AdhocModeUseOFDMrate, [this] { advance_.OnAdHocUseOFDM(nullptr); });
+  OnClick(advance.Apply, [this] { advance_.OnApply(nullptr); });
+  OnClick(advance.Reset, [this] { advance_.OnReset(nullptr); });
+  OnClick(advance.Radio, [this] { advance_.OnRadioSwitch(nullptr); });
+  OnClick(window_->about.CorvaneWWW, [this] { about_.OpenCorvaneWeb(nullptr); });
+  OnClick(window_->about.EventHistory, [this] { desktop_.ShowHistory(); });
+  OnClick(window_->statistics.ResetCounter, [this] { statistics_.OnResetCounter(nullptr); });
+  Ui::ProfilePage& profiles = window_->profile;
+  OnClick(profiles.Add, [this] { profile_.OnAdd(nullptr); });
+  OnClick(profiles.Edit, [this] { profile_.OnEdit(nullptr); });
+  OnClick(profiles.Delete, [this] { profile_.OnDelete(nullptr); });
+  OnClick(profiles.Activate, [this] { profile_.OnActivate(nullptr); });
+  OnChoice(securitySheet_->form.AuthenType, [this] { wepSetting_.OnAuthType(); });
+  OnChoice(securitySheet_->form.EncryType, [this] { wepSetting_.OnEncryType(); });
+  OnClick(securitySheet_->form.OK, [this] { wepSetting_.OnOK(); });
+  OnClick(securitySheet_->form.Cancel, [this] { wepSetting_.OnCANCEL(); });
+  OnClick(hiddenSSID_->form.OK, [this] { hiddenSSIDController_.OnOK(); });
+  OnClick(hiddenSSID_->form.Cancel, [this] { hiddenSSIDController_.OnCANCEL(); });
   ProfileEditorController& editor = profileEditorController_;
-  OnClick(profileEditor_, "OK", [&editor] { editor.OnOK(nullptr); });
-  OnClick(profileEditor_, "Cancel", [&editor] { editor.OnCANCEL(nullptr); });
-  OnChoice(profileEditor_, "AuthenType", [&editor] { editor.OnAuthType(nullptr); });
-  OnChoice(profileEditor_, "EncryType", [&editor] { editor.OnEncryType(nullptr); });
-  OnToggle(profileEditor_, "RtsThresholdCheck", [&editor] { editor.OnSelRTS(nullptr); });
-  OnSlide(profileEditor_, "RtsThresholdSlider", [&editor] { editor.OnRtsSlider(nullptr); });
-  OnToggle(profileEditor_, "FragThresholdCheck", [&editor] { editor.OnSelFrag(nullptr); });
-  OnSlide(profileEditor_, "FragThresholdSlider", [&editor] { editor.OnFragSlider(nullptr); });
+  OnClick(profileEditor_->form.OK, [&editor] { editor.OnOK(nullptr); });
+  OnClick(profileEditor_->form.Cancel, [&editor] { editor.OnCANCEL(nullptr); });
+  OnChoice(profileEditor_->form.AuthenType, [&editor] { editor.OnAuthType(nullptr); });
+  OnChoice(profileEditor_->form.EncryType, [&editor] { editor.OnEncryType(nullptr); });
+  OnToggle(profileEditor_->form.RtsThresholdCheck, [&editor] { editor.OnSelRTS(nullptr); });
+  OnSlide(profileEditor_->form.RtsThresholdSlider, [&editor] { editor.OnRtsSlider(nullptr); });
+  OnToggle(profileEditor_->form.FragThresholdCheck, [&editor] { editor.OnSelFrag(nullptr); });
+  OnSlide(profileEditor_->form.FragThresholdSlider, [&editor] { editor.OnFragSlider(nullptr); });
 }
 
 void CompositionRoot::SetUp() {

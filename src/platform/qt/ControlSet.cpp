@@ -1,47 +1,38 @@
 #include "platform/qt/ControlSet.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace netvane::qt {
 
 template <typename Wrapper, typename Widget>
-Wrapper& ControlSet::Wrap(QWidget* scope, const char* name) {
-  auto* widget = scope->findChild<Widget*>(QString::fromLatin1(name));
-  if (widget == nullptr) {
-    std::fprintf(stderr, "netvane: the form %s has no control %s of the expected kind\n",
-                 qPrintable(scope->objectName()), name);
-    std::abort();
-  }
+Wrapper& ControlSet::Wrap(Widget* widget) {
   auto held = std::make_unique<Held<Wrapper>>(widget);
   Wrapper& wrapper = held->value;
   held_.push_back(std::move(held));
   return wrapper;
 }
 
-ui::ChoiceList& ControlSet::ChoiceList(QWidget* scope, const char* name) {
-  return Wrap<QtChoiceList, QComboBox>(scope, name);
+ui::ChoiceList& ControlSet::ChoiceList(QComboBox* widget) {
+  return Wrap<QtChoiceList>(widget);
 }
-ui::Toggle& ControlSet::Toggle(QWidget* scope, const char* name) {
-  return Wrap<QtToggle, QAbstractButton>(scope, name);
+ui::Toggle& ControlSet::Toggle(QAbstractButton* widget) {
+  return Wrap<QtToggle>(widget);
 }
-ui::TextField& ControlSet::TextField(QWidget* scope, const char* name) {
-  return Wrap<QtTextField, QLineEdit>(scope, name);
+ui::TextField& ControlSet::TextField(QLineEdit* widget) {
+  return Wrap<QtTextField>(widget);
 }
-ui::Slider& ControlSet::Slider(QWidget* scope, const char* name) {
-  return Wrap<QtSlider, QSlider>(scope, name);
+ui::Slider& ControlSet::Slider(QSlider* widget) {
+  return Wrap<QtSlider>(widget);
 }
-ui::ProgressBar& ControlSet::ProgressBar(QWidget* scope, const char* name) {
-  return Wrap<QtProgressBar, QProgressBar>(scope, name);
+ui::ProgressBar& ControlSet::ProgressBar(QProgressBar* widget) {
+  return Wrap<QtProgressBar>(widget);
 }
-ui::ImageView& ControlSet::ImageView(QWidget* scope, const char* name) {
-  return Wrap<QtImageView, QLabel>(scope, name);
+ui::ImageView& ControlSet::ImageView(QLabel* widget) {
+  return Wrap<QtImageView>(widget);
 }
-ui::Button& ControlSet::Button(QWidget* scope, const char* name) {
-  return Wrap<QtButton, QAbstractButton>(scope, name);
+ui::Button& ControlSet::Button(QAbstractButton* widget) {
+  return Wrap<QtButton>(widget);
 }
-ui::TableView& ControlSet::TableView(QWidget* scope, const char* name) {
-  return Wrap<QtTableView, QTableView>(scope, name);
+ui::TableView& ControlSet::TableView(QTableView* widget) {
+  return Wrap<QtTableView>(widget);
 }
 
 }  // namespace netvane::qt

@@ -1,5 +1,5 @@
-// Wraps the widgets of a form into abstract controls, by object name, and keeps the wrappers
-// alive. A name that is not in the form is a wiring fault and stops the program.
+// Wraps the widgets of a form into abstract controls and keeps the wrappers alive. The widgets
+// come from the forms' generated classes, so a control missing from a form does not compile.
 #pragma once
 
 #include <QWidget>
@@ -13,18 +13,18 @@ namespace netvane::qt {
 
 class ControlSet {
  public:
-  ui::ChoiceList& ChoiceList(QWidget* scope, const char* name);
-  ui::Toggle& Toggle(QWidget* scope, const char* name);
-  ui::TextField& TextField(QWidget* scope, const char* name);
-  ui::Slider& Slider(QWidget* scope, const char* name);
-  ui::ProgressBar& ProgressBar(QWidget* scope, const char* name);
-  ui::ImageView& ImageView(QWidget* scope, const char* name);
-  ui::Button& Button(QWidget* scope, const char* name);
-  ui::TableView& TableView(QWidget* scope, const char* name);
+  ui::ChoiceList& ChoiceList(QComboBox* widget);
+  ui::Toggle& Toggle(QAbstractButton* widget);
+  ui::TextField& TextField(QLineEdit* widget);
+  ui::Slider& Slider(QSlider* widget);
+  ui::ProgressBar& ProgressBar(QProgressBar* widget);
+  ui::ImageView& ImageView(QLabel* widget);
+  ui::Button& Button(QAbstractButton* widget);
+  ui::TableView& TableView(QTableView* widget);
 
  private:
   template <typename Wrapper, typename Widget>
-  Wrapper& Wrap(QWidget* scope, const char* name);
+  Wrapper& Wrap(Widget* widget);
 
   struct Holder {
     virtual ~Holder() = default;
