@@ -6,9 +6,11 @@
 
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/NamedImages.h"
+#include "platform/qt/QtLogSink.h"
 #include "platform/qt/Screenshots.h"
 #include "platform/qt/SessionBusProbe.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/system/Log.h"
 
 namespace netvane::qt {
 
@@ -32,6 +34,9 @@ int ApplicationMain(int argc, char** argv) {
   // bus (or none at all) is hidden from the whole process, so they give up at once.
   if (!SessionBusAnswersWithin(kBusAnswerMs)) qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
   QApplication app(argc, argv);
+  // A stand-in until the window parses its options in full.
+  platform::SetLogVerbose(QApplication::arguments().contains(QStringLiteral("--verbose")));
+  InstallQtLogSink();
   QApplication::setApplicationName(QStringLiteral("Netvane"));
   // Desktops match the window to its installed entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.Netvane"));

@@ -1,7 +1,7 @@
 #include "platform/qt/ControlSet.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include "platform/system/Log.h"
 
 namespace netvane::qt {
 
@@ -9,8 +9,9 @@ template <typename Wrapper, typename Widget>
 Wrapper& ControlSet::Wrap(QWidget* scope, const char* name) {
   auto* widget = scope->findChild<Widget*>(QString::fromLatin1(name));
   if (widget == nullptr) {
-    std::fprintf(stderr, "netvane: the form %s has no control %s of the expected kind\n",
-                 qPrintable(scope->objectName()), name);
+    platform::LogF(platform::LogCategory::kGui, platform::LogLevel::kError,
+                   "netvane: the form %s has no control %s of the expected kind",
+                   qPrintable(scope->objectName()), name);
     std::abort();
   }
   auto held = std::make_unique<Held<Wrapper>>(widget);
