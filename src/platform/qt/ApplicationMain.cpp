@@ -1,6 +1,7 @@
 #include "platform/qt/ApplicationMain.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QStringList>
 #include <QTimer>
 
@@ -56,6 +57,9 @@ int ApplicationMain(int argc, char** argv) {
 
   CompositionRoot root;
   instance.OnActivate([&root] { root.Window().BringToFront(); });
+  // Sizes settled before the native window exists: a platform that cannot take size hints
+  // afterwards (offscreen) warns on every start otherwise.
+  root.Window().layout()->activate();
   root.Window().show();
   TrayIndicator& tray = root.Desktop().Tray();
   tray.Show();
