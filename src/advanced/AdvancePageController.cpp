@@ -5,7 +5,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "platform/system/Consistency.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "platform/ui/ImageNames.h"
 
 namespace netvane {
@@ -51,7 +51,9 @@ void AdvancePageController::OnSelChangeWirelessMode(const void* /*sender*/) {
       if (!RatesFor(current_.wirelessMode, current_.txRate)) current_.txRate = 0;
       break;
     default:
-      platform::ReportConsistencyFailure(__FILE__, __LINE__);
+      platform::ReportConsistencyFailure(platform::LogCategory::kAdvanced,
+                                         "wireless mode %d is not in the list; rates not shown",
+                                         current_.wirelessMode);
       return;
   }
   c_.TXrate.SelectIndex(current_.txRate);
@@ -112,7 +114,10 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
 
   std::optional<RateSet> rates = RatesFor(s.wirelessMode, s.txRate);
   if (!rates) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    platform::ReportConsistencyFailure(
+        platform::LogCategory::kAdvanced,
+        "no rate set for wireless mode %d and rate %d; the rates were not applied", s.wirelessMode,
+        s.txRate);
     return;
   }
   Adapter.OidSetInformation(OID_802_11_DESIRED_RATES, rates->data(), kRatesLength, &returned, 1);
@@ -122,7 +127,7 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
   if (!file_.Save(
           std::make_shared<const prefs::SharedRecords>(prefs::RecordList{RecordFromSettings(s)}),
           reason)) {
-    platform::WriteStderr("netvane: " + reason + "\n");
+    platform::LogWarning(platform::LogCategory::kAdvanced, "netvane: " + reason);
   }
   // The corrections above show, so the window never claims settings the driver lacks.
   Show();

@@ -5,7 +5,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/Records.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 
 namespace netvane {
 
@@ -50,7 +50,9 @@ void NetvaneController::BringUpCard() {
 }
 
 void NetvaneController::awakeFromNib() {
-  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### NetvaneController - awakeFromNib ####\n");
+  if (state_.__DEBUG__ != 0) {
+    platform::LogDebug(platform::LogCategory::kShell, "#### NetvaneController - awakeFromNib ####");
+  }
   TabView.SelectIndex(kStartTab);
   state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
   if (state_.G_bDeviceExist != 0) BringUpCard();
@@ -68,7 +70,9 @@ void NetvaneController::OnTimer() {
                                                     sizeof(mediaState), &returned);
 
   if (state_.G_bDeviceExist != 0 && answered) {
-    platform::WriteStderrF("NetvaneController - G_bBssidListScan = %d\n", state_.G_bBssidListScan);
+    // Every good tick: a debug line, or a desktop session's journal fills with it.
+    platform::LogF(platform::LogCategory::kShell, platform::LogLevel::kDebug,
+                   "NetvaneController - G_bBssidListScan = %d", state_.G_bBssidListScan);
     if (state_.G_bRadio == 0) SiteSurveyPage.ClearAPList();
     if (state_.G_bBssidListScan == 1) {
       SiteSurveyPage.StopSiteSurveyTimer();

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Table.h"
+#include "platform/system/Log.h"
 #include "status/AboutFigures.h"
 
 namespace netvane::cli {
@@ -29,6 +30,8 @@ int Run(int argc, const char* const* argv, CliIo& io) {
         return name.find('/') == std::string::npos ? std::string()
                                                    : std::string("a plain name, without '/'");
       });
+  bool verbose = false;
+  app.add_flag("--verbose", verbose, "debug lines on standard error");
 
   bool json = false;
   auto addJson = [&json](CLI::App* sub) {
@@ -109,6 +112,7 @@ int Run(int argc, const char* const* argv, CliIo& io) {
                       chosen.empty() ? "netvane-cli" : "netvane-cli " + chosen.front()->get_name());
   }
 
+  platform::SetLogVerbose(verbose);
   try {
     if (profiles->parsed() && action != "list" && which.empty()) {
       throw CliFailure(kExitUsage, "profiles " + action + " needs a profile number or name");

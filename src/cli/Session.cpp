@@ -2,6 +2,7 @@
 
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
+#include "platform/system/Log.h"
 
 namespace netvane::cli {
 
@@ -16,6 +17,8 @@ Session::Session(CliIo& cliIo, const std::string& instance)
       alert(cliIo.err),
       adapter(state, api, alert, [&cliIo](unsigned seconds) { cliIo.sleep(seconds); }),
       target(state, adapter) {
+  // The pages' own debug lines follow --verbose.
+  state.__DEBUG__ = platform::LogVerbose() ? 1 : 0;
   api.SetInstance(instance);
   api.OnRefusal([this](const std::string& path, const std::string& reason) {
     if (refusal_.empty()) refusal_ = "not using " + path + ": " + reason;

@@ -7,7 +7,7 @@
 
 #include "driver/Oids.h"
 #include "driver/Records.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "platform/userclient/Protocol.h"
 
 namespace netvane {
@@ -37,16 +37,18 @@ bool CV7000Access::SearchDevice() {
   if (api_.MasterPort(&masterPort) != kKernSuccess) {
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
-          "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!\n");
+      platform::LogDebug(
+          platform::LogCategory::kDriver,
+          "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!");
     }
     return false;
   }
   devicesMatch = api_.ServiceMatching(userclient::kWirelessDriverClass);
   if (devicesMatch == 0) {
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderrF(
-          "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****\n",
+      platform::LogF(
+          platform::LogCategory::kDriver, platform::LogLevel::kDebug,
+          "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****",
           userclient::kWirelessDriverClass);
     }
     return false;
@@ -57,17 +59,19 @@ bool CV7000Access::SearchDevice() {
     api_.PortDeallocate(masterPort);
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
-          "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!\n");
+      platform::LogDebug(
+          platform::LogCategory::kDriver,
+          "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!");
     }
     return false;
   }
   while ((device = api_.IteratorNext(iter)) != 0) {
     if (currentDevice != 0) {
       if (state_.__DEBUG__ != 0) {
-        platform::WriteStderr(
+        platform::LogDebug(
+            platform::LogCategory::kDriver,
             "!!!! CV7000Access - SearchDevice - But we already have a device I'm confused. "
-            "!!!!\n");
+            "!!!!");
       }
       // The later service replaces the earlier one; its reference is not needed any more.
       api_.ObjectRelease(currentDevice);
@@ -76,16 +80,18 @@ bool CV7000Access::SearchDevice() {
     ++iterations;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderrF("**** CV7000Access - SearchDevice - Iterations: %d ****\n", iterations);
+    platform::LogF(platform::LogCategory::kDriver, platform::LogLevel::kDebug,
+                   "**** CV7000Access - SearchDevice - Iterations: %d ****", iterations);
   }
   if (currentDevice != 0) {
     dataService = currentDevice;
     return true;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr(
+    platform::LogDebug(
+        platform::LogCategory::kDriver,
         "!!!! CV7000Access - SearchDevice - Couldn't find a WirelessDriver service in registry - "
-        "is the card loaded? !!!!\n");
+        "is the card loaded? !!!!");
   }
   return false;
 }
@@ -94,8 +100,9 @@ bool CV7000Access::OpenConnectToDevice() {
   if (dataService == 0 || api_.ServiceOpen(dataService, 0, &dataPort) != kKernSuccess) {
     dataPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
-          "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!\n");
+      platform::LogDebug(
+          platform::LogCategory::kDriver,
+          "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!");
     }
     return false;
   }
@@ -120,7 +127,8 @@ void CV7000Access::CloseConnectToDevice() {
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
                                        uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
   if (state_.__DEBUG__ != 0)
-    platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
+    platform::LogF(platform::LogCategory::kDriver, platform::LogLevel::kDebug,
+                   "**** CV7000Access - Oid = %u ****", OidQueryCode);
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();
     return false;

@@ -83,7 +83,8 @@ std::unique_ptr<PROFILE_DATA> BuildProfileData(const ProfileRecord& record) {
     if (auto frequency = FrequencyForChannel(static_cast<uint32_t>(std::max(channel, 0)))) {
       data->lFreq = *frequency;
     } else {
-      platform::ReportConsistencyFailure(__FILE__, __LINE__);
+      platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
+                                         "ad hoc channel %d has no frequency; left unset", channel);
     }
   }
 

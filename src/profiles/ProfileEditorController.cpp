@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "platform/system/Consistency.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "security/MathFunc.h"
 #include "survey/AccessPointRows.h"
 #include "survey/HiddenSSIDController.h"
@@ -63,7 +63,7 @@ ProfileEditorController::ProfileEditorController(const ProfileEditorControls& co
 }
 
 ProfileEditorController::~ProfileEditorController() {
-  platform::WriteStderr("ProfileEditorController - dealloc \n");
+  platform::LogDebug(platform::LogCategory::kProfiles, "ProfileEditorController - dealloc ");
   ClearKeys();
 }
 
@@ -195,7 +195,9 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
 bool ProfileEditorController::EditInit(int32_t sel) {
   Open(false);
   if (sel < 0 || static_cast<std::size_t>(sel) >= records->size()) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
+                                       "profile row %d is not among the %zu profiles; not opened",
+                                       sel, records->size());
     Release();
     return false;
   }
@@ -334,7 +336,9 @@ void ProfileEditorController::OnOK(const void* /*sender*/) {
   if (!keys_.VerifyKey()) return;
   if (!IsNewData && (modifyIndex < 0 || static_cast<std::size_t>(modifyIndex) >= records->size())) {
     // The row was checked when the dialog opened, against the list held since.
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
+                                       "profile row %d is not among the %zu profiles; not saved",
+                                       modifyIndex, records->size());
     Release();
     sheets_.StopModal(ui::kModalCancel);
     return;

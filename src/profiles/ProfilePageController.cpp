@@ -1,6 +1,6 @@
 #include "profiles/ProfilePageController.h"
 
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "platform/ui/ImageNames.h"
 #include "profiles/ProfileActions.h"
 
@@ -17,7 +17,8 @@ ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& a
       alert_(alert),
       Adapter(adapter),
       profileList(list) {
-  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### ProfilePageController - init ####\n");
+  if (state_.__DEBUG__ != 0)
+    platform::LogDebug(platform::LogCategory::kProfiles, "#### ProfilePageController - init ####");
   profileList.SetDataSource(this);
 }
 
@@ -27,7 +28,8 @@ ProfilePageController::~ProfilePageController() {
 
 void ProfilePageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### ProfilePageController - awakeFromNib ####\n");
+    platform::LogDebug(platform::LogCategory::kProfiles,
+                       "#### ProfilePageController - awakeFromNib ####");
   }
   profileList.SetDoubleAction([this] { OnActivate(nullptr); });
   profileList.SetImageColumn("PI");
@@ -63,7 +65,8 @@ void ProfilePageController::RefreshProfileList() {
 
 void ProfilePageController::ClearProfileList() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### ProfilePageController - ClearProfileList ####\n");
+    platform::LogDebug(platform::LogCategory::kProfiles,
+                       "#### ProfilePageController - ClearProfileList ####");
   }
   profileData.clear();
   profileList.Reload();

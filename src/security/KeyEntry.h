@@ -59,8 +59,6 @@ class KeyEntry {
   int32_t SelectedKeyIndex() const;
   // Everything the controls hold, as plain values.
   KeyEntryValues Values() const;
-  // 0 while the encryption list holds the open/shared entries, 1 for WPA-PSK.
-  int32_t SelFlag() const { return selFlag_; }
 
  private:
   void SetWepControlsEnabled(bool enabled);
@@ -68,6 +66,7 @@ class KeyEntry {
   SecurityControls controls_;
   ui::Alert& alert_;
   const SharedState& state_;
+  // 0 while the encryption list holds the open/shared entries, 1 for WPA-PSK.
   int32_t selFlag_ = 0;
   bool encryptionListFilled_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/system/Log.h"
 #include "platform/system/Wipe.h"
 #include "security/MathFuncInternal.h"
 #include "security/Pbkdf2Fast.h"
@@ -28,7 +29,7 @@ bool PassphraseBytesValid(const char* password) {
 }
 
 void ReportPasswordError() {
-  std::fputs("Password error!!\n", stderr);
+  platform::LogWarning(platform::LogCategory::kCrypto, "Password error!!");
 }
 
 }  // namespace

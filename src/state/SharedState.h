@@ -18,7 +18,7 @@ enum NDIS_802_11_WEP_STATUS : uint32_t;
 // NOLINTBEGIN(readability-identifier-naming,bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 // the names the pages share
 struct SharedState {
-  // Trace lines on standard error when nonzero; nothing sets it.
+  // The pages' debug lines are written when nonzero; the front ends set it from --verbose.
   int8_t __DEBUG__ = 0;
   // The driver was found and opened at the last detection.
   int8_t G_bDeviceExist = 0;

@@ -38,10 +38,6 @@ class AboutPageController : public AboutShellPage {
       : Adapter(adapter), fields_(fields), sources_(std::move(sources)) {}
 
   void GetAllInformation() override;
-  // Tests open no browser.
-  void SetUrlOpener(std::function<void(const std::string&)> open) {
-    sources_.openUrl = std::move(open);
-  }
   void OpenCorvaneWeb(const void* sender);
 
  private:

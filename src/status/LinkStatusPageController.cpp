@@ -94,7 +94,10 @@ void LinkStatusPageController::OnTimer() {
   const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
   if (!channel) {
     // The page keeps the last tick's figures and the counters do not advance.
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    platform::ReportConsistencyFailure(
+        platform::LogCategory::kStatus,
+        "frequency %u kHz of the joined network is not in the channel plan; figures kept",
+        static_cast<unsigned>(config.DSConfig));
     return;
   }
   const std::string name = SsidText(ssid);

@@ -2,7 +2,7 @@
 
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 
 namespace netvane {
 
@@ -13,7 +13,8 @@ StatisticsPageController::StatisticsPageController(const SharedState& state, CV7
 
 void StatisticsPageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### StatisticsPageController - awakeFromNib ####\n");
+    platform::LogDebug(platform::LogCategory::kStatus,
+                       "#### StatisticsPageController - awakeFromNib ####");
   }
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
 }
@@ -21,7 +22,8 @@ void StatisticsPageController::awakeFromNib() {
 void StatisticsPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) return;
   if (state_.__DEBUG__ != 0)
-    platform::WriteStderr("#### StatisticsPageController - OnTimer ####\n");
+    platform::LogDebug(platform::LogCategory::kStatus,
+                       "#### StatisticsPageController - OnTimer ####");
   // A failed query leaves its zeros, which show as 0.
   NDIS_802_11_STATISTICS stats{};
   uint32_t receivedOk = 0;

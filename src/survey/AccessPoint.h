@@ -19,13 +19,6 @@ class AccessPoint {
   const std::string& Authentication() const { return authentication_; }
   const std::string& Encryption() const { return encryption_; }
   const std::string& NetworkType() const { return networkType_; }
-  void setSSID(std::string v) { ssid_ = std::move(v); }
-  void setBSSID(std::string v) { bssid_ = std::move(v); }
-  void setSignal(std::string v) { signal_ = std::move(v); }
-  void setChannel(std::string v) { channel_ = std::move(v); }
-  void setAuthentication(std::string v) { authentication_ = std::move(v); }
-  void setEncryption(std::string v) { encryption_ = std::move(v); }
-  void setNetworkType(std::string v) { networkType_ = std::move(v); }
   // NOLINTEND(readability-identifier-naming)
 
   // The attribute a table column shows, by the column's identifier; empty for an unknown one.

@@ -123,7 +123,10 @@ ScannedNetwork ScannedNetworkFor(const ScanEntry& entry) {
   network.networkType = static_cast<int32_t>(f.InfrastructureMode);
   auto channel = ChannelForFrequency(f.Configuration.DSConfig);
   if (!channel) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    platform::ReportConsistencyFailure(
+        platform::LogCategory::kSurvey,
+        "frequency %u kHz is not in the channel plan; channel %u used instead",
+        static_cast<unsigned>(f.Configuration.DSConfig), ChannelFreqTable[0].lChannel);
     channel = ChannelFreqTable[0].lChannel;
   }
   network.channel = static_cast<int32_t>(*channel);

@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 
 namespace netvane {
 namespace {
 
-// Written whatever the debug flag: these lines show each record's release in a session log.
+// Each record's release, for a verbose session log.
 void TraceRelease(const char* step) {
-  platform::WriteLogLine(step);
+  platform::LogDebug(platform::LogCategory::kSurvey, step);
 }
 
 }  // namespace
@@ -17,8 +17,8 @@ void TraceRelease(const char* step) {
 ProfileData::ProfileData() : profile_(std::make_unique<PROFILE_DATA>()) {}
 
 ProfileData::~ProfileData() {
-  TraceRelease("ProfileDat - setProfile - start\n");
-  TraceRelease("ProfileDat - setProfile - end\n");
+  TraceRelease("ProfileDat - setProfile - start");
+  TraceRelease("ProfileDat - setProfile - end");
 }
 
 std::unique_ptr<ProfileData> ProfileData::setProfileData(std::unique_ptr<PROFILE_DATA> record) {
@@ -28,9 +28,9 @@ std::unique_ptr<ProfileData> ProfileData::setProfileData(std::unique_ptr<PROFILE
 }
 
 void ProfileData::setProfile(std::unique_ptr<PROFILE_DATA> record) {
-  TraceRelease("ProfileDat - setProfile - start\n");
+  TraceRelease("ProfileDat - setProfile - start");
   profile_ = std::move(record);
-  TraceRelease("ProfileDat - setProfile - end\n");
+  TraceRelease("ProfileDat - setProfile - end");
 }
 
 }  // namespace netvane

@@ -6,7 +6,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/Records.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "state/SharedState.h"
 #include "survey/TaskQueue.h"
 
@@ -45,9 +45,10 @@ void TaskExecutor::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
 }
 
 void TaskExecutor::DoTask() {
-  // These lines go to standard error whatever the debug flag: they date each task in a log.
+  // Debug lines: each task in a verbose session log.
   if (state_.G_bBssidListScan == 1) {
-    platform::WriteLogLine("#### SiteSurveyPageController - Probe - 0 ####\n");
+    platform::LogDebug(platform::LogCategory::kSurvey,
+                       "#### SiteSurveyPageController - Probe - 0 ####");
     state_.G_bBssidListScan = 0;
     adapter_.QueryBssidList();
     // A task queued while the scan ran would act on a stale list: drop it unrun.
@@ -58,14 +59,16 @@ void TaskExecutor::DoTask() {
     const int32_t type = task->getTaskType();
     PROFILE_DATA* record = task->Profile();
     if (record != nullptr) {
-      platform::WriteLogLineF("#### SiteSurveyPageController - DoTask - taskType = %d ####\n",
-                              type);
+      platform::LogF(platform::LogCategory::kSurvey, platform::LogLevel::kDebug,
+                     "#### SiteSurveyPageController - DoTask - taskType = %d ####", type);
       if (type == kTaskRescan) {
-        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 1 ####\n");
+        platform::LogDebug(platform::LogCategory::kSurvey,
+                           "#### SiteSurveyPageController - Probe - 1 ####");
         adapter_.RescanBssidList();
         state_.G_bBssidListScan = 1;
       } else if (type == kTaskApply) {
-        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 2 ####\n");
+        platform::LogDebug(platform::LogCategory::kSurvey,
+                           "#### SiteSurveyPageController - Probe - 2 ####");
         Apply(*record);
       }
     }

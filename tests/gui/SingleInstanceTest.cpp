@@ -16,6 +16,7 @@
 
 #include "gui/QtTestApp.h"
 #include "platform/system/InstanceLock.h"
+#include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 
 namespace netvane::qt {
@@ -75,9 +76,9 @@ TEST_F(SingleInstanceTest, AHolderThatDoesNotAnswerIsReportedNotHandedOver) {
   ASSERT_EQ(listen(listener, 4), 0);
 
   SingleInstance second(Folder(), 50);
-  ::testing::internal::CaptureStderr();
+  testing::LogRecorder log;
   EXPECT_EQ(second.Claim(), Outcome::kNoAnswer);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(log.Text(),
             "netvane: Netvane is already running (process 4242) but does not answer; end that "
             "process and start again\n");
   close(listener);

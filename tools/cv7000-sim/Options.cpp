@@ -1,70 +1,61 @@
 #include "Options.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <limits>
-#include <string_view>
 
 namespace netvane::sim {
 namespace {
 
 constexpr int kMaxConnectionTimeoutMs = 600000;
-
-// A whole decimal number within [min, max].
-bool ParseInt(std::string_view text, int min, int max, int& out) {
-  int v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max) return false;
-  out = v;
-  return true;
-}
+constexpr int kExitUsage = 2;
 
 }  // namespace
 
-std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
+ParsedOptions ParseOptions(int argc, const char* const* argv) {
   Options o;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg(argv[i]);
-    if (arg == "--trace-keys") {
-      o.traceKeys = true;
-      continue;
-    }
-    if (i + 1 >= argc) {
-      error = std::string(arg) + " needs a value";
-      return std::nullopt;
-    }
-    const std::string_view value(argv[++i]);
-    if (arg == "--scenario") {
-      o.scenarioPath = value;
-    } else if (arg == "--instance") {
-      // The instance names a file in the registry: keep it to one plain path component.
-      if (value.empty() || value.find('/') != std::string_view::npos || value == "." ||
-          value == "..") {
-        error = "--instance must be a plain name";
-        return std::nullopt;
-      }
-      o.instance = value;
-    } else if (arg == "--trace") {
-      o.tracePath = value;
-    } else if (arg == "--ready-fd") {
-      if (!ParseInt(value, 0, std::numeric_limits<int>::max(), o.readyFd)) {
-        error = "--ready-fd needs a file descriptor number";
-        return std::nullopt;
-      }
-    } else if (arg == "--connection-timeout-ms") {
-      if (!ParseInt(value, 1, kMaxConnectionTimeoutMs, o.connectionTimeoutMs)) {
-        error = "--connection-timeout-ms needs milliseconds, 1 to 600000";
-        return std::nullopt;
-      }
-    } else {
-      error = "unknown option " + std::string(arg);
-      return std::nullopt;
-    }
+  CLI::App app{"Simulated driver of a CV7000-family wireless adapter.", "cv7000-sim"};
+  app.add_option("--scenario", o.scenarioPath, "the radio environment and the card, as JSON")
+      ->option_text("FILE");
+  // The instance names a file in the registry: keep it to one plain path component.
+  app.add_option("--instance", o.instance, "the socket's name without .sock (default 0)")
+      ->option_text("NAME")
+      ->check([](const std::string& name) {
+        return !name.empty() && name.find('/') == std::string::npos && name != "." && name != ".."
+                   ? std::string()
+                   : std::string("must be a plain name");
+      });
+  CLI::Option* trace =
+      app.add_option("--trace", o.tracePath, "one JSON line per request")->option_text("FILE");
+  app.add_flag("--trace-keys", o.traceKeys, "key bytes in the trace as they arrived")->needs(trace);
+  app.add_option("--ready-fd", o.readyFd, "a newline to this descriptor once listening")
+      ->option_text("N")
+      ->check(CLI::Range(0, std::numeric_limits<int>::max()));
+  app.add_flag("--verbose", o.verbose, "a debug line per connection and call");
+  // Left out of the help: it exists so that tests need not wait 5 seconds.
+  app.add_option("--connection-timeout-ms", o.connectionTimeoutMs)
+      ->check([](const std::string& text) {
+        int ms = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
+        return ec == std::errc() && end == text.data() + text.size() && ms >= 1 &&
+                       ms <= kMaxConnectionTimeoutMs
+                   ? std::string()
+                   : std::string("--connection-timeout-ms needs milliseconds, 1 to 600000");
+      })
+      ->group("");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    return {std::nullopt, app.help(), 0};
+  } catch (const CLI::ParseError& e) {
+    std::string message = e.what();
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    // A hidden option's check is reported without its name (its message names it).
+    if (message.starts_with(": ")) message.erase(0, 2);
+    return {std::nullopt, "cv7000-sim: " + message + "; run cv7000-sim --help\n", kExitUsage};
   }
-  if (o.traceKeys && o.tracePath.empty()) {
-    error = "--trace-keys needs --trace";
-    return std::nullopt;
-  }
-  return o;
+  return {o, {}, 0};
 }
 
 }  // namespace netvane::sim

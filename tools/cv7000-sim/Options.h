@@ -13,17 +13,20 @@ struct Options {
   std::string instance = "0";
   std::string tracePath;   // empty: no trace
   bool traceKeys = false;  // key bytes written to the trace as they arrived
+  bool verbose = false;    // a debug line per connection and call
   int readyFd = -1;
   // From accept to the last byte of a connection.
   int connectionTimeoutMs = userclient::kIoTimeoutSeconds * 1000;
 };
 
-// Empty optional, with `error` set, when the arguments are not understood.
-std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
+// What the command line asks for: options to run with, or a text to print and an exit status
+// (the help, or one line saying what was not understood).
+struct ParsedOptions {
+  std::optional<Options> options;
+  std::string text;
+  int exitCode = 0;
+};
 
-// --connection-timeout-ms is left out: it exists so that tests need not wait 5 seconds.
-constexpr const char* kUsage =
-    "usage: cv7000-sim [--scenario FILE] [--instance NAME] [--trace FILE [--trace-keys]]"
-    " [--ready-fd N]\n";
+ParsedOptions ParseOptions(int argc, const char* const* argv);
 
 }  // namespace netvane::sim

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/system/Log.h"
 #include "platform/system/UniqueFd.h"
 #include "platform/userclient/Protocol.h"
 
@@ -89,15 +90,18 @@ class Connection {
       if (p.request.kind != expected) {
         // Not a call this connection has room for: answering it would let one connection
         // make any number of requests.
-        std::fprintf(stderr,
-                     "cv7000-sim: closing a connection: a %s call where the %s call belongs\n",
-                     KindName(p.request.kind), KindName(expected));
+        platform::LogF(platform::LogCategory::kSim, platform::LogLevel::kWarning,
+                       "cv7000-sim: closing a connection: a %s call where the %s call belongs",
+                       KindName(p.request.kind), KindName(expected));
         return;
       }
       if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
         if (WaitFor(-1, 0, static_cast<int>(ms), runMask_) == Wait::kStop) return;
       }
       const Reply reply = service_.Serve(p.request);
+      platform::LogF(platform::LogCategory::kSim, platform::LogLevel::kDebug,
+                     "cv7000-sim: %s call 0x%08x: status %u, %zu bytes out",
+                     KindName(p.request.kind), p.request.selector, reply.status, reply.out.size());
       if (!SendAll(EncodeReply(reply.status, reply.out))) return;
       buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
     }
@@ -109,7 +113,8 @@ class Connection {
     for (;;) {
       FrameParse p = ParseRequest(buffer_);
       if (p.status == FrameStatus::kBad) {
-        std::fprintf(stderr, "cv7000-sim: closing a connection: %s\n", p.problem.c_str());
+        platform::LogWarning(platform::LogCategory::kSim,
+                             "cv7000-sim: closing a connection: " + p.problem);
       }
       if (p.status != FrameStatus::kNeedMore || !Receive()) return p;
     }
@@ -211,6 +216,7 @@ int RunServer(const std::string& socketPath, Service& service, const ServerSetti
   const platform::UniqueFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
+  platform::LogDebug(platform::LogCategory::kSim, "cv7000-sim: listening on " + socketPath);
   while (gStop == 0) {
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
     const platform::UniqueFd client(

@@ -9,6 +9,7 @@
 #include "Options.h"
 #include "Server.h"
 #include "core/ScenarioLoader.h"
+#include "platform/system/Log.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 
@@ -27,12 +28,13 @@ timespec MonotonicNow() {
 
 int main(int argc, char** argv) {
   using namespace netvane;
-  std::string error;
-  const auto options = sim::ParseOptions(argc, argv, error);
-  if (!options) {
-    std::fprintf(stderr, "cv7000-sim: %s\n%s", error.c_str(), sim::kUsage);
-    return kExitUsage;
+  const sim::ParsedOptions parsed = sim::ParseOptions(argc, argv);
+  if (!parsed.options) {
+    std::fputs(parsed.text.c_str(), parsed.exitCode == 0 ? stdout : stderr);
+    return parsed.exitCode;
   }
+  const sim::Options* options = &*parsed.options;
+  platform::SetLogVerbose(options->verbose);
   sim::ScenarioLoad load = options->scenarioPath.empty()
                                ? sim::LoadScenarioText(sim::DefaultScenarioText())
                                : sim::LoadScenarioFile(options->scenarioPath);

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "platform/prefs/AtomicFile.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "platform/system/UniqueFd.h"
 #include "platform/system/UserFolders.h"
 
@@ -27,8 +27,8 @@ EventLog::EventLog() : folder_(platform::StateHome() + "/netvane") {}
 
 bool EventLog::Fail(const std::string& reason) const {
   if (!failing_) {
-    platform::WriteStderr("netvane: not keeping the event history in " + Path() + ": " + reason +
-                          "\n");
+    platform::LogWarning(platform::LogCategory::kPrefs,
+                         "netvane: not keeping the event history in " + Path() + ": " + reason);
   }
   failing_ = true;
   return false;

@@ -15,7 +15,7 @@
 #include "platform/prefs/AtomicFile.h"
 #include "platform/prefs/FolderLock.h"
 #include "platform/prefs/PlistXml.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 #include "platform/system/Wipe.h"
 
 namespace netvane::prefs {
@@ -142,8 +142,8 @@ bool PrefsFile::KeepDamagedAside() {
     if (errno != EEXIST) return false;
   }
   numbers.push_back(next);
-  platform::WriteStderr("netvane: " + path + " could not be used (" + damage_ + "); kept as " +
-                        aside + "\n");
+  platform::LogWarning(platform::LogCategory::kPrefs, "netvane: " + path + " could not be used (" +
+                                                          damage_ + "); kept as " + aside);
   damage_.clear();
   unreadable_ = false;
   // The oldest copies beyond the last few go; a folder kept aside is left for the person.

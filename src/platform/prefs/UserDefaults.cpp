@@ -3,7 +3,7 @@
 #include "platform/prefs/FolderLock.h"
 #include "platform/prefs/PlistCodec.h"
 #include "platform/prefs/PlistXml.h"
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 
 namespace netvane::prefs {
 
@@ -62,7 +62,8 @@ bool UserDefaults::Write(std::string& reason) {
 bool UserDefaults::StoreBool(const std::string& key, bool value) {
   const FolderLock lock(folder_);
   if (!lock.Held()) {
-    platform::WriteStderr("netvane: could not save " + Path() + ": " + lock.Reason() + "\n");
+    platform::LogWarning(platform::LogCategory::kPrefs,
+                         "netvane: could not save " + Path() + ": " + lock.Reason());
     return false;
   }
   Refresh();
@@ -73,7 +74,7 @@ bool UserDefaults::StoreBool(const std::string& key, bool value) {
 bool UserDefaults::synchronize() {
   std::string reason;
   if (Write(reason)) return true;
-  platform::WriteStderr("netvane: " + reason + "\n");
+  platform::LogWarning(platform::LogCategory::kPrefs, "netvane: " + reason);
   return false;
 }
 

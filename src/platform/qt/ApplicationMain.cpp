@@ -1,15 +1,18 @@
 #include "platform/qt/ApplicationMain.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QStringList>
 #include <QTimer>
 
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/CompositionRoot.h"
 #include "platform/qt/NamedImages.h"
+#include "platform/qt/QtLogSink.h"
 #include "platform/qt/Screenshots.h"
 #include "platform/qt/SessionBusProbe.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/system/Log.h"
 
 namespace netvane::qt {
 
@@ -42,7 +45,8 @@ int ApplicationMain(int argc, char** argv) {
   // The window system has taken its own options (-platform, -style, ...) out of the arguments.
   const WindowCommandLine command = ReadWindowOptions(QApplication::arguments());
   if (command.exitStatus) return *command.exitStatus;
-  // command.options.verbose is for the log set-up.
+  platform::SetLogVerbose(command.options.verbose);
+  InstallQtLogSink();
   InitResources();
   QApplication::setWindowIcon(ApplicationIcon());
 
@@ -58,6 +62,9 @@ int ApplicationMain(int argc, char** argv) {
 
   CompositionRoot root;
   instance.OnActivate([&root] { root.Window().BringToFront(); });
+  // Sizes settled before the native window exists: a platform that cannot take size hints
+  // afterwards (offscreen) warns on every start otherwise.
+  root.Window().layout()->activate();
   root.Window().show();
   TrayIndicator& tray = root.Desktop().Tray();
   tray.Show();

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/system/FileDates.h"
+#include "platform/system/Log.h"
 #include "platform/system/RefusalNotice.h"
-#include "platform/system/Trace.h"
 #include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
@@ -30,11 +30,18 @@ userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
   return *own;
 }
 
+// The pages' debug lines follow the process's verbose setting.
+SharedState VerboseAsDebug() {
+  SharedState state;
+  state.__DEBUG__ = platform::LogVerbose() ? 1 : 0;
+  return state;
+}
+
 // A notification dropped for want of a session bus is nothing a person must act on.
-DesktopOptions WithDebugNote(DesktopOptions options, const SharedState& state) {
+DesktopOptions WithDebugNote(DesktopOptions options) {
   if (!options.debugNote) {
-    options.debugNote = [&state](const std::string& line) {
-      if (state.__DEBUG__ != 0) platform::WriteStderr(line + "\n");
+    options.debugNote = [](const std::string& line) {
+      platform::LogDebug(platform::LogCategory::kGui, line);
     };
   }
   return options;
@@ -153,7 +160,8 @@ void OnSlide(QSlider* slider, const std::function<void()>& action) {
 }  // namespace
 
 CompositionRoot::CompositionRoot(RootOptions options)
-    : window_(std::make_unique<MainWindow>()),
+    : state_(VerboseAsDebug()),
+      window_(std::make_unique<MainWindow>()),
       securitySheet_(new SecuritySheetDialog(window_.get())),
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
       profileEditor_(new ProfileEditorDialog(window_.get())),
@@ -199,7 +207,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
       desktop_(window_.get(), defaults_, TrayActionsFor(),
-               WithDebugNote(std::move(options.desktop), state_)) {
+               WithDebugNote(std::move(options.desktop))) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);

@@ -17,10 +17,7 @@ void QtRepeatingTimer::Start(double intervalSeconds, std::function<void()> onTic
 
 void QtRepeatingTimer::OnTimeout() {
   if (!timer_.isActive()) return;
-  if (depth_.Active()) {
-    ++dropped_;
-    return;
-  }
+  if (depth_.Active()) return;
   // The tick may stop or restart this very timer; run a copy.
   const auto tick = onTick_;
   if (tick) tick();

@@ -19,13 +19,11 @@ class QtRepeatingTimer : public ui::RepeatingTimer {
 
   // What the Qt timer calls on each expiry; public so tests can deliver a tick at will.
   void OnTimeout();
-  int DroppedTicks() const { return dropped_; }
 
  private:
   const ModalDepth& depth_;
   QTimer timer_;
   std::function<void()> onTick_;
-  int dropped_ = 0;
 };
 
 }  // namespace netvane::qt

@@ -4,9 +4,9 @@
 #include <QLocalSocket>
 #include <QTimer>
 
+#include "platform/system/Log.h"
 #include "platform/system/PrivateFolder.h"
 #include "platform/system/RefusalNotice.h"
-#include "platform/system/Trace.h"
 #include "platform/userclient/Registry.h"
 
 namespace netvane::qt {
@@ -51,9 +51,11 @@ SingleInstance::Outcome SingleInstance::Claim() {
   }
   if (AskToRaise(socketPath)) return Outcome::kHandedOver;
   const long holder = lock_->Holder();
-  platform::WriteStderr("netvane: Netvane is already running" +
-                        (holder > 0 ? " (process " + std::to_string(holder) + ")" : std::string()) +
-                        " but does not answer; end that process and start again\n");
+  platform::LogError(
+      platform::LogCategory::kGui,
+      "netvane: Netvane is already running" +
+          (holder > 0 ? " (process " + std::to_string(holder) + ")" : std::string()) +
+          " but does not answer; end that process and start again");
   return Outcome::kNoAnswer;
 }
 

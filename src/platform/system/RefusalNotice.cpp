@@ -2,14 +2,14 @@
 
 #include <set>
 
-#include "platform/system/Trace.h"
+#include "platform/system/Log.h"
 
 namespace netvane::platform {
 
 void ReportRefusedOnce(const std::string& path, const std::string& reason) {
   static std::set<std::string> reported;
   if (!reported.insert(path).second) return;
-  WriteStderr("netvane: not using " + path + ": " + reason + "\n");
+  LogWarning(LogCategory::kRegistry, "netvane: not using " + path + ": " + reason);
 }
 
 }  // namespace netvane::platform

@@ -14,6 +14,7 @@
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
 #include "state/SharedState.h"
+#include "support/LogRecorder.h"
 #include "support/ui/FakeAlert.h"
 
 namespace netvane {
@@ -143,9 +144,9 @@ TEST_F(CV7000AccessTest, SetAddsTheFlagOnceAndOffersTheCallersCountNeverMoreThan
 
 TEST_F(CV7000AccessTest, DebugTraceNamesTheOidInDecimal) {
   state.__DEBUG__ = 1;
-  ::testing::internal::CaptureStderr();
+  testing::LogRecorder log(true);
   Query(OID_GEN_MEDIA_CONNECT_STATUS);
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  const std::string err = log.Text();
   EXPECT_NE(err.find("**** CV7000Access - Oid = 65812 ****\n"), std::string::npos);
   EXPECT_NE(err.find("**** CV7000Access - SearchDevice - Iterations: 1 ****\n"), std::string::npos);
 }

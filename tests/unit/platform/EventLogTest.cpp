@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 
 namespace netvane::prefs {
@@ -87,10 +88,10 @@ TEST(EventLogTest, UsesOnlyARegularFileOfItsOwn) {
   testing::TempFolder temp;
   const EventLog log(temp.Path());
   ASSERT_EQ(mkfifo(log.Path().c_str(), 0600), 0);
-  ::testing::internal::CaptureStderr();
+  testing::LogRecorder lines;
   EXPECT_FALSE(log.Append("into a pipe nobody reads"));
   EXPECT_FALSE(log.Append("again"));
-  std::string err = ::testing::internal::GetCapturedStderr();
+  std::string err = lines.Take();
   EXPECT_EQ(err, "netvane: not keeping the event history in " + log.Path() +
                      ": it is not a regular file\n");
 
@@ -100,10 +101,9 @@ TEST(EventLogTest, UsesOnlyARegularFileOfItsOwn) {
   chmod(other.c_str(), 0644);
   ASSERT_EQ(link(other.c_str(), log.Path().c_str()), 0);
   const EventLog fresh(temp.Path());
-  ::testing::internal::CaptureStderr();
   EXPECT_FALSE(fresh.Append("into someone else's file"));
   EXPECT_FALSE(fresh.Append("again"));
-  err = ::testing::internal::GetCapturedStderr();
+  err = lines.Take();
   EXPECT_NE(err.find("another name links to it"), std::string::npos) << err;
   EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line: " << err;
   EXPECT_EQ(Read(other), "mine\n");
@@ -115,13 +115,12 @@ TEST(EventLogTest, UsesOnlyARegularFileOfItsOwn) {
 TEST(EventLogTest, WritesWholeLinesOrNothing) {
   testing::TempFolder temp;
   const EventLog log(temp.Path());
-  // Long enough that the limit leaves room for the report in the captured standard error.
   const std::string first(400, 'f');
   ASSERT_TRUE(log.Append(first));
-  ::testing::internal::CaptureStderr();
+  testing::LogRecorder lines;
   EXPECT_FALSE(AppendWithRoom(log, std::string(100, 'x'), 10));
   EXPECT_FALSE(AppendWithRoom(log, std::string(100, 'y'), 10));
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  const std::string err = lines.Take();
   EXPECT_EQ(Read(log.Path()), first + "\n");
   EXPECT_NE(err.find("netvane: not keeping the event history in " + log.Path()), std::string::npos)
       << err;

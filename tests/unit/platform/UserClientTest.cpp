@@ -20,6 +20,7 @@
 #include "platform/system/PrivateFolder.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "state/SharedState.h"
+#include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 #include "support/ui/FakeAlert.h"
 
@@ -202,9 +203,9 @@ TEST(SocketUserClientTest, ADriverOrARegistryOfAnotherUserGetsNoRequest) {
     const int listener = Listen(registry.socket, theirRegistry ? geteuid() : kNobody);
     SocketUserClient client(300);
     std::array<uint8_t, 4> media{};
-    ::testing::internal::CaptureStderr();
+    testing::LogRecorder log;
     for (int request = 0; request < 2; ++request) EXPECT_FALSE(Query(client, media.data(), 4));
-    const std::string err = ::testing::internal::GetCapturedStderr();
+    const std::string err = log.Text();
     fcntl(listener, F_SETFL, O_NONBLOCK);
     for (int peer = 0; (peer = accept(listener, nullptr, nullptr)) >= 0; close(peer)) {
       EXPECT_LE(recv(peer, media.data(), 1, MSG_DONTWAIT), 0) << "a request was sent";

@@ -7,7 +7,9 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
+#include "Options.h"
 #include "core/Adapter.h"
 #include "core/Channels.h"
 #include "core/Frame.h"
@@ -505,6 +507,38 @@ TEST(ScenarioTest, UnknownKeysAreWarnedAboutAndLeftOutOnesTakeTheirDefaults) {
                                                      "ignored unknown key colour"}));
   EXPECT_EQ(load.scenario->maxPartBytes, 4096U);
   EXPECT_EQ(load.scenario->networks.at(0).security, Security::kOpen);
+}
+
+}  // namespace
+}  // namespace netvane::sim
+
+namespace netvane::sim {
+namespace {
+
+// Each refusal keeps the daemon from starting with a setting it cannot honour: key bytes with
+// no trace to hold them, a socket name outside the registry folder, a timeout of nothing.
+TEST(OptionsTest, RefusesWhatItCannotHonourAndTakesTheRest) {
+  const auto parse = [](std::vector<const char*> args) {
+    args.insert(args.begin(), "cv7000-sim");
+    return ParseOptions(static_cast<int>(args.size()), args.data());
+  };
+  for (const auto& bad : std::vector<std::vector<const char*>>{{"--trace-keys"},
+                                                               {"--instance", "../x"},
+                                                               {"--instance", ".."},
+                                                               {"--connection-timeout-ms", "0"},
+                                                               {"--ready-fd", "-1"},
+                                                               {"--bogus"}}) {
+    const ParsedOptions p = parse(bad);
+    EXPECT_FALSE(p.options) << bad[0];
+    EXPECT_EQ(p.exitCode, 2) << bad[0];
+    EXPECT_EQ(p.text.find('\n'), p.text.size() - 1) << "one line: " << p.text;
+  }
+  const ParsedOptions ok =
+      parse({"--instance", "1", "--trace", "t.jsonl", "--trace-keys", "--verbose"});
+  ASSERT_TRUE(ok.options);
+  EXPECT_EQ(ok.options->instance, "1");
+  EXPECT_TRUE(ok.options->traceKeys && ok.options->verbose);
+  EXPECT_EQ(parse({"--help"}).exitCode, 0);
 }
 
 }  // namespace

@@ -36,7 +36,6 @@ class Adapter {
   Reply Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity);
 
   const Scenario& GetScenario() const { return scenario_; }
-  const Association& GetAssociation() const { return association_; }
   bool RadioOn() const;
   bool HwRadioOn() const;
 

@@ -16,7 +16,6 @@ namespace netvane::sim {
 class ScanResult {
  public:
   void Replace(std::vector<Bytes> entries);
-  std::size_t EntryCount() const { return entries_.size(); }
 
   // Every part is NumberOfItems and the entries that fit in `capacity`. Empty optional when
   // entries remain but the next one does not fit at all (the caller's buffer is too small).

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <nlohmann/json.hpp>
+
 #include "core/Hex.h"
 #include "core/Keys.h"
 #include "driver/Oids.h"
@@ -57,20 +59,28 @@ TraceWriter::~TraceWriter() {
 std::string TraceWriter::StructLine(uint64_t seq, uint32_t selector, std::span<const uint8_t> in,
                                     uint32_t capacity, uint32_t status,
                                     std::span<const uint8_t> out, KeyBytes keys) {
-  char head[160];
-  std::snprintf(
-      head, sizeof head, R"({"seq":%llu,"call":"struct","selector":"0x%08x","set":%s,"in":")",
-      static_cast<unsigned long long>(seq), selector, IsSetCode(selector) ? "true" : "false");
-  char mid[96];
-  std::snprintf(mid, sizeof mid, R"(","capacity":%u,"status":%u,"out":")", capacity, status);
-  return std::string(head) + InHex(selector, in, keys) + mid + ToHex(out) + "\"}";
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08x", selector);
+  // In this order, so the lines read alike and a diff between two traces lines up.
+  nlohmann::ordered_json line;
+  line["seq"] = seq;
+  line["call"] = "struct";
+  line["selector"] = code;
+  line["set"] = IsSetCode(selector);
+  line["in"] = InHex(selector, in, keys);
+  line["capacity"] = capacity;
+  line["status"] = status;
+  line["out"] = ToHex(out);
+  return line.dump();
 }
 
 std::string TraceWriter::ScalarLine(uint64_t seq, uint32_t selector, uint32_t status) {
-  char line[128];
-  std::snprintf(line, sizeof line, R"({"seq":%llu,"call":"scalar","selector":%u,"status":%u})",
-                static_cast<unsigned long long>(seq), selector, status);
-  return line;
+  nlohmann::ordered_json line;
+  line["seq"] = seq;
+  line["call"] = "scalar";
+  line["selector"] = selector;
+  line["status"] = status;
+  return line.dump();
 }
 
 void TraceWriter::StructCall(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity,
