@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/system/Trace.h"
 #include "status/AboutFigures.h"
 
 namespace netvane::qt {
@@ -77,7 +76,8 @@ WindowCommandLine ReadWindowOptions(const QStringList& arguments) {
     error = QStringLiteral("The option --screenshots needs a folder.");
   }
   if (!error.isEmpty()) {
-    platform::WriteStderr("netvane: " + error.toStdString() + "\nTry 'netvane --help'.\n");
+    // The program's own usage answer, not a log line.
+    std::fputs(("netvane: " + error.toStdString() + "\nTry 'netvane --help'.\n").c_str(), stderr);
     read.exitStatus = kUsageStatus;
     return read;
   }
