@@ -509,18 +509,13 @@ TEST(ScenarioTest, UnknownKeysAreWarnedAboutAndLeftOutOnesTakeTheirDefaults) {
   EXPECT_EQ(load.scenario->networks.at(0).security, Security::kOpen);
 }
 
-}  // namespace
-}  // namespace netvane::sim
-
-namespace netvane::sim {
-namespace {
-
 // Each refusal keeps the daemon from starting with a setting it cannot honour: key bytes with
 // no trace to hold them, a socket name outside the registry folder, a timeout of nothing.
 TEST(OptionsTest, RefusesWhatItCannotHonourAndTakesTheRest) {
-  const auto parse = [](std::vector<const char*> args) {
-    args.insert(args.begin(), "cv7000-sim");
-    return ParseOptions(static_cast<int>(args.size()), args.data());
+  const auto parse = [](const std::vector<const char*>& args) {
+    std::vector<const char*> argv = {"cv7000-sim"};
+    for (const char* arg : args) argv.push_back(arg);
+    return ParseOptions(static_cast<int>(argv.size()), argv.data());
   };
   for (const auto& bad : std::vector<std::vector<const char*>>{{"--trace-keys"},
                                                                {"--instance", "../x"},
