@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "security/MathFunc.h"
-#include "security/MathFuncInternal.h"
+#include "crypto/MathFunc.h"
+#include "crypto/MathFuncInternal.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "CountingClient.h"
 #include "MedianReporter.h"
 #include "SteadyRegistry.h"
-#include "security/MathFunc.h"
+#include "crypto/MathFunc.h"
 #include "state/SharedState.h"
 #include "support/SimHarness.h"
 #include "support/survey/SurveyRig.h"

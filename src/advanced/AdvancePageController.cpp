@@ -6,7 +6,7 @@
 #include "driver/Oids.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Trace.h"
-#include "platform/ui/ImageNames.h"
+#include "ui/ImageNames.h"
 
 namespace netvane {
 

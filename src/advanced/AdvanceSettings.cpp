@@ -1,6 +1,6 @@
 #include "advanced/AdvanceSettings.h"
 
-#include "platform/prefs/IntValue.h"
+#include "platform/plist/IntValue.h"
 
 namespace netvane {
 namespace {

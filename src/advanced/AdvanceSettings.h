@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "driver/Records.h"
-#include "platform/prefs/Dictionary.h"
+#include "platform/plist/Dictionary.h"
 
 namespace netvane {
 

@@ -5,9 +5,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Table.h"
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
+#include "keyentry/KeyValidation.h"
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/system/FileDates.h"
@@ -15,8 +17,6 @@
 #include "profiles/ProfileActions.h"
 #include "profiles/ProfileItem.h"
 #include "profiles/ProfileStore.h"
-#include "security/KeyValidation.h"
-#include "security/MathFunc.h"
 #include "status/AboutFigures.h"
 #include "status/LinkFigures.h"
 #include "status/StatisticsFigures.h"

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "platform/system/Sleep.h"
-#include "platform/ui/Alert.h"
 #include "platform/userclient/UserClientApi.h"
 #include "state/SharedState.h"
+#include "ui/Alert.h"
 
 namespace netvane {
 

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <string>
 
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
-#include "security/MathFunc.h"
 #include "survey/KeyBlock.h"
 
 namespace netvane {

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "crypto/MathFunc.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Trace.h"
-#include "security/MathFunc.h"
 #include "survey/AccessPointRows.h"
 #include "survey/HiddenSSIDController.h"
 

@@ -1,8 +1,8 @@
 #include "profiles/ProfilePageController.h"
 
 #include "platform/system/Trace.h"
-#include "platform/ui/ImageNames.h"
 #include "profiles/ProfileActions.h"
+#include "ui/ImageNames.h"
 
 namespace netvane {
 

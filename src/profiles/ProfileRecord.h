@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/Dictionary.h"
-#include "platform/prefs/IntValue.h"
+#include "platform/plist/Dictionary.h"
+#include "platform/plist/IntValue.h"
 
 namespace netvane {
 

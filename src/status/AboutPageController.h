@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/ui/ShellPages.h"
-#include "platform/ui/TextField.h"
 #include "platform/userclient/DriverInfo.h"
+#include "ui/ShellPages.h"
+#include "ui/TextField.h"
 
 namespace netvane {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
-#include "security/MathFunc.h"
 #include "survey/AccessPointRows.h"
 #include "survey/WpaElement.h"
 

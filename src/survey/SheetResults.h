@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "keyentry/KeyValidation.h"
+#include "keyentry/WepKeyMaterial.h"
 #include "platform/system/Wipe.h"
-#include "security/KeyValidation.h"
-#include "security/WepKeyMaterial.h"
 
 namespace netvane {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/PlistCodec.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistCodec.h"
+#include "platform/plist/PlistXml.h"
 #include "profiles/ProfileItem.h"
 #include "support/plist/ReferenceReader.h"
 

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "driver/Oids.h"
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
-#include "platform/qt/SessionBusProbe.h"
+#include "gui/CompositionRoot.h"
+#include "gui/SessionBusProbe.h"
 #include "profiles/ProfileRecord.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 #include "support/dbus/DbusSession.h"
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "driver/Oids.h"
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
+#include "gui/CompositionRoot.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "profiles/ProfilePageController.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 #include "support/survey/ApplySequence.h"
 #include "support/survey/SurveyRig.h"

@@ -11,8 +11,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
+#include "gui/CompositionRoot.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 
 namespace netvane {

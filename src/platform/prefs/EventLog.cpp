@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/prefs/AtomicFile.h"
+#include "platform/system/AtomicFile.h"
 #include "platform/system/Trace.h"
 #include "platform/system/UniqueFd.h"
 #include "platform/system/UserFolders.h"

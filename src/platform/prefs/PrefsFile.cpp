@@ -12,9 +12,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/prefs/AtomicFile.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/FolderLock.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/system/AtomicFile.h"
 #include "platform/system/Trace.h"
 #include "platform/system/Wipe.h"
 

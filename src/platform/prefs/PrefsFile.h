@@ -9,10 +9,10 @@
 
 #include <optional>
 
-#include "platform/prefs/AtomicFile.h"
-#include "platform/prefs/PlistValue.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistValue.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/PrefsFolder.h"
+#include "platform/system/AtomicFile.h"
 
 namespace netvane::prefs {
 

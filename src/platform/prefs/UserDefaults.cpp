@@ -1,8 +1,8 @@
 #include "platform/prefs/UserDefaults.h"
 
+#include "platform/plist/PlistCodec.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/FolderLock.h"
-#include "platform/prefs/PlistCodec.h"
-#include "platform/prefs/PlistXml.h"
 #include "platform/system/Trace.h"
 
 namespace netvane::prefs {

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/prefs/Dictionary.h"
-#include "platform/prefs/PlistValue.h"
+#include "platform/plist/Dictionary.h"
+#include "platform/plist/PlistValue.h"
 #include "platform/prefs/PrefsFile.h"
 
 namespace netvane::prefs {

@@ -1,7 +1,7 @@
 #include "platform/userclient/DriverInfo.h"
 
-#include "platform/prefs/AtomicFile.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistXml.h"
+#include "platform/system/AtomicFile.h"
 #include "platform/system/FileDates.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"

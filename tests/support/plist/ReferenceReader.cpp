@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/prefs/StoredText.h"
+#include "platform/plist/StoredText.h"
 
 namespace netvane::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/Dictionary.h"
+#include "platform/plist/Dictionary.h"
 
 namespace netvane::testing {
 

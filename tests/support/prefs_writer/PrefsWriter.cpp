@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/prefs/AtomicFile.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistXml.h"
+#include "platform/system/AtomicFile.h"
 #include "profiles/ProfileStore.h"
 #include "support/plist/ReferenceReader.h"
 

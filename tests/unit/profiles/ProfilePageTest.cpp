@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "crypto/MathFunc.h"
 #include "driver/CV7000Access.h"
 #include "fake_driver/FakeUserClient.h"
 #include "profiles/BuildProfileData.h"
 #include "profiles/ProfilePageController.h"
-#include "security/MathFunc.h"
 #include "support/TempFolder.h"
 #include "support/survey/SurveyRig.h"
 #include "support/ui/FakeAlert.h"

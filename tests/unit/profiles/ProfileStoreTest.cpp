@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prefs/StoredText.h"
+#include "platform/plist/StoredText.h"
 #include "profiles/ProfileStore.h"
 #include "support/TempFolder.h"
 #include "support/plist/ReferenceReader.h"
