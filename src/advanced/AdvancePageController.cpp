@@ -16,7 +16,7 @@ AdvancePageController::AdvancePageController(SharedState& state, CV7000Access& a
     : state_(state), Adapter(adapter), c_(controls), file_(settingsFile) {}
 
 void AdvancePageController::awakeFromNib() {
-  const std::optional<prefs::RecordList> records = file_.Load();
+  const std::optional<plist::RecordList> records = file_.Load();
   if (records && !records->empty()) {
     current_ = SettingsFromRecord(records->front(), c_.BGprotection.Count());
     stored_ = current_;
@@ -51,7 +51,7 @@ void AdvancePageController::OnSelChangeWirelessMode(const void* /*sender*/) {
       if (!RatesFor(current_.wirelessMode, current_.txRate)) current_.txRate = 0;
       break;
     default:
-      platform::ReportConsistencyFailure(__FILE__, __LINE__);
+      system::ReportConsistencyFailure(__FILE__, __LINE__);
       return;
   }
   c_.TXrate.SelectIndex(current_.txRate);
@@ -112,7 +112,7 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
 
   std::optional<RateSet> rates = RatesFor(s.wirelessMode, s.txRate);
   if (!rates) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    system::ReportConsistencyFailure(__FILE__, __LINE__);
     return;
   }
   Adapter.OidSetInformation(OID_802_11_DESIRED_RATES, rates->data(), kRatesLength, &returned, 1);
@@ -120,9 +120,9 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
   stored_ = s;
   std::string reason;
   if (!file_.Save(
-          std::make_shared<const prefs::SharedRecords>(prefs::RecordList{RecordFromSettings(s)}),
+          std::make_shared<const plist::SharedRecords>(plist::RecordList{RecordFromSettings(s)}),
           reason)) {
-    platform::WriteStderr("netvane: " + reason + "\n");
+    system::WriteStderr("netvane: " + reason + "\n");
   }
   // The corrections above show, so the window never claims settings the driver lacks.
   Show();

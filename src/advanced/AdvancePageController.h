@@ -32,7 +32,7 @@ struct AdvanceControls {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class AdvancePageController : public AdvanceShellPage {
+class AdvancePageController : public ui::AdvanceShellPage {
  public:
   // Every reference must outlive the page.
   AdvancePageController(SharedState& state, CV7000Access& adapter, const AdvanceControls& controls,

@@ -5,8 +5,8 @@
 
 int main(int argc, char** argv) {
   // Standard error is for the one line an error gets; the window's session log is not wanted.
-  netvane::platform::SetLogLines(false);
-  netvane::cli::CliIo io{std::cout, std::cerr, netvane::platform::BlockingSleep,
-                         netvane::platform::ReadKeyFile, netvane::platform::ReadKeyFromTerminal};
+  netvane::system::SetLogLines(false);
+  netvane::cli::CliIo io{std::cout, std::cerr, netvane::system::BlockingSleep,
+                         netvane::system::ReadKeyFile, netvane::system::ReadKeyFromTerminal};
   return netvane::cli::Run(argc, argv, io);
 }

@@ -7,7 +7,7 @@
 #include "crypto/Pbkdf2Fast.h"
 #include "platform/system/Wipe.h"
 
-namespace netvane {
+namespace netvane::crypto {
 namespace {
 
 constexpr std::int32_t kMaxPassphraseBytes = 63;
@@ -148,9 +148,9 @@ void hmac_sha1(const std::uint8_t* text, std::int32_t text_len, std::uint8_t* ke
   A_SHAUpdate(&ctx, digest, 20);
   A_SHAFinal(&ctx, digest);
   // The pads are the key; the context's schedule still holds the last block hashed.
-  SecureWipe(ipad, sizeof ipad);
-  SecureWipe(opad, sizeof opad);
-  SecureWipe(&ctx, sizeof ctx);
+  system::SecureWipe(ipad, sizeof ipad);
+  system::SecureWipe(opad, sizeof opad);
+  system::SecureWipe(&ctx, sizeof ctx);
 }
 
 void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
@@ -172,7 +172,7 @@ void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
     A_SHAUpdate(&ctx, reinterpret_cast<const std::uint8_t*>(password),
                 static_cast<std::int32_t>(passLen));
     A_SHAFinal(&ctx, key);
-    SecureWipe(&ctx, sizeof ctx);
+    system::SecureWipe(&ctx, sizeof ctx);
     keyLen = 20;
   } else {
     // The pass phrase is key bytes here, not text: no terminator is wanted.
@@ -196,8 +196,8 @@ void F(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
     hmac_sha1(u, sizeof u, key, keyLen, u);
     for (int i = 0; i < 20; ++i) output[i] ^= u[i];
   }
-  SecureWipe(key, sizeof key);
-  SecureWipe(u, sizeof u);
+  system::SecureWipe(key, sizeof key);
+  system::SecureWipe(u, sizeof u);
 }
 
 std::int32_t PasswordHashOn(Sha1Path path, const char* password, const std::uint8_t* ssid,
@@ -223,4 +223,4 @@ std::int32_t PasswordHash(const char* password, const std::uint8_t* ssid, std::i
   return PasswordHashOn(Sha1Path::kAuto, password, ssid, ssidlength, output);
 }
 
-}  // namespace netvane
+}  // namespace netvane::crypto

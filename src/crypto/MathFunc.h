@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace netvane {
+namespace netvane::crypto {
 
 // Value of one hexadecimal digit, or 0xFF for any other character.
 std::uint8_t BtoH(char ch);
@@ -20,4 +20,4 @@ void AtoH(const char* src, std::uint8_t* dest, std::int32_t destlen);
 std::int32_t PasswordHash(const char* password, const std::uint8_t* ssid, std::int32_t ssidlength,
                           std::uint8_t* output);
 
-}  // namespace netvane
+}  // namespace netvane::crypto

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace netvane {
+namespace netvane::crypto {
 
 struct A_SHA_CTX {
   std::uint32_t H[5];
@@ -52,4 +52,4 @@ void Pbkdf2HmacSha1(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
                     const std::uint8_t* salt, std::size_t saltLen, std::uint32_t iterations,
                     std::uint8_t* out, std::size_t outLen);
 
-}  // namespace netvane
+}  // namespace netvane::crypto

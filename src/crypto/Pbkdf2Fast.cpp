@@ -7,7 +7,7 @@
 #include "crypto/Sha1Portable.h"
 #include "platform/system/Wipe.h"
 
-namespace netvane {
+namespace netvane::crypto {
 
 bool ShaNiAvailable() {
   static const bool available = detail::CpuHasShaNi();
@@ -32,7 +32,7 @@ void Pbkdf2HmacSha1(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
     out += n;
     outLen -= n;
   }
-  SecureWipe(pair, sizeof pair);
+  system::SecureWipe(pair, sizeof pair);
 }
 
 namespace detail {
@@ -45,7 +45,7 @@ void HashBytes(const std::uint8_t* data, std::size_t len, std::uint8_t digest[20
   A_SHAInit(&ctx);
   A_SHAUpdate(&ctx, data, static_cast<std::int32_t>(len));
   A_SHAFinal(&ctx, digest);
-  SecureWipe(&ctx, sizeof ctx);
+  system::SecureWipe(&ctx, sizeof ctx);
 }
 
 // SHA-1 context that has absorbed the key's 64-byte pad block (key XOR fill).
@@ -56,7 +56,7 @@ void PadState(const std::uint8_t* key, std::size_t keyLen, std::uint8_t fill, A_
   }
   A_SHAInit(ctx);
   A_SHAUpdate(ctx, pad, kBlockBytes);
-  SecureWipe(pad, sizeof pad);
+  system::SecureWipe(pad, sizeof pad);
 }
 
 // U1 of one block: HMAC(key, salt || INT(block)), as five words.
@@ -79,8 +79,8 @@ void FirstU(const A_SHA_CTX& inner, const A_SHA_CTX& outer, const std::uint8_t* 
            static_cast<std::uint32_t>(digest[4 * i + 2]) << 8 |
            static_cast<std::uint32_t>(digest[4 * i + 3]);
   }
-  SecureWipe(digest, sizeof digest);
-  SecureWipe(&ctx, sizeof ctx);
+  system::SecureWipe(digest, sizeof digest);
+  system::SecureWipe(&ctx, sizeof ctx);
 }
 
 }  // namespace
@@ -120,11 +120,11 @@ void Pbkdf2TwoBlocks(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
     }
   }
   // Key-equivalent states (the pads compressed) and the result's words: once per derivation.
-  SecureWipe(hashedKey, sizeof hashedKey);
-  SecureWipe(&inner, sizeof inner);
-  SecureWipe(&outer, sizeof outer);
-  SecureWipe(chains, sizeof chains);
+  system::SecureWipe(hashedKey, sizeof hashedKey);
+  system::SecureWipe(&inner, sizeof inner);
+  system::SecureWipe(&outer, sizeof outer);
+  system::SecureWipe(chains, sizeof chains);
 }
 
 }  // namespace detail
-}  // namespace netvane
+}  // namespace netvane::crypto

@@ -6,7 +6,7 @@
 
 #include "crypto/MathFuncInternal.h"
 
-namespace netvane::detail {
+namespace netvane::crypto::detail {
 
 // Blocks firstBlock and firstBlock + 1 of PBKDF2-HMAC-SHA1, 40 bytes into out. kAuto must be
 // resolved by the caller.
@@ -14,4 +14,4 @@ void Pbkdf2TwoBlocks(Sha1Path path, const std::uint8_t* key, std::size_t keyLen,
                      const std::uint8_t* salt, std::size_t saltLen, std::uint32_t firstBlock,
                      std::uint32_t iterations, std::uint8_t out[40]);
 
-}  // namespace netvane::detail
+}  // namespace netvane::crypto::detail

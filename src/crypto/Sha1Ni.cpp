@@ -12,7 +12,7 @@
 #define NV_SHANI __attribute__((target("sha,sse4.1")))
 #define NV_SHANI_INLINE __attribute__((target("sha,sse4.1"), always_inline)) inline
 
-namespace netvane::detail {
+namespace netvane::crypto::detail {
 namespace {
 
 // One chain's working registers. Words are kept in the instructions' own order (lane 3 holds
@@ -115,11 +115,11 @@ NV_SHANI void Pbkdf2TwoChainsShaNi(const std::uint32_t inner[5], const std::uint
   Store(accYabcd, accYe, chains[1]);
 }
 
-}  // namespace netvane::detail
+}  // namespace netvane::crypto::detail
 
 #else  // not x86
 
-namespace netvane::detail {
+namespace netvane::crypto::detail {
 
 bool CpuHasShaNi() {
   return false;
@@ -128,6 +128,6 @@ bool CpuHasShaNi() {
 void Pbkdf2TwoChainsShaNi(const std::uint32_t*, const std::uint32_t*, std::uint32_t (*)[5],
                           std::uint32_t) {}
 
-}  // namespace netvane::detail
+}  // namespace netvane::crypto::detail
 
 #endif

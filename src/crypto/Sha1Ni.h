@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace netvane::detail {
+namespace netvane::crypto::detail {
 
 // Whether the CPU has the SHA extensions and SSE4.1 (asked of the CPU on every call).
 bool CpuHasShaNi();
@@ -12,4 +12,4 @@ bool CpuHasShaNi();
 void Pbkdf2TwoChainsShaNi(const std::uint32_t inner[5], const std::uint32_t outer[5],
                           std::uint32_t chains[2][5], std::uint32_t iterations);
 
-}  // namespace netvane::detail
+}  // namespace netvane::crypto::detail

@@ -2,7 +2,7 @@
 
 #include "platform/system/Wipe.h"
 
-namespace netvane::detail {
+namespace netvane::crypto::detail {
 namespace {
 
 constexpr std::uint32_t kK0 = 0x5A827999u;
@@ -107,8 +107,8 @@ void Pbkdf2TwoChainsPortable(const std::uint32_t inner[5], const std::uint32_t o
   // accumulators are the result. (The last compression's own schedule stays in its dead
   // frame: one U value of the chain, not the key.)
   for (std::uint32_t* words : {in, out, ux, uy, accx, accy, tx, ty}) {
-    SecureWipe(words, 5 * sizeof(std::uint32_t));
+    system::SecureWipe(words, 5 * sizeof(std::uint32_t));
   }
 }
 
-}  // namespace netvane::detail
+}  // namespace netvane::crypto::detail

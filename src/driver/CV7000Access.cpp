@@ -15,7 +15,7 @@ namespace netvane {
 using userclient::kKernSuccess;
 
 CV7000Access::CV7000Access(SharedState& state, userclient::UserClientApi& api, ui::Alert& alert,
-                           platform::SleepFunction sleep)
+                           system::SleepFunction sleep)
     : state_(state), api_(api), alert_(alert), sleep_(std::move(sleep)) {}
 
 CV7000Access::~CV7000Access() {
@@ -37,7 +37,7 @@ bool CV7000Access::SearchDevice() {
   if (api_.MasterPort(&masterPort) != kKernSuccess) {
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
+      system::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!\n");
     }
     return false;
@@ -45,7 +45,7 @@ bool CV7000Access::SearchDevice() {
   devicesMatch = api_.ServiceMatching(userclient::kWirelessDriverClass);
   if (devicesMatch == 0) {
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderrF(
+      system::WriteStderrF(
           "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****\n",
           userclient::kWirelessDriverClass);
     }
@@ -57,7 +57,7 @@ bool CV7000Access::SearchDevice() {
     api_.PortDeallocate(masterPort);
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
+      system::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!\n");
     }
     return false;
@@ -65,7 +65,7 @@ bool CV7000Access::SearchDevice() {
   while ((device = api_.IteratorNext(iter)) != 0) {
     if (currentDevice != 0) {
       if (state_.__DEBUG__ != 0) {
-        platform::WriteStderr(
+        system::WriteStderr(
             "!!!! CV7000Access - SearchDevice - But we already have a device I'm confused. "
             "!!!!\n");
       }
@@ -76,14 +76,14 @@ bool CV7000Access::SearchDevice() {
     ++iterations;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderrF("**** CV7000Access - SearchDevice - Iterations: %d ****\n", iterations);
+    system::WriteStderrF("**** CV7000Access - SearchDevice - Iterations: %d ****\n", iterations);
   }
   if (currentDevice != 0) {
     dataService = currentDevice;
     return true;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr(
+    system::WriteStderr(
         "!!!! CV7000Access - SearchDevice - Couldn't find a WirelessDriver service in registry - "
         "is the card loaded? !!!!\n");
   }
@@ -94,7 +94,7 @@ bool CV7000Access::OpenConnectToDevice() {
   if (dataService == 0 || api_.ServiceOpen(dataService, 0, &dataPort) != kKernSuccess) {
     dataPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::WriteStderr(
+      system::WriteStderr(
           "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!\n");
     }
     return false;
@@ -120,7 +120,7 @@ void CV7000Access::CloseConnectToDevice() {
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
                                        uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
   if (state_.__DEBUG__ != 0)
-    platform::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
+    system::WriteStderrF("**** CV7000Access - Oid = %u ****\n", OidQueryCode);
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();
     return false;

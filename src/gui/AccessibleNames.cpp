@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSet>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 void DescribeUnlabelledChoices(QWidget* form) {
   QSet<const QWidget*> labelled;
@@ -15,4 +15,4 @@ void DescribeUnlabelledChoices(QWidget* form) {
   }
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

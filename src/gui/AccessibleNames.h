@@ -3,11 +3,11 @@
 
 #include <QWidget>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // On Linux Qt reports a combo box's current entry as its accessible name, and a screen reader
 // names the box after the label whose buddy it is. A combo box that no label names (the WEP key
 // types) would be heard by its entry alone, so its name becomes its description as well.
 void DescribeUnlabelledChoices(QWidget* form);
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

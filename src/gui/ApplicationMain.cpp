@@ -10,7 +10,7 @@
 #include "gui/SessionBusProbe.h"
 #include "gui/SingleInstance.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 
@@ -73,4 +73,4 @@ int ApplicationMain(int argc, char** argv) {
   return loop != 0 ? loop : status;
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -14,7 +14,7 @@
 #include "platform/userclient/DriverInfo.h"
 #include "platform/userclient/SocketUserClient.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 
@@ -24,7 +24,7 @@ userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
   if (given != nullptr) return *given;
   own = std::make_unique<userclient::SocketUserClient>();
   own->OnRefusal([&refusal](const std::string& path, const std::string& reason) {
-    platform::ReportRefusedOnce(path, reason);
+    system::ReportRefusedOnce(path, reason);
     if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
   });
   return *own;
@@ -34,17 +34,17 @@ userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
 DesktopOptions WithDebugNote(DesktopOptions options, const SharedState& state) {
   if (!options.debugNote) {
     options.debugNote = [&state](const std::string& line) {
-      if (state.__DEBUG__ != 0) platform::WriteStderr(line + "\n");
+      if (state.__DEBUG__ != 0) system::WriteStderr(line + "\n");
     };
   }
   return options;
 }
 
-platform::SleepFunction ChooseSleep(platform::SleepFunction given, ui::BusyIndicator& busy) {
+system::SleepFunction ChooseSleep(system::SleepFunction given, ui::BusyIndicator& busy) {
   if (given) return given;
   return [&busy](unsigned seconds) {
     ui::BusyScope scope(&busy);
-    platform::BlockingSleep(seconds);
+    system::BlockingSleep(seconds);
   };
 }
 
@@ -203,7 +203,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       advance_(state_, adapter_, AdvanceControlsOf(controls_, window_->PageWidget(Page::Advance)),
                advancedFile_),
       about_(adapter_, AboutControls(controls_, window_->PageWidget(Page::About)),
-             {platform::ExecutableDate, userclient::ReadDriverInfo, platform::OpenUrl}),
+             {system::ExecutableDate, userclient::ReadDriverInfo, system::OpenUrl}),
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
       desktop_(window_.get(), defaults_, TrayActionsFor(),
@@ -307,4 +307,4 @@ std::vector<QtRepeatingTimer*> CompositionRoot::Timers() {
   return {&pollTimer_, &siteSurveyTimer_, &profileTimer_, &linkStatusTimer_, &statisticsTimer_};
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

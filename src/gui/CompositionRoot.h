@@ -37,13 +37,13 @@
 #include "survey/TaskQueue.h"
 #include "survey/WEPSettingController.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 struct RootOptions {
   // The driver services; null means the real registry over Unix sockets.
   userclient::UserClientApi* userClient = nullptr;
   // The blocking wait of a scan; empty means a real sleep under the wait cursor.
-  platform::SleepFunction sleep;
+  system::SleepFunction sleep;
   // The preferences folder; empty means the one the environment names.
   std::string prefsFolder;
   // The event history's folder and clock.
@@ -146,4 +146,4 @@ class CompositionRoot {
   DesktopIntegration desktop_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

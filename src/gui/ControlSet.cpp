@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 template <typename Wrapper, typename Widget>
 Wrapper& ControlSet::Wrap(QWidget* scope, const char* name) {
@@ -44,4 +44,4 @@ ui::TableView& ControlSet::TableView(QWidget* scope, const char* name) {
   return Wrap<QtTableView, QTableView>(scope, name);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -9,7 +9,7 @@
 #include "gui/QtControls.h"
 #include "gui/QtTableView.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class ControlSet {
  public:
@@ -38,4 +38,4 @@ class ControlSet {
   std::vector<std::unique_ptr<Holder>> held_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

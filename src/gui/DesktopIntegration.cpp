@@ -1,6 +1,6 @@
 #include "gui/DesktopIntegration.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 TrayActions WithHistory(TrayActions actions, std::function<void()> showHistory) {
@@ -45,4 +45,4 @@ void DesktopIntegration::SetNotificationsOn(bool on) {
   defaults_.StoreBool(kNotificationsKey, on);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -15,7 +15,7 @@
 #include "platform/prefs/UserDefaults.h"
 #include "status/ConnectionEvents.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 struct DesktopOptions {
   // The event history's folder; empty means the one the environment names.
@@ -62,4 +62,4 @@ class DesktopIntegration {
   EventHistoryWindow* history_;  // owned by the window (its Qt parent)
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

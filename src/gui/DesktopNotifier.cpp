@@ -6,7 +6,7 @@
 
 #include "gui/TextCodec.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 // The notification categories the desktop may use to pick a sound or an icon.
@@ -85,4 +85,4 @@ void DesktopNotifier::Send(const ConnectionEvent& event) {
   bus_->send(call);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -14,7 +14,7 @@
 #include "gui/SessionBusProbe.h"
 #include "status/ConnectionEvents.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // The notification's body: servers may read it as markup, so a network called "<b>" must show
 // as written.
@@ -50,4 +50,4 @@ class DesktopNotifier {
   SessionBusProbe probe_;  // last: its answer may come once the rest is ready
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

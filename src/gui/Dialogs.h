@@ -8,7 +8,7 @@
 #include "ui_ProfileEditor.h"
 #include "ui_SecuritySheet.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 template <typename Form>
 class FormDialog : public QDialog {
@@ -26,4 +26,4 @@ using SecuritySheetDialog = FormDialog<Ui::SecuritySheet>;
 using HiddenSSIDDialog = FormDialog<Ui::HiddenSSIDPrompt>;
 using ProfileEditorDialog = FormDialog<Ui::ProfileEditor>;
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

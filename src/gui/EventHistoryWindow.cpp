@@ -7,7 +7,7 @@
 
 #include "text/SafeText.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& log,
                                        std::function<void(bool on)> notificationsChanged)
@@ -77,4 +77,4 @@ void EventHistoryWindow::AddLine(const std::string& line) {
   if (isVisible()) lines_->appendPlainText(QString::fromStdString(text::ShownLine(line)));
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -10,7 +10,7 @@
 
 #include "platform/prefs/EventLog.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class EventHistoryWindow : public QDialog {
  public:
@@ -33,4 +33,4 @@ class EventHistoryWindow : public QDialog {
   QPushButton* close_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <utility>
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 const QColor kLinkColor(0x1f, 0x6f, 0xb5);
@@ -80,4 +80,4 @@ void QtHistoryView::ShowHistory(const std::vector<ui::HistorySample>& samples) {
   graph_->SetSamples(samples, capacity_);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -7,7 +7,7 @@
 
 #include "ui/HistoryView.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class HistoryGraph : public QWidget {
  public:
@@ -36,4 +36,4 @@ class QtHistoryView : public ui::HistoryView {
   std::size_t capacity_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

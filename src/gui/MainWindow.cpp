@@ -3,7 +3,7 @@
 #include "gui/AccessibleNames.h"
 #include "gui/NamedImages.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 MainWindow::MainWindow() {
   InitResources();  // the forms refer to the images
@@ -36,4 +36,4 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -14,7 +14,7 @@
 #include "ui_SiteSurveyPage.h"
 #include "ui_StatisticsPage.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // Tab indexes, in the order of the window.
 enum class Page { Profile = 0, LinkStatus, SiteSurvey, Statistics, Advance, About };
@@ -47,4 +47,4 @@ class MainWindow : public QMainWindow {
   std::function<bool()> keepRunning_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -1,6 +1,6 @@
 #include "gui/ModalDepth.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // Plain pointers taken once from the guarded ones: each read of a QPointer may be null.
 void ModalDepth::Block() {
@@ -19,4 +19,4 @@ void ModalDepth::Unblock() {
   if (focus != nullptr && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class ModalDepth {
  public:
@@ -45,4 +45,4 @@ class ModalDepth {
   QPointer<QWidget> focus_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -10,7 +10,7 @@ static void InitNetvaneResources() {
   Q_INIT_RESOURCE(netvane);
 }
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 void InitResources() {
   static const bool once = (InitNetvaneResources(), true);
@@ -39,4 +39,4 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

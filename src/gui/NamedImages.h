@@ -6,7 +6,7 @@
 #include <QSize>
 #include <string>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // Makes the resources available; any number of calls, before any image or form is used.
 void InitResources();
@@ -15,4 +15,4 @@ void InitResources();
 QPixmap NamedPixmap(const std::string& name, QSize size);
 QIcon ApplicationIcon();
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -5,7 +5,7 @@
 
 #include "gui/TextCodec.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 void QtAlert::Run(const std::string& message, const std::string& informativeText) {
   QMessageBox box(parent_);
@@ -27,4 +27,4 @@ void QtAlert::Run(const std::string& message, const std::string& informativeText
   box.exec();
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -8,7 +8,7 @@
 #include "gui/ModalDepth.h"
 #include "ui/Alert.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtAlert : public ui::Alert {
  public:
@@ -25,4 +25,4 @@ class QtAlert : public ui::Alert {
   std::function<void(QMessageBox&)> onShown_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 void QtBusyIndicator::Begin() {
   if (depth_++ == 0) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
@@ -14,4 +14,4 @@ void QtBusyIndicator::End() {
   if (--depth_ == 0) QApplication::restoreOverrideCursor();
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -3,7 +3,7 @@
 
 #include "ui/BusyIndicator.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtBusyIndicator : public ui::BusyIndicator {
  public:
@@ -15,4 +15,4 @@ class QtBusyIndicator : public ui::BusyIndicator {
   int depth_ = 0;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

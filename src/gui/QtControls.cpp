@@ -7,7 +7,7 @@
 #include "gui/TextCodec.h"
 #include "ui/ImageNames.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 
@@ -123,4 +123,4 @@ void QtButton::SetTitle(const std::string& title) {
   w_->setAccessibleDescription(QString(text).remove(QLatin1Char('&')));
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

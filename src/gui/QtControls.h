@@ -18,7 +18,7 @@
 #include "ui/TextField.h"
 #include "ui/Toggle.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 template <typename Base, typename Widget>
 class QtControl : public Base {
@@ -103,4 +103,4 @@ class QtTabView : public ui::TabView {
   QTabWidget* tabs_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

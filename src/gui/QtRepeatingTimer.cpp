@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 QtRepeatingTimer::QtRepeatingTimer(const ModalDepth& depth) : depth_(depth) {
   timer_.setTimerType(Qt::CoarseTimer);
@@ -26,4 +26,4 @@ void QtRepeatingTimer::OnTimeout() {
   if (tick) tick();
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

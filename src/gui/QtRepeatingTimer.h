@@ -7,7 +7,7 @@
 #include "gui/ModalDepth.h"
 #include "ui/RepeatingTimer.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtRepeatingTimer : public ui::RepeatingTimer {
  public:
@@ -28,4 +28,4 @@ class QtRepeatingTimer : public ui::RepeatingTimer {
   int dropped_ = 0;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

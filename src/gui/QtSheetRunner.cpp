@@ -5,7 +5,7 @@
 
 #include "gui/QtWindow.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 int QtSheetRunner::Run(ui::Window& window) {
   auto* qtWindow = dynamic_cast<QtWindow*>(&window);
@@ -38,4 +38,4 @@ void QtSheetRunner::StopModal(int code) {
   if (QDialog* top = running_.back().data(); top != nullptr) top->done(code);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -12,7 +12,7 @@
 #include "gui/ModalDepth.h"
 #include "ui/SheetRunner.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtSheetRunner : public ui::SheetRunner {
  public:
@@ -31,4 +31,4 @@ class QtSheetRunner : public ui::SheetRunner {
   std::function<void(QDialog&)> onShown_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -10,7 +10,7 @@
 
 #include "gui/TextCodec.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 
@@ -142,4 +142,4 @@ bool QtTableView::SetImageColumn(const std::string& columnIdentifier) {
   return false;
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

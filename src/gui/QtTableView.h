@@ -11,7 +11,7 @@
 #include "gui/TableModel.h"
 #include "ui/TableView.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtTableView : public ui::TableView {
  public:
@@ -45,4 +45,4 @@ class QtTableView : public ui::TableView {
   QPointer<QObject> input_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -6,7 +6,7 @@
 #include "gui/TextCodec.h"
 #include "ui/Window.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class QtWindow : public ui::Window {
  public:
@@ -19,4 +19,4 @@ class QtWindow : public ui::Window {
   QDialog* dialog_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -7,7 +7,7 @@
 
 #include "gui/CompositionRoot.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 
@@ -48,4 +48,4 @@ bool WriteScreenshots(CompositionRoot& root, const QString& folder) {
   return ok;
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

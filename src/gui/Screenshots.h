@@ -4,11 +4,11 @@
 
 #include <QString>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class CompositionRoot;
 
 // File names follow the pages ("site-survey.png", ...). False when a file cannot be written.
 bool WriteScreenshots(CompositionRoot& root, const QString& folder);
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -14,7 +14,7 @@
 #include "platform/system/UniqueFd.h"
 #include "platform/userclient/SocketIo.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 // "unix:path=/run/user/1000/bus,guid=..." or "unix:abstract=/tmp/dbus-x": values are
@@ -54,7 +54,7 @@ bool SessionBusAnswersWithin(int deadlineMs) {
   const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + start + size +
                                              (bus->abstract ? 0 : 1));
   // Non-blocking: a listener whose queue is full fails at once instead of holding us.
-  const platform::UniqueFd fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  const system::UniqueFd fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (fd.Get() < 0) return false;
   const userclient::Deadline deadline(deadlineMs);
   if (connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0) return false;
@@ -112,4 +112,4 @@ void SessionBusProbe::Finish(bool answered) {
   done(answered);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

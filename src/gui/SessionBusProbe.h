@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // The Unix socket of the session bus: the first unix: entry of DBUS_SESSION_BUS_ADDRESS with a
 // path or an abstract name, else $XDG_RUNTIME_DIR/bus when that exists. Nothing when the bus is
@@ -40,4 +40,4 @@ class SessionBusProbe {
   std::function<void(bool)> done_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -9,7 +9,7 @@
 #include "platform/system/Trace.h"
 #include "platform/userclient/Registry.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 // Between taking the lock and listening the holder has no socket yet: try connecting again.
@@ -25,9 +25,9 @@ QString SingleInstance::DefaultFolder() {
   const std::string root = userclient::RegistryRoot();
   // In a folder someone else controls, their lock or socket could keep Netvane from starting:
   // such a folder gives no guard, and the instance runs unguarded.
-  const auto folder = platform::EnsurePrivateFolder(root);
+  const auto folder = system::EnsurePrivateFolder(root);
   if (!folder.ok) {
-    platform::ReportRefusedOnce(folder.path, folder.reason);
+    system::ReportRefusedOnce(folder.path, folder.reason);
     return {};
   }
   return QString::fromStdString(root);
@@ -35,25 +35,25 @@ QString SingleInstance::DefaultFolder() {
 
 SingleInstance::Outcome SingleInstance::Claim() {
   if (folder_.isEmpty()) return Outcome::kRun;
-  lock_ = std::make_unique<platform::InstanceLock>((folder_ + "/netvane-ui.lock").toStdString());
+  lock_ = std::make_unique<system::InstanceLock>((folder_ + "/netvane-ui.lock").toStdString());
   const QString socketPath = folder_ + QStringLiteral("/netvane-ui.sock");
   switch (lock_->Get()) {
-    case platform::InstanceLock::State::kHeld:
+    case system::InstanceLock::State::kHeld:
       // Only the holder gets here, so a socket file left by one that died is safe to replace.
       QLocalServer::removeServer(socketPath);
       server_.setSocketOptions(QLocalServer::UserAccessOption);
       if (server_.listen(socketPath)) Listen();  // else: running beats refusing to start
       return Outcome::kRun;
-    case platform::InstanceLock::State::kUnavailable:
+    case system::InstanceLock::State::kUnavailable:
       return Outcome::kRun;  // cannot guard; running beats refusing to start
-    case platform::InstanceLock::State::kBusy:
+    case system::InstanceLock::State::kBusy:
       break;
   }
   if (AskToRaise(socketPath)) return Outcome::kHandedOver;
   const long holder = lock_->Holder();
-  platform::WriteStderr("netvane: Netvane is already running" +
-                        (holder > 0 ? " (process " + std::to_string(holder) + ")" : std::string()) +
-                        " but does not answer; end that process and start again\n");
+  system::WriteStderr("netvane: Netvane is already running" +
+                      (holder > 0 ? " (process " + std::to_string(holder) + ")" : std::string()) +
+                      " but does not answer; end that process and start again\n");
   return Outcome::kNoAnswer;
 }
 
@@ -103,4 +103,4 @@ bool SingleInstance::AskToRaise(const QString& socketPath) const {
   return raised;
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

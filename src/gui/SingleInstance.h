@@ -11,7 +11,7 @@
 
 #include "platform/system/InstanceLock.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class SingleInstance {
  public:
@@ -36,9 +36,9 @@ class SingleInstance {
 
   QString folder_;
   int answerMs_;
-  std::unique_ptr<platform::InstanceLock> lock_;
+  std::unique_ptr<system::InstanceLock> lock_;
   QLocalServer server_;
   std::function<void()> activate_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -4,7 +4,7 @@
 #include "gui/TextCodec.h"
 #include "ui/ImageNames.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 namespace {
 constexpr int kImageSide = 16;
@@ -73,4 +73,4 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
   return {};
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -8,7 +8,7 @@
 
 #include "ui/TableView.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 class TableModel : public QAbstractTableModel {
  public:
@@ -37,4 +37,4 @@ class TableModel : public QAbstractTableModel {
   int imageColumn_ = -1;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -7,7 +7,7 @@
 #include "platform/system/Wipe.h"
 #include "text/SafeText.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 QString ToQt(std::string_view bytes) {
   const auto size = static_cast<qsizetype>(bytes.size());
@@ -30,7 +30,7 @@ std::string ToStd(const QString& text) {
   QByteArray bytes = text.toUtf8();
   std::string out(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   // Key fields pass through here: the intermediate copy is not left behind in freed memory.
-  SecureWipe(bytes.data(), static_cast<std::size_t>(bytes.size()));
+  system::SecureWipe(bytes.data(), static_cast<std::size_t>(bytes.size()));
   return out;
 }
 
@@ -39,4 +39,4 @@ std::string EditedBytes(const QString& text, std::string_view shown) {
   return ToStd(text);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

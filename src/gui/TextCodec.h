@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // Bytes that are valid UTF-8 show as UTF-8; any other byte string shows one character per byte
 // (Latin-1), so a name in a legacy encoding stays visible rather than turning into
@@ -27,4 +27,4 @@ std::string ToStd(const QString& text);
 // choice or cell the user merely kept must hand back its own bytes.
 std::string EditedBytes(const QString& text, std::string_view shown);
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

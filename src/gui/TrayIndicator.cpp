@@ -3,7 +3,7 @@
 #include "gui/NamedImages.h"
 #include "gui/TextCodec.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 std::string ImageFor(const LinkObservation& link) {
@@ -81,4 +81,4 @@ void TrayIndicator::RefreshMenu() {
   radio_->setEnabled(canAct);
 }
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

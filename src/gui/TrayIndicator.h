@@ -13,7 +13,7 @@
 
 #include "status/ConnectionEvents.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 
 // What the menu does and shows; the composition root fills it in.
 struct TrayActions {
@@ -51,4 +51,4 @@ class TrayIndicator : public QObject {
   std::string image_;
 };
 
-}  // namespace netvane::qt
+}  // namespace netvane::gui

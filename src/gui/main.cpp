@@ -2,5 +2,5 @@
 #include "gui/ApplicationMain.h"
 
 int main(int argc, char** argv) {
-  return netvane::qt::ApplicationMain(argc, argv);
+  return netvane::gui::ApplicationMain(argc, argv);
 }

@@ -28,7 +28,7 @@ void FillEncryptionChoices(ui::ChoiceList& list, int32_t category,
 void TakeText(const ui::TextField& field, std::string& into) {
   std::string typed = field.Text();
   into.assign(typed);
-  WipeString(typed);
+  system::WipeString(typed);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ bool PrintableAscii(const std::string& text) {
 }
 
 bool AllHexDigits(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return BtoH(c) != 0xFF; });
+  return std::all_of(text.begin(), text.end(), [](char c) { return crypto::BtoH(c) != 0xFF; });
 }
 
 std::optional<std::string> PreSharedKeyProblem(const std::string& psk) {

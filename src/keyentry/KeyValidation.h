@@ -35,8 +35,8 @@ struct KeyEntryValues {
   std::string preSharedKey;  // the field's UTF-8 bytes
 
   ~KeyEntryValues() {
-    for (std::string& text : keyTexts) WipeString(text);
-    WipeString(preSharedKey);
+    for (std::string& text : keyTexts) system::WipeString(text);
+    system::WipeString(preSharedKey);
   }
 };
 

@@ -16,7 +16,7 @@ WepKeyMaterial ConvertWepKey(const std::string& text, int32_t keyType) {
   if (keyType == kKeyTypeHex) length = static_cast<uint8_t>(length / 2);
   length = static_cast<uint8_t>(std::min<std::size_t>(length, kLongestKey));
   if (keyType == kKeyTypeHex) {
-    AtoH(text.data(), key.bytes.data(), length);
+    crypto::AtoH(text.data(), key.bytes.data(), length);
   } else {
     std::copy_n(text.begin(), length, key.bytes.begin());
   }

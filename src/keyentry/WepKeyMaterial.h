@@ -13,7 +13,7 @@ constexpr std::size_t kWepMaterialLength = 14;  // the longest key, 13 bytes, an
 // Key bytes here and below wipe themselves when released, in every copy.
 struct WepKeyMaterial {
   uint8_t length = 0;  // 0, 5 or 13 after validation
-  SecretArray<kWepMaterialLength> bytes;
+  system::SecretArray<kWepMaterialLength> bytes;
 };
 
 // Hexadecimal digits become their bytes, ASCII text its characters. A key that passed

@@ -33,7 +33,7 @@ std::optional<std::array<uint8_t, kMacLength>> MacFromText(const std::string& te
     return std::nullopt;
   }
   std::array<uint8_t, kMacLength> mac{};
-  AtoH(text.data(), mac.data(), static_cast<int32_t>(kMacLength));
+  crypto::AtoH(text.data(), mac.data(), static_cast<int32_t>(kMacLength));
   return mac;
 }
 
@@ -63,7 +63,7 @@ ProfileEditorController::ProfileEditorController(const ProfileEditorControls& co
 }
 
 ProfileEditorController::~ProfileEditorController() {
-  platform::WriteStderr("ProfileEditorController - dealloc \n");
+  system::WriteStderr("ProfileEditorController - dealloc \n");
   ClearKeys();
 }
 
@@ -76,7 +76,7 @@ void ProfileEditorController::awakeFromNib() {
 
 void ProfileEditorController::ClearKeys() {
   for (WepKeyMaterial& material : KeyMaterial) material = WepKeyMaterial();
-  for (std::string& stored : storedKeys_) WipeString(stored);
+  for (std::string& stored : storedKeys_) system::WipeString(stored);
 }
 
 void ProfileEditorController::ResetThreshold(Threshold& t) {
@@ -195,7 +195,7 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
 bool ProfileEditorController::EditInit(int32_t sel) {
   Open(false);
   if (sel < 0 || static_cast<std::size_t>(sel) >= records->size()) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    system::ReportConsistencyFailure(__FILE__, __LINE__);
     Release();
     return false;
   }
@@ -305,7 +305,7 @@ ProfileRecord ProfileEditorController::createProfileData() {
       if (material.empty() && !IsNewData) material = storedKeys_[i];
     }
     r.Set(key::kWepKeys[i], material, true);
-    WipeString(material);
+    system::WipeString(material);
     r.Set(std::string(key::kWepKeys[i]) + " Type", number(values.keyTypes[i]));
   }
   r.Set(key::kWepKeyUse, number(values.selectedKey));
@@ -334,7 +334,7 @@ void ProfileEditorController::OnOK(const void* /*sender*/) {
   if (!keys_.VerifyKey()) return;
   if (!IsNewData && (modifyIndex < 0 || static_cast<std::size_t>(modifyIndex) >= records->size())) {
     // The row was checked when the dialog opened, against the list held since.
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    system::ReportConsistencyFailure(__FILE__, __LINE__);
     Release();
     sheets_.StopModal(ui::kModalCancel);
     return;

@@ -17,7 +17,7 @@ ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& a
       alert_(alert),
       Adapter(adapter),
       profileList(list) {
-  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### ProfilePageController - init ####\n");
+  if (state_.__DEBUG__ != 0) system::WriteStderr("#### ProfilePageController - init ####\n");
   profileList.SetDataSource(this);
 }
 
@@ -27,7 +27,7 @@ ProfilePageController::~ProfilePageController() {
 
 void ProfilePageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### ProfilePageController - awakeFromNib ####\n");
+    system::WriteStderr("#### ProfilePageController - awakeFromNib ####\n");
   }
   profileList.SetDoubleAction([this] { OnActivate(nullptr); });
   profileList.SetImageColumn("PI");
@@ -63,7 +63,7 @@ void ProfilePageController::RefreshProfileList() {
 
 void ProfilePageController::ClearProfileList() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### ProfilePageController - ClearProfileList ####\n");
+    system::WriteStderr("#### ProfilePageController - ClearProfileList ####\n");
   }
   profileData.clear();
   profileList.Reload();

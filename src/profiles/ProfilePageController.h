@@ -35,7 +35,7 @@ struct ProfileEditorLinks {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class ProfilePageController : public ProfileShellPage,
+class ProfilePageController : public ui::ProfileShellPage,
                               public ProfileActivationHook,
                               public ui::TableDataSource {
  public:

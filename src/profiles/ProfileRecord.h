@@ -12,8 +12,8 @@
 
 namespace netvane {
 
-using ProfileRecord = prefs::Dictionary;
-using ProfileRecordList = prefs::RecordList;
+using ProfileRecord = plist::Dictionary;
+using ProfileRecordList = plist::RecordList;
 
 namespace profile_key {
 constexpr const char* kProfileName = "Profile Name";
@@ -61,7 +61,7 @@ constexpr std::array<const char*, 23> kProfileKeys = {"Profile Name",
                                                       "WEPKeyUse",
                                                       "WPAPSK"};
 
-using prefs::IntValue;
+using plist::IntValue;
 inline int32_t IntOf(const ProfileRecord& record, std::string_view key) {
   return IntValue(record.Text(key));
 }

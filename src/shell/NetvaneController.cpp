@@ -11,9 +11,10 @@ namespace netvane {
 
 NetvaneController::NetvaneController(SharedState& state, CV7000Access& adapter,
                                      ui::TabView& tabView, ui::RepeatingTimer& pollTimer,
-                                     SiteSurveyShellPage& siteSurveyPage, AboutShellPage& aboutPage,
-                                     ProfileShellPage& profilePage, AdvanceShellPage& advancePage,
-                                     ui::BusyIndicator* busy)
+                                     ui::SiteSurveyShellPage& siteSurveyPage,
+                                     ui::AboutShellPage& aboutPage,
+                                     ui::ProfileShellPage& profilePage,
+                                     ui::AdvanceShellPage& advancePage, ui::BusyIndicator* busy)
     : state_(state),
       Adapter(adapter),
       TabView(tabView),
@@ -50,7 +51,7 @@ void NetvaneController::BringUpCard() {
 }
 
 void NetvaneController::awakeFromNib() {
-  if (state_.__DEBUG__ != 0) platform::WriteStderr("#### NetvaneController - awakeFromNib ####\n");
+  if (state_.__DEBUG__ != 0) system::WriteStderr("#### NetvaneController - awakeFromNib ####\n");
   TabView.SelectIndex(kStartTab);
   state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
   if (state_.G_bDeviceExist != 0) BringUpCard();
@@ -68,7 +69,7 @@ void NetvaneController::OnTimer() {
                                                     sizeof(mediaState), &returned);
 
   if (state_.G_bDeviceExist != 0 && answered) {
-    platform::WriteStderrF("NetvaneController - G_bBssidListScan = %d\n", state_.G_bBssidListScan);
+    system::WriteStderrF("NetvaneController - G_bBssidListScan = %d\n", state_.G_bBssidListScan);
     if (state_.G_bRadio == 0) SiteSurveyPage.ClearAPList();
     if (state_.G_bBssidListScan == 1) {
       SiteSurveyPage.StopSiteSurveyTimer();

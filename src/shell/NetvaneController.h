@@ -20,9 +20,9 @@ class NetvaneController {
 
   // Every reference must outlive the controller. `busy` may be null.
   NetvaneController(SharedState& state, CV7000Access& adapter, ui::TabView& tabView,
-                    ui::RepeatingTimer& pollTimer, SiteSurveyShellPage& siteSurveyPage,
-                    AboutShellPage& aboutPage, ProfileShellPage& profilePage,
-                    AdvanceShellPage& advancePage, ui::BusyIndicator* busy = nullptr);
+                    ui::RepeatingTimer& pollTimer, ui::SiteSurveyShellPage& siteSurveyPage,
+                    ui::AboutShellPage& aboutPage, ui::ProfileShellPage& profilePage,
+                    ui::AdvanceShellPage& advancePage, ui::BusyIndicator* busy = nullptr);
   NetvaneController(const NetvaneController&) = delete;
   NetvaneController& operator=(const NetvaneController&) = delete;
 
@@ -40,10 +40,10 @@ class NetvaneController {
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
   CV7000Access& Adapter;
   ui::TabView& TabView;
-  SiteSurveyShellPage& SiteSurveyPage;
-  AboutShellPage& AboutPage;
-  ProfileShellPage& ProfilePage;
-  AdvanceShellPage& AdvancePage;
+  ui::SiteSurveyShellPage& SiteSurveyPage;
+  ui::AboutShellPage& AboutPage;
+  ui::ProfileShellPage& ProfilePage;
+  ui::AdvanceShellPage& AdvancePage;
   // NOLINTEND(readability-identifier-naming)
   ui::RepeatingTimer& pollTimer_;
   ui::BusyIndicator* busy_;

@@ -94,7 +94,7 @@ void LinkStatusPageController::OnTimer() {
   const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
   if (!channel) {
     // The page keeps the last tick's figures and the counters do not advance.
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    system::ReportConsistencyFailure(__FILE__, __LINE__);
     return;
   }
   const std::string name = SsidText(ssid);

@@ -13,15 +13,14 @@ StatisticsPageController::StatisticsPageController(const SharedState& state, CV7
 
 void StatisticsPageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::WriteStderr("#### StatisticsPageController - awakeFromNib ####\n");
+    system::WriteStderr("#### StatisticsPageController - awakeFromNib ####\n");
   }
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
 }
 
 void StatisticsPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) return;
-  if (state_.__DEBUG__ != 0)
-    platform::WriteStderr("#### StatisticsPageController - OnTimer ####\n");
+  if (state_.__DEBUG__ != 0) system::WriteStderr("#### StatisticsPageController - OnTimer ####\n");
   // A failed query leaves its zeros, which show as 0.
   NDIS_802_11_STATISTICS stats{};
   uint32_t receivedOk = 0;

@@ -14,7 +14,7 @@ namespace {
 std::string ChannelText(uint32_t frequency) {
   const auto channel = ChannelForFrequency(frequency);
   if (!channel) {
-    platform::ReportConsistencyFailure(__FILE__, __LINE__);
+    system::ReportConsistencyFailure(__FILE__, __LINE__);
     return "?";
   }
   return std::to_string(*channel);

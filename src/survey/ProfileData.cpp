@@ -9,7 +9,7 @@ namespace {
 
 // Written whatever the debug flag: these lines show each record's release in a session log.
 void TraceRelease(const char* step) {
-  platform::WriteLogLine(step);
+  system::WriteLogLine(step);
 }
 
 }  // namespace

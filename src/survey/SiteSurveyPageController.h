@@ -43,7 +43,7 @@ struct SiteSurveyDialogs {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class SiteSurveyPageController : public SiteSurveyShellPage,
+class SiteSurveyPageController : public ui::SiteSurveyShellPage,
                                  public ConnectionTarget,
                                  public SecuritySettingsReceiver,
                                  public HiddenSSIDReceiver {

@@ -47,7 +47,7 @@ void TaskExecutor::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
 void TaskExecutor::DoTask() {
   // These lines go to standard error whatever the debug flag: they date each task in a log.
   if (state_.G_bBssidListScan == 1) {
-    platform::WriteLogLine("#### SiteSurveyPageController - Probe - 0 ####\n");
+    system::WriteLogLine("#### SiteSurveyPageController - Probe - 0 ####\n");
     state_.G_bBssidListScan = 0;
     adapter_.QueryBssidList();
     // A task queued while the scan ran would act on a stale list: drop it unrun.
@@ -58,14 +58,13 @@ void TaskExecutor::DoTask() {
     const int32_t type = task->getTaskType();
     PROFILE_DATA* record = task->Profile();
     if (record != nullptr) {
-      platform::WriteLogLineF("#### SiteSurveyPageController - DoTask - taskType = %d ####\n",
-                              type);
+      system::WriteLogLineF("#### SiteSurveyPageController - DoTask - taskType = %d ####\n", type);
       if (type == kTaskRescan) {
-        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 1 ####\n");
+        system::WriteLogLine("#### SiteSurveyPageController - Probe - 1 ####\n");
         adapter_.RescanBssidList();
         state_.G_bBssidListScan = 1;
       } else if (type == kTaskApply) {
-        platform::WriteLogLine("#### SiteSurveyPageController - Probe - 2 ####\n");
+        system::WriteLogLine("#### SiteSurveyPageController - Probe - 2 ####\n");
         Apply(*record);
       }
     }
@@ -106,9 +105,9 @@ void TaskExecutor::Apply(PROFILE_DATA& record) {
 }
 
 void TaskExecutor::SendKeys(PROFILE_DATA& record) {
-  const auto sendBlock = [this](uint32_t oid, const SecretBytes& block, uint32_t length) {
+  const auto sendBlock = [this](uint32_t oid, const system::SecretBytes& block, uint32_t length) {
     // The length field is what goes out; a block shorter than it is padded, never overread.
-    SecretBytes payload(block);
+    system::SecretBytes payload(block);
     payload.resize(length, 0);
     Set(oid, payload.data(), length);
   };

@@ -2,7 +2,7 @@
 // implements its part; the shell never sees more of a page than this.
 #pragma once
 
-namespace netvane {
+namespace netvane::ui {
 
 class SiteSurveyShellPage {
  public:
@@ -50,4 +50,4 @@ class AboutShellPage {
   virtual void GetAllInformation() = 0;
 };
 
-}  // namespace netvane
+}  // namespace netvane::ui

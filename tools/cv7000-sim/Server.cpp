@@ -208,12 +208,12 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
-  const platform::UniqueFd listener(Listen(socketPath));
+  const system::UniqueFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
   while (gStop == 0) {
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
-    const platform::UniqueFd client(
+    const system::UniqueFd client(
         accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
     const int64_t deadline = NowMs() + settings.connectionTimeoutMs;

@@ -10,7 +10,7 @@
 
 #include "platform/system/Wipe.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 class Dictionary {
  public:
@@ -26,7 +26,7 @@ class Dictionary {
     Entry(const Entry&) = default;
     Entry& operator=(const Entry&) = default;
     // Values may be keys or pass phrases: no copy outlives its entry readable.
-    ~Entry() { WipeString(value); }
+    ~Entry() { system::WipeString(value); }
     // How a value is written is not part of what it is.
     bool operator==(const Entry& other) const { return key == other.key && value == other.value; }
   };
@@ -34,7 +34,7 @@ class Dictionary {
   // Replaces the value of `key`, or appends it.
   void Set(std::string_view key, std::string_view value, bool keyMaterial = false) {
     if (Entry* e = Find(key)) {
-      WipeString(e->value);
+      system::WipeString(e->value);
       e->value = value;
       e->keyMaterial = keyMaterial;
       return;
@@ -44,14 +44,14 @@ class Dictionary {
   // Set, moving the texts in; what is left in them is wiped.
   void Take(std::string& key, std::string& value) {
     if (Entry* e = Find(key)) {
-      WipeString(e->value);
+      system::WipeString(e->value);
       e->value = std::move(value);
       e->keyMaterial = false;
     } else {
       entries_.emplace_back(std::move(key), std::move(value), false);
     }
-    WipeString(key);
-    WipeString(value);
+    system::WipeString(key);
+    system::WipeString(value);
   }
   // Appends without looking for `key`: for a caller that knows it is not there yet.
   void AppendNew(std::string key, std::string value) {
@@ -82,4 +82,4 @@ class Dictionary {
 
 using RecordList = std::vector<Dictionary>;
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 int32_t IntValue(std::string_view text) {
   std::size_t at = 0;
@@ -21,4 +21,4 @@ int32_t IntValue(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

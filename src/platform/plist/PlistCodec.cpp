@@ -2,7 +2,7 @@
 
 #include "platform/plist/StoredText.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 namespace {
 
 using Kind = PlistValue::Kind;
@@ -44,11 +44,11 @@ std::optional<RecordList> RecordsFrom(const PlistValue* value) {
         record.AppendNew(std::move(key), std::move(*text));
       } else {
         record.Set(key, *text);
-        WipeString(*text);
+        system::WipeString(*text);
       }
     }
   }
   return records;
 }
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

@@ -7,7 +7,7 @@
 #include "platform/plist/Dictionary.h"
 #include "platform/plist/PlistValue.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 // Records from an array (or the records it was set to); nullopt when the value is not an array.
 // Elements that are not dictionaries are skipped. In a record, a string is read through
@@ -15,4 +15,4 @@ namespace netvane::prefs {
 // "YES" or "NO"; a date, array or dictionary value is left out, so it reads as a missing key.
 std::optional<RecordList> RecordsFrom(const PlistValue* value);
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

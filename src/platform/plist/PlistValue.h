@@ -11,7 +11,7 @@
 #include "platform/plist/Dictionary.h"
 #include "platform/system/Wipe.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 // A record list the program set, kept as records; its XML text is made once, however many files
 // it goes into.
@@ -20,7 +20,7 @@ class SharedRecords {
   explicit SharedRecords(RecordList list) : list_(std::move(list)) {}
   SharedRecords(const SharedRecords&) = delete;
   SharedRecords& operator=(const SharedRecords&) = delete;
-  ~SharedRecords() { WipeString(xml_); }
+  ~SharedRecords() { system::WipeString(xml_); }
 
   const RecordList& List() const { return list_; }
   // The list as an XML <array> element at the left margin (made by the XML writer).
@@ -72,7 +72,7 @@ class PlistValue {
   PlistValue(PlistValue&&) noexcept = default;
   PlistValue& operator=(PlistValue&&) noexcept = default;
   // Strings may be keys or pass phrases.
-  ~PlistValue() { WipeString(text); }
+  ~PlistValue() { system::WipeString(text); }
 
   // The member named `key` of a dictionary; nullptr when absent or not a dictionary.
   const PlistValue* Member(std::string_view key) const {
@@ -106,4 +106,4 @@ class PlistValue {
   explicit PlistValue(Kind k) : kind(k) {}
 };
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

@@ -11,7 +11,7 @@
 
 #include "platform/plist/StoredText.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 namespace {
 
 using Kind = PlistValue::Kind;
@@ -303,7 +303,7 @@ class Reader {
   static std::string Decoded(std::string text) {
     if (text.find('\xEF') == std::string::npos) return text;
     std::string bytes = BytesFromStoredText(text);
-    WipeString(text);
+    system::WipeString(text);
     return bytes;
   }
   // An array of dictionaries that hold only strings, read straight into records (a profile
@@ -415,7 +415,7 @@ void AppendStored(std::string& out, std::string_view bytes, bool keyMaterial) {
       out += c;
     }
   }
-  WipeString(stored);
+  system::WipeString(stored);
 }
 
 // The <array> element of a record list at the left margin, sized once up front. Records mostly
@@ -603,7 +603,7 @@ std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reaso
 }
 
 XmlDocument::~XmlDocument() {
-  for (std::string& text : own_) WipeString(text);
+  for (std::string& text : own_) system::WipeString(text);
 }
 
 std::vector<std::string_view> XmlDocument::Pieces() const {
@@ -642,4 +642,4 @@ const std::string& SharedRecords::Xml() const {
   return xml_;
 }
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

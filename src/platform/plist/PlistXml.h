@@ -12,7 +12,7 @@
 
 #include "platform/plist/PlistValue.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 // Far above any real file (500 profiles take about 600 KB) and far below trouble.
 constexpr std::size_t kMaxFileBytes = 8u << 20;
@@ -58,4 +58,4 @@ XmlDocument WritePlistDocument(const std::shared_ptr<const SharedRecords>& recor
 // record list's text is the same in every file that holds it.
 std::string WritePlistXml(const PlistValue& root);
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

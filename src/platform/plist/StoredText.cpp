@@ -4,7 +4,7 @@
 
 #include "text/Utf8.h"
 
-namespace netvane::prefs {
+namespace netvane::plist {
 namespace {
 
 constexpr char32_t kByteBase = 0xF700;  // U+F700 + byte
@@ -99,4 +99,4 @@ std::string BytesFromStoredText(std::string_view text) {
   return out;
 }
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace netvane::prefs {
+namespace netvane::plist {
 
 // Valid UTF-8 with no control characters, no characters XML cannot hold and none of the
 // private-use characters the byte form uses.
@@ -30,4 +30,4 @@ void AppendUtf8(std::string& out, char32_t cp);
 // The bytes a stored text stands for. Never fails: bytes that are not UTF-8 pass through.
 std::string BytesFromStoredText(std::string_view text);
 
-}  // namespace netvane::prefs
+}  // namespace netvane::plist

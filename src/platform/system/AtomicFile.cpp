@@ -15,7 +15,7 @@
 #include "platform/system/UniqueFd.h"
 #include "platform/system/Wipe.h"
 
-namespace netvane::prefs {
+namespace netvane::system {
 namespace {
 
 std::string Errno(const char* what) {
@@ -57,7 +57,7 @@ bool WritePieces(int fd, std::span<const std::string_view> pieces) {
 
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   FileRead result;
-  platform::UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+  system::UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
   if (fd.Get() < 0) {
     if (errno == ENOENT) return result;
     result.status = FileRead::Status::kUnreadable;
@@ -106,7 +106,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 }
 
 bool SyncFolder(const std::string& folder) {
-  platform::UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  system::UniqueFd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return dir.Get() >= 0 && fsync(dir.Get()) == 0;
 }
 
@@ -116,7 +116,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
   // A name no person would choose, so that what a killed write leaves can be told apart and
   // removed later (PrefsFile::RemoveDebris).
   std::string temp = path + std::string(kTemporaryInfix) + "XXXXXX";
-  platform::UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
+  system::UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
   if (fd.Get() < 0) {
     reason = Errno("cannot create a temporary file");
     return false;
@@ -139,4 +139,4 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
   return true;
 }
 
-}  // namespace netvane::prefs
+}  // namespace netvane::system

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace netvane::prefs {
+namespace netvane::system {
 
 struct FileRead {
   enum class Status { kRead, kMissing, kUnreadable, kTooLarge };
@@ -40,4 +40,4 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
 // Makes the renames done in the folder durable.
 bool SyncFolder(const std::string& folder);
 
-}  // namespace netvane::prefs
+}  // namespace netvane::system

@@ -2,10 +2,10 @@
 
 #include "platform/system/Trace.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void ReportConsistencyFailure(const char* file, int line) {
   WriteStderrF("*** %s:%d: Invalid parameter not satisfying: %s\n", file, line, "FALSE");
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

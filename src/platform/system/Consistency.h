@@ -3,8 +3,8 @@
 // fallback.
 #pragma once
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void ReportConsistencyFailure(const char* file, int line);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

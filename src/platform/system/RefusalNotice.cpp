@@ -4,7 +4,7 @@
 
 #include "platform/system/Trace.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void ReportRefusedOnce(const std::string& path, const std::string& reason) {
   static std::set<std::string> reported;
@@ -12,4 +12,4 @@ void ReportRefusedOnce(const std::string& path, const std::string& reason) {
   WriteStderr("netvane: not using " + path + ": " + reason + "\n");
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace netvane::platform {
+namespace netvane::system {
 namespace {
 
 bool logLines = true;
@@ -40,4 +40,4 @@ void SetLogLines(bool on) {
   logLines = on;
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 // Writes the text as is (callers add the newline) and flushes.
 void WriteStderr(std::string_view text);
@@ -17,4 +17,4 @@ void WriteLogLine(std::string_view text);
 void WriteLogLineF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void SetLogLines(bool on);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -12,7 +12,7 @@
 #include "crypto/MathFunc.h"
 #include "crypto/MathFuncInternal.h"
 
-namespace netvane {
+namespace netvane::crypto {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -164,4 +164,4 @@ TEST(PasswordHashTest, DispatchedPathDerivesAndEveryRefusalWritesNothing) {
 }
 
 }  // namespace
-}  // namespace netvane
+}  // namespace netvane::crypto

@@ -40,7 +40,7 @@ class ConnectTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete sim; }
   void SetUp() override {
-    root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}, {}});
+    root.emplace(gui::RootOptions{nullptr, [](unsigned) {}, {}, {}});
     root->SetUp();
     root->Window().show();
     table = root->Window().siteSurvey.ApList;
@@ -76,7 +76,7 @@ class ConnectTest : public ::testing::Test {
   }
 
   static testing::SimHarness* sim;
-  std::optional<qt::CompositionRoot> root;
+  std::optional<gui::CompositionRoot> root;
   QTableView* table = nullptr;
 };
 
@@ -94,7 +94,7 @@ TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
   QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
 
   EXPECT_EQ(Joined(), 0x04);
-  for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(Spoken(-1, 0), "Status");
   EXPECT_EQ(Spoken(home, 0), "Connected");
   EXPECT_EQ(Spoken(RowOf("CorvaneGuest"), 0), "");
@@ -186,7 +186,7 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
   profiles->selectRow(0);
   QTest::keyClick(profiles, Qt::Key_Return);
   EXPECT_EQ(Joined(), 0x04);
-  for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(Spoken(0, 0, profiles), "Active");
 
   // A manual connect stands the profile down; the row says so. (The cell's accessible text:
@@ -194,7 +194,7 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
   table->selectRow(RowOf("CorvaneGuest"));
   QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
   EXPECT_EQ(Joined(), 0x01);
-  for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(profiles->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(), "Not active");
 }
 

@@ -18,7 +18,7 @@
 #include "support/QtTestApp.h"
 #include "support/TempFolder.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 using Outcome = SingleInstance::Outcome;
@@ -49,8 +49,8 @@ TEST_F(SingleInstanceTest, OfTwoClaimsOneRunsAndTheOtherRaisesIt) {
 // Two starts at once: the second may ask before the first, holding the lock, listens. It tries
 // again until the first answers, rather than taking a window still starting for a hung one.
 TEST_F(SingleInstanceTest, ASecondStartWaitsForAFirstThatIsNotListeningYet) {
-  auto lock = std::make_unique<platform::InstanceLock>(temp.File("netvane-ui.lock"));
-  ASSERT_EQ(lock->Get(), platform::InstanceLock::State::kHeld);
+  auto lock = std::make_unique<system::InstanceLock>(temp.File("netvane-ui.lock"));
+  ASSERT_EQ(lock->Get(), system::InstanceLock::State::kHeld);
   SingleInstance first(Folder());
   // Runs in the second's wait, after its first attempt found no socket.
   QTimer::singleShot(0, [&] {
@@ -85,4 +85,4 @@ TEST_F(SingleInstanceTest, AHolderThatDoesNotAnswerIsReportedNotHandedOver) {
 }
 
 }  // namespace
-}  // namespace netvane::qt
+}  // namespace netvane::gui

@@ -17,7 +17,7 @@
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 
-namespace netvane::qt {
+namespace netvane::gui {
 namespace {
 
 // Spins the event loop until `done` holds; only events move it on, never the clock.
@@ -95,4 +95,4 @@ TEST(StartUpTest, ARefusedRegistryIsShownOnceInAnAlert) {
 }
 
 }  // namespace
-}  // namespace netvane::qt
+}  // namespace netvane::gui

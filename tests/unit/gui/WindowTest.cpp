@@ -66,12 +66,13 @@ class WindowTest : public ::testing::Test {
 
   // Delivers one expiry to every timer, as the event loop would.
   void TickAll() {
-    for (qt::QtRepeatingTimer* t : root.Timers()) t->OnTimeout();
+    for (gui::QtRepeatingTimer* t : root.Timers()) t->OnTimeout();
   }
 
   testing::FakeUserClient driver;
   testing::TempFolder prefs;
-  qt::CompositionRoot root{{&driver, [](unsigned) {}, prefs.Path(), {prefs.Path() + "/state", {}}}};
+  gui::CompositionRoot root{
+      {&driver, [](unsigned) {}, prefs.Path(), {prefs.Path() + "/state", {}}}};
 };
 
 TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
@@ -98,7 +99,7 @@ TEST_F(WindowTest, ApplyAndResetWaitForAChangeEveryOtherControlIsLive) {
         "EventHistory", "ApList", "Rescan", "Connect"}) {
     EXPECT_FALSE(Disabled(root.Window().findChild<QWidget*>(name))) << name;
   }
-  qt::MainWindow& window = root.Window();
+  gui::MainWindow& window = root.Window();
   EXPECT_TRUE(Disabled(window.advance.Apply) && Disabled(window.advance.Reset));
   QTest::mouseClick(window.advance.EnableTXburst, Qt::LeftButton);
   EXPECT_FALSE(Disabled(window.advance.Apply) || Disabled(window.advance.Reset));
@@ -130,7 +131,7 @@ TEST_F(WindowTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) 
 TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnce) {
   root.SetUp();  // the adapter is there: every poll tick asks the driver
   driver.calls.clear();
-  qt::MainWindow& window = root.Window();
+  gui::MainWindow& window = root.Window();
   window.show();
   QApplication::setActiveWindow(&window);
   window.siteSurvey.ApList->setFocus();
@@ -196,30 +197,30 @@ TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
 }
 
 TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {
-  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
             "Joined \u201c&lt;b&gt;&amp;\u00e9\u201d.");
   // A name can neither reverse nor break the words around it, and a Latin-1 C1 byte is a control.
-  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined,
-                                  "\xe2\x80\xae"
-                                  "evil\n"})
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined,
+                                   "\xe2\x80\xae"
+                                   "evil\n"})
                 .toStdString(),
             "Joined \u201c\\u202Eevil\\x0A\u201d.");
-  EXPECT_EQ(qt::NotificationBody({EventKind::kJoined, "\xe9\x9b"}).toStdString(),
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined, "\xe9\x9b"}).toStdString(),
             "Joined \u201c\u00e9\\u009B\u201d.");
 }
 
 TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
   // A leading byte-order mark is part of the name.
-  EXPECT_EQ(qt::ToStd(qt::ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
+  EXPECT_EQ(gui::ToStd(gui::ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
   // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate.
   for (const std::string bytes : {"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"}) {
-    EXPECT_EQ(qt::ToQt(bytes), QString::fromLatin1(bytes));
+    EXPECT_EQ(gui::ToQt(bytes), QString::fromLatin1(bytes));
   }
 
   testing::QtTestApp();
   QComboBox box;
   box.setEditable(true);
-  qt::QtChoiceList list(&box);
+  gui::QtChoiceList list(&box);
   list.Add("Caf\xE9");
   list.SelectIndex(0);
   // Typed text is UTF-8, so such a name does not survive retyping; a value left as shown does.
@@ -236,7 +237,7 @@ TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
   std::ofstream file(log.Path(), std::ios::binary);
   for (const auto& name : testing::HostileNames()) file << name.bytes << '\n';
   file.close();
-  qt::EventHistoryWindow window(nullptr, log, [](bool) {});
+  gui::EventHistoryWindow window(nullptr, log, [](bool) {});
   window.Open(true);
   window.AddLine(testing::HostileNames()[9].bytes);  // a paragraph separator
   const QTextDocument& shown = *window.Lines().document();

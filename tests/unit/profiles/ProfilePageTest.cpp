@@ -30,7 +30,7 @@ ProfileRecord Profile(std::initializer_list<std::pair<const char*, std::string>>
   return r;
 }
 
-NDIS_802_11_KEY Header(const SecretBytes& block) {
+NDIS_802_11_KEY Header(const system::SecretBytes& block) {
   NDIS_802_11_KEY key{};
   std::memcpy(&key, block.data(), kKeyHeaderLength);
   return key;
@@ -94,8 +94,8 @@ TEST(BuildProfileDataTest, PreSharedKeysFromDigitsPassPhrasesAndRefusedPhrases) 
   };
   const auto hashed = [](const std::string& phrase, const std::string& salt) {
     std::vector<uint8_t> out(40);
-    PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(salt.data()),  // NOLINT
-                 static_cast<int32_t>(salt.size()), out.data());
+    crypto::PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(salt.data()),  // NOLINT
+                         static_cast<int32_t>(salt.size()), out.data());
     out.resize(kPskLength);
     return out;
   };

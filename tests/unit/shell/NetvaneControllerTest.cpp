@@ -17,7 +17,10 @@ namespace netvane {
 namespace {
 
 // The four pages the shell drives, each call logged by name into one log to show the order.
-struct RecordingPages : SiteSurveyShellPage, ProfileShellPage, AdvanceShellPage, AboutShellPage {
+struct RecordingPages : ui::SiteSurveyShellPage,
+                        ui::ProfileShellPage,
+                        ui::AdvanceShellPage,
+                        ui::AboutShellPage {
   explicit RecordingPages(const SharedState& s) : state(s) {}
   void RefreshAPList(const void*) override { log.emplace_back("RefreshAPList"); }
   void StartSiteSurveyTimer() override { log.emplace_back("StartSiteSurveyTimer"); }

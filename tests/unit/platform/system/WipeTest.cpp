@@ -27,7 +27,7 @@ struct RecordingAllocator {
 TEST(Wipe, KeyBlocksAreZeroWhenTheyOrTheirOutgrownBuffersAreReleased) {
   released.clear();
   {
-    std::vector<uint8_t, WipingAllocator<uint8_t, RecordingAllocator<uint8_t>>> key;
+    std::vector<uint8_t, system::WipingAllocator<uint8_t, RecordingAllocator<uint8_t>>> key;
     key.reserve(4);
     for (uint8_t b = 0xA1; b <= 0xA5; ++b) key.push_back(b);  // grows once
     const auto copy = key;
@@ -40,7 +40,7 @@ TEST(Wipe, StringsAreZeroToTheirCapacity) {
   std::string phrase = "a pass phrase longer than the inline buffer";
   phrase.resize(4);  // the rest of the phrase is still in the buffer
   const std::size_t capacity = phrase.capacity();
-  WipeString(phrase);
+  system::WipeString(phrase);
   EXPECT_TRUE(phrase.empty());
   ASSERT_EQ(phrase.capacity(), capacity) << "the same buffer";
   EXPECT_EQ(std::string(phrase.data(), capacity), std::string(capacity, '\0'));

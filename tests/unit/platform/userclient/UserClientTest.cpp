@@ -107,14 +107,14 @@ TEST(PrivateFolderTest, AMissingOneIsBornPrivateAndAnUntrustworthyOneIsRefusedAn
     return lstat(path.c_str(), &st) == 0 ? st.st_mode : mode_t{0};
   };
   const mode_t saved = umask(0);
-  EXPECT_TRUE(platform::EnsurePrivateFolder(path).ok);
+  EXPECT_TRUE(system::EnsurePrivateFolder(path).ok);
   umask(saved);
   EXPECT_EQ(mode() & 07777, 0700U);
   fs::remove(path);
 
   const auto expectRefused = [&](const char* what) {
     const mode_t before = mode();
-    const auto result = platform::EnsurePrivateFolder(path);
+    const auto result = system::EnsurePrivateFolder(path);
     EXPECT_FALSE(result.ok || result.reason.empty()) << what;
     EXPECT_EQ(mode(), before) << what;
     fs::remove_all(path);
