@@ -14,13 +14,27 @@
 #include <cstring>
 #include <ctime>
 
-#include "platform/system/UniqueFd.h"
 #include "platform/userclient/Protocol.h"
 
 namespace netvane::sim {
 namespace {
 
 volatile std::sig_atomic_t gStop = 0;
+
+// A descriptor closed at the end of its scope (tools/ see only the driver's protocol of src/).
+class OwnedFd {
+ public:
+  explicit OwnedFd(int fd) : fd_(fd) {}
+  OwnedFd(const OwnedFd&) = delete;
+  OwnedFd& operator=(const OwnedFd&) = delete;
+  ~OwnedFd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int Get() const { return fd_; }
+
+ private:
+  int fd_;
+};
 
 void OnStopSignal(int /*signal*/) {
   gStop = 1;
@@ -208,16 +222,15 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
-  const system::UniqueFd listener(Listen(socketPath));
+  const OwnedFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
   while (gStop == 0) {
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
-    const system::UniqueFd client(
-        accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    const OwnedFd client(accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
     const int64_t deadline = NowMs() + settings.connectionTimeoutMs;
-    if (!SamePeerUser(client.Get())) continue;  // closed at once by UniqueFd
+    if (!SamePeerUser(client.Get())) continue;  // closed at once by OwnedFd
     Connection(client.Get(), service, runMask, deadline).Serve();
   }
   unlink(socketPath.c_str());
