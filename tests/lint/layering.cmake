@@ -1,6 +1,7 @@
 # Dependencies point down the layers (docs/architecture.md). Every folder of src/ is on the list;
 # a file may include its own folder and the levels below its own, never a folder on its own
-# level or above. tools/ may include only the driver's records and the user-client protocol.
+# level or above, and only gui/ includes Qt. tools/ may include only the driver's records and the
+# user-client protocol.
 # Run as: cmake -DSRC=<src folder> -DTOOLS=<tools folder> -P layering.cmake
 cmake_minimum_required(VERSION 3.25)
 set(levels
@@ -49,6 +50,13 @@ foreach(f ${files})
   if(mine STREQUAL "")
     string(APPEND bad "  ${f} is in a folder that is not on the list of layers\n")
     continue()
+  endif()
+  # Only the window knows Qt.
+  if(NOT mine STREQUAL "gui")
+    file(STRINGS ${SRC}/${f} qt_includes REGEX "^#include <Q")
+    foreach(line ${qt_includes})
+      string(APPEND bad "  ${f}: ${line}; only gui/ uses Qt\n")
+    endforeach()
   endif()
   file(STRINGS ${SRC}/${f} includes REGEX "^#include \"[^\"]*/")
   foreach(line ${includes})
