@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ui/Alert.h"
 #include "platform/userclient/SocketUserClient.h"
+#include "ui/Alert.h"
 
 namespace netvane::bench {
 

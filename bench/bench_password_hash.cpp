@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "security/MathFunc.h"
-#include "security/MathFuncInternal.h"
+#include "crypto/MathFunc.h"
+#include "crypto/MathFuncInternal.h"
 
 namespace {
 
@@ -35,16 +35,19 @@ void BM_OpenSsl(benchmark::State& state) {
 void BM_PasswordHash(benchmark::State& state) {
   std::uint8_t out[40];
   for (auto _ : state) {
-    netvane::PasswordHash(kPassphrase, kSsid, kSsidLength, out);
+    netvane::crypto::PasswordHash(kPassphrase, kSsid, kSsidLength, out);
     benchmark::DoNotOptimize(out);
   }
-  state.SetLabel(netvane::ResolvedSha1Path() == netvane::Sha1Path::kShaNi ? "sha-ni" : "portable");
+  state.SetLabel(netvane::crypto::ResolvedSha1Path() == netvane::crypto::Sha1Path::kShaNi
+                     ? "sha-ni"
+                     : "portable");
 }
 
 void BM_PasswordHashPortable(benchmark::State& state) {
   std::uint8_t out[40];
   for (auto _ : state) {
-    netvane::PasswordHashOn(netvane::Sha1Path::kPortable, kPassphrase, kSsid, kSsidLength, out);
+    netvane::crypto::PasswordHashOn(netvane::crypto::Sha1Path::kPortable, kPassphrase, kSsid,
+                                    kSsidLength, out);
     benchmark::DoNotOptimize(out);
   }
 }

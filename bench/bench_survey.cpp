@@ -13,7 +13,7 @@
 #include "CountingClient.h"
 #include "MedianReporter.h"
 #include "SteadyRegistry.h"
-#include "security/MathFunc.h"
+#include "crypto/MathFunc.h"
 #include "state/SharedState.h"
 #include "support/SimHarness.h"
 #include "support/survey/SurveyRig.h"
@@ -94,8 +94,9 @@ void BM_PasswordHash(benchmark::State& state) {
   const std::string ssid = "CorvaneHome";
   std::array<uint8_t, 40> out{};
   for (auto _ : state) {
-    netvane::PasswordHash("home sweet corvane", reinterpret_cast<const uint8_t*>(ssid.data()),
-                          static_cast<int32_t>(ssid.size()), out.data());
+    netvane::crypto::PasswordHash("home sweet corvane",
+                                  reinterpret_cast<const uint8_t*>(ssid.data()),
+                                  static_cast<int32_t>(ssid.size()), out.data());
     benchmark::DoNotOptimize(out);
   }
 }

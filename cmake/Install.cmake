@@ -25,7 +25,7 @@ endif()
 if(TARGET netvane)
   install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/src/platform/qt/images/netvane.svg
+  install(FILES ${PROJECT_SOURCE_DIR}/src/gui/images/netvane.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME com.corvane.Netvane.svg)
   install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.metainfo.xml

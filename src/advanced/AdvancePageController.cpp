@@ -6,7 +6,7 @@
 #include "driver/Oids.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Log.h"
-#include "platform/ui/ImageNames.h"
+#include "ui/ImageNames.h"
 
 namespace netvane {
 
@@ -16,7 +16,7 @@ AdvancePageController::AdvancePageController(SharedState& state, CV7000Access& a
     : state_(state), Adapter(adapter), c_(controls), file_(settingsFile) {}
 
 void AdvancePageController::awakeFromNib() {
-  const std::optional<prefs::RecordList> records = file_.Load();
+  const std::optional<plist::RecordList> records = file_.Load();
   if (records && !records->empty()) {
     current_ = SettingsFromRecord(records->front(), c_.BGprotection.Count());
     stored_ = current_;
@@ -51,9 +51,9 @@ void AdvancePageController::OnSelChangeWirelessMode(const void* /*sender*/) {
       if (!RatesFor(current_.wirelessMode, current_.txRate)) current_.txRate = 0;
       break;
     default:
-      platform::ReportConsistencyFailure(platform::LogCategory::kAdvanced,
-                                         "wireless mode %d is not in the list; rates not shown",
-                                         current_.wirelessMode);
+      system::ReportConsistencyFailure(system::LogCategory::kAdvanced,
+                                       "wireless mode %d is not in the list; rates not shown",
+                                       current_.wirelessMode);
       return;
   }
   c_.TXrate.SelectIndex(current_.txRate);
@@ -114,8 +114,8 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
 
   std::optional<RateSet> rates = RatesFor(s.wirelessMode, s.txRate);
   if (!rates) {
-    platform::ReportConsistencyFailure(
-        platform::LogCategory::kAdvanced,
+    system::ReportConsistencyFailure(
+        system::LogCategory::kAdvanced,
         "no rate set for wireless mode %d and rate %d; the rates were not applied", s.wirelessMode,
         s.txRate);
     return;
@@ -125,9 +125,9 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
   stored_ = s;
   std::string reason;
   if (!file_.Save(
-          std::make_shared<const prefs::SharedRecords>(prefs::RecordList{RecordFromSettings(s)}),
+          std::make_shared<const plist::SharedRecords>(plist::RecordList{RecordFromSettings(s)}),
           reason)) {
-    platform::LogWarning(platform::LogCategory::kAdvanced, "netvane: " + reason);
+    system::LogWarning(system::LogCategory::kAdvanced, "netvane: " + reason);
   }
   // The corrections above show, so the window never claims settings the driver lacks.
   Show();

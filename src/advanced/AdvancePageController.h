@@ -7,12 +7,12 @@
 
 #include "advanced/AdvanceSettings.h"
 #include "platform/prefs/UserDefaults.h"
-#include "platform/ui/Button.h"
-#include "platform/ui/ChoiceList.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/ShellPages.h"
-#include "platform/ui/Toggle.h"
 #include "state/SharedState.h"
+#include "ui/Button.h"
+#include "ui/ChoiceList.h"
+#include "ui/ImageView.h"
+#include "ui/ShellPages.h"
+#include "ui/Toggle.h"
 
 namespace netvane {
 
@@ -32,7 +32,7 @@ struct AdvanceControls {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class AdvancePageController : public AdvanceShellPage {
+class AdvancePageController : public ui::AdvanceShellPage {
  public:
   // Every reference must outlive the page.
   AdvancePageController(SharedState& state, CV7000Access& adapter, const AdvanceControls& controls,

@@ -1,6 +1,6 @@
 #include "advanced/AdvanceSettings.h"
 
-#include "platform/prefs/IntValue.h"
+#include "platform/plist/IntValue.h"
 
 namespace netvane {
 namespace {
@@ -71,22 +71,22 @@ std::optional<RateSet> RatesFor(int32_t wirelessMode, int32_t index) {
   return one;
 }
 
-AdvanceSettings SettingsFromRecord(const prefs::Dictionary& record, int32_t bgItems) {
+AdvanceSettings SettingsFromRecord(const plist::Dictionary& record, int32_t bgItems) {
   AdvanceSettings s;
   const AdvanceSettings creation;
-  const int32_t mode = prefs::IntValue(record.Text(kWirelessMode));
+  const int32_t mode = plist::IntValue(record.Text(kWirelessMode));
   s.wirelessMode = mode >= 0 && mode < kWirelessModes ? mode : creation.wirelessMode;
-  const int32_t rate = prefs::IntValue(record.Text(kTxRate));
+  const int32_t rate = plist::IntValue(record.Text(kTxRate));
   s.txRate = RatesFor(s.wirelessMode, rate) ? rate : creation.txRate;
-  const int32_t protection = prefs::IntValue(record.Text(kBgProtection));
+  const int32_t protection = plist::IntValue(record.Text(kBgProtection));
   s.bgProtection = protection >= 0 && protection < bgItems ? protection : creation.bgProtection;
-  s.txBurst = prefs::IntValue(record.Text(kTxBurst)) != 0;
-  s.adhocOfdm = prefs::IntValue(record.Text(kAdhocOfdm)) != 0;
+  s.txBurst = plist::IntValue(record.Text(kTxBurst)) != 0;
+  s.adhocOfdm = plist::IntValue(record.Text(kAdhocOfdm)) != 0;
   return s;
 }
 
-prefs::Dictionary RecordFromSettings(const AdvanceSettings& s) {
-  prefs::Dictionary record;
+plist::Dictionary RecordFromSettings(const AdvanceSettings& s) {
+  plist::Dictionary record;
   record.Set(kTxRate, std::to_string(s.txRate));
   record.Set(kBgProtection, std::to_string(s.bgProtection));
   record.Set(kTxBurst, s.txBurst ? "1" : "0");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "driver/Records.h"
-#include "platform/prefs/Dictionary.h"
+#include "platform/plist/Dictionary.h"
 
 namespace netvane {
 
@@ -41,7 +41,7 @@ std::optional<RateSet> RatesFor(int32_t wirelessMode, int32_t index);
 
 // The settings a record holds. A value outside its list (a damaged or hand-edited file) falls
 // back to its creation value; `bgItems` is how many protection choices there are.
-AdvanceSettings SettingsFromRecord(const prefs::Dictionary& record, int32_t bgItems);
-prefs::Dictionary RecordFromSettings(const AdvanceSettings& settings);
+AdvanceSettings SettingsFromRecord(const plist::Dictionary& record, int32_t bgItems);
+plist::Dictionary RecordFromSettings(const AdvanceSettings& settings);
 
 }  // namespace netvane

@@ -112,7 +112,7 @@ int Run(int argc, const char* const* argv, CliIo& io) {
                       chosen.empty() ? "netvane-cli" : "netvane-cli " + chosen.front()->get_name());
   }
 
-  platform::SetLogVerbose(verbose);
+  system::SetLogVerbose(verbose);
   try {
     if (profiles->parsed() && action != "list" && which.empty()) {
       throw CliFailure(kExitUsage, "profiles " + action + " needs a profile number or name");

@@ -21,9 +21,9 @@ enum ExitCode : int {
 struct CliIo {
   std::ostream& out;
   std::ostream& err;
-  platform::SleepFunction sleep;  // every wait (scan, throughput interval, join polling)
-  std::function<platform::SecretText(const std::string& path)> readKeyFile;
-  std::function<platform::SecretText(const std::string& prompt)> askKey;
+  system::SleepFunction sleep;  // every wait (scan, throughput interval, join polling)
+  std::function<system::SecretText(const std::string& path)> readKeyFile;
+  std::function<system::SecretText(const std::string& prompt)> askKey;
 };
 
 int Run(int argc, const char* const* argv, CliIo& io);

@@ -5,9 +5,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Table.h"
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
+#include "keyentry/KeyValidation.h"
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/system/FileDates.h"
@@ -15,8 +17,6 @@
 #include "profiles/ProfileActions.h"
 #include "profiles/ProfileItem.h"
 #include "profiles/ProfileStore.h"
-#include "security/KeyValidation.h"
-#include "security/MathFunc.h"
 #include "status/AboutFigures.h"
 #include "status/LinkFigures.h"
 #include "status/StatisticsFigures.h"
@@ -68,8 +68,8 @@ std::optional<std::array<uint8_t, kMacLength>> ParseBssid(const std::string& tex
   std::array<uint8_t, kMacLength> mac{};
   if (text.size() != 17) return std::nullopt;
   for (std::size_t i = 0; i < kMacLength; ++i) {
-    const uint8_t high = BtoH(text[i * 3]);
-    const uint8_t low = BtoH(text[i * 3 + 1]);
+    const uint8_t high = crypto::BtoH(text[i * 3]);
+    const uint8_t low = crypto::BtoH(text[i * 3 + 1]);
     if (high == 0xFF || low == 0xFF) return std::nullopt;
     if (i + 1 < kMacLength && text[i * 3 + 2] != ':' && text[i * 3 + 2] != '-') {
       return std::nullopt;
@@ -276,7 +276,7 @@ int AboutCommand(Session& s, bool json) {
                                 &returned);
   s.adapter.OidQueryInformation(OID_802_3_CURRENT_ADDRESS, mac.data(), mac.size(), &returned);
   const userclient::DriverInfo driver = userclient::ReadDriverInfo();
-  const std::string date = platform::ExecutableDate();
+  const std::string date = system::ExecutableDate();
   if (json) {
     PrintJson(s, {{"netvane_version", kNetvaneVersion},
                   {"netvane_date", date},
@@ -323,16 +323,16 @@ struct Profiles {
   ProfileStore store{defaults, folder};
 };
 
-platform::SecretText ReadKey(Session& s, const ConnectOptions& o, const std::string& ssid) {
-  platform::SecretText key = !o.keyFile.empty() ? s.io.readKeyFile(o.keyFile)
-                                                : s.io.askKey("Key for " + Printable(ssid) + ": ");
+system::SecretText ReadKey(Session& s, const ConnectOptions& o, const std::string& ssid) {
+  system::SecretText key = !o.keyFile.empty() ? s.io.readKeyFile(o.keyFile)
+                                              : s.io.askKey("Key for " + Printable(ssid) + ": ");
   if (!key.ok) throw CliFailure(kExitUsage, key.error);
   return key;
 }
 
 bool IsWepHexKey(const std::string& text) {
   return (text.size() == 10 || text.size() == 26) &&
-         std::all_of(text.begin(), text.end(), [](char c) { return BtoH(c) != 0xFF; });
+         std::all_of(text.begin(), text.end(), [](char c) { return crypto::BtoH(c) != 0xFF; });
 }
 
 // The security sheet's result for `entry` from the key and the options: the same preset, the
@@ -420,7 +420,7 @@ int ConnectCommand(Session& s, const ConnectOptions& o) {
     if (o.keyFile.empty() && !o.ask) {
       throw CliFailure(kExitUsage, ssid + " needs a key; give --key-file FILE or --ask");
     }
-    const platform::SecretText key = ReadKey(s, o, ssid);
+    const system::SecretText key = ReadKey(s, o, ssid);
     choices.security = SecurityFor(*chosen, wpaKind, key.text, o);
   }
 

@@ -18,7 +18,7 @@ Session::Session(CliIo& cliIo, const std::string& instance)
       adapter(state, api, alert, [&cliIo](unsigned seconds) { cliIo.sleep(seconds); }),
       target(state, adapter) {
   // The pages' own debug lines follow --verbose.
-  state.__DEBUG__ = platform::LogVerbose() ? 1 : 0;
+  state.__DEBUG__ = system::LogVerbose() ? 1 : 0;
   api.SetInstance(instance);
   api.OnRefusal([this](const std::string& path, const std::string& reason) {
     if (refusal_.empty()) refusal_ = "not using " + path + ": " + reason;

@@ -9,12 +9,12 @@
 
 #include "cli/Cli.h"
 #include "driver/CV7000Access.h"
-#include "platform/ui/Alert.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
 #include "survey/TaskExecutor.h"
 #include "survey/TaskQueue.h"
+#include "ui/Alert.h"
 
 namespace netvane::cli {
 

@@ -3,7 +3,7 @@
 #include "cli/Cli.h"
 
 int main(int argc, char** argv) {
-  netvane::cli::CliIo io{std::cout, std::cerr, netvane::platform::BlockingSleep,
-                         netvane::platform::ReadKeyFile, netvane::platform::ReadKeyFromTerminal};
+  netvane::cli::CliIo io{std::cout, std::cerr, netvane::system::BlockingSleep,
+                         netvane::system::ReadKeyFile, netvane::system::ReadKeyFromTerminal};
   return netvane::cli::Run(argc, argv, io);
 }

@@ -15,7 +15,7 @@ namespace netvane {
 using userclient::kKernSuccess;
 
 CV7000Access::CV7000Access(SharedState& state, userclient::UserClientApi& api, ui::Alert& alert,
-                           platform::SleepFunction sleep)
+                           system::SleepFunction sleep)
     : state_(state), api_(api), alert_(alert), sleep_(std::move(sleep)) {}
 
 CV7000Access::~CV7000Access() {
@@ -37,8 +37,8 @@ bool CV7000Access::SearchDevice() {
   if (api_.MasterPort(&masterPort) != kKernSuccess) {
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::LogDebug(
-          platform::LogCategory::kDriver,
+      system::LogDebug(
+          system::LogCategory::kDriver,
           "!!!! CV7000Access - SearchDevice - Couldn't create a master IOKit Port. !!!!");
     }
     return false;
@@ -46,8 +46,8 @@ bool CV7000Access::SearchDevice() {
   devicesMatch = api_.ServiceMatching(userclient::kWirelessDriverClass);
   if (devicesMatch == 0) {
     if (state_.__DEBUG__ != 0) {
-      platform::LogF(
-          platform::LogCategory::kDriver, platform::LogLevel::kDebug,
+      system::LogF(
+          system::LogCategory::kDriver, system::LogLevel::kDebug,
           "**** CV7000Access - SearchDevice - Can't create a '%s' matching dictionary. ****",
           userclient::kWirelessDriverClass);
     }
@@ -59,17 +59,16 @@ bool CV7000Access::SearchDevice() {
     api_.PortDeallocate(masterPort);
     masterPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::LogDebug(
-          platform::LogCategory::kDriver,
-          "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!");
+      system::LogDebug(system::LogCategory::kDriver,
+                       "!!!! CV7000Access - SearchDevice - Can't create a Service iterator. !!!!");
     }
     return false;
   }
   while ((device = api_.IteratorNext(iter)) != 0) {
     if (currentDevice != 0) {
       if (state_.__DEBUG__ != 0) {
-        platform::LogDebug(
-            platform::LogCategory::kDriver,
+        system::LogDebug(
+            system::LogCategory::kDriver,
             "!!!! CV7000Access - SearchDevice - But we already have a device I'm confused. "
             "!!!!");
       }
@@ -80,16 +79,16 @@ bool CV7000Access::SearchDevice() {
     ++iterations;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::LogF(platform::LogCategory::kDriver, platform::LogLevel::kDebug,
-                   "**** CV7000Access - SearchDevice - Iterations: %d ****", iterations);
+    system::LogF(system::LogCategory::kDriver, system::LogLevel::kDebug,
+                 "**** CV7000Access - SearchDevice - Iterations: %d ****", iterations);
   }
   if (currentDevice != 0) {
     dataService = currentDevice;
     return true;
   }
   if (state_.__DEBUG__ != 0) {
-    platform::LogDebug(
-        platform::LogCategory::kDriver,
+    system::LogDebug(
+        system::LogCategory::kDriver,
         "!!!! CV7000Access - SearchDevice - Couldn't find a WirelessDriver service in registry - "
         "is the card loaded? !!!!");
   }
@@ -100,8 +99,8 @@ bool CV7000Access::OpenConnectToDevice() {
   if (dataService == 0 || api_.ServiceOpen(dataService, 0, &dataPort) != kKernSuccess) {
     dataPort = 0;
     if (state_.__DEBUG__ != 0) {
-      platform::LogDebug(
-          platform::LogCategory::kDriver,
+      system::LogDebug(
+          system::LogCategory::kDriver,
           "!!!! CV7000Access - SearchDevice - Couldn't create a user client, why not? !!!!");
     }
     return false;
@@ -127,8 +126,8 @@ void CV7000Access::CloseConnectToDevice() {
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
                                        uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
   if (state_.__DEBUG__ != 0)
-    platform::LogF(platform::LogCategory::kDriver, platform::LogLevel::kDebug,
-                   "**** CV7000Access - Oid = %u ****", OidQueryCode);
+    system::LogF(system::LogCategory::kDriver, system::LogLevel::kDebug,
+                 "**** CV7000Access - Oid = %u ****", OidQueryCode);
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();
     return false;

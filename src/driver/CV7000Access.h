@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "platform/system/Sleep.h"
-#include "platform/ui/Alert.h"
 #include "platform/userclient/UserClientApi.h"
 #include "state/SharedState.h"
+#include "ui/Alert.h"
 
 namespace netvane {
 
@@ -18,7 +18,7 @@ class CV7000Access {
   // services, `alert` shows card-level errors, `sleep` is the blocking wait of a scan. The
   // references must outlive this object.
   CV7000Access(SharedState& state, userclient::UserClientApi& api, ui::Alert& alert,
-               platform::SleepFunction sleep);
+               system::SleepFunction sleep);
   CV7000Access(const CV7000Access&) = delete;
   CV7000Access& operator=(const CV7000Access&) = delete;
   ~CV7000Access();
@@ -49,7 +49,7 @@ class CV7000Access {
   SharedState& state_;
   userclient::UserClientApi& api_;
   ui::Alert& alert_;
-  platform::SleepFunction sleep_;
+  system::SleepFunction sleep_;
 
   // NOLINTBEGIN(readability-identifier-naming) handle names as the transport describes them
   userclient::Handle masterPort = 0;

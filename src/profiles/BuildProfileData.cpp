@@ -4,9 +4,9 @@
 #include <cctype>
 #include <string>
 
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
-#include "security/MathFunc.h"
 #include "survey/KeyBlock.h"
 
 namespace netvane {
@@ -35,16 +35,17 @@ bool IsHexDigits(std::string_view text) {
 void SetPreSharedKey(PROFILE_DATA& data, const ProfileRecord& record,
                      std::span<const uint8_t> ssid) {
   std::string phrase = record.Text(key::kWpaPsk);
-  SecretArray<kKeyArea> area;
+  system::SecretArray<kKeyArea> area;
   std::copy_n(phrase.begin(), std::min(phrase.size(), kKeyArea), area.begin());
   if (phrase.size() == kHexPskLength) {
-    AtoH(phrase.data(), area.data(), static_cast<int32_t>(kPskLength));
+    crypto::AtoH(phrase.data(), area.data(), static_cast<int32_t>(kPskLength));
   } else if (phrase.find('\0') == std::string::npos) {
     // A refused derivation (a long pass phrase, a byte outside printable ASCII) leaves the
     // copied text in place. A zero byte would cut the pass phrase short, so it is not tried.
-    PasswordHash(phrase.c_str(), ssid.data(), static_cast<int32_t>(ssid.size()), area.data());
+    crypto::PasswordHash(phrase.c_str(), ssid.data(), static_cast<int32_t>(ssid.size()),
+                         area.data());
   }
-  WipeString(phrase);
+  system::WipeString(phrase);
   SetWpaKey(data, std::span<const uint8_t, kPskLength>(area.data(), kPskLength));
   data.enumAuthenMode =
       IntOf(record, key::kNetworkType) == 1 ? Ndis802_11AuthModeWPAPSK : Ndis802_11AuthModeWPANone;
@@ -59,7 +60,7 @@ void SetWepKeys(PROFILE_DATA& data, const ProfileRecord& record) {
     if (!material.empty()) {
       SetWepKey(data, slot, transmit == static_cast<int32_t>(slot), BytesOf(material));
     }
-    WipeString(material);
+    system::WipeString(material);
   }
 }
 
@@ -83,8 +84,8 @@ std::unique_ptr<PROFILE_DATA> BuildProfileData(const ProfileRecord& record) {
     if (auto frequency = FrequencyForChannel(static_cast<uint32_t>(std::max(channel, 0)))) {
       data->lFreq = *frequency;
     } else {
-      platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
-                                         "ad hoc channel %d has no frequency; left unset", channel);
+      system::ReportConsistencyFailure(system::LogCategory::kProfiles,
+                                       "ad hoc channel %d has no frequency; left unset", channel);
     }
   }
 
@@ -111,7 +112,7 @@ std::unique_ptr<PROFILE_DATA> BuildProfileData(const ProfileRecord& record) {
   if (data->enumNetworkType != Ndis802_11IBSS && bssid.size() == kBssidDigits &&
       IsHexDigits(bssid)) {
     data->bBssid = 1;
-    AtoH(bssid.data(), data->BSSID, static_cast<int32_t>(kMacLength));
+    crypto::AtoH(bssid.data(), data->BSSID, static_cast<int32_t>(kMacLength));
   }
   return data;
 }

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "crypto/MathFunc.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Log.h"
-#include "security/MathFunc.h"
 #include "survey/AccessPointRows.h"
 #include "survey/HiddenSSIDController.h"
 
@@ -33,7 +33,7 @@ std::optional<std::array<uint8_t, kMacLength>> MacFromText(const std::string& te
     return std::nullopt;
   }
   std::array<uint8_t, kMacLength> mac{};
-  AtoH(text.data(), mac.data(), static_cast<int32_t>(kMacLength));
+  crypto::AtoH(text.data(), mac.data(), static_cast<int32_t>(kMacLength));
   return mac;
 }
 
@@ -63,7 +63,7 @@ ProfileEditorController::ProfileEditorController(const ProfileEditorControls& co
 }
 
 ProfileEditorController::~ProfileEditorController() {
-  platform::LogDebug(platform::LogCategory::kProfiles, "ProfileEditorController - dealloc ");
+  system::LogDebug(system::LogCategory::kProfiles, "ProfileEditorController - dealloc ");
   ClearKeys();
 }
 
@@ -76,7 +76,7 @@ void ProfileEditorController::awakeFromNib() {
 
 void ProfileEditorController::ClearKeys() {
   for (WepKeyMaterial& material : KeyMaterial) material = WepKeyMaterial();
-  for (std::string& stored : storedKeys_) WipeString(stored);
+  for (std::string& stored : storedKeys_) system::WipeString(stored);
 }
 
 void ProfileEditorController::ResetThreshold(Threshold& t) {
@@ -195,9 +195,9 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
 bool ProfileEditorController::EditInit(int32_t sel) {
   Open(false);
   if (sel < 0 || static_cast<std::size_t>(sel) >= records->size()) {
-    platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
-                                       "profile row %d is not among the %zu profiles; not opened",
-                                       sel, records->size());
+    system::ReportConsistencyFailure(system::LogCategory::kProfiles,
+                                     "profile row %d is not among the %zu profiles; not opened",
+                                     sel, records->size());
     Release();
     return false;
   }
@@ -307,7 +307,7 @@ ProfileRecord ProfileEditorController::createProfileData() {
       if (material.empty() && !IsNewData) material = storedKeys_[i];
     }
     r.Set(key::kWepKeys[i], material, true);
-    WipeString(material);
+    system::WipeString(material);
     r.Set(std::string(key::kWepKeys[i]) + " Type", number(values.keyTypes[i]));
   }
   r.Set(key::kWepKeyUse, number(values.selectedKey));
@@ -336,9 +336,9 @@ void ProfileEditorController::OnOK(const void* /*sender*/) {
   if (!keys_.VerifyKey()) return;
   if (!IsNewData && (modifyIndex < 0 || static_cast<std::size_t>(modifyIndex) >= records->size())) {
     // The row was checked when the dialog opened, against the list held since.
-    platform::ReportConsistencyFailure(platform::LogCategory::kProfiles,
-                                       "profile row %d is not among the %zu profiles; not saved",
-                                       modifyIndex, records->size());
+    system::ReportConsistencyFailure(system::LogCategory::kProfiles,
+                                     "profile row %d is not among the %zu profiles; not saved",
+                                     modifyIndex, records->size());
     Release();
     sheets_.StopModal(ui::kModalCancel);
     return;

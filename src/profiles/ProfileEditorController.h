@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Alert.h"
-#include "platform/ui/ChoiceList.h"
-#include "platform/ui/SheetRunner.h"
-#include "platform/ui/Slider.h"
-#include "platform/ui/TabView.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/Toggle.h"
-#include "platform/ui/Window.h"
+#include "keyentry/KeyEntry.h"
+#include "keyentry/WepKeyMaterial.h"
 #include "profiles/ProfileStore.h"
-#include "security/KeyEntry.h"
-#include "security/WepKeyMaterial.h"
 #include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
+#include "ui/Alert.h"
+#include "ui/ChoiceList.h"
+#include "ui/SheetRunner.h"
+#include "ui/Slider.h"
+#include "ui/TabView.h"
+#include "ui/TextField.h"
+#include "ui/Toggle.h"
+#include "ui/Window.h"
 
 namespace netvane {
 

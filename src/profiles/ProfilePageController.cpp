@@ -1,8 +1,8 @@
 #include "profiles/ProfilePageController.h"
 
 #include "platform/system/Log.h"
-#include "platform/ui/ImageNames.h"
 #include "profiles/ProfileActions.h"
+#include "ui/ImageNames.h"
 
 namespace netvane {
 
@@ -18,7 +18,7 @@ ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& a
       Adapter(adapter),
       profileList(list) {
   if (state_.__DEBUG__ != 0)
-    platform::LogDebug(platform::LogCategory::kProfiles, "#### ProfilePageController - init ####");
+    system::LogDebug(system::LogCategory::kProfiles, "#### ProfilePageController - init ####");
   profileList.SetDataSource(this);
 }
 
@@ -28,8 +28,8 @@ ProfilePageController::~ProfilePageController() {
 
 void ProfilePageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::LogDebug(platform::LogCategory::kProfiles,
-                       "#### ProfilePageController - awakeFromNib ####");
+    system::LogDebug(system::LogCategory::kProfiles,
+                     "#### ProfilePageController - awakeFromNib ####");
   }
   profileList.SetDoubleAction([this] { OnActivate(nullptr); });
   profileList.SetImageColumn("PI");
@@ -65,8 +65,8 @@ void ProfilePageController::RefreshProfileList() {
 
 void ProfilePageController::ClearProfileList() {
   if (state_.__DEBUG__ != 0) {
-    platform::LogDebug(platform::LogCategory::kProfiles,
-                       "#### ProfilePageController - ClearProfileList ####");
+    system::LogDebug(system::LogCategory::kProfiles,
+                     "#### ProfilePageController - ClearProfileList ####");
   }
   profileData.clear();
   profileList.Reload();

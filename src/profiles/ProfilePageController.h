@@ -11,16 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Alert.h"
-#include "platform/ui/RepeatingTimer.h"
-#include "platform/ui/SheetRunner.h"
-#include "platform/ui/ShellPages.h"
-#include "platform/ui/TableView.h"
-#include "platform/ui/Window.h"
 #include "profiles/ProfileItem.h"
 #include "profiles/ProfileStore.h"
 #include "state/SharedState.h"
 #include "survey/ProfileHooks.h"
+#include "ui/Alert.h"
+#include "ui/RepeatingTimer.h"
+#include "ui/SheetRunner.h"
+#include "ui/ShellPages.h"
+#include "ui/TableView.h"
+#include "ui/Window.h"
 
 namespace netvane {
 
@@ -35,7 +35,7 @@ struct ProfileEditorLinks {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class ProfilePageController : public ProfileShellPage,
+class ProfilePageController : public ui::ProfileShellPage,
                               public ProfileActivationHook,
                               public ui::TableDataSource {
  public:

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/Dictionary.h"
-#include "platform/prefs/IntValue.h"
+#include "platform/plist/Dictionary.h"
+#include "platform/plist/IntValue.h"
 
 namespace netvane {
 
-using ProfileRecord = prefs::Dictionary;
-using ProfileRecordList = prefs::RecordList;
+using ProfileRecord = plist::Dictionary;
+using ProfileRecordList = plist::RecordList;
 
 namespace profile_key {
 constexpr const char* kProfileName = "Profile Name";
@@ -61,7 +61,7 @@ constexpr std::array<const char*, 23> kProfileKeys = {"Profile Name",
                                                       "WEPKeyUse",
                                                       "WPAPSK"};
 
-using prefs::IntValue;
+using plist::IntValue;
 inline int32_t IntOf(const ProfileRecord& record, std::string_view key) {
   return IntValue(record.Text(key));
 }

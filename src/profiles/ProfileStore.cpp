@@ -93,14 +93,14 @@ StoreResult ProfileStore::Change(const Edit& edit, bool replacing) {
 
 bool ProfileStore::Write(StoredProfiles& now, Touched touched, std::string& reason) {
   if (touched.list) {
-    const auto shared = std::make_shared<const prefs::SharedRecords>(std::move(now.records));
+    const auto shared = std::make_shared<const plist::SharedRecords>(std::move(now.records));
     // The defaults are flushed next, in the same folder: one folder flush serves both.
-    if (!file_.Save(shared, reason, prefs::FolderSync::kLater)) return false;
+    if (!file_.Save(shared, reason, system::FolderSync::kLater)) return false;
     defaults_.SetRecords(kProfilesKey, shared);
   }
   if (touched.active) {
     defaults_.SetRecords(kActiveKey,
-                         std::make_shared<const prefs::SharedRecords>(std::move(now.active)));
+                         std::make_shared<const plist::SharedRecords>(std::move(now.active)));
   }
   return defaults_.Write(reason);
 }

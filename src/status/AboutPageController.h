@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/ui/ShellPages.h"
-#include "platform/ui/TextField.h"
 #include "platform/userclient/DriverInfo.h"
+#include "ui/ShellPages.h"
+#include "ui/TextField.h"
 
 namespace netvane {
 
@@ -31,7 +31,7 @@ struct AboutSources {
   std::function<void(const std::string&)> openUrl;
 };
 
-class AboutPageController : public AboutShellPage {
+class AboutPageController : public ui::AboutShellPage {
  public:
   // Every reference must outlive the page.
   AboutPageController(CV7000Access& adapter, const AboutFields& fields, AboutSources sources)

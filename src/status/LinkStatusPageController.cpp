@@ -94,8 +94,8 @@ void LinkStatusPageController::OnTimer() {
   const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
   if (!channel) {
     // The page keeps the last tick's figures and the counters do not advance.
-    platform::ReportConsistencyFailure(
-        platform::LogCategory::kStatus,
+    system::ReportConsistencyFailure(
+        system::LogCategory::kStatus,
         "frequency %u kHz of the joined network is not in the channel plan; figures kept",
         static_cast<unsigned>(config.DSConfig));
     return;

@@ -9,13 +9,13 @@
 #include <functional>
 #include <string>
 
-#include "platform/ui/HistoryView.h"
-#include "platform/ui/ProgressBar.h"
-#include "platform/ui/RepeatingTimer.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/Toggle.h"
 #include "state/SharedState.h"
 #include "status/ConnectionEvents.h"
+#include "ui/HistoryView.h"
+#include "ui/ProgressBar.h"
+#include "ui/RepeatingTimer.h"
+#include "ui/TextField.h"
+#include "ui/Toggle.h"
 
 namespace netvane {
 

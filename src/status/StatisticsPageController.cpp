@@ -13,8 +13,8 @@ StatisticsPageController::StatisticsPageController(const SharedState& state, CV7
 
 void StatisticsPageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
-    platform::LogDebug(platform::LogCategory::kStatus,
-                       "#### StatisticsPageController - awakeFromNib ####");
+    system::LogDebug(system::LogCategory::kStatus,
+                     "#### StatisticsPageController - awakeFromNib ####");
   }
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
 }
@@ -22,8 +22,7 @@ void StatisticsPageController::awakeFromNib() {
 void StatisticsPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) return;
   if (state_.__DEBUG__ != 0)
-    platform::LogDebug(platform::LogCategory::kStatus,
-                       "#### StatisticsPageController - OnTimer ####");
+    system::LogDebug(system::LogCategory::kStatus, "#### StatisticsPageController - OnTimer ####");
   // A failed query leaves its zeros, which show as 0.
   NDIS_802_11_STATISTICS stats{};
   uint32_t receivedOk = 0;

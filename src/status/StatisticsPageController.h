@@ -4,10 +4,10 @@
 
 #include <array>
 
-#include "platform/ui/RepeatingTimer.h"
-#include "platform/ui/TextField.h"
 #include "state/SharedState.h"
 #include "status/StatisticsFigures.h"
+#include "ui/RepeatingTimer.h"
+#include "ui/TextField.h"
 
 namespace netvane {
 

@@ -14,9 +14,9 @@ namespace {
 std::string ChannelText(uint32_t frequency) {
   const auto channel = ChannelForFrequency(frequency);
   if (!channel) {
-    platform::ReportConsistencyFailure(platform::LogCategory::kSurvey,
-                                       "frequency %u kHz is not in the channel plan; shown as ?",
-                                       frequency);
+    system::ReportConsistencyFailure(system::LogCategory::kSurvey,
+                                     "frequency %u kHz is not in the channel plan; shown as ?",
+                                     frequency);
     return "?";
   }
   return std::to_string(*channel);

@@ -1,6 +1,6 @@
 #include "survey/AccessPointTable.h"
 
-#include "platform/ui/ImageNames.h"
+#include "ui/ImageNames.h"
 
 namespace netvane {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/TableView.h"
 #include "state/SharedState.h"
 #include "survey/AccessPoint.h"
+#include "ui/TableView.h"
 
 namespace netvane {
 

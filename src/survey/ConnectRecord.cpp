@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
-#include "security/MathFunc.h"
 #include "survey/AccessPointRows.h"
 #include "survey/WpaElement.h"
 
@@ -66,19 +66,21 @@ NDIS_802_11_SSID ConnectSsid(const NDIS_WLAN_BSSID_EX& fields, const ConnectChoi
   return ssid;
 }
 
-SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings, std::span<const uint8_t> salt) {
-  SecretArray<kPasswordHashOutput> output;
+system::SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings,
+                                          std::span<const uint8_t> salt) {
+  system::SecretArray<kPasswordHashOutput> output;
   const auto length = std::clamp<std::size_t>(
       static_cast<std::size_t>(std::max(settings.WPAPSKlen, 0)), 0, kWpaKeyTextLength);
   const auto* text = reinterpret_cast<const char*>(settings.WPAPSK.data());  // NOLINT bytes as text
   if (length == kWpaKeyTextLength) {
-    AtoH(text, output.data(), static_cast<int32_t>(kPskLength));
+    crypto::AtoH(text, output.data(), static_cast<int32_t>(kPskLength));
   } else {
     std::string phrase(text, length);  // terminated for the derivation
-    PasswordHash(phrase.c_str(), salt.data(), static_cast<int32_t>(salt.size()), output.data());
-    WipeString(phrase);
+    crypto::PasswordHash(phrase.c_str(), salt.data(), static_cast<int32_t>(salt.size()),
+                         output.data());
+    system::WipeString(phrase);
   }
-  SecretArray<kPskLength> psk;
+  system::SecretArray<kPskLength> psk;
   std::copy_n(output.begin(), kPskLength, psk.begin());
   return psk;
 }
@@ -123,8 +125,8 @@ ScannedNetwork ScannedNetworkFor(const ScanEntry& entry) {
   network.networkType = static_cast<int32_t>(f.InfrastructureMode);
   auto channel = ChannelForFrequency(f.Configuration.DSConfig);
   if (!channel) {
-    platform::ReportConsistencyFailure(
-        platform::LogCategory::kSurvey,
+    system::ReportConsistencyFailure(
+        system::LogCategory::kSurvey,
         "frequency %u kHz is not in the channel plan; channel %u used instead",
         static_cast<unsigned>(f.Configuration.DSConfig), ChannelFreqTable[0].lChannel);
     channel = ChannelFreqTable[0].lChannel;

@@ -41,7 +41,8 @@ NDIS_802_11_SSID ConnectSsid(const NDIS_WLAN_BSSID_EX& fields, const ConnectChoi
 
 // 64 hexadecimal digits convert as they are; anything shorter is a pass phrase hashed with
 // `salt` (the SSID). A pass phrase the derivation refuses gives an all-zero key.
-SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings, std::span<const uint8_t> salt);
+system::SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings,
+                                          std::span<const uint8_t> salt);
 
 // The whole record: associates by BSSID with an infrastructure network whose name is known,
 // else by SSID. Ad hoc networks keep the driver's channel (lFreq 0).

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/ui/Alert.h"
-#include "platform/ui/SheetRunner.h"
-#include "platform/ui/TextField.h"
 #include "survey/SheetResults.h"
+#include "ui/Alert.h"
+#include "ui/SheetRunner.h"
+#include "ui/TextField.h"
 
 namespace netvane {
 

@@ -8,8 +8,9 @@
 namespace netvane {
 namespace {
 
-SecretBytes MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte, std::span<const uint8_t> key) {
-  SecretBytes block(KeyRecordLength(key.size()), 0);
+system::SecretBytes MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte,
+                                 std::span<const uint8_t> key) {
+  system::SecretBytes block(KeyRecordLength(key.size()), 0);
   NDIS_802_11_KEY header{};
   header.Length = static_cast<uint32_t>(block.size());
   header.KeyIndex = keyIndex;
@@ -22,13 +23,13 @@ SecretBytes MakeKeyBlock(uint32_t keyIndex, uint8_t bssidByte, std::span<const u
 
 }  // namespace
 
-SecretBytes MakeWepKeyBlock(std::size_t slot, bool transmit, std::span<const uint8_t> key) {
+system::SecretBytes MakeWepKeyBlock(std::size_t slot, bool transmit, std::span<const uint8_t> key) {
   assert(slot < kWepKeySlots);
   const uint32_t index = static_cast<uint32_t>(slot) | (transmit ? kKeyIndexTransmit : 0U);
   return MakeKeyBlock(index, 0xFF, key);
 }
 
-SecretBytes MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk) {
+system::SecretBytes MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk) {
   return MakeKeyBlock(kKeyIndexTransmit, 0x00, psk);
 }
 

@@ -12,10 +12,10 @@ constexpr std::size_t kPskLength = 32;
 
 // WEP key for `slot` (0 to 3): KeyIndex slot, with the transmit bit when `transmit`;
 // BSSID all FF; KeyLength + 39 bytes.
-SecretBytes MakeWepKeyBlock(std::size_t slot, bool transmit, std::span<const uint8_t> key);
+system::SecretBytes MakeWepKeyBlock(std::size_t slot, bool transmit, std::span<const uint8_t> key);
 
 // WPA pre-shared key: KeyIndex 0x80000000, BSSID zero, 71 bytes.
-SecretBytes MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk);
+system::SecretBytes MakeWpaKeyBlock(std::span<const uint8_t, kPskLength> psk);
 
 // Fill the record's key fields, block and length together. `slot` counts from 0.
 void SetWepKey(PROFILE_DATA& record, std::size_t slot, bool transmit, std::span<const uint8_t> key);

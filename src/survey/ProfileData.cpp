@@ -9,7 +9,7 @@ namespace {
 
 // Each record's release, for a verbose session log.
 void TraceRelease(const char* step) {
-  platform::LogDebug(platform::LogCategory::kSurvey, step);
+  system::LogDebug(system::LogCategory::kSurvey, step);
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ struct PROFILE_DATA {
   uint32_t lTxPower = 0;  // step: 0 = 100 %, 1 = 75 %, 2 = 50 %, 3 = 25 %, 4 = 12 %
   // Key blocks are whole NDIS_802_11_KEY records; a length field of 0 marks an empty slot.
   // Their buffers are wiped when the record (or a reallocation) releases them.
-  SecretBytes pWPAKey;
+  system::SecretBytes pWPAKey;
   uint32_t lWPAKeyLen = 0;
-  std::array<SecretBytes, kWepKeySlots> pWEPKey;  // slots 1 to 4 at 0 to 3
+  std::array<system::SecretBytes, kWepKeySlots> pWEPKey;  // slots 1 to 4 at 0 to 3
   std::array<uint32_t, kWepKeySlots> lWEPKeyLen{};
   NDIS_802_11_POWER_MODE enumPSMode = Ndis802_11PowerModeCAM;
   uint8_t bACCam = 0;       // kept with the profile; not sent

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "keyentry/KeyValidation.h"
+#include "keyentry/WepKeyMaterial.h"
 #include "platform/system/Wipe.h"
-#include "security/KeyValidation.h"
-#include "security/WepKeyMaterial.h"
 
 namespace netvane {
 
@@ -22,7 +22,7 @@ struct SecuritySettings {
   int32_t SelKeyIndex = 0;  // 0 to 3: the transmit key
   std::array<WepKeyMaterial, kWepKeyCount> keys{};
   int32_t WPAPSKlen = 0;
-  SecretArray<kWpaKeyTextLength> WPAPSK;  // the key text as typed, not terminated
+  system::SecretArray<kWpaKeyTextLength> WPAPSK;  // the key text as typed, not terminated
 };
 // NOLINTEND(readability-identifier-naming)
 

@@ -7,14 +7,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/ui/Alert.h"
-#include "platform/ui/RepeatingTimer.h"
-#include "platform/ui/SheetRunner.h"
-#include "platform/ui/ShellPages.h"
-#include "platform/ui/TabView.h"
-#include "platform/ui/TableView.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/Window.h"
 #include "survey/AccessPointTable.h"
 #include "survey/ConnectRecord.h"
 #include "survey/ProfileHooks.h"
@@ -22,6 +14,14 @@
 #include "survey/SheetResults.h"
 #include "survey/TaskExecutor.h"
 #include "survey/WEPSettingController.h"
+#include "ui/Alert.h"
+#include "ui/RepeatingTimer.h"
+#include "ui/SheetRunner.h"
+#include "ui/ShellPages.h"
+#include "ui/TabView.h"
+#include "ui/TableView.h"
+#include "ui/TextField.h"
+#include "ui/Window.h"
 
 namespace netvane {
 
@@ -43,7 +43,7 @@ struct SiteSurveyDialogs {
 };
 // NOLINTEND(readability-identifier-naming)
 
-class SiteSurveyPageController : public SiteSurveyShellPage,
+class SiteSurveyPageController : public ui::SiteSurveyShellPage,
                                  public ConnectionTarget,
                                  public SecuritySettingsReceiver,
                                  public HiddenSSIDReceiver {

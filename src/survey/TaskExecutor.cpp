@@ -47,8 +47,8 @@ void TaskExecutor::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
 void TaskExecutor::DoTask() {
   // Debug lines: each task in a verbose session log.
   if (state_.G_bBssidListScan == 1) {
-    platform::LogDebug(platform::LogCategory::kSurvey,
-                       "#### SiteSurveyPageController - Probe - 0 ####");
+    system::LogDebug(system::LogCategory::kSurvey,
+                     "#### SiteSurveyPageController - Probe - 0 ####");
     state_.G_bBssidListScan = 0;
     adapter_.QueryBssidList();
     // A task queued while the scan ran would act on a stale list: drop it unrun.
@@ -59,16 +59,16 @@ void TaskExecutor::DoTask() {
     const int32_t type = task->getTaskType();
     PROFILE_DATA* record = task->Profile();
     if (record != nullptr) {
-      platform::LogF(platform::LogCategory::kSurvey, platform::LogLevel::kDebug,
-                     "#### SiteSurveyPageController - DoTask - taskType = %d ####", type);
+      system::LogF(system::LogCategory::kSurvey, system::LogLevel::kDebug,
+                   "#### SiteSurveyPageController - DoTask - taskType = %d ####", type);
       if (type == kTaskRescan) {
-        platform::LogDebug(platform::LogCategory::kSurvey,
-                           "#### SiteSurveyPageController - Probe - 1 ####");
+        system::LogDebug(system::LogCategory::kSurvey,
+                         "#### SiteSurveyPageController - Probe - 1 ####");
         adapter_.RescanBssidList();
         state_.G_bBssidListScan = 1;
       } else if (type == kTaskApply) {
-        platform::LogDebug(platform::LogCategory::kSurvey,
-                           "#### SiteSurveyPageController - Probe - 2 ####");
+        system::LogDebug(system::LogCategory::kSurvey,
+                         "#### SiteSurveyPageController - Probe - 2 ####");
         Apply(*record);
       }
     }
@@ -109,9 +109,9 @@ void TaskExecutor::Apply(PROFILE_DATA& record) {
 }
 
 void TaskExecutor::SendKeys(PROFILE_DATA& record) {
-  const auto sendBlock = [this](uint32_t oid, const SecretBytes& block, uint32_t length) {
+  const auto sendBlock = [this](uint32_t oid, const system::SecretBytes& block, uint32_t length) {
     // The length field is what goes out; a block shorter than it is padded, never overread.
-    SecretBytes payload(block);
+    system::SecretBytes payload(block);
     payload.resize(length, 0);
     Set(oid, payload.data(), length);
   };

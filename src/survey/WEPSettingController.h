@@ -3,10 +3,10 @@
 // bytes and hands everything to the site survey page; Cancel hands over nothing.
 #pragma once
 
-#include "platform/ui/Alert.h"
-#include "platform/ui/SheetRunner.h"
-#include "security/KeyEntry.h"
+#include "keyentry/KeyEntry.h"
 #include "survey/SheetResults.h"
+#include "ui/Alert.h"
+#include "ui/SheetRunner.h"
 
 namespace netvane {
 

@@ -9,25 +9,25 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/PlistCodec.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistCodec.h"
+#include "platform/plist/PlistXml.h"
 #include "profiles/ProfileItem.h"
 #include "support/plist/ReferenceReader.h"
 
 namespace {
 
-using netvane::prefs::PlistValue;
+using netvane::plist::PlistValue;
 
 void Check(const PlistValue* array, std::string_view input, const std::string& key) {
-  const auto records = netvane::prefs::RecordsFrom(array);
+  const auto records = netvane::plist::RecordsFrom(array);
   if (!records) return;
   for (const netvane::ProfileRecord& r : *records) (void)netvane::ProfileItemFor(r);
-  const std::string written = netvane::prefs::WritePlistDocument(
-                                  std::make_shared<const netvane::prefs::SharedRecords>(*records))
+  const std::string written = netvane::plist::WritePlistDocument(
+                                  std::make_shared<const netvane::plist::SharedRecords>(*records))
                                   .Joined();
   std::string reason;
-  const auto again = netvane::prefs::ParsePlistXml(written, reason);
-  if (!again || netvane::prefs::RecordsFrom(&*again) != records) std::abort();
+  const auto again = netvane::plist::ParsePlistXml(written, reason);
+  if (!again || netvane::plist::RecordsFrom(&*again) != records) std::abort();
   if (netvane::testing::LibplistRecords(written) != records) std::abort();
   // Numbers beyond 64 bits and their signs are where the two readers may differ by design.
   if (input.find("<integer") != std::string_view::npos) return;
@@ -40,7 +40,7 @@ void Check(const PlistValue* array, std::string_view input, const std::string& k
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string reason;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);  // NOLINT bytes as text
-  const auto root = netvane::prefs::ParsePlistXml(bytes, reason);
+  const auto root = netvane::plist::ParsePlistXml(bytes, reason);
   if (!root) return 0;
   Check(&*root, bytes, "");
   if (root->kind == PlistValue::Kind::kDict) {

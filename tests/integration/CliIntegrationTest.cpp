@@ -64,9 +64,9 @@ class CliIntegrationTest : public ::testing::Test {
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    cli::CliIo io{out, err, [this](unsigned s) { slept += s; }, platform::ReadKeyFile,
+    cli::CliIo io{out, err, [this](unsigned s) { slept += s; }, system::ReadKeyFile,
                   [](const std::string&) {
-                    platform::SecretText none;
+                    system::SecretText none;
                     none.error = "no terminal";
                     return none;
                   }};

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "driver/Oids.h"
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
-#include "platform/qt/SessionBusProbe.h"
+#include "gui/CompositionRoot.h"
+#include "gui/SessionBusProbe.h"
 #include "profiles/ProfileRecord.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 #include "support/dbus/DbusSession.h"
 
@@ -69,7 +69,7 @@ class DesktopIntegrationTest : public ::testing::Test {
     return summaries;
   }
 
-  void Disassociate(qt::CompositionRoot& root) {
+  void Disassociate(gui::CompositionRoot& root) {
     uint32_t returned = 0;
     root.Adapter().OidSetInformation(OID_802_11_DISASSOCIATE, nullptr, 0, &returned, 1);
   }
@@ -81,10 +81,10 @@ class DesktopIntegrationTest : public ::testing::Test {
 testing::DbusSession* DesktopIntegrationTest::bus = nullptr;
 
 TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
-  EXPECT_TRUE(qt::SessionBusAnswersWithin(5000)) << "a real bus is not hidden from the program";
+  EXPECT_TRUE(gui::SessionBusAnswersWithin(5000)) << "a real bus is not hidden from the program";
   EarlierRun();
   sim.Start();
-  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {{}, [] { return 1796619662; }}}};
+  gui::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {{}, [] { return 1796619662; }}}};
   root.SetUp();  // the active profile is applied again
   const auto tick = [&root] { root.LinkStatus().OnTimer(); };
 
@@ -96,7 +96,7 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   tick();
   tick();
   // Joined again from the tray's menu: an ordinary join, not a reconnection.
-  qt::TrayIndicator& tray = root.Desktop().Tray();
+  gui::TrayIndicator& tray = root.Desktop().Tray();
   sim.ClearTrace();
   tray.RefreshMenu();
   EXPECT_TRUE(sim.Trace().empty()) << "the tray shows what the pages read; it asks nothing";
@@ -117,9 +117,9 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   tick();
   // Nothing has run the event loop yet: every notification so far waited for the bus's first
   // answer, and goes out once it comes.
-  const qt::DesktopNotifier& notifier = root.Desktop().Notifier();
+  const gui::DesktopNotifier& notifier = root.Desktop().Notifier();
   EXPECT_EQ(notifier.Waiting(), 6U);
-  while (notifier.State() == qt::DesktopNotifier::Bus::kWaiting) {
+  while (notifier.State() == gui::DesktopNotifier::Bus::kWaiting) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   EXPECT_EQ(Summaries(),
@@ -133,7 +133,7 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   // Switched off in the history window (opened from the About page): remembered, and the
   // history goes on without them.
   root.Window().findChild<QPushButton*>(QStringLiteral("EventHistory"))->click();
-  qt::EventHistoryWindow& window = root.Desktop().History();
+  gui::EventHistoryWindow& window = root.Desktop().History();
   EXPECT_EQ(window.Lines().toPlainText().count(u'\n'), 5) << "six lines so far";
   window.Notifications().click();
   EXPECT_EQ(prefs::UserDefaults(prefs::PrefsFolder()).BoolForKey("Show Notifications"), false);

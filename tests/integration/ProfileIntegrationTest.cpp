@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "driver/Oids.h"
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
+#include "gui/CompositionRoot.h"
 #include "platform/userclient/SocketUserClient.h"
 #include "profiles/ProfilePageController.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 #include "support/survey/ApplySequence.h"
 #include "support/survey/SurveyRig.h"
@@ -126,7 +126,7 @@ class ProfileStartUpTest : public ::testing::Test {
 TEST_F(ProfileStartUpTest, AnActiveProfileJoinsAtStartUpAndAfterEveryReinsertion) {
   EarlierRun();
   sim.Start();
-  qt::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
+  gui::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
   root.SetUp();
   EXPECT_EQ(Joined(root.Adapter()), "02:c0:7a:00:00:04");
   EXPECT_EQ(root.ProfilePage().CurrentSelected(), 1);

@@ -11,8 +11,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "gui/QtTestApp.h"
-#include "platform/qt/CompositionRoot.h"
+#include "gui/CompositionRoot.h"
+#include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 
 namespace netvane {
@@ -33,7 +33,7 @@ class StatusIntegrationTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::QtTestApp(); }
   void Tick() {
-    for (qt::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+    for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   }
   void Connect(const char* ssid) {
     QTableView* list = root->Window().siteSurvey.ApList;
@@ -44,14 +44,14 @@ class StatusIntegrationTest : public ::testing::Test {
   }
 
   testing::SimHarness sim;  // first: its own registry and preferences
-  std::optional<qt::CompositionRoot> root;
+  std::optional<gui::CompositionRoot> root;
 };
 
 TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   sim.Start(Scenario());
-  root.emplace(qt::RootOptions{nullptr, [](unsigned) {}, {}, {}});
+  root.emplace(gui::RootOptions{nullptr, [](unsigned) {}, {}, {}});
   root->SetUp();
-  qt::MainWindow& w = root->Window();
+  gui::MainWindow& w = root->Window();
   EXPECT_EQ(Heard(w.about.DriverVersion), "2.3.1");
   EXPECT_EQ(Heard(w.about.EEPROMVersion), "2.5");
   EXPECT_EQ(Heard(w.about.MacAddress), "02-1A-2B-3C-4D-5E");

@@ -2,8 +2,8 @@
 if(NETVANE_BUILD_GUI)
   netvane_add_test(test_desktop_integration
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/DesktopIntegrationTest.cpp
-    LIBS netvane_qt netvane_test_support netvane_test_dbus
+    LIBS netvane_gui netvane_test_support netvane_test_dbus
     LABELS integration)
   set_property(TEST test_desktop_integration APPEND PROPERTY ENVIRONMENT
-               "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gui/lsan.supp")
+               "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/unit/gui/lsan.supp")
 endif()

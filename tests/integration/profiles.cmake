@@ -3,8 +3,8 @@
 if(NETVANE_BUILD_GUI)
   netvane_add_test(test_profile_integration
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProfileIntegrationTest.cpp
-    LIBS netvane_qt netvane_profiles netvane_userclient netvane_test_support netvane_test_fakes
+    LIBS netvane_gui netvane_profiles netvane_userclient netvane_test_support netvane_test_fakes
     LABELS integration)
   set_property(TEST test_profile_integration APPEND PROPERTY ENVIRONMENT
-               "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gui/lsan.supp")
+               "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/unit/gui/lsan.supp")
 endif()

@@ -9,28 +9,27 @@
 
 namespace netvane::testing {
 
-class LogRecorder final : public platform::LogSink {
+class LogRecorder final : public system::LogSink {
  public:
   struct Line {
-    platform::LogCategory category;
-    platform::LogLevel level;
+    system::LogCategory category;
+    system::LogLevel level;
     std::string text;
   };
 
   // `verbose` as --verbose would set it; the sink keeps the layer's own filter.
   explicit LogRecorder(bool verbose = false)
-      : previous_(platform::SetLogSink(this)), wasVerbose_(platform::LogVerbose()) {
-    platform::SetLogVerbose(verbose);
+      : previous_(system::SetLogSink(this)), wasVerbose_(system::LogVerbose()) {
+    system::SetLogVerbose(verbose);
   }
   LogRecorder(const LogRecorder&) = delete;
   LogRecorder& operator=(const LogRecorder&) = delete;
   ~LogRecorder() override {
-    platform::SetLogSink(previous_);
-    platform::SetLogVerbose(wasVerbose_);
+    system::SetLogSink(previous_);
+    system::SetLogVerbose(wasVerbose_);
   }
 
-  void Write(platform::LogCategory category, platform::LogLevel level,
-             std::string_view line) override {
+  void Write(system::LogCategory category, system::LogLevel level, std::string_view line) override {
     lines.push_back({category, level, std::string(line)});
   }
 
@@ -50,7 +49,7 @@ class LogRecorder final : public platform::LogSink {
   std::vector<Line> lines;
 
  private:
-  platform::LogSink* previous_;
+  system::LogSink* previous_;
   bool wasVerbose_;
 };
 

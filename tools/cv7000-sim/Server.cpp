@@ -1,5 +1,7 @@
 #include "Server.h"
 
+#include "SimLog.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -14,14 +16,27 @@
 #include <cstring>
 #include <ctime>
 
-#include "platform/system/Log.h"
-#include "platform/system/UniqueFd.h"
 #include "platform/userclient/Protocol.h"
 
 namespace netvane::sim {
 namespace {
 
 volatile std::sig_atomic_t gStop = 0;
+
+// A descriptor closed at the end of its scope (tools/ see only the driver's protocol of src/).
+class OwnedFd {
+ public:
+  explicit OwnedFd(int fd) : fd_(fd) {}
+  OwnedFd(const OwnedFd&) = delete;
+  OwnedFd& operator=(const OwnedFd&) = delete;
+  ~OwnedFd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int Get() const { return fd_; }
+
+ private:
+  int fd_;
+};
 
 void OnStopSignal(int /*signal*/) {
   gStop = 1;
@@ -90,18 +105,20 @@ class Connection {
       if (p.request.kind != expected) {
         // Not a call this connection has room for: answering it would let one connection
         // make any number of requests.
-        platform::LogF(platform::LogCategory::kSim, platform::LogLevel::kWarning,
-                       "cv7000-sim: closing a connection: a %s call where the %s call belongs",
-                       KindName(p.request.kind), KindName(expected));
+        SimWarning(std::string("cv7000-sim: closing a connection: a ") + KindName(p.request.kind) +
+                   " call where the " + KindName(expected) + " call belongs");
         return;
       }
       if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
         if (WaitFor(-1, 0, static_cast<int>(ms), runMask_) == Wait::kStop) return;
       }
       const Reply reply = service_.Serve(p.request);
-      platform::LogF(platform::LogCategory::kSim, platform::LogLevel::kDebug,
-                     "cv7000-sim: %s call 0x%08x: status %u, %zu bytes out",
-                     KindName(p.request.kind), p.request.selector, reply.status, reply.out.size());
+      if (SimVerbose()) {
+        char line[96];
+        std::snprintf(line, sizeof line, "cv7000-sim: %s call 0x%08x: status %u, %zu bytes out",
+                      KindName(p.request.kind), p.request.selector, reply.status, reply.out.size());
+        SimDebug(line);
+      }
       if (!SendAll(EncodeReply(reply.status, reply.out))) return;
       buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
     }
@@ -113,8 +130,7 @@ class Connection {
     for (;;) {
       FrameParse p = ParseRequest(buffer_);
       if (p.status == FrameStatus::kBad) {
-        platform::LogWarning(platform::LogCategory::kSim,
-                             "cv7000-sim: closing a connection: " + p.problem);
+        SimWarning("cv7000-sim: closing a connection: " + p.problem);
       }
       if (p.status != FrameStatus::kNeedMore || !Receive()) return p;
     }
@@ -213,17 +229,16 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
-  const platform::UniqueFd listener(Listen(socketPath));
+  const OwnedFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
-  platform::LogDebug(platform::LogCategory::kSim, "cv7000-sim: listening on " + socketPath);
+  SimDebug("cv7000-sim: listening on " + socketPath);
   while (gStop == 0) {
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
-    const platform::UniqueFd client(
-        accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    const OwnedFd client(accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
     const int64_t deadline = NowMs() + settings.connectionTimeoutMs;
-    if (!SamePeerUser(client.Get())) continue;  // closed at once by UniqueFd
+    if (!SamePeerUser(client.Get())) continue;  // closed at once by OwnedFd
     Connection(client.Get(), service, runMask, deadline).Serve();
   }
   unlink(socketPath.c_str());

@@ -8,8 +8,8 @@
 #include "DriverInfoFile.h"
 #include "Options.h"
 #include "Server.h"
+#include "SimLog.h"
 #include "core/ScenarioLoader.h"
-#include "platform/system/Log.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     return parsed.exitCode;
   }
   const sim::Options* options = &*parsed.options;
-  platform::SetLogVerbose(options->verbose);
+  sim::SetSimVerbose(options->verbose);
   sim::ScenarioLoad load = options->scenarioPath.empty()
                                ? sim::LoadScenarioText(sim::DefaultScenarioText())
                                : sim::LoadScenarioFile(options->scenarioPath);

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/prefs/AtomicFile.h"
+#include "platform/system/AtomicFile.h"
 #include "platform/system/Log.h"
 #include "platform/system/UniqueFd.h"
 #include "platform/system/UserFolders.h"
@@ -23,12 +23,12 @@ bool OwnRegularFile(const struct stat& st) {
 
 }  // namespace
 
-EventLog::EventLog() : folder_(platform::StateHome() + "/netvane") {}
+EventLog::EventLog() : folder_(system::StateHome() + "/netvane") {}
 
 bool EventLog::Fail(const std::string& reason) const {
   if (!failing_) {
-    platform::LogWarning(platform::LogCategory::kPrefs,
-                         "netvane: not keeping the event history in " + Path() + ": " + reason);
+    system::LogWarning(system::LogCategory::kPrefs,
+                       "netvane: not keeping the event history in " + Path() + ": " + reason);
   }
   failing_ = true;
   return false;
@@ -36,7 +36,7 @@ bool EventLog::Fail(const std::string& reason) const {
 
 bool EventLog::Append(std::string_view line) const {
   // A refused folder is reported once by the folder check itself.
-  if (!platform::EnsurePrivateFolderAndParents(folder_)) return false;
+  if (!system::EnsurePrivateFolderAndParents(folder_)) return false;
   const std::string path = Path();
   struct stat st {};
   if (lstat(path.c_str(), &st) == 0 && OwnRegularFile(st) &&
@@ -46,7 +46,7 @@ bool EventLog::Append(std::string_view line) const {
   }
   // O_NONBLOCK: a FIFO put in the file's place fails to open or opens at once, never waits for
   // a reader; it is refused below either way.
-  const platform::UniqueFd fd(
+  const system::UniqueFd fd(
       open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
            S_IRUSR | S_IWUSR));
   if (fd.Get() < 0) {
@@ -60,7 +60,7 @@ bool EventLog::Append(std::string_view line) const {
     return Fail(std::string("cannot make it private: ") + std::strerror(errno));
   }
   const std::string_view pieces[] = {line, "\n"};
-  if (!WritePieces(fd.Get(), pieces)) {
+  if (!system::WritePieces(fd.Get(), pieces)) {
     const std::string reason = std::string("cannot write to it: ") + std::strerror(errno);
     // Half a line would glue the next event to it: cut back to the last whole line.
     if (ftruncate(fd.Get(), st.st_size) != 0) return Fail(reason + "; a cut-off line remains");
@@ -71,14 +71,15 @@ bool EventLog::Append(std::string_view line) const {
 }
 
 std::string EventLog::ReadAll() const {
-  if (!platform::EnsurePrivateFolderAndParents(folder_)) return {};
+  if (!system::EnsurePrivateFolderAndParents(folder_)) return {};
   // Only a file of our own: a hard link would show another file's contents as the history.
   for (const std::string& path : {Path(), Path() + ".1"}) {
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink != 1) return {};
   }
   // Each file is at most the limit unless a rotation failed; one that grew past it is not read.
-  return ReadWholeFile(Path() + ".1", kLimitBytes).bytes + ReadWholeFile(Path(), kLimitBytes).bytes;
+  return system::ReadWholeFile(Path() + ".1", kLimitBytes).bytes +
+         system::ReadWholeFile(Path(), kLimitBytes).bytes;
 }
 
 }  // namespace netvane::prefs

@@ -12,9 +12,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/prefs/AtomicFile.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/FolderLock.h"
-#include "platform/prefs/PlistXml.h"
 #include "platform/system/Log.h"
 #include "platform/system/Wipe.h"
 
@@ -64,7 +63,7 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
 // "<name>." and six of them, taken only with a digit or a capital past the first character, so
 // a name a person gave a copy ("backup", "Backup") is never one of ours.
 bool TemporaryName(const std::string& rest) {
-  const std::string infix = std::string(kTemporaryInfix).substr(1);
+  const std::string infix = std::string(system::kTemporaryInfix).substr(1);
   if (rest.size() == infix.size() + 6 && rest.compare(0, infix.size(), infix) == 0) {
     return AllOf(rest.substr(infix.size()), std::isalnum);
   }
@@ -77,28 +76,28 @@ bool TemporaryName(const std::string& rest) {
 
 }  // namespace
 
-std::optional<PlistValue> PrefsFile::Load(RootKind kind) {
+std::optional<plist::PlistValue> PrefsFile::Load(RootKind kind) {
   damage_.clear();
   unreadable_ = false;
   if (!folder_.Ensure()) return std::nullopt;
-  FileRead file = ReadWholeFile(Path(), kMaxFileBytes);
-  if (file.status == FileRead::Status::kMissing) return std::nullopt;
-  if (file.status != FileRead::Status::kRead) {
+  system::FileRead file = system::ReadWholeFile(Path(), plist::kMaxFileBytes);
+  if (file.status == system::FileRead::Status::kMissing) return std::nullopt;
+  if (file.status != system::FileRead::Status::kRead) {
     damage_ = file.reason;
-    unreadable_ = file.status == FileRead::Status::kUnreadable;
+    unreadable_ = file.status == system::FileRead::Status::kUnreadable;
     return std::nullopt;
   }
   std::string reason;
-  std::optional<PlistValue> root = ParsePlistXml(file.bytes, reason);
-  WipeString(file.bytes);
+  std::optional<plist::PlistValue> root = plist::ParsePlistXml(file.bytes, reason);
+  system::WipeString(file.bytes);
   if (!root) {
     damage_ = reason;
     return std::nullopt;
   }
   const bool array = kind == RootKind::kArray;
-  const bool isArray =
-      root->kind == PlistValue::Kind::kArray || root->kind == PlistValue::Kind::kRecords;
-  if (array ? !isArray : root->kind != PlistValue::Kind::kDict) {
+  const bool isArray = root->kind == plist::PlistValue::Kind::kArray ||
+                       root->kind == plist::PlistValue::Kind::kRecords;
+  if (array ? !isArray : root->kind != plist::PlistValue::Kind::kDict) {
     damage_ = array ? "its root is not an array" : "its root is not a dictionary";
     return std::nullopt;
   }
@@ -142,8 +141,8 @@ bool PrefsFile::KeepDamagedAside() {
     if (errno != EEXIST) return false;
   }
   numbers.push_back(next);
-  platform::LogWarning(platform::LogCategory::kPrefs, "netvane: " + path + " could not be used (" +
-                                                          damage_ + "); kept as " + aside);
+  system::LogWarning(system::LogCategory::kPrefs,
+                     "netvane: " + path + " could not be used (" + damage_ + "); kept as " + aside);
   damage_.clear();
   unreadable_ = false;
   // The oldest copies beyond the last few go; a folder kept aside is left for the person.
@@ -156,7 +155,8 @@ bool PrefsFile::KeepDamagedAside() {
   return true;
 }
 
-bool PrefsFile::Save(const XmlDocument& document, std::string& reason, FolderSync sync) {
+bool PrefsFile::Save(const plist::XmlDocument& document, std::string& reason,
+                     system::FolderSync sync) {
   const FolderLock lock(folder_);
   bool written = lock.Held();
   if (!written) {
@@ -167,10 +167,12 @@ bool PrefsFile::Save(const XmlDocument& document, std::string& reason, FolderSyn
     if (!written)
       reason = std::string("cannot keep the damaged file aside: ") + std::strerror(errno);
   }
-  if (written) written = WriteFileAtomically(Path(), document.Pieces(), reason, FolderSync::kLater);
+  if (written)
+    written =
+        system::WriteFileAtomically(Path(), document.Pieces(), reason, system::FolderSync::kLater);
   // Renames made since the last flush (this one, or an earlier kLater save's) become durable
   // now, whether or not this write worked.
-  if (sync == FolderSync::kNow && !SyncFolder(folder_.Path()) && written) {
+  if (sync == system::FolderSync::kNow && !system::SyncFolder(folder_.Path()) && written) {
     written = false;
     reason = "cannot flush the folder";
   }

@@ -9,10 +9,10 @@
 
 #include <optional>
 
-#include "platform/prefs/AtomicFile.h"
-#include "platform/prefs/PlistValue.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistValue.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/PrefsFolder.h"
+#include "platform/system/AtomicFile.h"
 
 namespace netvane::prefs {
 
@@ -25,7 +25,7 @@ class PrefsFile {
       : folder_(folder), name_(std::move(name)) {}
 
   // The root value, or nullopt when the file is missing, damaged or its folder is refused.
-  std::optional<PlistValue> Load(RootKind kind);
+  std::optional<plist::PlistValue> Load(RootKind kind);
   // Why the file on disk could not be read at the last Load (it exists, but cannot be opened
   // or is not a regular file); empty when it could, or is merely missing or damaged.
   std::string Problem() const { return unreadable_ ? damage_ : std::string(); }
@@ -33,7 +33,8 @@ class PrefsFile {
   // Writes the document atomically, mode 0600, holding the folder's lock; false with `reason`
   // (one line naming the file) when it could not, and then the old file is whole. With
   // FolderSync::kLater the caller's next save to the same folder flushes the folder for both.
-  bool Save(const XmlDocument& document, std::string& reason, FolderSync sync = FolderSync::kNow);
+  bool Save(const plist::XmlDocument& document, std::string& reason,
+            system::FolderSync sync = system::FolderSync::kNow);
 
   // Removes what a killed save of this file left: "<name>." and six letters or digits, a
   // regular file of ours. Only with the folder's lock held, so no running save loses its file.

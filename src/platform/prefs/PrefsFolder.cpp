@@ -4,10 +4,10 @@
 
 namespace netvane::prefs {
 
-PrefsFolder::PrefsFolder() : path_(platform::ConfigHome() + "/netvane") {}
+PrefsFolder::PrefsFolder() : path_(system::ConfigHome() + "/netvane") {}
 
 bool PrefsFolder::Ensure() const {
-  return platform::EnsurePrivateFolderAndParents(path_);
+  return system::EnsurePrivateFolderAndParents(path_);
 }
 
 }  // namespace netvane::prefs

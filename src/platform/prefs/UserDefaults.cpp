@@ -1,41 +1,41 @@
 #include "platform/prefs/UserDefaults.h"
 
+#include "platform/plist/PlistCodec.h"
+#include "platform/plist/PlistXml.h"
 #include "platform/prefs/FolderLock.h"
-#include "platform/prefs/PlistCodec.h"
-#include "platform/prefs/PlistXml.h"
 #include "platform/system/Log.h"
 
 namespace netvane::prefs {
 
-PlistValue& UserDefaults::Root() {
+plist::PlistValue& UserDefaults::Root() {
   if (root_ && !unsaved_ && file_.CurrentStamp() != stamp_) root_.reset();
   if (!root_) {
     stamp_ = file_.CurrentStamp();
     root_ = file_.Load(RootKind::kDictionary);
     problem_ = file_.Problem();
-    if (!root_) root_ = PlistValue::Dict();
+    if (!root_) root_ = plist::PlistValue::Dict();
   }
   return *root_;
 }
 
-std::optional<RecordList> UserDefaults::RecordsForKey(const std::string& key) {
-  return RecordsFrom(Root().Member(key));
+std::optional<plist::RecordList> UserDefaults::RecordsForKey(const std::string& key) {
+  return plist::RecordsFrom(Root().Member(key));
 }
 
 void UserDefaults::SetRecords(const std::string& key,
-                              std::shared_ptr<const SharedRecords> records) {
-  Root().SetMember(key, PlistValue::Records(std::move(records)));
+                              std::shared_ptr<const plist::SharedRecords> records) {
+  Root().SetMember(key, plist::PlistValue::Records(std::move(records)));
   unsaved_ = true;
 }
 
 std::optional<bool> UserDefaults::BoolForKey(const std::string& key) {
-  const PlistValue* value = Root().Member(key);
-  if (value == nullptr || value->kind != PlistValue::Kind::kBoolean) return std::nullopt;
+  const plist::PlistValue* value = Root().Member(key);
+  if (value == nullptr || value->kind != plist::PlistValue::Kind::kBoolean) return std::nullopt;
   return value->boolean;
 }
 
 void UserDefaults::SetBool(const std::string& key, bool value) {
-  Root().SetMember(key, PlistValue::Boolean(value));
+  Root().SetMember(key, plist::PlistValue::Boolean(value));
   unsaved_ = true;
 }
 
@@ -49,7 +49,7 @@ void UserDefaults::Refresh() {
 }
 
 bool UserDefaults::Write(std::string& reason) {
-  const bool saved = file_.Save(WritePlistDocument(Root()), reason);
+  const bool saved = file_.Save(plist::WritePlistDocument(Root()), reason);
   unsaved_ = false;
   if (saved) {
     stamp_ = file_.CurrentStamp();
@@ -62,8 +62,8 @@ bool UserDefaults::Write(std::string& reason) {
 bool UserDefaults::StoreBool(const std::string& key, bool value) {
   const FolderLock lock(folder_);
   if (!lock.Held()) {
-    platform::LogWarning(platform::LogCategory::kPrefs,
-                         "netvane: could not save " + Path() + ": " + lock.Reason());
+    system::LogWarning(system::LogCategory::kPrefs,
+                       "netvane: could not save " + Path() + ": " + lock.Reason());
     return false;
   }
   Refresh();
@@ -74,18 +74,18 @@ bool UserDefaults::StoreBool(const std::string& key, bool value) {
 bool UserDefaults::synchronize() {
   std::string reason;
   if (Write(reason)) return true;
-  platform::LogWarning(platform::LogCategory::kPrefs, "netvane: " + reason);
+  system::LogWarning(system::LogCategory::kPrefs, "netvane: " + reason);
   return false;
 }
 
-std::optional<RecordList> RecordListFile::Load() {
-  const std::optional<PlistValue> root = file_.Load(RootKind::kArray);
-  return root ? RecordsFrom(&*root) : std::nullopt;
+std::optional<plist::RecordList> RecordListFile::Load() {
+  const std::optional<plist::PlistValue> root = file_.Load(RootKind::kArray);
+  return root ? plist::RecordsFrom(&*root) : std::nullopt;
 }
 
-bool RecordListFile::Save(const std::shared_ptr<const SharedRecords>& records, std::string& reason,
-                          FolderSync sync) {
-  return file_.Save(WritePlistDocument(records), reason, sync);
+bool RecordListFile::Save(const std::shared_ptr<const plist::SharedRecords>& records,
+                          std::string& reason, system::FolderSync sync) {
+  return file_.Save(plist::WritePlistDocument(records), reason, sync);
 }
 
 }  // namespace netvane::prefs

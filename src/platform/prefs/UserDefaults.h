@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/prefs/Dictionary.h"
-#include "platform/prefs/PlistValue.h"
+#include "platform/plist/Dictionary.h"
+#include "platform/plist/PlistValue.h"
 #include "platform/prefs/PrefsFile.h"
 
 namespace netvane::prefs {
@@ -26,9 +26,9 @@ class UserDefaults {
   UserDefaults& operator=(const UserDefaults&) = delete;
 
   // The array under `key` as records; nullopt when the key is missing or holds no array.
-  std::optional<RecordList> RecordsForKey(const std::string& key);
+  std::optional<plist::RecordList> RecordsForKey(const std::string& key);
   // The list is shared, not copied: the same list can go into a file as well.
-  void SetRecords(const std::string& key, std::shared_ptr<const SharedRecords> records);
+  void SetRecords(const std::string& key, std::shared_ptr<const plist::SharedRecords> records);
 
   // The boolean under `key`; nullopt when the key is missing or holds something else.
   std::optional<bool> BoolForKey(const std::string& key);
@@ -55,11 +55,11 @@ class UserDefaults {
   void RemoveDebris() const { file_.RemoveDebris(); }
 
  private:
-  PlistValue& Root();
+  plist::PlistValue& Root();
 
   const PrefsFolder& folder_;
   PrefsFile file_;
-  std::optional<PlistValue> root_;
+  std::optional<plist::PlistValue> root_;
   std::string problem_;     // the file's ReadProblem as last loaded
   PrefsFile::Stamp stamp_;  // the file as last loaded or written
   bool unsaved_ = false;
@@ -71,11 +71,11 @@ class RecordListFile {
   RecordListFile(const PrefsFolder& folder, std::string name) : file_(folder, std::move(name)) {}
 
   // nullopt when the file is missing or cannot be used.
-  std::optional<RecordList> Load();
+  std::optional<plist::RecordList> Load();
   // After Load: why an existing file could not be read (PrefsFile::Problem).
   std::string Problem() const { return file_.Problem(); }
-  bool Save(const std::shared_ptr<const SharedRecords>& records, std::string& reason,
-            FolderSync sync = FolderSync::kNow);
+  bool Save(const std::shared_ptr<const plist::SharedRecords>& records, std::string& reason,
+            system::FolderSync sync = system::FolderSync::kNow);
   void RemoveDebris() const { file_.RemoveDebris(); }
 
   std::string Path() const { return file_.Path(); }

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void ReportConsistencyFailure(LogCategory category, const char* format, ...) {
   if (!LogEnabled(category, LogLevel::kError)) return;
@@ -16,4 +16,4 @@ void ReportConsistencyFailure(LogCategory category, const char* format, ...) {
   Log(category, LogLevel::kError, std::string("netvane: inconsistent state: ") + what);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -5,10 +5,10 @@
 
 #include "platform/system/Log.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 
 // Writes "netvane: inconsistent state: <what>".
 void ReportConsistencyFailure(LogCategory category, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -8,7 +8,7 @@
 
 extern char** environ;  // NOLINT(readability-redundant-declaration) for posix_spawnp
 
-namespace netvane::platform {
+namespace netvane::system {
 
 std::string FileDate(const std::string& path) {
   struct stat st {};
@@ -39,4 +39,4 @@ void OpenUrl(const std::string& url) {
   if (child > 0) waitpid(child, nullptr, 0);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

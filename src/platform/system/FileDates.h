@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 // The modification date of `path` (links followed) as YYYY-MM-DD in local time; "" when the
 // file cannot be read.
@@ -15,4 +15,4 @@ std::string ExecutableDate();
 // Opens `url` in the user's browser (xdg-open, detached); nothing is reported.
 void OpenUrl(const std::string& url);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 InstanceLock::InstanceLock(const std::string& path)
     : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
@@ -32,4 +32,4 @@ InstanceLock::InstanceLock(const std::string& path)
   if (n > 0) holder_ = std::max(0L, std::strtol(text.data(), nullptr, 10));
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -7,7 +7,7 @@
 
 #include "platform/system/UniqueFd.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 
 class InstanceLock {
  public:
@@ -28,4 +28,4 @@ class InstanceLock {
   long holder_ = 0;
 };
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 namespace {
 
 constexpr std::array<const char*, kLogCategoryCount> kCategoryNames = {
@@ -83,4 +83,4 @@ void LogV(LogCategory category, LogLevel level, const char* format, va_list args
   sink->Write(category, level, line);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

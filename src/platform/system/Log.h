@@ -7,7 +7,7 @@
 #include <cstdarg>
 #include <string_view>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 enum class LogLevel { kDebug, kInfo, kWarning, kError };
 
@@ -65,4 +65,4 @@ inline void LogError(LogCategory category, std::string_view line) {
   Log(category, LogLevel::kError, line);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

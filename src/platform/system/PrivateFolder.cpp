@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace netvane::platform {
+namespace netvane::system {
 namespace {
 
 PrivateFolderResult Refused(const std::string& path, std::string reason) {
@@ -69,4 +69,4 @@ PrivateFolderResult EnsurePrivateFolder(const std::string& path) {
   return Judge(path, st);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 struct PrivateFolderResult {
   bool ok = false;
@@ -22,4 +22,4 @@ PrivateFolderResult EnsurePrivateFolder(const std::string& path);
 // Whether `path` is such a folder already; nothing is created.
 bool IsPrivateFolder(const std::string& path);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -4,7 +4,7 @@
 
 #include "platform/system/Log.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void ReportRefusedOnce(const std::string& path, const std::string& reason) {
   static std::set<std::string> reported;
@@ -12,4 +12,4 @@ void ReportRefusedOnce(const std::string& path, const std::string& reason) {
   LogWarning(LogCategory::kRegistry, "netvane: not using " + path + ": " + reason);
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 // Writes "netvane: not using <path>: <reason>" the first time `path` is refused.
 void ReportRefusedOnce(const std::string& path, const std::string& reason);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

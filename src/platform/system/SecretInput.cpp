@@ -13,7 +13,7 @@
 
 #include "platform/system/Wipe.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 namespace {
 
 // Far beyond any key (64 hexadecimal digits), small enough that a wrong file is not read whole.
@@ -152,4 +152,4 @@ SecretText ReadKeyFromTerminal(const std::string& prompt) {
   return result;
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 struct SecretText {
   bool ok = false;
@@ -28,4 +28,4 @@ SecretText ReadKeyFile(const std::string& path);
 // terminal first and then end the program by that signal, as they would have.
 SecretText ReadKeyFromTerminal(const std::string& prompt);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <thread>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 void BlockingSleep(unsigned seconds) {
   std::this_thread::sleep_for(std::chrono::seconds(seconds));
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -3,11 +3,11 @@
 
 #include <functional>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 using SleepFunction = std::function<void(unsigned seconds)>;
 
 // The real thing: blocks the calling thread.
 void BlockingSleep(unsigned seconds);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -3,7 +3,7 @@
 
 #include <unistd.h>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 class UniqueFd {
  public:
@@ -25,4 +25,4 @@ class UniqueFd {
   int fd_;
 };
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -9,7 +9,7 @@
 #include "platform/system/PrivateFolder.h"
 #include "platform/system/RefusalNotice.h"
 
-namespace netvane::platform {
+namespace netvane::system {
 namespace {
 
 std::string AbsoluteVariable(const char* name, const std::string& fallback) {
@@ -47,4 +47,4 @@ bool EnsurePrivateFolderAndParents(const std::string& path) {
   return folder.ok;
 }
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace netvane::platform {
+namespace netvane::system {
 
 // $HOME, else the password database's entry, else "/".
 std::string HomeFolder();
@@ -18,4 +18,4 @@ std::string StateHome();
 // once on standard error.
 bool EnsurePrivateFolderAndParents(const std::string& path);
 
-}  // namespace netvane::platform
+}  // namespace netvane::system

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace netvane {
+namespace netvane::system {
 
 // Zeroes `size` bytes. Unlike memset on memory about to die, the compiler may not drop it.
 inline void SecureWipe(void* data, std::size_t size) {
@@ -59,4 +59,4 @@ struct SecretArray : std::array<std::uint8_t, N> {
   ~SecretArray() { SecureWipe(this->data(), N); }
 };
 
-}  // namespace netvane
+}  // namespace netvane::system

@@ -15,7 +15,7 @@ std::string RegistryRoot(const std::string& runUser) {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime != nullptr && runtime[0] != '\0') return std::string(runtime) + "/netvane";
   const std::string uid = std::to_string(geteuid());
-  if (const std::string own = runUser + "/" + uid; platform::IsPrivateFolder(own)) {
+  if (const std::string own = runUser + "/" + uid; system::IsPrivateFolder(own)) {
     return own + "/netvane";
   }
   return "/tmp/netvane-" + uid;
@@ -25,10 +25,10 @@ std::string ServiceClassDir(const std::string& className) {
   return RegistryRoot() + "/services/" + className;
 }
 
-platform::PrivateFolderResult EnsureServiceClassDir(const std::string& className) {
+system::PrivateFolderResult EnsureServiceClassDir(const std::string& className) {
   const std::string root = RegistryRoot();
   for (const std::string& path : {root, root + "/services", ServiceClassDir(className)}) {
-    auto folder = platform::EnsurePrivateFolder(path);
+    auto folder = system::EnsurePrivateFolder(path);
     if (!folder.ok) return folder;
   }
   return {true, ServiceClassDir(className), {}};

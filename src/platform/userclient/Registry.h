@@ -9,7 +9,7 @@
 namespace netvane::userclient {
 
 // $XDG_RUNTIME_DIR/netvane when that is set; else <runUser>/<uid>/netvane when that folder of
-// the system's is ours alone (platform::IsPrivateFolder); else /tmp/netvane-<uid>, where any
+// the system's is ours alone (system::IsPrivateFolder); else /tmp/netvane-<uid>, where any
 // user may have taken the name first.
 std::string RegistryRoot(const std::string& runUser = "/run/user");
 
@@ -17,9 +17,9 @@ std::string RegistryRoot(const std::string& runUser = "/run/user");
 std::string ServiceClassDir(const std::string& className);
 
 // Creates the root, services/ and the class folder (mode 0700) when missing, and checks that
-// each is private (platform::EnsurePrivateFolder). Anything in a folder another user could
+// each is private (system::EnsurePrivateFolder). Anything in a folder another user could
 // have made or written is not trusted: the result names the first refused folder and why.
-platform::PrivateFolderResult EnsureServiceClassDir(const std::string& className);
+system::PrivateFolderResult EnsureServiceClassDir(const std::string& className);
 
 // Socket paths of every service of the class, in byte order of their file names.
 std::vector<std::string> ListServices(const std::string& className);

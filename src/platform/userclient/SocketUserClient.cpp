@@ -99,12 +99,12 @@ KernReturn SocketUserClient::StructureCall(Handle connection, uint32_t selector,
   const RequestHeader request{kFrameMagic, kKindStructure, selector, inLength, capacity};
   // Copy the input first: the caller may pass one buffer as both input and output.
   // The request may carry key material: its copy is wiped when it goes.
-  SecretBytes frame(sizeof request + inLength);
+  system::SecretBytes frame(sizeof request + inLength);
   std::memcpy(frame.data(), &request, sizeof request);
   if (inLength > 0) std::memcpy(frame.data() + sizeof request, in, inLength);
 
   // The reply header and its answer usually arrive together: read them in one go.
-  SecretBytes answer(sizeof(ReplyHeader) + capacity);
+  system::SecretBytes answer(sizeof(ReplyHeader) + capacity);
   ReplyHeader reply{};
   bool ok = WriteAll(c->fd, frame.data(), frame.size(), c->deadline);
   long got = ok ? ReadAtLeast(c->fd, answer.data(), sizeof reply, answer.size(), c->deadline) : -1;

@@ -76,7 +76,7 @@ class SocketUserClient : public UserClientApi {
   int timeoutMs_;
   ServiceDirectory services_;
   std::string instance_;
-  RefusalReport report_ = platform::ReportRefusedOnce;
+  RefusalReport report_ = system::ReportRefusedOnce;
 };
 
 }  // namespace netvane::userclient

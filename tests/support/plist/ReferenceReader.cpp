@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/prefs/StoredText.h"
+#include "platform/plist/StoredText.h"
 
 namespace netvane::testing {
 namespace {
@@ -22,7 +22,7 @@ std::optional<std::string> Text(plist_t node) {
     case PLIST_STRING: {
       uint64_t length = 0;
       const char* value = plist_get_string_ptr(node, &length);
-      return prefs::BytesFromStoredText(std::string_view(value, length));
+      return plist::BytesFromStoredText(std::string_view(value, length));
     }
     case PLIST_DATA: {
       uint64_t length = 0;
@@ -52,12 +52,12 @@ std::optional<std::string> Text(plist_t node) {
   }
 }
 
-prefs::RecordList Records(plist_t array) {
-  prefs::RecordList records;
+plist::RecordList Records(plist_t array) {
+  plist::RecordList records;
   for (uint32_t i = 0; i < plist_array_get_size(array); ++i) {
     plist_t element = plist_array_get_item(array, i);
     if (plist_get_node_type(element) != PLIST_DICT) continue;
-    prefs::Dictionary& record = records.emplace_back();
+    plist::Dictionary& record = records.emplace_back();
     plist_dict_iter it = nullptr;
     plist_dict_new_iter(element, &it);
     const std::unique_ptr<void, Free> iterator(it);
@@ -67,7 +67,7 @@ prefs::RecordList Records(plist_t array) {
       plist_dict_next_item(element, it, &key, &value);
       if (key == nullptr) break;
       const std::unique_ptr<char, Free> owned(key);
-      if (auto text = Text(value)) record.Set(prefs::BytesFromStoredText(key), *text);
+      if (auto text = Text(value)) record.Set(plist::BytesFromStoredText(key), *text);
     }
   }
   return records;
@@ -75,7 +75,7 @@ prefs::RecordList Records(plist_t array) {
 
 }  // namespace
 
-std::optional<prefs::RecordList> LibplistRecords(std::string_view xml, const std::string& key) {
+std::optional<plist::RecordList> LibplistRecords(std::string_view xml, const std::string& key) {
   plist_t root = nullptr;
   plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
   if (root == nullptr) return std::nullopt;

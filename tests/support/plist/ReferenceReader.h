@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/prefs/Dictionary.h"
+#include "platform/plist/Dictionary.h"
 
 namespace netvane::testing {
 
 // The array at the root (`key` empty) or under `key` of a dictionary root; nullopt when libplist
 // does not read the document or finds no array there. Only for documents Netvane's own reader
 // took: libplist 2.2 crashes on a zero byte or deep nesting, which that reader refuses.
-std::optional<prefs::RecordList> LibplistRecords(std::string_view xml, const std::string& key = "");
+std::optional<plist::RecordList> LibplistRecords(std::string_view xml, const std::string& key = "");
 
 }  // namespace netvane::testing

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/prefs/AtomicFile.h"
-#include "platform/prefs/PlistXml.h"
+#include "platform/plist/PlistXml.h"
+#include "platform/system/AtomicFile.h"
 #include "profiles/ProfileStore.h"
 #include "support/plist/ReferenceReader.h"
 
@@ -35,7 +35,7 @@ std::vector<std::string> Names(const std::string& folder) {
 
 bool IsTemporary(const std::string& name) {
   for (const std::string base : {prefs::UserDefaults::kDomainFile, ProfileStore::kProfileFile}) {
-    if (name.starts_with(base + std::string(prefs::kTemporaryInfix))) return true;
+    if (name.starts_with(base + std::string(system::kTemporaryInfix))) return true;
   }
   return false;
 }
@@ -99,7 +99,7 @@ int Check() {
     const std::string xml = Read(folder.FileNamed(file));
     if (xml.empty()) continue;  // not written yet
     std::string reason;
-    if (!prefs::ParsePlistXml(xml, reason)) return Fault(file + " does not load: " + reason);
+    if (!plist::ParsePlistXml(xml, reason)) return Fault(file + " does not load: " + reason);
     if (!testing::LibplistRecords(xml, key)) return Fault("libplist does not read " + file);
   }
   prefs::UserDefaults defaults(folder);

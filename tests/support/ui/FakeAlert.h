@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Alert.h"
+#include "ui/Alert.h"
 
 namespace netvane::testing {
 

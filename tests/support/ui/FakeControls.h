@@ -7,17 +7,17 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui/BusyIndicator.h"
-#include "platform/ui/Button.h"
-#include "platform/ui/ChoiceList.h"
-#include "platform/ui/HistoryView.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/ProgressBar.h"
-#include "platform/ui/Slider.h"
-#include "platform/ui/TabView.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/Toggle.h"
-#include "platform/ui/Window.h"
+#include "ui/BusyIndicator.h"
+#include "ui/Button.h"
+#include "ui/ChoiceList.h"
+#include "ui/HistoryView.h"
+#include "ui/ImageView.h"
+#include "ui/ProgressBar.h"
+#include "ui/Slider.h"
+#include "ui/TabView.h"
+#include "ui/TextField.h"
+#include "ui/Toggle.h"
+#include "ui/Window.h"
 
 namespace netvane::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/SheetRunner.h"
+#include "ui/SheetRunner.h"
 
 namespace netvane::testing {
 

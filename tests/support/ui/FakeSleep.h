@@ -9,7 +9,7 @@ namespace netvane::testing {
 
 class FakeSleep {
  public:
-  platform::SleepFunction Function() {
+  system::SleepFunction Function() {
     return [this](unsigned seconds) { calls.push_back(seconds); };
   }
   std::vector<unsigned> calls;

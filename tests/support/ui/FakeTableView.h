@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/TableView.h"
 #include "support/ui/FakeControls.h"
+#include "ui/TableView.h"
 
 namespace netvane::testing {
 

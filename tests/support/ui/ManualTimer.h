@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "platform/ui/RepeatingTimer.h"
+#include "ui/RepeatingTimer.h"
 
 namespace netvane::testing {
 

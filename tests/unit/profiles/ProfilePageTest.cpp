@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "crypto/MathFunc.h"
 #include "driver/CV7000Access.h"
 #include "fake_driver/FakeUserClient.h"
 #include "profiles/BuildProfileData.h"
 #include "profiles/ProfilePageController.h"
-#include "security/MathFunc.h"
 #include "support/TempFolder.h"
 #include "support/survey/SurveyRig.h"
 #include "support/ui/FakeAlert.h"
@@ -30,7 +30,7 @@ ProfileRecord Profile(std::initializer_list<std::pair<const char*, std::string>>
   return r;
 }
 
-NDIS_802_11_KEY Header(const SecretBytes& block) {
+NDIS_802_11_KEY Header(const system::SecretBytes& block) {
   NDIS_802_11_KEY key{};
   std::memcpy(&key, block.data(), kKeyHeaderLength);
   return key;
@@ -94,8 +94,8 @@ TEST(BuildProfileDataTest, PreSharedKeysFromDigitsPassPhrasesAndRefusedPhrases) 
   };
   const auto hashed = [](const std::string& phrase, const std::string& salt) {
     std::vector<uint8_t> out(40);
-    PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(salt.data()),  // NOLINT
-                 static_cast<int32_t>(salt.size()), out.data());
+    crypto::PasswordHash(phrase.c_str(), reinterpret_cast<const uint8_t*>(salt.data()),  // NOLINT
+                         static_cast<int32_t>(salt.size()), out.data());
     out.resize(kPskLength);
     return out;
   };

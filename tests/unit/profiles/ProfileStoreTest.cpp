@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prefs/StoredText.h"
+#include "platform/plist/StoredText.h"
 #include "profiles/ProfileStore.h"
 #include "support/TempFolder.h"
 #include "support/plist/ReferenceReader.h"
@@ -114,7 +114,7 @@ TEST_F(ProfileStoreTest, ARunningProgramSeesWhatAnotherOneSaved) {
   EXPECT_EQ(window.store.LoadProfileRecords().size(), 1u);
   // Changes of its own not yet written are never thrown away for the file's.
   window.defaults.SetRecords(ProfileStore::kProfilesKey,
-                             std::make_shared<const prefs::SharedRecords>(ProfileRecordList{}));
+                             std::make_shared<const plist::SharedRecords>(ProfileRecordList{}));
   Run(folder).store.SaveProfileRecords({Named("A"), Named("B")});
   EXPECT_TRUE(window.store.LoadProfileRecords().empty());
 }
@@ -141,7 +141,7 @@ TEST_F(ProfileStoreTest, EveryByteValueReadsBackWholeThroughBothFilesAsValidXml)
     }
     // Names stay readable; keys are one character per byte.
     EXPECT_NE(xml.find("<string>Café €</string>"), std::string::npos) << path;
-    EXPECT_NE(xml.find(Escaped(prefs::StoredKeyText(all))), std::string::npos) << path;
+    EXPECT_NE(xml.find(Escaped(plist::StoredKeyText(all))), std::string::npos) << path;
   }
   // libplist, an independent reader, reads both files alike.
   EXPECT_EQ(testing::LibplistRecords(Read(ProfileFile())), ProfileRecordList{record});

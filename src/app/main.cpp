@@ -1,6 +1,0 @@
-// The program: everything happens inside the window toolkit's application entry.
-#include "platform/qt/ApplicationMain.h"
-
-int main(int argc, char** argv) {
-  return netvane::qt::ApplicationMain(argc, argv);
-}

@@ -1,0 +1,48 @@
+#include "gui/DesktopIntegration.h"
+
+namespace netvane::gui {
+namespace {
+
+TrayActions WithHistory(TrayActions actions, std::function<void()> showHistory) {
+  actions.showHistory = std::move(showHistory);
+  return actions;
+}
+
+}  // namespace
+
+DesktopIntegration::DesktopIntegration(QWidget* window, prefs::UserDefaults& defaults,
+                                       TrayActions tray, DesktopOptions options)
+    : defaults_(defaults),
+      clock_(options.clock ? std::move(options.clock) : [] { return std::time(nullptr); }),
+      log_(options.stateFolder.empty() ? prefs::EventLog() : prefs::EventLog(options.stateFolder)),
+      notifier_(options.busDeadlineMs, std::move(options.debugNote)),
+      tray_(WithHistory(std::move(tray), [this] { ShowHistory(); })),
+      history_(new EventHistoryWindow(window, log_, [this](bool on) { SetNotificationsOn(on); })) {
+  watcher_.AddSink([this](const ConnectionEvent& event) { Record(event); });
+}
+
+void DesktopIntegration::Record(const ConnectionEvent& event) {
+  const std::string line = HistoryLine(event, clock_());
+  log_.Append(line);
+  history_->AddLine(line);
+  if (NotificationsOn()) notifier_.Show(event);
+}
+
+void DesktopIntegration::Observe(const LinkObservation& link) {
+  tray_.Update(link);
+  watcher_.Observe(link);
+}
+
+void DesktopIntegration::ShowHistory() {
+  history_->Open(NotificationsOn());
+}
+
+bool DesktopIntegration::NotificationsOn() {
+  return defaults_.BoolForKey(kNotificationsKey).value_or(true);
+}
+
+void DesktopIntegration::SetNotificationsOn(bool on) {
+  defaults_.StoreBool(kNotificationsKey, on);
+}
+
+}  // namespace netvane::gui

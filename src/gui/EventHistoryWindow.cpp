@@ -1,0 +1,80 @@
+#include "gui/EventHistoryWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "text/SafeText.h"
+
+namespace netvane::gui {
+
+EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& log,
+                                       std::function<void(bool on)> notificationsChanged)
+    : QDialog(parent),
+      log_(log),
+      lines_(new QPlainTextEdit(this)),
+      notifications_(new QCheckBox(QStringLiteral("Show desktop &notifications"), this)),
+      close_(new QPushButton(QStringLiteral("&Close"), this)) {
+  setObjectName(QStringLiteral("EventHistoryWindow"));
+  setWindowTitle(QStringLiteral("Event History"));
+  setAccessibleName(QStringLiteral("Event history"));
+  auto* label = new QLabel(QStringLiteral("&Events:"), this);
+  label->setBuddy(lines_);
+  lines_->setObjectName(QStringLiteral("EventLines"));
+  lines_->setAccessibleName(QStringLiteral("Connection events, oldest first"));
+  lines_->setReadOnly(true);
+  // Read-only text still takes the keyboard, so the lines can be walked and copied.
+  lines_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  lines_->setTabChangesFocus(true);
+  lines_->setPlaceholderText(QStringLiteral("No events yet."));
+  notifications_->setObjectName(QStringLiteral("ShowNotifications"));
+  notifications_->setAccessibleName(QStringLiteral("Show desktop notifications"));
+  close_->setObjectName(QStringLiteral("Close"));
+  close_->setAccessibleName(QStringLiteral("Close the event history"));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(notifications_);
+  buttons->addStretch();
+  buttons->addWidget(close_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(lines_);
+  layout->addLayout(buttons);
+  setTabOrder(lines_, notifications_);
+  setTabOrder(notifications_, close_);
+  resize(640, 320);
+
+  // Only the user's click changes the setting, not Open setting the box.
+  connect(notifications_, &QCheckBox::clicked, this,
+          [changed = std::move(notificationsChanged)](bool on) { changed(on); });
+  connect(close_, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void EventHistoryWindow::Open(bool notificationsOn) {
+  notifications_->setChecked(notificationsOn);
+  const std::string file = log_.ReadAll();
+  // Line by line: a file from an older version or edited by hand may still hold a character
+  // that would break or reorder a line in the view. The last newline would show as an empty line.
+  std::string text;
+  for (std::size_t at = 0; at < file.size();) {
+    const std::size_t end = std::min(file.find('\n', at), file.size());
+    if (at > 0) text += '\n';
+    text += text::ShownLine(std::string_view(file).substr(at, end - at));
+    at = end + 1;
+  }
+  lines_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  // The newest line in sight, from its start.
+  lines_->moveCursor(QTextCursor::End);
+  lines_->moveCursor(QTextCursor::StartOfBlock);
+  show();
+  raise();
+  activateWindow();
+}
+
+void EventHistoryWindow::AddLine(const std::string& line) {
+  if (isVisible()) lines_->appendPlainText(QString::fromStdString(text::ShownLine(line)));
+}
+
+}  // namespace netvane::gui

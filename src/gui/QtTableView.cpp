@@ -1,0 +1,145 @@
+#include "gui/QtTableView.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QVariant>
+
+#include "gui/TextCodec.h"
+
+namespace netvane::gui {
+
+namespace {
+
+std::vector<std::string> Identifiers(const QTableView* view) {
+  std::vector<std::string> ids;
+  for (const QString& id : view->property("columnIdentifiers").toStringList()) {
+    ids.push_back(ToStd(id));
+  }
+  return ids;
+}
+
+// Runs the table's double action for Enter and Return, which the view itself turns into an
+// "activated" signal that some styles also send for a click.
+class ReturnKeyFilter : public QObject {
+ public:
+  ReturnKeyFilter(QObject* parent, std::function<bool()> action)
+      : QObject(parent), action_(std::move(action)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+          !key->isAutoRepeat() && action_()) {
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<bool()> action_;
+};
+
+constexpr int kImageColumnWidth = 28;
+constexpr int kCellPadding = 16;
+
+}  // namespace
+
+QtTableView::QtTableView(QTableView* view)
+    : view_(view),
+      model_(
+          new TableModel(Identifiers(view), view->property("columnTitles").toStringList(), view)) {
+  model_->SetColumnNames(view->property("columnNames").toStringList());
+  view_->setModel(model_);
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->verticalHeader()->setVisible(false);
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
+  view_->horizontalHeader()->setStretchLastSection(true);
+  view_->horizontalHeader()->setHighlightSections(false);
+  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  for (int c = 0; c < model_->columnCount({}); ++c) {
+    const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(title) + 32);
+  }
+  auto* input = new ReturnKeyFilter(view_, [this] {
+    if (!doubleAction_ || SelectedRow() < 0) return false;
+    RunDoubleAction();
+    return true;
+  });
+  view_->installEventFilter(input);
+  QObject::connect(view_, &QAbstractItemView::doubleClicked, input,
+                   [this](const QModelIndex&) { RunDoubleAction(); });
+  input_ = input;
+}
+
+QtTableView::~QtTableView() {
+  delete input_.data();
+}
+
+void QtTableView::RunDoubleAction() {
+  if (doubleAction_) doubleAction_();
+}
+
+void QtTableView::Reload() {
+  const int keep = SelectedRow();
+  // The source has changed already: whether the table was empty is what it last showed.
+  const bool wasEmpty = shownRows_ == 0;
+  model_->Reset();
+  shownRows_ = model_->rowCount({});
+  // The first rows decide the column widths; later reloads leave them to the user.
+  if (wasEmpty && shownRows_ > 0) FitColumnsToContents();
+  // A reset drops the selection; a page that wants it gone says so with ClearSelection.
+  if (keep >= 0 && keep < model_->rowCount({})) SelectRow(keep);
+  if (!allowsEmpty_ && SelectedRow() < 0 && model_->rowCount({}) > 0) SelectRow(0);
+}
+
+void QtTableView::FitColumnsToContents() {
+  // Measured from the texts: the view's own fitting sees only rows on screen, and at start-up
+  // the window is not shown yet.
+  const QFontMetrics metrics = view_->fontMetrics();
+  const int rows = model_->rowCount({});
+  for (int c = 0; c < model_->columnCount({}); ++c) {
+    if (c == model_->ImageColumn()) continue;
+    int width = view_->horizontalHeader()->sectionSizeHint(c);
+    for (int r = 0; r < rows; ++r) {
+      const QString text = model_->data(model_->index(r, c), Qt::DisplayRole).toString();
+      width = std::max(width, metrics.horizontalAdvance(text) + kCellPadding);
+    }
+    view_->setColumnWidth(c, width);
+  }
+}
+
+int QtTableView::SelectedRow() const {
+  const QItemSelectionModel* selection = view_->selectionModel();
+  if (selection == nullptr) return -1;
+  const QModelIndexList rows = selection->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void QtTableView::SelectRow(int row) {
+  if (row < 0 || row >= model_->rowCount({})) {
+    view_->clearSelection();
+    return;
+  }
+  view_->selectRow(row);
+}
+
+bool QtTableView::SetImageColumn(const std::string& columnIdentifier) {
+  const auto& ids = model_->Identifiers();
+  for (std::size_t c = 0; c < ids.size(); ++c) {
+    if (ids[c] != columnIdentifier) continue;
+    const int column = static_cast<int>(c);
+    model_->SetImageColumn(column);
+    view_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    view_->setColumnWidth(column, kImageColumnWidth);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace netvane::gui

@@ -1,0 +1,167 @@
+// Hexadecimal digits to bytes; SHA-1, HMAC-SHA1, PBKDF2 and the pass-phrase hash, each against a
+// published vector and against OpenSSL's libcrypto as an independent reference.
+#include <gtest/gtest.h>
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+#include <openssl/sha.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "crypto/MathFunc.h"
+#include "crypto/MathFuncInternal.h"
+
+namespace netvane::crypto {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Output = std::array<std::uint8_t, 40>;
+
+std::string Hex(const std::uint8_t* data, std::size_t len) {
+  std::string s;
+  for (std::size_t i = 0; i < len; ++i)
+    s += {"0123456789abcdef"[data[i] >> 4], "0123456789abcdef"[data[i] & 15]};
+  return s;
+}
+const std::uint8_t* U8(const std::string& s) {
+  return reinterpret_cast<const std::uint8_t*>(s.data());
+}
+
+TEST(HexTest, DigitsPackInPairsHighNibbleFirstAndOtherCharactersWrap) {
+  const std::string digits = "0123456789ABCDEFabcdef";
+  for (std::size_t i = 0; i < digits.size(); ++i) EXPECT_EQ(BtoH(digits[i]), i < 16 ? i : i - 6);
+  // The neighbours of each digit range, a zero byte, and a byte above 0x7F.
+  for (char c : std::string("Gg/:@`\0\xC1", 8)) EXPECT_EQ(BtoH(c), 0xFF) << int{c};
+  // Exactly twice destlen characters and no terminator (the sanitizer sees a read past them);
+  // an invalid digit, a zero byte too, is 0xFF in the arithmetic: G0 0xF0, 0G 0xFF, \07 0xF7.
+  const std::array<char, 10> src{'0', 'a', 'F', 'f', 'G', '0', '0', 'G', '\0', '7'};
+  std::array<std::uint8_t, 6> out{0, 0, 0, 0, 0, 0x33};
+  AtoH(src.data(), out.data(), 5);
+  EXPECT_EQ(out, (std::array<std::uint8_t, 6>{0x0A, 0xFF, 0xF0, 0xFF, 0xF7, 0x33}));
+}
+
+// Feeds data in pieces of the given size, to cross block boundaries at odd places.
+std::string Sha1Hex(const Bytes& data, std::size_t piece) {
+  A_SHA_CTX ctx;
+  A_SHAInit(&ctx);
+  for (std::size_t off = 0; off < data.size(); off += piece) {
+    const std::size_t n = std::min(piece, data.size() - off);
+    A_SHAUpdate(&ctx, data.data() + off, static_cast<std::int32_t>(n));
+  }
+  std::uint8_t digest[20];
+  A_SHAFinal(&ctx, digest);
+  return Hex(digest, sizeof digest);
+}
+
+TEST(Sha1Test, PublishedVectorsAndReferenceAroundEveryPaddingBoundary) {
+  EXPECT_EQ(Sha1Hex({'a', 'b', 'c'}, 64), "a9993e364706816aba3e25717850c26c9cd0d89d");
+  EXPECT_EQ(Sha1Hex(Bytes(1000000, 'a'), 1000), "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
+  for (std::size_t len = 0; len <= 130; ++len) {
+    Bytes data(len);
+    for (std::size_t i = 0; i < len; ++i) data[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    std::uint8_t expected[20];
+    SHA1(data.data(), len, expected);
+    EXPECT_EQ(Sha1Hex(data, 7), Hex(expected, 20)) << "length " << len;
+  }
+}
+
+TEST(HmacSha1Test, PublishedVectorAndReferenceForShortAndLongKeys) {
+  const std::string text = "what do ya want for nothing?";
+  const auto textLen = static_cast<std::int32_t>(text.size());
+  std::uint8_t digest[20];
+  Bytes jefe{'J', 'e', 'f', 'e'};
+  hmac_sha1(U8(text), textLen, jefe.data(), 4, digest);
+  EXPECT_EQ(Hex(digest, 20), "effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
+  for (int keyLen : {0, 20, 64, 65, 131}) {
+    Bytes key(static_cast<std::size_t>(keyLen));
+    for (std::size_t i = 0; i < key.size(); ++i) key[i] = static_cast<std::uint8_t>(0xA0 + i);
+    std::uint8_t expected[20];
+    HMAC(EVP_sha1(), key.data(), keyLen, U8(text), text.size(), expected, nullptr);
+    Bytes keyBuffer = key;
+    hmac_sha1(U8(text), textLen, keyBuffer.data(), keyLen, digest);
+    EXPECT_EQ(Hex(digest, 20), Hex(expected, 20)) << "key length " << keyLen;
+    // A key longer than a block is replaced by its digest in the caller's buffer.
+    if (keyLen > 64) {
+      EXPECT_EQ(Hex(keyBuffer.data(), 20), Hex(SHA1(key.data(), key.size(), nullptr), 20));
+    }
+  }
+}
+
+// The 40 bytes an independent implementation derives: PBKDF2-HMAC-SHA1, 4096 iterations.
+std::string ReferenceHex(const std::string& pass, const std::string& ssid) {
+  Output out{};
+  PKCS5_PBKDF2_HMAC_SHA1(pass.data(), static_cast<int>(pass.size()), U8(ssid),
+                         static_cast<int>(ssid.size()), 4096, 40, out.data());
+  return Hex(out.data(), out.size());
+}
+
+TEST(Pbkdf2BlockTest, PublishedVectorsThroughTheGeneralFunctionAndItsCharacterCheck) {
+  Output out{};
+  F("password", U8("salt"), 4, 1, 1, out.data());
+  EXPECT_EQ(Hex(out.data(), 20), "0c60c80f961f0e71f3a9b524af6012062fe037a6");
+  F("password", U8("salt"), 4, 4096, 1, out.data());
+  EXPECT_EQ(Hex(out.data(), 20), "4b007901b765489abead49d926f721d065a429c1");
+
+  const Output before = out;
+  testing::internal::CaptureStderr();
+  F("pass\x7Fword\x01", U8("salt"), 4, 4096, 1, out.data());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Password error!!\n");
+  EXPECT_EQ(out, before) << "untouched";
+}
+
+std::string PskHex(Sha1Path path, const std::string& pass, const std::string& ssid) {
+  Output out{};
+  EXPECT_EQ(PasswordHashOn(path, pass.c_str(), U8(ssid), static_cast<std::int32_t>(ssid.size()),
+                           out.data()),
+            1);
+  return Hex(out.data(), out.size());
+}
+
+// Both compression paths; on a CPU without SHA extensions kShaNi runs the portable one.
+TEST(FastPathTest, PublishedVectorsAndReferenceAtTheLimitsAndForEveryAcceptedByte) {
+  for (const Sha1Path path : {Sha1Path::kPortable, Sha1Path::kShaNi}) {
+    SCOPED_TRACE(path == Sha1Path::kShaNi ? "SHA-NI" : "portable");
+    // Two blocks, a 24-byte key and a 36-byte salt.
+    std::string two(25, '\0');
+    const std::string pass = "passwordPASSWORDpassword";
+    const std::string salt = "saltSALTsaltSALTsaltSALTsaltSALTsalt";
+    Pbkdf2HmacSha1(path, U8(pass), pass.size(), U8(salt), salt.size(), 4096,
+                   reinterpret_cast<std::uint8_t*>(two.data()), two.size());
+    EXPECT_EQ(Hex(U8(two), two.size()), "3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038");
+    EXPECT_EQ(PskHex(path, "password", "IEEE").substr(0, 64),
+              "f42c6fc52df0ebef9ebb4b90b38a5f902e83fe1b135a70e23aed762e9710a12e");
+
+    const std::string longest(63, '~');
+    const std::string fullSsid(32, '\xFF');
+    EXPECT_EQ(PskHex(path, longest, fullSsid), ReferenceHex(longest, fullSsid));
+    EXPECT_EQ(PskHex(path, "12345678", ""), ReferenceHex("12345678", ""));
+    std::string allAccepted;
+    for (int c = 0x20; c <= 0x7F; ++c) allAccepted += static_cast<char>(c);
+    for (std::size_t at = 0; at < allAccepted.size(); at += 48) {
+      const std::string piece = allAccepted.substr(at, 48);
+      EXPECT_EQ(PskHex(path, piece, "net"), ReferenceHex(piece, "net"));
+    }
+  }
+}
+
+TEST(PasswordHashTest, DispatchedPathDerivesAndEveryRefusalWritesNothing) {
+  Output out{};
+  ASSERT_EQ(PasswordHash("password", U8("IEEE"), 4, out.data()), 1);
+  EXPECT_EQ(Hex(out.data(), out.size()), ReferenceHex("password", "IEEE"));
+
+  const Output untouched = out;
+  const std::string ssid(33, 'S');
+  EXPECT_EQ(PasswordHash(std::string(64, 'p').c_str(), U8(ssid), 32, out.data()), 0);
+  EXPECT_EQ(PasswordHash("password", U8(ssid), 33, out.data()), 0);
+  // A byte outside 0x20..0x7F is reported once for each block.
+  for (const char* pass : {"pass\tphrase", "pass\x80phrase", "\x1F"}) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(PasswordHash(pass, U8("IEEE"), 4, out.data()), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Password error!!\nPassword error!!\n");
+  }
+  EXPECT_EQ(out, untouched);
+}
+
+}  // namespace
+}  // namespace netvane::crypto

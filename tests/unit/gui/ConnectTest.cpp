@@ -1,0 +1,202 @@
+// Connecting as a person does, through the real window, the real sheets and the real
+// composition root, offscreen, against cv7000-sim: what a screen reader hears of the list, and
+// network names beyond ASCII both ways.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "driver/Oids.h"
+#include "gui/CompositionRoot.h"
+#include "profiles/ProfileStore.h"
+#include "support/QtTestApp.h"
+#include "support/SimHarness.h"
+
+namespace netvane {
+namespace {
+
+constexpr const char* kNetworks = R"({"networks": [
+    {"ssid": "CorvaneGuest", "bssid": "02:c0:7a:00:00:01"},
+    {"ssid": "CorvaneLegacy", "bssid": "02:c0:7a:00:00:02", "security": "wep",
+     "wep_keys": ["a1b2c3d4e5"]},
+    {"ssid": "CorvaneHome", "bssid": "02:c0:7a:00:00:04", "security": "wpa-psk",
+     "passphrase": "home sweet corvane"},
+    {"ssid": "Café Ω", "bssid": "02:c0:7a:00:00:0b"},
+    {"ssid": "Ωmega", "bssid": "02:c0:7a:00:00:0c", "hidden": true}]})";
+
+class ConnectTest : public ::testing::Test {
+ protected:
+  // One simulator for every case: starting it is the slow part.
+  static void SetUpTestSuite() {
+    testing::QtTestApp();
+    sim = new testing::SimHarness;  // points the registry at its own folder
+    sim->Start(kNetworks);
+  }
+  static void TearDownTestSuite() { delete sim; }
+  void SetUp() override {
+    root.emplace(gui::RootOptions{nullptr, [](unsigned) {}, {}, {}});
+    root->SetUp();
+    root->Window().show();
+    table = root->Window().siteSurvey.ApList;
+  }
+
+  int RowOf(const QString& ssid) const {
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+      if (table->model()->index(r, 1).data().toString() == ssid) return r;
+    }
+    return -1;
+  }
+  // The last byte of the BSSID the card is joined to; 0 when it is not joined.
+  uint8_t Joined() {
+    uint32_t state = NdisMediaStateDisconnected;
+    uint32_t returned = 0;
+    root->Adapter().OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &returned);
+    uint8_t bssid[6] = {};
+    root->Adapter().OidQueryInformation(OID_802_11_BSSID, bssid, 6, &returned);
+    return state == NdisMediaStateConnected ? bssid[5] : 0;
+  }
+  // As a screen reader hears a cell of `in` (the site survey list unless given), or with row -1
+  // the column's header.
+  QString Spoken(int row, int column, QTableView* in = nullptr) const {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(in != nullptr ? in : table);
+    if (row >= 0) {
+      QAccessibleTableInterface* cells = view->tableInterface();
+      QAccessibleInterface* cell = cells == nullptr ? nullptr : cells->cellAt(row, column);
+      return cell == nullptr ? QString() : cell->text(QAccessible::Name);
+    }
+    int i = 0;
+    while (view->child(i)->role() != QAccessible::ColumnHeader) ++i;
+    return view->child(i + column)->text(QAccessible::Name);
+  }
+
+  static testing::SimHarness* sim;
+  std::optional<gui::CompositionRoot> root;
+  QTableView* table = nullptr;
+};
+
+testing::SimHarness* ConnectTest::sim = nullptr;
+
+TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
+  const int home = RowOf("CorvaneHome");
+  root->Sheets().SetOnShown([&](QDialog& sheet) {
+    EXPECT_EQ(sheet.findChild<QComboBox*>("AuthenType")->currentText(), "WPA-PSK");
+    EXPECT_EQ(sheet.findChild<QComboBox*>("EncryType")->currentText(), "TKIP");
+    QTest::keyClicks(sheet.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
+    QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
+  });
+  table->selectRow(home);
+  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
+
+  EXPECT_EQ(Joined(), 0x04);
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  EXPECT_EQ(Spoken(-1, 0), "Status");
+  EXPECT_EQ(Spoken(home, 0), "Connected");
+  EXPECT_EQ(Spoken(RowOf("CorvaneGuest"), 0), "");
+
+  // Enter on a selected row connects as a double click does: here, the sheet for a WEP key.
+  QStringList sheetsShown;
+  root->Sheets().SetOnShown([&](QDialog& sheet) {
+    sheetsShown << sheet.objectName();
+    sheet.reject();
+  });
+  table->selectRow(RowOf("CorvaneLegacy"));
+  QTest::keyClick(table, Qt::Key_Return);
+  EXPECT_EQ(sheetsShown.join(", ").toStdString(), "SecuritySheet");
+
+  // A double click on an open network connects without a sheet.
+  const QRect cell = table->visualRect(table->model()->index(RowOf("CorvaneGuest"), 1));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(Joined(), 0x01);
+}
+
+TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
+  const int cafe = RowOf(QString::fromUtf8(u8"Café Ω"));
+  EXPECT_EQ(Spoken(cafe, 1), QString::fromUtf8(u8"Café Ω"));
+
+  QStringList alerts;
+  root->Alert().SetOnShown([&](QMessageBox& box) {
+    alerts << box.informativeText();
+    box.accept();
+  });
+  root->Sheets().SetOnShown([](QDialog& prompt) {
+    auto* name = prompt.findChild<QLineEdit*>("HiddenSSIDText");
+    const auto attempt = [&](const QString& typed) {
+      name->clear();
+      for (const QChar c : typed) {
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+      QTest::mouseClick(prompt.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    };
+    // Eleven characters, 33 bytes; then 33 characters: both refused, and the prompt stays.
+    attempt(QString(11, QChar(0x20AC)));
+    attempt(QString(33, QLatin1Char('x')));
+    attempt(QString::fromUtf8(u8"Ωmega"));
+  });
+  table->selectRow(RowOf(QString()));
+  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
+
+  ASSERT_EQ(alerts.size(), 2);
+  EXPECT_TRUE(alerts[0].contains(QStringLiteral("32 bytes"))) << alerts[0].toStdString();
+  EXPECT_EQ(Joined(), 0x0c) << "the simulator joins only on the network's own bytes";
+}
+
+// Through the real editor and the real store files: a profile from the scan list, edited,
+// activated from the keyboard and heard active, then stood down by a manual connect. Last: it
+// leaves a profile in the folder that every later start-up would read.
+TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
+  const auto stored = [] {
+    prefs::PrefsFolder folder;
+    prefs::UserDefaults defaults(folder);
+    return ProfileStore(defaults, folder).LoadProfileRecords();
+  };
+  const auto typePassPhraseAndOk = [](QDialog& editor) {
+    QTest::keyClicks(editor.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
+    QTest::mouseClick(editor.findChild<QPushButton*>("OK"), Qt::LeftButton);
+  };
+  root->Sheets().SetOnShown([&](QDialog& editor) {
+    EXPECT_EQ(editor.findChild<QComboBox*>("SSID")->currentText(), "CorvaneHome");
+    typePassPhraseAndOk(editor);
+  });
+  table->selectRow(RowOf("CorvaneHome"));
+  QTest::mouseClick(root->Window().siteSurvey.AddProfile, Qt::LeftButton);
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_EQ(stored()[0].Text("BSSID"), "02C07A000004");
+  EXPECT_EQ(stored()[0].Text("Profile Name"), "PROF1");
+
+  QTableView* profiles = root->Window().profile.profileList;
+  root->Sheets().SetOnShown([&](QDialog& editor) {
+    auto* name = editor.findChild<QLineEdit*>("ProfileName");
+    name->clear();
+    QTest::keyClicks(name, "Home");
+    typePassPhraseAndOk(editor);
+  });
+  profiles->selectRow(0);
+  QTest::mouseClick(root->Window().profile.Edit, Qt::LeftButton);
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_EQ(stored()[0].Text("Profile Name"), "Home");
+  EXPECT_EQ(stored()[0].Text("BSSID"), "02C07A000004");
+
+  profiles->selectRow(0);
+  QTest::keyClick(profiles, Qt::Key_Return);
+  EXPECT_EQ(Joined(), 0x04);
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  EXPECT_EQ(Spoken(0, 0, profiles), "Active");
+
+  // A manual connect stands the profile down; the row says so. (The cell's accessible text:
+  // without an assistive tool attached Qt does not tell its cached cells about the reload.)
+  table->selectRow(RowOf("CorvaneGuest"));
+  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
+  EXPECT_EQ(Joined(), 0x01);
+  for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  EXPECT_EQ(profiles->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(), "Not active");
+}
+
+}  // namespace
+}  // namespace netvane

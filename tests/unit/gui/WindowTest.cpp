@@ -1,0 +1,252 @@
+// The real window and dialogs over the fake driver, offscreen: what a screen reader and the
+// keyboard reach, start-up, the rules for modal runs, text between the widgets and bytes, and
+// hostile names in the event history.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <fstream>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "fake_driver/FakeUserClient.h"
+#include "gui/CompositionRoot.h"
+#include "gui/DesktopNotifier.h"
+#include "gui/EventHistoryWindow.h"
+#include "gui/QtControls.h"
+#include "gui/TextCodec.h"
+#include "support/HostileNames.h"
+#include "support/QtTestApp.h"
+#include "support/TempFolder.h"
+
+namespace netvane {
+namespace {
+
+bool Disabled(QWidget* w) {
+  return QAccessible::queryAccessibleInterface(w)->state().disabled;
+}
+
+// Every control under `a` has a name of its own in its window and can take the keyboard focus.
+void ExpectNamedApart(QAccessibleInterface* a, std::set<QString>& names) {
+  using R = QAccessible::Role;
+  static const std::set<R> controls = {R::PushButton, R::CheckBox,     R::RadioButton,
+                                       R::ComboBox,   R::EditableText, R::Slider,
+                                       R::Table,      R::ProgressBar,  R::PageTab};
+  if (controls.count(a->role()) == 0) {
+    // A control with no name of its own borrows its group's title: that tells it apart from none.
+    if (a->role() == R::Grouping) names.insert(a->text(QAccessible::Name));
+    for (int i = 0; i < a->childCount(); ++i) ExpectNamedApart(a->child(i), names);
+    return;
+  }
+  const QString who = a->object() != nullptr ? a->object()->objectName() : QString();
+  // What a screen reader says. On Linux a choice's name is its current entry: the choice is named
+  // by its description or else by its label (a group box labels its members too).
+  QString name = a->text(QAccessible::Name);
+  if (a->role() == R::ComboBox) {
+    const auto labels = a->relations(QAccessible::Label);
+    name = a->text(QAccessible::Description);
+    if (name.isEmpty() && !labels.isEmpty()) name = labels[0].first->text(QAccessible::Name);
+  }
+  EXPECT_FALSE(name.isEmpty()) << qPrintable(who);
+  EXPECT_TRUE(names.insert(name).second)
+      << qPrintable(who) << " is heard as another control: " << qPrintable(name);
+  EXPECT_TRUE(a->role() == R::ProgressBar || a->state().focusable) << qPrintable(who);
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::QtTestApp(); }
+
+  // Delivers one expiry to every timer, as the event loop would.
+  void TickAll() {
+    for (gui::QtRepeatingTimer* t : root.Timers()) t->OnTimeout();
+  }
+
+  testing::FakeUserClient driver;
+  testing::TempFolder prefs;
+  gui::CompositionRoot root{
+      {&driver, [](unsigned) {}, prefs.Path(), {prefs.Path() + "/state", {}}}};
+};
+
+TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
+  root.SetUp();
+  for (QWidget* scope : std::initializer_list<QWidget*>{
+           &root.Window(), &root.SecuritySheet(), &root.HiddenSSIDPrompt(), &root.ProfileEditor(),
+           &root.Desktop().History()}) {
+    std::set<QString> names;
+    ExpectNamedApart(QAccessible::queryAccessibleInterface(scope), names);
+    for (QLabel* label : scope->findChildren<QLabel*>()) {
+      // A value only shown takes no click, and its label needs no key.
+      if (label->buddy() != nullptr && (label->buddy()->focusPolicy() & Qt::ClickFocus) != 0) {
+        EXPECT_TRUE(label->text().contains('&')) << qPrintable(label->text());
+      }
+    }
+  }
+}
+
+TEST_F(WindowTest, ApplyAndResetWaitForAChangeEveryOtherControlIsLive) {
+  root.SetUp();
+  for (const char* name :
+       {"Add", "Edit", "Delete", "Activate", "dBm", "AddProfile", "ResetCounter", "WirelessMode",
+        "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Radio", "CorvaneWWW",
+        "EventHistory", "ApList", "Rescan", "Connect"}) {
+    EXPECT_FALSE(Disabled(root.Window().findChild<QWidget*>(name))) << name;
+  }
+  gui::MainWindow& window = root.Window();
+  EXPECT_TRUE(Disabled(window.advance.Apply) && Disabled(window.advance.Reset));
+  QTest::mouseClick(window.advance.EnableTXburst, Qt::LeftButton);
+  EXPECT_FALSE(Disabled(window.advance.Apply) || Disabled(window.advance.Reset));
+}
+
+TEST_F(WindowTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {
+  driver.services.clear();
+  QTabWidget* tabs = root.Window().Tabs();
+  tabs->setCurrentIndex(0);
+  root.SetUp();
+
+  EXPECT_EQ(tabs->tabText(tabs->currentIndex()).remove('&'), "Site Survey");
+  EXPECT_TRUE(root.PollTimer().IsRunning());
+
+  driver.services = {"0"};
+  root.PollTimer().OnTimeout();
+  EXPECT_EQ(root.State().G_bDeviceExist, 1);
+  // The radio state is a picture and a button title; a screen reader hears both.
+  const auto heard = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+  };
+  EXPECT_EQ(heard(root.Window().advance.RadioSwitchPic),
+            root.State().G_bRadio != 0 ? "Radio on" : "Radio off");
+  EXPECT_EQ(heard(root.Window().advance.Radio), root.Window().advance.Radio->text().remove('&'));
+}
+
+// Window modality stops the mouse and keys on the main window, not a screen reader's press, a
+// second run started in code, nor the timer events Qt delivers inside the sheet's own loop.
+TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnce) {
+  root.SetUp();  // the adapter is there: every poll tick asks the driver
+  driver.calls.clear();
+  gui::MainWindow& window = root.Window();
+  window.show();
+  QApplication::setActiveWindow(&window);
+  window.siteSurvey.ApList->setFocus();
+  QAccessibleInterface* connect = QAccessible::queryAccessibleInterface(window.siteSurvey.Connect);
+  root.Sheets().SetOnShown([&](QDialog& sheet) {
+    TickAll();
+    EXPECT_EQ(driver.calls.size(), 0U);
+    EXPECT_TRUE(connect->state().disabled);
+    QAccessibleActionInterface* press = connect->actionInterface();
+    ASSERT_NE(press, nullptr);
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(connect->state().pressed) << "a press under way would click a moment later";
+    EXPECT_EQ(root.Sheets().Run(root.SecuritySheetWindow()), 0);
+    EXPECT_TRUE(sheet.isVisible());
+    root.Sheets().StopModal(1);
+  });
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(root.Sheets().Run(root.SecuritySheetWindow()), 1);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr().find("Recursive"), std::string::npos);
+  EXPECT_FALSE(connect->state().disabled);
+  EXPECT_TRUE(Disabled(window.advance.Apply)) << "disabled by its page, stays so";
+  EXPECT_EQ(window.focusWidget(), window.siteSurvey.ApList);
+  root.PollTimer().OnTimeout();
+  EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
+}
+
+TEST_F(WindowTest, WithAnIconInTheTrayClosingTheWindowOnlyHidesIt) {
+  bool tray = true;
+  root.Window().HideOnClose([&tray] { return tray; });
+  root.Window().show();
+  EXPECT_FALSE(root.Window().close()) << "still running";
+  EXPECT_FALSE(root.Window().isVisible());
+  tray = false;
+  root.Window().show();
+  EXPECT_TRUE(root.Window().close());
+}
+
+TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {
+  root.SetUp();
+  root.Sheets().SetOnShown([](QDialog& prompt) {
+    QTest::mouseClick(prompt.findChild<QPushButton*>("Cancel"), Qt::LeftButton);
+    if (prompt.isVisible()) prompt.done(7);  // a Cancel that does nothing fails, not hangs
+  });
+  EXPECT_EQ(root.Sheets().Run(root.HiddenSSIDWindow()), 0);
+  root.Sheets().SetOnShown([](QDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
+  EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0);
+}
+
+TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
+  root.SetUp();
+  driver.calls.clear();
+  QWidget* connect = root.Window().siteSurvey.Connect;
+  root.Alert().SetOnShown([&](QMessageBox& box) {
+    TickAll();
+    EXPECT_EQ(driver.calls.size(), 0U);
+    EXPECT_TRUE(Disabled(connect));
+    EXPECT_EQ(box.buttons().size(), 1);
+    EXPECT_EQ(box.buttons().front()->text(), "OK");
+    box.buttons().front()->click();
+  });
+  root.Alert().Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
+  EXPECT_FALSE(Disabled(connect));
+}
+
+TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
+            "Joined \u201c&lt;b&gt;&amp;\u00e9\u201d.");
+  // A name can neither reverse nor break the words around it, and a Latin-1 C1 byte is a control.
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined,
+                                   "\xe2\x80\xae"
+                                   "evil\n"})
+                .toStdString(),
+            "Joined \u201c\\u202Eevil\\x0A\u201d.");
+  EXPECT_EQ(gui::NotificationBody({EventKind::kJoined, "\xe9\x9b"}).toStdString(),
+            "Joined \u201c\u00e9\\u009B\u201d.");
+}
+
+TEST(TextCodec, Utf8ShowsAsItselfOtherBytesOneCharacterEachAndComeBackAsShown) {
+  // A leading byte-order mark is part of the name.
+  EXPECT_EQ(gui::ToStd(gui::ToQt("\xEF\xBB\xBFname")), "\xEF\xBB\xBFname");
+  // Latin-1, an overlong '/', a cut-off euro sign, an encoded surrogate.
+  for (const std::string bytes : {"Caf\xE9", "\xC0\xAF", "ab\xE2\x82", "\xED\xA0\x80"}) {
+    EXPECT_EQ(gui::ToQt(bytes), QString::fromLatin1(bytes));
+  }
+
+  testing::QtTestApp();
+  QComboBox box;
+  box.setEditable(true);
+  gui::QtChoiceList list(&box);
+  list.Add("Caf\xE9");
+  list.SelectIndex(0);
+  // Typed text is UTF-8, so such a name does not survive retyping; a value left as shown does.
+  EXPECT_EQ(list.Text(), "Caf\xE9") << "a chosen entry is its own bytes";
+  box.setEditText(QString::fromUtf8(u8"Café 2"));
+  EXPECT_EQ(list.Text(), "Caf\xC3\xA9 2");
+}
+
+TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
+  testing::QtTestApp();
+  testing::TempFolder folder;
+  const prefs::EventLog log(folder.Path());
+  // Raw names, as an older version or a hand edit may have left them: one per line.
+  std::ofstream file(log.Path(), std::ios::binary);
+  for (const auto& name : testing::HostileNames()) file << name.bytes << '\n';
+  file.close();
+  gui::EventHistoryWindow window(nullptr, log, [](bool) {});
+  window.Open(true);
+  window.AddLine(testing::HostileNames()[9].bytes);  // a paragraph separator
+  const QTextDocument& shown = *window.Lines().document();
+  // The "forged line" name's own line feed is a line of the file.
+  ASSERT_EQ(shown.blockCount(), static_cast<int>(testing::HostileNames().size()) + 2);
+  for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
+    EXPECT_EQ(testing::RawHazard(block.text().toStdString()), "") << block.text().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace netvane
