@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "platform/plist/PlistXml.h"
@@ -85,6 +87,8 @@ std::optional<plist::PlistValue> PrefsFile::Load(RootKind kind) {
   if (file.status != system::FileRead::Status::kRead) {
     damage_ = file.reason;
     unreadable_ = file.status == system::FileRead::Status::kUnreadable;
+    // A file that cannot be opened is the caller's to report: it is no hand edit to keep aside.
+    if (!unreadable_) ReportDamageOnce();
     return std::nullopt;
   }
   std::string reason;
@@ -92,6 +96,7 @@ std::optional<plist::PlistValue> PrefsFile::Load(RootKind kind) {
   system::WipeString(file.bytes);
   if (!root) {
     damage_ = reason;
+    ReportDamageOnce();
     return std::nullopt;
   }
   const bool array = kind == RootKind::kArray;
@@ -99,9 +104,20 @@ std::optional<plist::PlistValue> PrefsFile::Load(RootKind kind) {
                        root->kind == plist::PlistValue::Kind::kRecords;
   if (array ? !isArray : root->kind != plist::PlistValue::Kind::kDict) {
     damage_ = array ? "its root is not an array" : "its root is not a dictionary";
+    ReportDamageOnce();
     return std::nullopt;
   }
   return root;
+}
+
+void PrefsFile::ReportDamageOnce() const {
+  // A hand edit gone wrong is ignored from now on: the person hears of it once, not at every
+  // reload, and before the next save moves the file aside.
+  static std::set<std::string> reported;
+  if (!reported.insert(Path() + '\n' + damage_).second) return;
+  system::LogWarning(system::LogCategory::kPrefs,
+                     "netvane: " + Path() + " could not be used (" + damage_ +
+                         "); its settings are ignored, and the next save keeps it aside");
 }
 
 PrefsFile::Stamp PrefsFile::CurrentStamp() const {

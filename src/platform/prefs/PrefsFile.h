@@ -53,6 +53,7 @@ class PrefsFile {
 
  private:
   bool KeepDamagedAside();
+  void ReportDamageOnce() const;
 
   const PrefsFolder& folder_;
   std::string name_;

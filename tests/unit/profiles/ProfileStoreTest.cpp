@@ -14,6 +14,7 @@
 
 #include "platform/plist/StoredText.h"
 #include "profiles/ProfileStore.h"
+#include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 #include "support/plist/ReferenceReader.h"
 
@@ -203,7 +204,14 @@ TEST_F(ProfileStoreTest, DamagedFilesLoadAsDocumentedAndAreKeptAside) {
     fs::remove_all(folder.Path());
     Write(ProfileFile(), c.contents);
     Run run(folder);
+    const testing::LogRecorder log;
     EXPECT_EQ(run.store.LoadProfileRecords().size(), c.records);
+    run.store.LoadProfileRecords();
+    // The person hears of a hand edit that is ignored, once.
+    ASSERT_EQ(log.lines.size(), c.damaged ? 1u : 0u) << log.Text();
+    if (c.damaged) {
+      EXPECT_NE(log.lines[0].text.find(ProfileFile()), std::string::npos);
+    }
     run.store.SaveProfileRecords({Named("New")});
     EXPECT_EQ(fs::exists(ProfileFile() + ".damaged.1"), c.damaged);
     if (c.damaged) {
