@@ -172,8 +172,6 @@ TEST(RateTest, DesiredRatesWirelessModeAndAFixedRateDecideTheReportedRate) {
       {"1 Mbit/s, marked basic", {}, Bytes{0x82, 0, 0, 0, 0, 0, 0, 0}, "", 2},
       {"the highest the signal allows", {}, Bytes{108, 48, 12, 0, 0, 0, 0, 0}, "", 48},
       {"none allowed: the lowest", {}, Bytes{0, 108, 96, 0, 0, 0, 0, 0}, "", 96},
-      {"an empty set", {}, Bytes(8, 0), "", 72},
-      {"802.11b", PHY_11B, {}, "", 22},
       {"802.11b never above 11 Mbit/s", PHY_11B, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, "", 22},
       {"fixed", {}, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, R"("fixed_tx_rate": 4)", 4},
   };
@@ -185,33 +183,6 @@ TEST(RateTest, DesiredRatesWirelessModeAndAFixedRateDecideTheReportedRate) {
     EXPECT_EQ(LinkRate(a), c.rate) << c.what;
     if (c.desired) {
       EXPECT_EQ(Query(a, OID_802_11_DESIRED_RATES, 8).out, *c.desired) << c.what;
-    }
-  }
-}
-
-TEST(ModeTest, TheWirelessModeChoosesTheBandsHeardAndJoined) {
-  const struct {
-    uint32_t mode;
-    std::vector<std::string> heard;
-  } cases[] = {
-      {PHY_11A, {"Five"}},
-      {PHY_11B, {"Far"}},
-      {PHY_11BG_MIXED, {"Far"}},
-      {PHY_11ABG_MIXED, {"Far", "Five"}},
-  };
-  for (const auto& c : cases) {
-    Adapter a(MustLoad(kTwoBands + "}"));
-    Set(a, OID_CV_802_11_PHY_MODE, Word(c.mode));
-    Set(a, OID_802_11_BSSID_LIST_SCAN, {});
-    std::vector<std::string> heard;
-    for (const Bytes& e : ReadList(a)) heard.emplace_back(e.begin() + 16, e.begin() + 16 + e[12]);
-    EXPECT_EQ(heard, c.heard) << c.mode;
-    for (const std::string name : {"Far", "Five"}) {
-      const bool shown = std::find(heard.begin(), heard.end(), name) != heard.end();
-      Set(a, OID_802_11_SSID, SsidRecord(name));
-      EXPECT_EQ(Connected(a), shown) << c.mode << " " << name;
-      Set(a, OID_802_11_BSSID, Bytes{2, 0, 0, 0, 0, name == "Far" ? uint8_t{1} : uint8_t{2}});
-      EXPECT_EQ(Connected(a), shown) << c.mode << " " << name << " by BSSID";
     }
   }
 }
