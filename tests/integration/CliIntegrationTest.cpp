@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,8 +27,10 @@
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "profiles/ProfileStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/HostileNames.h"
 #include "support/SimHarness.h"
+#include "support/TempFolder.h"
 #include "support/survey/ApplySequence.h"
 
 namespace netvane {
@@ -239,32 +240,21 @@ TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNot
       .SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
                            Profile("Home", "CorvaneHome", "2", "home sweet corvane")});
   ASSERT_EQ(Cli({"profiles", "activate", "Guest"}).code, 0);  // something to stand down
-  const auto read = [&defaults] {
-    std::stringstream text;
-    text << std::ifstream(defaults.Path()).rdbuf();
-    return text.str();
-  };
-  const std::string before = read();
-
-  // A file size limit makes every save fail part way, as a full disk would (root included).
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 64;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const Result results[] = {Cli({"profiles", "delete", "Home"}),
-                            Cli({"profiles", "activate", "Home"}),
-                            Cli({"connect", "CorvaneGuest"})};
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
+  const std::string before = testing::ReadText(defaults.Path());
+  std::vector<Result> results;
+  {
+    const testing::FileSizeLimit full(64);
+    for (const char* name : {"delete", "activate"})
+      results.push_back(Cli({"profiles", name, "Home"}));
+    results.push_back(Cli({"connect", "CorvaneGuest"}));
+  }
   for (const Result& r : results) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "") << "no Deleted or Joined line";
     EXPECT_EQ(r.err.rfind("netvane-cli: could not save " + folder.Path(), 0), 0u) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
-  EXPECT_EQ(read(), before);
+  EXPECT_EQ(testing::ReadText(defaults.Path()), before);
   EXPECT_EQ(JoinedSsid(), "CorvaneGuest") << "Home was not sent";
 
   // A preferences file that cannot be read is no empty list.
@@ -307,9 +297,7 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
                          " --instance wlan1 profiles activate 1 2>" + err + " >/dev/null")
                             .c_str()),
             0);
-  std::stringstream written;
-  written << std::ifstream(err).rdbuf();
-  EXPECT_EQ(written.str(), "");
+  EXPECT_EQ(testing::ReadText(err), "");
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
 }

@@ -18,6 +18,7 @@
 #include "profiles/ProfileRecord.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
+#include "support/TempFolder.h"
 #include "support/dbus/DbusSession.h"
 
 namespace netvane {
@@ -143,8 +144,7 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   EXPECT_TRUE(window.Lines().toPlainText().endsWith(
       QStringLiteral("Connection lost: The connection to \u201cCorvaneHome\u201d was lost.")));
 
-  std::stringstream text;
-  text << std::ifstream(root.Desktop().Log().Path()).rdbuf();
+  std::istringstream text(testing::ReadText(root.Desktop().Log().Path()));
   EXPECT_EQ(text.str().find(kPassPhrase), std::string::npos);
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line);) lines.push_back(line.substr(0, 32));

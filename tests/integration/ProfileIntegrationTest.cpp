@@ -1,20 +1,16 @@
-// Profiles against the real cv7000-sim through the real store files: activating a profile of
-// each kind sends exactly the record's requests and joins; a profile left active joins at
-// start-up and again after the adapter is removed and re-inserted, with no user action.
+// Profiles against the real cv7000-sim through the real store files: a profile left active joins
+// at start-up and again after the adapter is removed and re-inserted, with no user action. The
+// record each kind of profile becomes is proved byte by byte in ProfilePageTest, its requests in
+// SiteSurveyPageTest, and a join by activation with netvane-cli, over the same page code.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "driver/Oids.h"
 #include "gui/CompositionRoot.h"
-#include "platform/userclient/SocketUserClient.h"
-#include "profiles/ProfilePageController.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
-#include "support/survey/ApplySequence.h"
-#include "support/survey/SurveyRig.h"
 
 namespace netvane {
 namespace {
@@ -36,10 +32,6 @@ const ProfileRecord kHome = Profile({{"Profile Name", "Home"},
                                      {"Authentication Type", "2"},
                                      {"Encryption Type", "0"},
                                      {"WPAPSK", "home sweet corvane"}});
-const ProfileRecord kLegacy = Profile({{"SSID", "CorvaneLegacy"},
-                                       {"BSSID", "02C07A000002"},
-                                       {"Encryption Type", "1"},
-                                       {"WEPKey1", "\xa1\xb2\xc3\xd4\xe5"}});
 const ProfileRecord kPeer =
     Profile({{"SSID", "CorvanePeer"}, {"Network Type", "0"}, {"Channel", "10"}});
 
@@ -57,50 +49,6 @@ std::optional<std::string> Joined(CV7000Access& adapter) {
   std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bssid[0], bssid[1], bssid[2],
                 bssid[3], bssid[4], bssid[5]);
   return text;
-}
-
-std::vector<std::string> StructSelectors(const testing::SimHarness& sim) {
-  std::vector<std::string> selectors;
-  for (const nlohmann::json& line : sim.Trace()) {
-    if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
-  }
-  return selectors;
-}
-
-TEST(ProfileIntegrationTest, ActivatingEachKindSendsItsRecordAndJoins) {
-  testing::SimHarness sim;  // first: its own registry and preferences folder
-  sim.Start();
-  userclient::SocketUserClient client;
-  testing::SurveyRig rig(client);
-  rig.state.G_bDeviceExist = 1;
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore store(defaults, folder);
-  store.SaveProfileRecords({kHome, kLegacy, kPeer});
-  testing::FakeTableView table{{"PI", "Profile", "SSID"}};
-  ProfilePageController page(rig.state, rig.adapter, store, table, rig.timer,
-                             {rig.sheets, rig.profiles, rig.editorWindow}, rig.alert);
-  page.SetSiteSurvey(rig.page);
-  page.awakeFromNib();
-  page.RefreshProfileList();
-
-  const uint32_t add = OID_802_11_ADD_KEY;
-  const uint32_t remove = OID_802_11_REMOVE_KEY;
-  struct Case {
-    int row;
-    std::vector<uint32_t> keys;
-    bool adHoc;
-    const char* joins;
-  };
-  for (const Case& c : {Case{0, {OID_CV_802_11_ADD_WPA}, false, "02:c0:7a:00:00:04"},
-                        Case{1, {add, remove, remove, remove}, false, "02:c0:7a:00:00:02"},
-                        Case{2, {}, true, "02:c0:7a:00:00:08"}}) {
-    SCOPED_TRACE(c.row);
-    sim.ClearTrace();
-    table.DoubleClick(c.row);
-    EXPECT_EQ(StructSelectors(sim), testing::ApplySelectors(c.keys, c.adHoc, c.adHoc));
-    EXPECT_EQ(Joined(rig.adapter), c.joins);
-  }
 }
 
 class ProfileStartUpTest : public ::testing::Test {

@@ -4,10 +4,19 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
 namespace netvane::testing {
+
+// The whole of a file, byte for byte; empty when it cannot be read.
+inline std::string ReadText(const std::string& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
 
 class TempFolder {
  public:

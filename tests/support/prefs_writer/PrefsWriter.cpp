@@ -4,21 +4,20 @@
 // leave: both files read by our reader and by libplist, no damaged copy, an active record that
 // names the stored row of the profile it copies; then it saves once and proves no temporary file
 // is left. It prints "debris" when the kill had left one, and exits 1 with one line on a fault.
-#include <dirent.h>
 #include <sys/time.h>
 
 #include <cctype>
 #include <cstdint>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/plist/PlistXml.h"
 #include "platform/system/AtomicFile.h"
 #include "profiles/ProfileStore.h"
+#include "support/TempFolder.h"
 #include "support/plist/ReferenceReader.h"
 
 namespace netvane {
@@ -26,10 +25,8 @@ namespace {
 
 std::vector<std::string> Names(const std::string& folder) {
   std::vector<std::string> names;
-  if (DIR* dir = opendir(folder.c_str())) {
-    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
-    closedir(dir);
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
   return names;
 }
 
@@ -80,12 +77,6 @@ int Churn(unsigned seed, long lifeMicroseconds) {
   }
 }
 
-std::string Read(const std::string& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
-
 int Check() {
   prefs::PrefsFolder folder;
   bool debris = false;
@@ -96,7 +87,7 @@ int Check() {
   for (const auto& [file, key] : {std::pair<std::string, std::string>{
                                       prefs::UserDefaults::kDomainFile, ProfileStore::kProfilesKey},
                                   {ProfileStore::kProfileFile, ""}}) {
-    const std::string xml = Read(folder.FileNamed(file));
+    const std::string xml = testing::ReadText(folder.FileNamed(file));
     if (xml.empty()) continue;  // not written yet
     std::string reason;
     if (!plist::ParsePlistXml(xml, reason)) return Fault(file + " does not load: " + reason);

@@ -19,6 +19,7 @@
 #include "core/Hex.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
+#include "support/TempFolder.h"
 
 namespace netvane::sim {
 namespace {
@@ -173,11 +174,7 @@ TEST(SimHarnessTest, PublishesItsPropertyListWhileAnyInstanceRuns) {
   sim.Start(R"({"card": {"driver_version": "2.0 <beta> & co"}})");
   const std::string plist =
       std::filesystem::path(sim.SocketPath()).parent_path().string() + "/Info.plist";
-  // getline to the end rather than stream iterators, which the optimiser's null-dereference
-  // warning trips over.
-  std::ifstream in(plist);
-  std::string text;
-  std::getline(in, text, '\0');
+  const std::string text = testing::ReadText(plist);
   EXPECT_THAT(text, ::testing::HasSubstr("<key>CFBundleShortVersionString</key>\n"
                                          "\t<string>2.0 &lt;beta&gt; &amp; co</string>"));
   EXPECT_THAT(text, ::testing::HasSubstr("<string>com.corvane.CardBusWirelessDriver</string>"));

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/FileSizeLimit.h"
 #include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 
@@ -25,24 +26,13 @@ mode_t ModeOf(const std::string& path) {
 }
 
 std::string Read(const std::string& path) {
-  std::stringstream text;
-  text << std::ifstream(path).rdbuf();
-  return text.str();
+  return testing::ReadText(path);
 }
 
-// Appends under a file size limit of `room` bytes past what the file holds, as a full disk
-// would cut it. Works for root too: the limit binds every user.
+// Appends with `room` bytes left past what the file holds, as a full disk would cut it.
 bool AppendWithRoom(const EventLog& log, const std::string& line, std::size_t room) {
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = Read(log.Path()).size() + room;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = log.Append(line);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-  return written;
+  const testing::FileSizeLimit full(Read(log.Path()).size() + room);
+  return log.Append(line);
 }
 
 TEST(EventLogTest, KeepsItsLinesPrivate) {
