@@ -21,8 +21,9 @@ void StatisticsPageController::awakeFromNib() {
 
 void StatisticsPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) return;
-  if (state_.__DEBUG__ != 0)
+  if (state_.__DEBUG__ != 0) {
     system::LogDebug(system::LogCategory::kStatus, "#### StatisticsPageController - OnTimer ####");
+  }
   // A failed query leaves its zeros, which show as 0.
   NDIS_802_11_STATISTICS stats{};
   uint32_t receivedOk = 0;
