@@ -13,7 +13,7 @@ namespace netvane {
 AdvancePageController::AdvancePageController(SharedState& state, CV7000Access& adapter,
                                              const AdvanceControls& controls,
                                              prefs::RecordListFile& settingsFile)
-    : state_(state), Adapter(adapter), c_(controls), file_(settingsFile) {}
+    : state_(state), adapter_(adapter), c_(controls), file_(settingsFile) {}
 
 void AdvancePageController::awakeFromNib() {
   const std::optional<plist::RecordList> records = file_.Load();
@@ -94,14 +94,14 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
 
   uint32_t returned = 0;
   uint32_t mode = 0;
-  Adapter.OidQueryInformation(OID_CV_802_11_PHY_MODE, &mode, sizeof mode, &returned);
+  adapter_.OidQueryInformation(OID_CV_802_11_PHY_MODE, &mode, sizeof mode, &returned);
   if (mode != static_cast<uint32_t>(s.wirelessMode)) {
     mode = static_cast<uint32_t>(s.wirelessMode);
-    Adapter.OidSetInformation(OID_CV_802_11_PHY_MODE, &mode, sizeof mode, &returned, 1);
+    adapter_.OidSetInformation(OID_CV_802_11_PHY_MODE, &mode, sizeof mode, &returned, 1);
   }
 
   CV_802_11_STA_CONFIG config{};
-  Adapter.OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
+  adapter_.OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
   const CV_802_11_STA_CONFIG read = config;
   config.EnableTurboRate = 0;
   config.EnableTxBurst = s.txBurst ? 1 : 0;
@@ -109,7 +109,7 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
   config.UseShortSlotTime = 0;
   config.UseOfdmRatesIn11gAdhoc = s.adhocOfdm ? 1 : 0;
   if (std::memcmp(&config, &read, sizeof config) != 0) {
-    Adapter.OidSetInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned, 1);
+    adapter_.OidSetInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned, 1);
   }
 
   std::optional<RateSet> rates = RatesFor(s.wirelessMode, s.txRate);
@@ -120,7 +120,7 @@ void AdvancePageController::OnApply(const void* /*sender*/) {
         s.txRate);
     return;
   }
-  Adapter.OidSetInformation(OID_802_11_DESIRED_RATES, rates->data(), kRatesLength, &returned, 1);
+  adapter_.OidSetInformation(OID_802_11_DESIRED_RATES, rates->data(), kRatesLength, &returned, 1);
 
   stored_ = s;
   std::string reason;
@@ -166,10 +166,10 @@ void AdvancePageController::OnRadioSwitch(const void* /*sender*/) {
   RadioStatus();
   uint8_t word[4] = {static_cast<uint8_t>(state_.G_bRadio != 0 ? 1 : 0), 0, 0, 0};
   uint32_t returned = 0;
-  Adapter.OidSetInformation(OID_CV_802_11_RADIO, word, sizeof word, &returned, 1);
+  adapter_.OidSetInformation(OID_CV_802_11_RADIO, word, sizeof word, &returned, 1);
   // A fresh scan, so that the list shows what the radio now hears.
-  Adapter.RescanBssidList();
-  Adapter.QueryBssidList();
+  adapter_.RescanBssidList();
+  adapter_.QueryBssidList();
   state_.G_bRescan = 1;
 }
 

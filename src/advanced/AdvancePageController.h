@@ -59,7 +59,7 @@ class AdvancePageController : public ui::AdvanceShellPage {
   void Show();
 
   SharedState& state_;
-  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  CV7000Access& adapter_;
   AdvanceControls c_;
   prefs::RecordListFile& file_;
   AdvanceSettings current_;

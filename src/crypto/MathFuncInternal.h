@@ -7,6 +7,7 @@
 
 namespace netvane::crypto {
 
+// NOLINTBEGIN(readability-identifier-naming) the hash routines' names as the description gives them
 struct A_SHA_CTX {
   std::uint32_t H[5];
   std::uint32_t W[80];
@@ -26,6 +27,7 @@ void shaHashBlock(A_SHA_CTX* ctx);
 // written over the caller's key buffer.
 void hmac_sha1(const std::uint8_t* text, std::int32_t text_len, std::uint8_t* key,
                std::int32_t key_len, std::uint8_t* digest);
+// NOLINTEND(readability-identifier-naming)
 
 // PBKDF2-HMAC-SHA1 block number count (20 bytes) of the zero-terminated password with the SSID
 // as salt (ssidlength at most 32). A pass-phrase byte outside 0x20..0x7F writes

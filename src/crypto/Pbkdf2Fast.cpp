@@ -10,8 +10,8 @@
 namespace netvane::crypto {
 
 bool ShaNiAvailable() {
-  static const bool available = detail::CpuHasShaNi();
-  return available;
+  static const bool kAvailable = detail::CpuHasShaNi();
+  return kAvailable;
 }
 
 Sha1Path ResolvedSha1Path() {

@@ -125,9 +125,10 @@ void CV7000Access::CloseConnectToDevice() {
 
 bool CV7000Access::OidQueryInformation(uint32_t OidQueryCode, void* InformationBuffer,
                                        uint32_t InformationBufferLength, uint32_t* pBytesReturn) {
-  if (state_.__DEBUG__ != 0)
+  if (state_.__DEBUG__ != 0) {
     system::LogF(system::LogCategory::kDriver, system::LogLevel::kDebug,
                  "**** CV7000Access - Oid = %u ****", OidQueryCode);
+  }
   if (!SearchDevice() || !OpenConnectToDevice()) {
     CloseConnectToDevice();
     return false;

@@ -2,7 +2,7 @@
 
 namespace netvane {
 
-// NOLINTBEGIN(readability-identifier-naming)
+// NOLINTBEGIN(readability-identifier-naming) the description's names for the channel table
 const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable = {{
     {1, 2412000},   {2, 2417000},   {3, 2422000},   {4, 2427000},   {5, 2432000},   {6, 2437000},
     {7, 2442000},   {8, 2447000},   {9, 2452000},   {10, 2457000},  {11, 2462000},  {12, 2467000},

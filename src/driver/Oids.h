@@ -5,7 +5,7 @@
 
 namespace netvane {
 
-// NOLINTBEGIN(readability-identifier-naming)
+// NOLINTBEGIN(readability-identifier-naming) the OID names the driver publishes
 constexpr uint32_t kOidSetFlag = 0x00800000U;
 
 constexpr uint32_t OID_GEN_MEDIA_CONNECT_STATUS = 0x00010114U;

@@ -61,11 +61,11 @@ std::optional<ScanEntry> ScanListView::At(std::size_t index) const {
 }
 
 uint32_t BssidList::NumberOfItems() const {
-  return ReadU32(bytes(), 0);
+  return ReadU32(Bytes(), 0);
 }
 
 void BssidList::SetNumberOfItems(uint32_t count) {
-  std::memcpy(data(), &count, sizeof count);
+  std::memcpy(Data(), &count, sizeof count);
 }
 
 std::size_t BssidList::AppendPart(std::span<const uint8_t> part) {
@@ -73,7 +73,7 @@ std::size_t BssidList::AppendPart(std::span<const uint8_t> part) {
   std::size_t appended = 0;
   for (const ScanEntry& e : incoming.Entries()) {
     if (e.bytes.size() > kBssidListBufferLength - end_) break;
-    std::memcpy(data() + end_, e.bytes.data(), e.bytes.size());
+    std::memcpy(Data() + end_, e.bytes.data(), e.bytes.size());
     end_ += e.bytes.size();
     ++appended;
   }
@@ -84,7 +84,7 @@ std::size_t BssidList::AppendPart(std::span<const uint8_t> part) {
 
 void BssidList::Normalise(std::size_t validBytes) {
   validBytes = std::min(validBytes, kBssidListBufferLength);
-  const ScanListView view(bytes().first(validBytes));
+  const ScanListView view(Bytes().first(validBytes));
   end_ = std::max(view.EndOffset(), kListHeaderLength);
   count_ = static_cast<uint32_t>(view.Count());
   SetNumberOfItems(count_);

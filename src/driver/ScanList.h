@@ -62,10 +62,10 @@ class BssidList {
   BssidList() : bytes_(std::make_unique<std::array<uint8_t, kBssidListBufferLength>>()) {}
 
   // Raw access for the driver to answer into; call Normalise after writing through it.
-  uint8_t* data() { return bytes_->data(); }
-  std::span<uint8_t> bytes() { return *bytes_; }
-  std::span<const uint8_t> bytes() const { return *bytes_; }
-  ScanListView View() const { return ScanListView(bytes()); }
+  uint8_t* Data() { return bytes_->data(); }
+  std::span<uint8_t> Bytes() { return *bytes_; }
+  std::span<const uint8_t> Bytes() const { return *bytes_; }
+  ScanListView View() const { return ScanListView(Bytes()); }
   uint32_t NumberOfItems() const;
   void SetNumberOfItems(uint32_t count);
 

@@ -22,7 +22,7 @@ void CV7000Access::RescanBssidList() {
 void CV7000Access::QueryBssidList() {
   auto list = std::make_unique<BssidList>();
   uint32_t returned = 0;
-  const bool firstOk = OidQueryInformation(OID_802_11_BSSID_LIST, list->data(),
+  const bool firstOk = OidQueryInformation(OID_802_11_BSSID_LIST, list->Data(),
                                            static_cast<uint32_t>(kBssidListPartLength), &returned);
   // Only what the driver said it delivered counts; a failed query leaves an empty list.
   list->Normalise(firstOk ? std::min<std::size_t>(returned, kBssidListPartLength) : 0);

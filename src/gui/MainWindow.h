@@ -32,18 +32,18 @@ class MainWindow : public QMainWindow {
   // the program goes on watching the connection, and the tray's menu quits it.
   void HideOnClose(std::function<bool()> keepRunning) { keepRunning_ = std::move(keepRunning); }
 
-  Ui::SiteSurveyPage siteSurvey;
-  Ui::ProfilePage profile;
-  Ui::LinkStatusPage linkStatus;
-  Ui::StatisticsPage statistics;
-  Ui::AdvancePage advance;
-  Ui::AboutPage about;
+  Ui::SiteSurveyPage siteSurvey{};
+  Ui::ProfilePage profile{};
+  Ui::LinkStatusPage linkStatus{};
+  Ui::StatisticsPage statistics{};
+  Ui::AdvancePage advance{};
+  Ui::AboutPage about{};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  Ui::MainWindow main_;
+  Ui::MainWindow main_{};
   std::function<bool()> keepRunning_;
 };
 

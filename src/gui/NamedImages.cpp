@@ -13,8 +13,8 @@ static void InitNetvaneResources() {
 namespace netvane::gui {
 
 void InitResources() {
-  static const bool once = (InitNetvaneResources(), true);
-  (void)once;
+  static const bool kOnce = (InitNetvaneResources(), true);
+  (void)kOnce;
 }
 
 QPixmap NamedPixmap(const std::string& name, QSize size) {
@@ -34,8 +34,9 @@ QPixmap NamedPixmap(const std::string& name, QSize size) {
 
 QIcon ApplicationIcon() {
   QIcon icon;
-  for (const int side : {16, 32, 64, 128})
+  for (const int side : {16, 32, 64, 128}) {
     icon.addPixmap(NamedPixmap("netvane", QSize(side, side)));
+  }
   return icon;
 }
 

@@ -26,7 +26,6 @@ class QtControl : public Base {
   explicit QtControl(Widget* widget) : w_(widget) {}
   void SetEnabled(bool enabled) override { w_->setEnabled(enabled); }
   bool IsEnabled() const override { return w_->isEnabled(); }
-  Widget* widget() const { return w_; }
 
  protected:
   Widget* w_;

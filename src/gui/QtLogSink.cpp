@@ -95,8 +95,8 @@ void InstallQtLogSink() {
   // Before QT_LOGGING_RULES, which can still narrow it.
   if (system::LogVerbose()) QLoggingCategory::setFilterRules(QStringLiteral("netvane.*=true"));
   // Kept for the whole process: lines may be written while statics are torn down.
-  static auto* const sink = new QtLogSink();
-  system::SetLogSink(sink);
+  static auto* const kSink = new QtLogSink();
+  system::SetLogSink(kSink);
   qtHandler = qInstallMessageHandler(WriteMessage);
 }
 

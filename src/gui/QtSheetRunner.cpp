@@ -10,7 +10,7 @@ namespace netvane::gui {
 int QtSheetRunner::Run(ui::Window& window) {
   auto* qtWindow = dynamic_cast<QtWindow*>(&window);
   if (qtWindow == nullptr) return ui::kModalCancel;
-  QDialog* dialog = qtWindow->dialog();
+  QDialog* dialog = qtWindow->Dialog();
   // A dialog runs once at a time: a second exec would end the open run as if it were cancelled.
   if (std::find(running_.begin(), running_.end(), dialog) != running_.end()) {
     return ui::kModalCancel;

@@ -29,9 +29,6 @@ class QtTableView : public ui::TableView {
   void SetDoubleAction(std::function<void()> action) override { doubleAction_ = std::move(action); }
   bool SetImageColumn(const std::string& columnIdentifier) override;
 
-  QTableView* widget() const { return view_; }
-  const TableModel& model() const { return *model_; }
-
  private:
   void FitColumnsToContents();
   void RunDoubleAction();

@@ -13,7 +13,7 @@ class QtWindow : public ui::Window {
   explicit QtWindow(QDialog* dialog) : dialog_(dialog) {}
   void Update() override { dialog_->update(); }
   std::string Name() const override { return ToStd(dialog_->objectName()); }
-  QDialog* dialog() const { return dialog_; }
+  QDialog* Dialog() const { return dialog_; }
 
  private:
   QDialog* dialog_;

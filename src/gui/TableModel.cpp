@@ -47,8 +47,9 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     const QPixmap image = NamedPixmap(name, QSize(kImageSide, kImageSide));
     return image.isNull() ? QVariant() : QVariant(image);
   }
-  if (role == Qt::DisplayRole || role == Qt::EditRole)
+  if (role == Qt::DisplayRole || role == Qt::EditRole) {
     return ToQt(source_->ValueFor(id, index.row()));
+  }
   if (role == Qt::AccessibleTextRole) return ToQt(source_->ValueFor(id, index.row()));
   return {};
 }

@@ -17,8 +17,9 @@ ProfilePageController::ProfilePageController(SharedState& state, CV7000Access& a
       alert_(alert),
       Adapter(adapter),
       profileList(list) {
-  if (state_.__DEBUG__ != 0)
+  if (state_.__DEBUG__ != 0) {
     system::LogDebug(system::LogCategory::kProfiles, "#### ProfilePageController - init ####");
+  }
   profileList.SetDataSource(this);
 }
 

@@ -12,8 +12,8 @@ namespace netvane {
 class BssidList;
 // Declared here without their values so that this folder needs nothing above it; the driver
 // records define them.
-enum CV_802_11_PHY_MODE : uint32_t;
-enum NDIS_802_11_WEP_STATUS : uint32_t;
+enum CV_802_11_PHY_MODE : uint32_t;      // NOLINT(readability-identifier-naming) driver's name
+enum NDIS_802_11_WEP_STATUS : uint32_t;  // NOLINT(readability-identifier-naming) driver's name
 
 // NOLINTBEGIN(readability-identifier-naming,bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 // the names the pages share

@@ -11,9 +11,9 @@ void AboutPageController::GetAllInformation() {
   std::array<uint8_t, 4> eeprom{};
   std::array<uint8_t, kMacLength> mac{};
   uint32_t returned = 0;
-  Adapter.OidQueryInformation(OID_CV_802_11_EEPROM_VERSION, eeprom.data(), eeprom.size(),
-                              &returned);
-  Adapter.OidQueryInformation(OID_802_3_CURRENT_ADDRESS, mac.data(), mac.size(), &returned);
+  adapter_.OidQueryInformation(OID_CV_802_11_EEPROM_VERSION, eeprom.data(), eeprom.size(),
+                               &returned);
+  adapter_.OidQueryInformation(OID_802_3_CURRENT_ADDRESS, mac.data(), mac.size(), &returned);
   const userclient::DriverInfo driver =
       sources_.driverInfo ? sources_.driverInfo() : userclient::DriverInfo{};
   fields_.NetvaneVersion.SetText(kNetvaneVersion);

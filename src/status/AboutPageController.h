@@ -35,13 +35,13 @@ class AboutPageController : public ui::AboutShellPage {
  public:
   // Every reference must outlive the page.
   AboutPageController(CV7000Access& adapter, const AboutFields& fields, AboutSources sources)
-      : Adapter(adapter), fields_(fields), sources_(std::move(sources)) {}
+      : adapter_(adapter), fields_(fields), sources_(std::move(sources)) {}
 
   void GetAllInformation() override;
   void OpenCorvaneWeb(const void* sender);
 
  private:
-  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  CV7000Access& adapter_;
   AboutFields fields_;
   AboutSources sources_;
 };

@@ -21,7 +21,9 @@ std::string RateText(uint32_t currTxRate) {
 std::string ThroughputText(uint32_t now, uint32_t before) {
   const uint32_t delta = now - before;
   char text[24];
-  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(delta / 250));
+  // Whole units only: the figure drops the remainder before it is printed with one decimal.
+  const uint32_t units = delta / 250;
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(units));
   return text;
 }
 
@@ -37,7 +39,7 @@ uint32_t SmoothedLinkQuality(uint32_t previous, uint32_t channelQuality) {
   // Capped while still a double: a quality beyond what 32 bits hold must not wrap to a small one.
   const double scaled = std::min(channelQuality * 1.2 + 10.0, 100.0);
   auto q = static_cast<uint32_t>(scaled);
-  if (previous != 0) q = static_cast<uint32_t>((previous + q) / 2.0 + 0.5);
+  if (previous != 0) q = static_cast<uint32_t>(std::lround((previous + q) / 2.0));
   return q;
 }
 

@@ -15,7 +15,7 @@ LinkStatusPageController::LinkStatusPageController(
     const SharedState& state, CV7000Access& adapter, const LinkStatusFields& fields,
     ui::RepeatingTimer& timer, std::function<void(const std::string&)> updateConnectStatus)
     : state_(state),
-      Adapter(adapter),
+      adapter_(adapter),
       f_(fields),
       timer_(timer),
       updateConnectStatus_(std::move(updateConnectStatus)) {}
@@ -24,7 +24,7 @@ void LinkStatusPageController::awakeFromNib() {
   // The first throughput shown covers one tick, not the driver's whole history.
   CV_802_11_LINK_STATUS link{};
   uint32_t returned = 0;
-  Adapter.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
+  adapter_.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
   TxCount = link.TxByteCount;
   RxCount = link.RxByteCount;
   timer_.Start(kTimerSeconds, [this] { OnTimer(); });
@@ -61,7 +61,8 @@ void LinkStatusPageController::OnTimer() {
   }
   NDIS_MEDIA_STATE media{};
   uint32_t returned = 0;
-  if (!Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, sizeof media, &returned)) {
+  if (!adapter_.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, sizeof media,
+                                    &returned)) {
     baselineStale_ = true;
     Clear("No Driver!!");
     Report(LinkState::kNoAdapter);
@@ -71,7 +72,7 @@ void LinkStatusPageController::OnTimer() {
     bool radioOn = false;
     if (state_.G_bRadio != 0) {
       CV_802_11_STA_CONFIG config{};
-      Adapter.OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
+      adapter_.OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
       radioOn = config.HwRadioStatus != 0;
     }
     Clear(radioOn ? "Disconnected" : "Radio Status <--> OFF");
@@ -85,11 +86,11 @@ void LinkStatusPageController::OnTimer() {
   NDIS_802_11_CONFIGURATION config{};
   CV_802_11_LINK_STATUS link{};
   int32_t rssi = 0;
-  Adapter.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &returned);
-  Adapter.OidQueryInformation(OID_802_11_BSSID, bssid.data(), bssid.size(), &returned);
-  Adapter.OidQueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &returned);
-  Adapter.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
-  Adapter.OidQueryInformation(OID_802_11_RSSI, &rssi, sizeof rssi, &returned);
+  adapter_.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &returned);
+  adapter_.OidQueryInformation(OID_802_11_BSSID, bssid.data(), bssid.size(), &returned);
+  adapter_.OidQueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &returned);
+  adapter_.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
+  adapter_.OidQueryInformation(OID_802_11_RSSI, &rssi, sizeof rssi, &returned);
 
   const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
   if (!channel) {

@@ -66,7 +66,7 @@ class LinkStatusPageController {
   void Report(LinkState state, const std::string& ssid = {}) const;
 
   const SharedState& state_;
-  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  CV7000Access& adapter_;
   LinkStatusFields f_;
   ui::RepeatingTimer& timer_;
   std::function<void(const std::string&)> updateConnectStatus_;

@@ -9,7 +9,7 @@ namespace netvane {
 StatisticsPageController::StatisticsPageController(const SharedState& state, CV7000Access& adapter,
                                                    const StatisticsFields& fields,
                                                    ui::RepeatingTimer& timer)
-    : state_(state), Adapter(adapter), fields_(fields), timer_(timer) {}
+    : state_(state), adapter_(adapter), fields_(fields), timer_(timer) {}
 
 void StatisticsPageController::awakeFromNib() {
   if (state_.__DEBUG__ != 0) {
@@ -21,17 +21,18 @@ void StatisticsPageController::awakeFromNib() {
 
 void StatisticsPageController::OnTimer() {
   if (state_.G_bDeviceExist == 0) return;
-  if (state_.__DEBUG__ != 0)
+  if (state_.__DEBUG__ != 0) {
     system::LogDebug(system::LogCategory::kStatus, "#### StatisticsPageController - OnTimer ####");
+  }
   // A failed query leaves its zeros, which show as 0.
   NDIS_802_11_STATISTICS stats{};
   uint32_t receivedOk = 0;
   uint32_t receivedNoBuffer = 0;
   uint32_t returned = 0;
-  Adapter.OidQueryInformation(OID_802_11_STATISTICS, &stats, sizeof stats, &returned);
-  Adapter.OidQueryInformation(OID_GEN_RCV_OK, &receivedOk, sizeof receivedOk, &returned);
-  Adapter.OidQueryInformation(OID_GEN_RCV_NO_BUFFER, &receivedNoBuffer, sizeof receivedNoBuffer,
-                              &returned);
+  adapter_.OidQueryInformation(OID_802_11_STATISTICS, &stats, sizeof stats, &returned);
+  adapter_.OidQueryInformation(OID_GEN_RCV_OK, &receivedOk, sizeof receivedOk, &returned);
+  adapter_.OidQueryInformation(OID_GEN_RCV_NO_BUFFER, &receivedNoBuffer, sizeof receivedNoBuffer,
+                               &returned);
   Show(StatisticsTexts(stats, receivedOk, receivedNoBuffer));
 }
 
@@ -42,7 +43,7 @@ void StatisticsPageController::OnResetCounter(const void* /*sender*/) {
   // The set form of the reset, sent through a query with no payload.
   uint32_t word = 0;
   uint32_t returned = 0;
-  Adapter.OidQueryInformation(SetForm(OID_CV_802_11_RESET_COUNTERS), &word, 0, &returned);
+  adapter_.OidQueryInformation(SetForm(OID_CV_802_11_RESET_COUNTERS), &word, 0, &returned);
 }
 
 void StatisticsPageController::Show(const std::array<std::string, kStatisticsFields>& texts) {

@@ -48,7 +48,7 @@ class StatisticsPageController {
   void Show(const std::array<std::string, kStatisticsFields>& texts);
 
   const SharedState& state_;
-  CV7000Access& Adapter;  // NOLINT(readability-identifier-naming)
+  CV7000Access& adapter_;
   StatisticsFields fields_;
   ui::RepeatingTimer& timer_;
 };

@@ -11,7 +11,7 @@ class AccessPoint {
   AccessPoint(std::string ssid, std::string bssid, std::string signal, std::string channel,
               std::string authentication, std::string encryption, std::string networkType);
 
-  // NOLINTBEGIN(readability-identifier-naming) attribute names double as column identifiers
+  // Attribute names double as column identifiers.
   const std::string& SSID() const { return ssid_; }
   const std::string& BSSID() const { return bssid_; }
   const std::string& Signal() const { return signal_; }
@@ -19,7 +19,6 @@ class AccessPoint {
   const std::string& Authentication() const { return authentication_; }
   const std::string& Encryption() const { return encryption_; }
   const std::string& NetworkType() const { return networkType_; }
-  // NOLINTEND(readability-identifier-naming)
 
   // The attribute a table column shows, by the column's identifier; empty for an unknown one.
   std::string Attribute(const std::string& identifier) const;
@@ -27,7 +26,7 @@ class AccessPoint {
   void SetAttribute(const std::string& identifier, std::string value);
 
   // The seven texts joined by single blanks, in attribute order.
-  std::string description() const;  // NOLINT(readability-identifier-naming)
+  std::string description() const;  // NOLINT(readability-identifier-naming) the description's name
 
  private:
   // The member behind an identifier, const or not as `self` is; null for an unknown one.

@@ -10,8 +10,9 @@ int AccessPointTable::RowCount() const {
 
 std::string AccessPointTable::ValueFor(const std::string& columnIdentifier, int row) const {
   if (row < 0 || row >= RowCount()) return {};
-  if (columnIdentifier == kMarkColumn)
+  if (columnIdentifier == kMarkColumn) {
     return row == state_.G_bCurSelItem ? ui::kImageHandshake : "";
+  }
   return tableData[static_cast<std::size_t>(row)].Attribute(columnIdentifier);
 }
 

@@ -22,6 +22,7 @@ class ProfileData {
   ProfileData& operator=(const ProfileData&) = delete;
   ~ProfileData();
 
+  // NOLINTBEGIN(readability-identifier-naming) the names the description gives the task's calls
   // A new task that owns `record`.
   static std::unique_ptr<ProfileData> setProfileData(std::unique_ptr<PROFILE_DATA> record);
 
@@ -32,6 +33,7 @@ class ProfileData {
 
   void setTaskType(int32_t type) { taskType_ = type; }
   int32_t getTaskType() const { return taskType_; }
+  // NOLINTEND(readability-identifier-naming)
 
  private:
   std::unique_ptr<PROFILE_DATA> profile_;

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   BssidList list;
   const std::size_t first = std::min(step, std::min(rest.size(), netvane::kBssidListPartLength));
-  std::memcpy(list.data(), rest.data(), first);
+  std::memcpy(list.Data(), rest.data(), first);
   list.Normalise(first);
   rest = rest.subspan(first);
   while (!rest.empty()) {

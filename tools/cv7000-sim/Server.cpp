@@ -189,8 +189,8 @@ bool SamePeerUser(int fd) {
   ucred cred{};
   socklen_t len = sizeof cred;
   if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0) return false;
-  static const uid_t self = geteuid();
-  return cred.uid == self;
+  static const uid_t kSelf = geteuid();
+  return cred.uid == kSelf;
 }
 
 int Listen(const std::string& path) {

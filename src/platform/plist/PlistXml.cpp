@@ -271,8 +271,9 @@ class Reader {
           root = node;
           break;
         case pugi::node_pcdata:
-          if (!IsSpaceOnly(node.value()))
+          if (!IsSpaceOnly(node.value())) {
             return Fail(reason, "it has text outside its root element");
+          }
           break;
         default:
           if (!Misc(node, node.type())) return Fail(reason);

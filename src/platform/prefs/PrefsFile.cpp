@@ -180,12 +180,14 @@ bool PrefsFile::Save(const plist::XmlDocument& document, std::string& reason,
   } else {
     RemoveDebris();
     written = KeepDamagedAside();
-    if (!written)
+    if (!written) {
       reason = std::string("cannot keep the damaged file aside: ") + std::strerror(errno);
+    }
   }
-  if (written)
+  if (written) {
     written =
         system::WriteFileAtomically(Path(), document.Pieces(), reason, system::FolderSync::kLater);
+  }
   // Renames made since the last flush (this one, or an earlier kLater save's) become durable
   // now, whether or not this write worked.
   if (sync == system::FolderSync::kNow && !system::SyncFolder(folder_.Path()) && written) {

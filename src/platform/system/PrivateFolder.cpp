@@ -26,7 +26,7 @@ std::string OwnerOf(uid_t uid) {
   passwd entry{};
   passwd* found = nullptr;
   std::array<char, 4096> buffer{};
-  const std::string id = "uid " + std::to_string(uid);
+  std::string id = "uid " + std::to_string(uid);
   if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
       found->pw_name != nullptr && found->pw_name[0] != '\0') {
     return std::string(found->pw_name) + " (" + id + ")";

@@ -113,6 +113,7 @@ class EchoOff {
 }  // namespace
 
 SecretText::SecretText(SecretText&& other) noexcept
+    // NOLINTNEXTLINE(performance-move-constructor-init) the copy is deliberate, see below
     : ok(other.ok), text(other.text), error(std::move(other.error)) {
   // Copied, not moved: a short key would stay behind in the moved-from string.
   WipeString(other.text);

@@ -30,6 +30,7 @@ inline void WipeString(std::string& text) {
 template <typename T, typename Upstream = std::allocator<T>>
 class WipingAllocator {
  public:
+  // NOLINTBEGIN(readability-identifier-naming) the names std::allocator_traits looks for
   using value_type = T;
 
   WipingAllocator() = default;
@@ -41,6 +42,7 @@ class WipingAllocator {
     SecureWipe(block, n * sizeof(T));
     Upstream().deallocate(block, n);
   }
+  // NOLINTEND(readability-identifier-naming)
   friend bool operator==(const WipingAllocator& /*a*/, const WipingAllocator& /*b*/) {
     return true;
   }

@@ -14,7 +14,7 @@ DriverInfo ReadDriverInfo() {
   if (!folder.ok) return info;
   const std::string path = folder.path + "/Info.plist";
   // A property list of a few lines; anything large is not the driver's.
-  constexpr std::size_t kMaxInfoBytes = 64 * 1024;
+  constexpr std::size_t kMaxInfoBytes = std::size_t{64} * 1024;
   const system::FileRead file = system::ReadWholeFile(path, kMaxInfoBytes);
   if (file.status != system::FileRead::Status::kRead) return info;
   info.date = system::FileDate(path);

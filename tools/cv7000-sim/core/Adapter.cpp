@@ -134,8 +134,9 @@ NDIS_802_11_CONFIGURATION Adapter::CurrentConfiguration() const {
 
 CV_802_11_LINK_STATUS Adapter::LinkStatus() const {
   const Network* current = association_.Current();
-  if (current == nullptr)
+  if (current == nullptr) {
     return CV_802_11_LINK_STATUS{0, 0, traffic_.TxBytes(), traffic_.RxBytes()};
+  }
   RateLimit limit = RateLimit::kNone;
   if (phyMode_ == PHY_11B) {
     limit = RateLimit::k11bOnly;
