@@ -18,7 +18,6 @@ namespace netvane {
 
 class CV7000Access;
 
-// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
 struct AdvanceControls {
   ui::ChoiceList& WirelessMode;  // item index = wireless mode
   ui::ChoiceList& TXrate;        // refilled for each mode
@@ -30,7 +29,6 @@ struct AdvanceControls {
   ui::Button& Radio;  // its title names what pressing it does
   ui::ImageView& RadioSwitchPic;
 };
-// NOLINTEND(readability-identifier-naming)
 
 class AdvancePageController : public ui::AdvanceShellPage {
  public:

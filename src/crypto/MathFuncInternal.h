@@ -7,7 +7,7 @@
 
 namespace netvane::crypto {
 
-// NOLINTBEGIN(readability-identifier-naming) the hash routines' names as the description gives them
+// NOLINTBEGIN(readability-identifier-naming) the hash routines' established names
 struct A_SHA_CTX {
   std::uint32_t H[5];
   std::uint32_t W[80];

@@ -51,7 +51,7 @@ class CV7000Access {
   ui::Alert& alert_;
   system::SleepFunction sleep_;
 
-  // NOLINTBEGIN(readability-identifier-naming) the handle names the description's transport uses
+  // NOLINTBEGIN(readability-identifier-naming) the transport's own handle names
   userclient::Handle masterPort = 0;
   userclient::Handle devicesMatch = 0;
   userclient::Handle iter = 0;

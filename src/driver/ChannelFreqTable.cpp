@@ -2,7 +2,6 @@
 
 namespace netvane {
 
-// NOLINTBEGIN(readability-identifier-naming) the description's names for the channel table
 const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable = {{
     {1, 2412000},   {2, 2417000},   {3, 2422000},   {4, 2427000},   {5, 2432000},   {6, 2437000},
     {7, 2442000},   {8, 2447000},   {9, 2452000},   {10, 2457000},  {11, 2462000},  {12, 2467000},
@@ -13,7 +12,6 @@ const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable 
     {140, 5700000}, {149, 5745000}, {153, 5765000}, {157, 5785000}, {161, 5805000},
 }};
 const int32_t G_nChanFreqCount = kChannelFreqEntries;
-// NOLINTEND(readability-identifier-naming)
 
 std::optional<uint32_t> ChannelForFrequency(uint32_t freqKHz) {
   for (int32_t i = 0; i < G_nChanFreqCount; ++i) {

@@ -9,7 +9,7 @@
 
 namespace netvane {
 
-// NOLINTBEGIN(readability-identifier-naming) the description's names for the channel table
+// NOLINTBEGIN(readability-identifier-naming) the driver's names for the channel table
 constexpr int32_t kChannelFreqEntries = 41;
 extern const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable;
 extern const int32_t G_nChanFreqCount;

@@ -27,7 +27,6 @@
 namespace netvane {
 
 // The form's controls; the editor owns none and every one must outlive it.
-// NOLINTBEGIN(readability-identifier-naming) the outlet names of the form
 struct ProfileEditorControls {
   ui::TextField& ProfileName;
   ui::ChoiceList& SSID;  // editable: a scanned name or a typed one
@@ -46,7 +45,6 @@ struct ProfileEditorControls {
   ui::TextField& FragThresholdText;
   ui::TabView& TabView;
 };
-// NOLINTEND(readability-identifier-naming)
 
 class ProfileEditorController : public ProfileEditorHook {
  public:
@@ -107,7 +105,7 @@ class ProfileEditorController : public ProfileEditorHook {
   Threshold rts_;
   Threshold frag_;
 
-  // NOLINTBEGIN(readability-identifier-naming) the names the editor's description uses
+  // NOLINTBEGIN(readability-identifier-naming) the editor's own operation names
   // The list as read at the opening, held until OK or Cancel: the proposed name, and the
   // edited profile as it was shown.
   std::optional<ProfileRecordList> records;

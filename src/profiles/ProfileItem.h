@@ -7,7 +7,6 @@
 
 namespace netvane {
 
-// NOLINTBEGIN(readability-identifier-naming) the column identifiers of the table
 struct ProfileItem {
   std::string Profile;
   std::string SSID;
@@ -17,7 +16,6 @@ struct ProfileItem {
   std::string NetworkType;
   bool operator==(const ProfileItem&) const = default;
 };
-// NOLINTEND(readability-identifier-naming)
 
 // Known authentication, encryption and network type numbers in words; any other value shows
 // the record's own text.

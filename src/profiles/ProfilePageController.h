@@ -27,13 +27,11 @@ namespace netvane {
 class CV7000Access;
 
 // The editor sheet the add and edit actions run.
-// NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
 struct ProfileEditorLinks {
   ui::SheetRunner& sheets;
   ProfileEditorHook& ProfileEditor;
   ui::Window& ProfileEditorWindow;
 };
-// NOLINTEND(readability-identifier-naming)
 
 class ProfilePageController : public ui::ProfileShellPage,
                               public ProfileActivationHook,
@@ -95,7 +93,7 @@ class ProfilePageController : public ui::ProfileShellPage,
   ui::Alert& alert_;
   std::string reportedProblem_;  // a file that cannot be read is reported once, not each refresh
   std::function<void(const std::string&)> reconnectObserver_;
-  // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
+  // NOLINTBEGIN(readability-identifier-naming) the page's own operation names
   [[maybe_unused]] CV7000Access& Adapter;
   ui::TableView& profileList;
   ConnectionTarget* SiteSurveyPage = nullptr;

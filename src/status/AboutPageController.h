@@ -13,7 +13,6 @@ namespace netvane {
 
 class CV7000Access;
 
-// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
 struct AboutFields {
   ui::TextField& NetvaneVersion;
   ui::TextField& NetvaneDate;
@@ -22,7 +21,6 @@ struct AboutFields {
   ui::TextField& EEPROMVersion;
   ui::TextField& MacAddress;
 };
-// NOLINTEND(readability-identifier-naming)
 
 // Where the page learns what the driver cannot tell over its socket, and how it opens a URL.
 struct AboutSources {

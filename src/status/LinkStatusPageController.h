@@ -21,7 +21,6 @@ namespace netvane {
 
 class CV7000Access;
 
-// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
 struct LinkStatusFields {
   ui::TextField& Status;
   ui::TextField& CurrentChannel;
@@ -35,7 +34,6 @@ struct LinkStatusFields {
   ui::Toggle& dBm;
   ui::HistoryView& History;
 };
-// NOLINTEND(readability-identifier-naming)
 
 class LinkStatusPageController {
  public:
@@ -71,7 +69,7 @@ class LinkStatusPageController {
   ui::RepeatingTimer& timer_;
   std::function<void(const std::string&)> updateConnectStatus_;
   std::function<void(const LinkObservation&)> observer_;
-  // NOLINTBEGIN(readability-identifier-naming) the names the page's description uses
+  // NOLINTBEGIN(readability-identifier-naming) the page's own operation names
   uint32_t TxCount = 0;
   uint32_t RxCount = 0;
   uint32_t ChannelQuality = 0;

@@ -13,7 +13,6 @@ namespace netvane {
 
 class CV7000Access;
 
-// NOLINTBEGIN(readability-identifier-naming) the outlet names of the page
 struct StatisticsFields {
   ui::TextField& FTS;      // frames transmitted
   ui::TextField& FTSWR;    // transmitted without retry
@@ -26,7 +25,6 @@ struct StatisticsFields {
   ui::TextField& FDDTO;    // dropped for lack of buffers
   ui::TextField& DFR;      // duplicates
 };
-// NOLINTEND(readability-identifier-naming)
 
 class StatisticsPageController {
  public:

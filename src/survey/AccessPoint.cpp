@@ -37,9 +37,4 @@ void AccessPoint::SetAttribute(const std::string& identifier, std::string value)
   if (std::string* field = Field(*this, identifier)) *field = std::move(value);
 }
 
-std::string AccessPoint::description() const {
-  return ssid_ + ' ' + bssid_ + ' ' + signal_ + ' ' + channel_ + ' ' + authentication_ + ' ' +
-         encryption_ + ' ' + networkType_;
-}
-
 }  // namespace netvane

@@ -25,9 +25,6 @@ class AccessPoint {
   // Stores an edited cell; an unknown identifier changes nothing.
   void SetAttribute(const std::string& identifier, std::string value);
 
-  // The seven texts joined by single blanks, in attribute order.
-  std::string description() const;  // NOLINT(readability-identifier-naming) the description's name
-
  private:
   // The member behind an identifier, const or not as `self` is; null for an unknown one.
   template <typename Self>

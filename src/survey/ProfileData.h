@@ -22,7 +22,7 @@ class ProfileData {
   ProfileData& operator=(const ProfileData&) = delete;
   ~ProfileData();
 
-  // NOLINTBEGIN(readability-identifier-naming) the names the description gives the task's calls
+  // NOLINTBEGIN(readability-identifier-naming) the task's established call names
   // A new task that owns `record`.
   static std::unique_ptr<ProfileData> setProfileData(std::unique_ptr<PROFILE_DATA> record);
 

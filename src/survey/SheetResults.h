@@ -15,7 +15,6 @@ namespace netvane {
 constexpr std::size_t kWpaKeyTextLength = 64;  // a pass phrase, or 64 hexadecimal digits
 
 // The security sheet's result. Indexes are read as the key-entry dialogs define them.
-// NOLINTBEGIN(readability-identifier-naming) the names the connect flow uses
 struct SecuritySettings {
   int32_t AuthenType = 0;
   int32_t EncryType = 0;
@@ -24,7 +23,6 @@ struct SecuritySettings {
   int32_t WPAPSKlen = 0;
   system::SecretArray<kWpaKeyTextLength> WPAPSK;  // the key text as typed, not terminated
 };
-// NOLINTEND(readability-identifier-naming)
 
 class SecuritySettingsReceiver {
  public:

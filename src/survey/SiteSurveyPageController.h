@@ -29,7 +29,6 @@ class CV7000Access;
 class TaskQueue;
 
 // The dialogs and neighbours the connect flow and the add-profile action reach.
-// NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
 struct SiteSurveyDialogs {
   ui::SheetRunner& sheets;
   ui::Alert& alert;
@@ -41,7 +40,6 @@ struct SiteSurveyDialogs {
   ui::TabView& TabView;  // the profile editor's tabs
   ProfileActivationHook& ProfilePage;
 };
-// NOLINTEND(readability-identifier-naming)
 
 class SiteSurveyPageController : public ui::SiteSurveyShellPage,
                                  public ConnectionTarget,
@@ -69,7 +67,7 @@ class SiteSurveyPageController : public ui::SiteSurveyShellPage,
   // Tasks.
   void DoTask() override;
   void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) override;
-  void resetFlag() override;  // NOLINT(readability-identifier-naming) the name activation calls
+  void resetFlag() override;
 
   // User actions.
   void OnRescan(const void* sender);

@@ -27,7 +27,7 @@ class TaskQueue {
   bool IsEmpty() const { return ProfileDataQueue.empty(); }
 
  private:
-  // NOLINTNEXTLINE(readability-identifier-naming) the description's name for the queue
+  // NOLINTNEXTLINE(readability-identifier-naming) the queue's established name
   std::deque<std::unique_ptr<ProfileData>> ProfileDataQueue;
 };
 

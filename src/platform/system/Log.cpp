@@ -11,7 +11,7 @@ namespace {
 constexpr std::array<const char*, kLogCategoryCount> kCategoryNames = {
     "netvane.driver",   "netvane.survey", "netvane.profiles", "netvane.status",
     "netvane.advanced", "netvane.shell",  "netvane.prefs",    "netvane.registry",
-    "netvane.crypto",   "netvane.system", "netvane.gui",      "netvane.sim",
+    "netvane.crypto",   "netvane.system", "netvane.gui",
 };
 
 class StderrSink : public LogSink {

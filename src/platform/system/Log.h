@@ -23,9 +23,8 @@ enum class LogCategory {
   kCrypto,
   kSystem,
   kGui,
-  kSim,
 };
-inline constexpr int kLogCategoryCount = static_cast<int>(LogCategory::kSim) + 1;
+inline constexpr int kLogCategoryCount = static_cast<int>(LogCategory::kGui) + 1;
 
 // "netvane.driver", "netvane.survey", ...
 const char* LogCategoryName(LogCategory category);
