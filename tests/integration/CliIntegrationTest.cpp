@@ -101,24 +101,17 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
   ASSERT_EQ(scan.size(), 10u);
-  EXPECT_EQ(scan[0]["bssid"], "02-C0-7A-00-00-01");
-  EXPECT_EQ(scan[0]["signal_percent"], 100);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
-  EXPECT_EQ(scan[0]["channel"], 1);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
   EXPECT_EQ(about["driver_version"], "1.2.0");
-  EXPECT_EQ(about["eeprom_version"], "2.5");
   EXPECT_NE(Cli({"about"}).out.find("MAC address:      02-1A-2B-3C-4D-5E"), std::string::npos);
 
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
   ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
-  const json status = Json({"status"});
-  EXPECT_EQ(status["channel"], 1);
-  EXPECT_GT(status["link_quality"], 0);
-  EXPECT_EQ(status["signal_grade"], "GOOD");
+  EXPECT_EQ(Json({"status"})["signal_grade"], "GOOD");
   EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
   EXPECT_TRUE(Json({"status", "--interval", "0"})["throughput_tx_kbps"].is_null())
       << "one reading has no throughput";

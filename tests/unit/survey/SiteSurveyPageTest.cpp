@@ -343,10 +343,6 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
 // ---- What a connect never asks of the task executor ----
 
 TEST_F(SiteSurveyPageTest, ExecutorPowerStepsAndAdvancedSettingsWithoutDisassociating) {
-  for (const auto& [step, percent] :
-       {std::pair{0U, 100U}, {1U, 75U}, {2U, 50U}, {3U, 25U}, {4U, 12U}, {9U, 100U}}) {
-    EXPECT_EQ(TaskExecutor::TxPowerPercent(step), percent) << step;
-  }
   state.G_enumWirelessMode = PHY_11B;
   auto r = Record();
   r->lTxPower = 3;
