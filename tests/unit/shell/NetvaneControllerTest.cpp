@@ -76,20 +76,6 @@ TEST_F(NetvaneControllerTest, StartWithTheAdapterSelectsTabTwoAndBringsEverythin
   EXPECT_EQ(driver.LiveHandles(), 0U) << "the device test leaves no connection open";
 }
 
-TEST_F(NetvaneControllerTest, WithoutTheAdapterEachTickClearsTheListUntilAnInsertionIsBroughtUp) {
-  driver.services.clear();  // the adapter is removed
-  controller.awakeFromNib();
-  EXPECT_TRUE(poll.IsRunning()) << "the poll runs without an adapter";
-  for (int tick = 0; tick < 2; ++tick) poll.Fire();
-  EXPECT_EQ(pages.log, std::vector<std::string>(2, "ClearAPList")) << "and no page at start";
-
-  pages.log.clear();
-  driver.services = {"0"};
-  poll.Fire();
-  EXPECT_EQ(state.G_bDeviceExist, 1);
-  EXPECT_EQ(pages.log, kBringUp) << "the driver answers again, so nothing is cleared";
-}
-
 TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheBringUp) {
   StartPresent();
   driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, {}, kDriverRefuses);

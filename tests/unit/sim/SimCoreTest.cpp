@@ -260,31 +260,6 @@ TEST(HwRadioTest, TheSwitchMovesAtItsTimesOnTheInjectedClock) {
   EXPECT_TRUE(Connected(a));
 }
 
-TEST(ScanTest, PartsCarryEveryEntryHeardOnceAndANewListQueryStartsOver) {
-  Adapter whole(DefaultScenario());
-  const std::vector<Bytes> entries = ReadList(whole);
-  EXPECT_EQ(entries.size(), 10U);
-  Scenario s = DefaultScenario();
-  s.maxPartBytes = 600;
-  Adapter a(std::move(s));
-  EXPECT_EQ(ReadList(a), entries);
-  EXPECT_EQ(ReadList(a), entries);
-  const Reply after = Query(a, OID_CV_802_11_BSSID_LIST_NEXT, 4096);
-  EXPECT_EQ(after.status, 0U);
-  EXPECT_TRUE(after.out.empty());
-  EXPECT_EQ(Query(a, OID_802_11_BSSID_LIST, 100).status, kStatusBadArgs);
-
-  // Nothing is heard with the radio off, nor on 5 GHz by a card without the band.
-  s = DefaultScenario();
-  s.radio = false;
-  s.card.supports5GHz = false;
-  Adapter b(std::move(s));
-  EXPECT_EQ(Query(b, OID_802_11_BSSID_LIST, 4096).out, Word(0));
-  Set(b, OID_CV_802_11_RADIO, Bytes{0, 0, 1, 0});  // any non-zero byte turns it on
-  Set(b, OID_802_11_BSSID_LIST_SCAN, {});
-  EXPECT_EQ(ReadList(b).size(), 9U);  // all but Corvane5G
-}
-
 TEST(ScanTest, MalformedPartFaults) {
   const auto firstPart = [](const std::string& fault) {
     Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
