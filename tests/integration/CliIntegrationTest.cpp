@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -248,6 +249,11 @@ TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNot
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   EXPECT_EQ(testing::ReadText(defaults.Path()), before);
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    names.insert(entry.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{".lock", "Profile.plist", defaults.kDomainFile}))
+      << "no temporary file is left behind";
   EXPECT_EQ(JoinedSsid(), "CorvaneGuest") << "Home was not sent";
 
   // A preferences file that cannot be read is no empty list.
