@@ -129,24 +129,37 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
 }
 
 // The record is built and sent by the site survey page's own code, whose requests are proved
-// there; the simulator joins only on the right key in the right slot with the right mode.
+// there; the simulator joins only on the right key with the right mode. A WEP key goes out in
+// the slot asked for, as the transmit key (its KeyIndex, little-endian, in the add-key record).
 TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFile) {
   sim.Start();
-  const std::vector<std::pair<std::vector<std::string>, const char*>> cases = {
-      {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")}, "CorvaneLegacy"},
+  struct Case {
+    std::vector<std::string> args;
+    const char* ssid;
+    const char* keyIndex = nullptr;
+  };
+  const Case cases[] = {
+      {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")}, "CorvaneLegacy", "00000080"},
       {{"CorvaneLab", "--key-file", KeyFile("0123456789abcdef0123456789"), "--wep-index", "2",
         "--auth", "shared"},
-       "CorvaneLab"},
+       "CorvaneLab",
+       "01000080"},
       {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice"},
       {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")}, "CorvaneHidden"},
       {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh"},
   };
-  for (const auto& [args, ssid] : cases) {
+  for (const Case& c : cases) {
     std::vector<std::string> connect = {"connect"};
-    connect.insert(connect.end(), args.begin(), args.end());
+    connect.insert(connect.end(), c.args.begin(), c.args.end());
+    sim.ClearTrace();
     const Result r = Cli(connect);
-    EXPECT_EQ(r.code, 0) << ssid << ": " << r.err;
-    EXPECT_EQ(JoinedSsid(), ssid);
+    EXPECT_EQ(r.code, 0) << c.ssid << ": " << r.err;
+    EXPECT_EQ(JoinedSsid(), c.ssid);
+    if (c.keyIndex == nullptr) continue;
+    std::string added;
+    for (const json& line : sim.Trace())
+      if (line["call"] == "struct" && line["selector"] == "0x0d81011d") added = line["in"];
+    EXPECT_EQ(added.substr(8, 8), c.keyIndex) << c.ssid;
   }
 }
 
