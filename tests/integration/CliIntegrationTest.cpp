@@ -297,7 +297,10 @@ TEST_F(CliIntegrationTest, ARefusedRegistryIsOneLine) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(r.code, 3);
   EXPECT_EQ(r.err, "netvane-cli: not using " + root + ": others may write to it (mode 0777)\n");
+  ::testing::internal::CaptureStderr();  // the simulator writes to the same standard error
   EXPECT_THROW(sim.Start(), std::runtime_error);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(root + ": others may write to it"),
+            std::string::npos);
 }
 
 // Every hostile name as an open network at Bssid(its row), and the first one again as a
