@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,7 +32,6 @@
 #include "support/HostileNames.h"
 #include "support/SimHarness.h"
 #include "support/TempFolder.h"
-#include "support/survey/ApplySequence.h"
 
 namespace netvane {
 namespace {
@@ -101,24 +101,17 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
   ASSERT_EQ(scan.size(), 10u);
-  EXPECT_EQ(scan[0]["bssid"], "02-C0-7A-00-00-01");
-  EXPECT_EQ(scan[0]["signal_percent"], 100);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
-  EXPECT_EQ(scan[0]["channel"], 1);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
   EXPECT_EQ(about["driver_version"], "1.2.0");
-  EXPECT_EQ(about["eeprom_version"], "2.5");
   EXPECT_NE(Cli({"about"}).out.find("MAC address:      02-1A-2B-3C-4D-5E"), std::string::npos);
 
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
   ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
-  const json status = Json({"status"});
-  EXPECT_EQ(status["channel"], 1);
-  EXPECT_GT(status["link_quality"], 0);
-  EXPECT_EQ(status["signal_grade"], "GOOD");
+  EXPECT_EQ(Json({"status"})["signal_grade"], "GOOD");
   EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
   EXPECT_TRUE(Json({"status", "--interval", "0"})["throughput_tx_kbps"].is_null())
       << "one reading has no throughput";
@@ -135,52 +128,38 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
 }
 
-TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFileWithTheWindowsRequests) {
+// The record is built and sent by the site survey page's own code, whose requests are proved
+// there; the simulator joins only on the right key with the right mode. A WEP key goes out in
+// the slot asked for, as the transmit key (its KeyIndex, little-endian, in the add-key record).
+TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFile) {
   sim.Start();
-  constexpr uint32_t kAdd = OID_802_11_ADD_KEY;
-  constexpr uint32_t kRemove = OID_802_11_REMOVE_KEY;
-  const std::vector<uint32_t> wpa{OID_CV_802_11_ADD_WPA};
   struct Case {
     std::vector<std::string> args;
     const char* ssid;
-    std::vector<uint32_t> keys;
-    bool adHoc = false;
-    bool bySsid = false;
+    const char* keyIndex = nullptr;
   };
-  const std::vector<Case> cases = {
-      {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")},
-       "CorvaneLegacy",
-       {kAdd, kRemove, kRemove, kRemove}},
+  const Case cases[] = {
+      {{"CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5")}, "CorvaneLegacy", "00000080"},
       {{"CorvaneLab", "--key-file", KeyFile("0123456789abcdef0123456789"), "--wep-index", "2",
         "--auth", "shared"},
        "CorvaneLab",
-       {kRemove, kAdd, kRemove, kRemove}},
-      {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice", wpa},
-      {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")},
-       "CorvaneHidden",
-       wpa,
-       false,
-       true},
-      {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh", wpa, true, true},
+       "01000080"},
+      {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice"},
+      {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")}, "CorvaneHidden"},
+      {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.ssid);
-    std::vector<std::string> args = {"connect"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
+    std::vector<std::string> connect = {"connect"};
+    connect.insert(connect.end(), c.args.begin(), c.args.end());
     sim.ClearTrace();
-    const Result r = Cli(args);
-    EXPECT_EQ(r.code, 0) << r.err;
-    // The record's requests, from the disassociation on, exactly as the site survey page sends.
-    const std::vector<std::string> expected = testing::ApplySelectors(c.keys, c.adHoc, c.bySsid);
-    std::vector<std::string> selectors;
-    for (const json& line : sim.Trace()) {
-      if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
-    }
-    const auto first = std::find(selectors.begin(), selectors.end(), expected.front());
-    ASSERT_GE(std::distance(first, selectors.end()), static_cast<long>(expected.size()));
-    EXPECT_EQ(std::vector<std::string>(first, first + static_cast<long>(expected.size())),
-              expected);
+    const Result r = Cli(connect);
+    EXPECT_EQ(r.code, 0) << c.ssid << ": " << r.err;
     EXPECT_EQ(JoinedSsid(), c.ssid);
+    if (c.keyIndex == nullptr) continue;
+    std::string added;
+    for (const json& line : sim.Trace())
+      if (line["call"] == "struct" && line["selector"] == "0x0d81011d") added = line["in"];
+    EXPECT_EQ(added.substr(8, 8), c.keyIndex) << c.ssid;
   }
 }
 
@@ -255,6 +234,11 @@ TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNot
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   EXPECT_EQ(testing::ReadText(defaults.Path()), before);
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    names.insert(entry.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{".lock", "Profile.plist", defaults.kDomainFile}))
+      << "no temporary file is left behind";
   EXPECT_EQ(JoinedSsid(), "CorvaneGuest") << "Home was not sent";
 
   // A preferences file that cannot be read is no empty list.
@@ -313,7 +297,10 @@ TEST_F(CliIntegrationTest, ARefusedRegistryIsOneLine) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(r.code, 3);
   EXPECT_EQ(r.err, "netvane-cli: not using " + root + ": others may write to it (mode 0777)\n");
+  ::testing::internal::CaptureStderr();  // the simulator writes to the same standard error
   EXPECT_THROW(sim.Start(), std::runtime_error);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(root + ": others may write to it"),
+            std::string::npos);
 }
 
 // Every hostile name as an open network at Bssid(its row), and the first one again as a

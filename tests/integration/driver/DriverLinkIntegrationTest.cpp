@@ -33,15 +33,5 @@ TEST(DriverLinkTest, BringUpJoinsAScanDeliveredInManyParts) {
   EXPECT_GT(std::ranges::count(sim.Trace(), "0x0d010218", selector), 10);  // parts of the list
 }
 
-TEST(DriverLinkTest, TheSimulatorRefusesARegistryOthersMayWriteTo) {
-  testing::SimHarness sim;
-  const std::string root = sim.Dir() + "/run/netvane";
-  ASSERT_TRUE(mkdir(root.c_str(), 0700) == 0 && chmod(root.c_str(), 0777) == 0);
-  ::testing::internal::CaptureStderr();  // the daemon writes to the same standard error
-  EXPECT_THROW(sim.Start(), std::runtime_error);
-  const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find(root + ": others may write to it"), std::string::npos) << err;
-}
-
 }  // namespace
 }  // namespace netvane

@@ -65,25 +65,6 @@ TEST(Sha1Test, AMillionBytesAndReferenceAroundEveryPaddingBoundary) {
   }
 }
 
-TEST(HmacSha1Test, ReferenceForShortAndLongKeys) {
-  const std::string text = "what do ya want for nothing?";
-  const auto textLen = static_cast<std::int32_t>(text.size());
-  std::uint8_t digest[20];
-  for (int keyLen : {0, 20, 64, 65, 131}) {
-    Bytes key(static_cast<std::size_t>(keyLen));
-    for (std::size_t i = 0; i < key.size(); ++i) key[i] = static_cast<std::uint8_t>(0xA0 + i);
-    std::uint8_t expected[20];
-    HMAC(EVP_sha1(), key.data(), keyLen, U8(text), text.size(), expected, nullptr);
-    Bytes keyBuffer = key;
-    hmac_sha1(U8(text), textLen, keyBuffer.data(), keyLen, digest);
-    EXPECT_EQ(Hex(digest, 20), Hex(expected, 20)) << "key length " << keyLen;
-    // A key longer than a block is replaced by its digest in the caller's buffer.
-    if (keyLen > 64) {
-      EXPECT_EQ(Hex(keyBuffer.data(), 20), Hex(SHA1(key.data(), key.size(), nullptr), 20));
-    }
-  }
-}
-
 // The 40 bytes an independent implementation derives: PBKDF2-HMAC-SHA1, 4096 iterations.
 std::string ReferenceHex(const std::string& pass, const std::string& ssid) {
   Output out{};

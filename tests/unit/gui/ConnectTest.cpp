@@ -151,11 +151,12 @@ TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
 // activated from the keyboard and heard active, then stood down by a manual connect. Last: it
 // leaves a profile in the folder that every later start-up would read.
 TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
-  const auto stored = [] {
+  const auto load = [] {
     prefs::PrefsFolder folder;
     prefs::UserDefaults defaults(folder);
-    return ProfileStore(defaults, folder).LoadProfileRecords();
+    return ProfileStore(defaults, folder).Load();
   };
+  const auto stored = [&load] { return load().records; };
   const auto typePassPhraseAndOk = [](QDialog& editor) {
     QTest::keyClicks(editor.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
     QTest::mouseClick(editor.findChild<QPushButton*>("OK"), Qt::LeftButton);
@@ -196,6 +197,8 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
   EXPECT_EQ(Joined(), 0x01);
   for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(profiles->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(), "Not active");
+  EXPECT_EQ(load().active.at(0).Text("Active Profile Flag"), "NO")
+      << "the next start joins nothing";
 }
 
 }  // namespace

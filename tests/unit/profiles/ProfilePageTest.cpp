@@ -227,24 +227,6 @@ TEST_F(ProfilePageTest, ActivationAppliesStoresAndMarksAndAManualConnectStandsIt
   EXPECT_EQ(target.log.size(), sent) << "a stood-down profile is not applied at the next start";
 }
 
-TEST_F(ProfilePageTest, DeletingMovesTheMarkAndTheActiveProfileGoesWithItsRecord) {
-  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}}), Profile({{"SSID", "Two"}})});
-  table.selected = 2;
-  page.OnActivate(nullptr);
-  table.selected = 0;
-  page.OnDelete(nullptr);
-  EXPECT_EQ(store.LoadProfileRecords().size(), 2u);
-  EXPECT_EQ(Marks(), (std::vector<std::string>{"", "CHECKMRK"}));
-  EXPECT_EQ(table.selected, -1) << "the selection is cleared";
-
-  table.selected = 1;
-  page.OnDelete(nullptr);
-  EXPECT_EQ(Marks(), (std::vector<std::string>{""})) << "the active row itself went";
-  const std::size_t sent = target.log.size();
-  page.CheckProfileSettingForConnect();
-  EXPECT_EQ(target.log.size(), sent) << "nothing to reconnect to at the next start";
-}
-
 // That each change starts from the file as it is now is the store's (ProfileStoreTest); here, what
 // the page does when the row it shows is gone.
 TEST_F(ProfilePageTest, AChangeByAnotherProgramIsNeverWrittenBack) {

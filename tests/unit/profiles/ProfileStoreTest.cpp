@@ -5,13 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/plist/StoredText.h"
 #include "profiles/ProfileStore.h"
-#include "support/FileSizeLimit.h"
 #include "support/LogRecorder.h"
 #include "support/TempFolder.h"
 #include "support/plist/ReferenceReader.h"
@@ -58,13 +56,6 @@ class ProfileStoreTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
   }
   static std::string Read(const std::string& path) { return testing::ReadText(path); }
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.Path())) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
   static unsigned Mode(const std::string& path) {
     struct stat st {};
     EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
@@ -246,37 +237,6 @@ TEST_F(ProfileStoreTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
   fs::remove(DefaultsFile());
   EXPECT_EQ(Run(folder).store.Load().problem, "");
   EXPECT_EQ(Run(folder).store.LoadProfileRecords().size(), 1u) << "Profile.plist again";
-}
-
-TEST_F(ProfileStoreTest, FailedSavesSayWhyAndLeaveNothingToOverwriteANewerFileWith) {
-  const ProfileRecord home = Named("Home"), peer = Named("Peer");
-  Run(folder).store.SaveProfileRecords({home, peer});
-  Run window(folder);
-  ASSERT_EQ(window.store.LoadProfileRecords().size(), 2u);
-  const std::string before = Read(DefaultsFile());
-
-  StoreResult deleted, activated;
-  {
-    const testing::FileSizeLimit full(64);
-    deleted = window.store.DeleteProfile(home, 0);
-    activated = window.store.ActivateProfile(peer, 1);
-  }
-  for (const StoreResult& r : {deleted, activated}) {
-    EXPECT_EQ(r.status, StoreResult::Status::kFailed);
-    EXPECT_EQ(r.reason.rfind("could not save " + folder.Path() + "/", 0), 0u) << r.reason;
-    EXPECT_EQ(r.reason.find('\n'), std::string::npos);
-  }
-  EXPECT_EQ(Read(DefaultsFile()), before);
-  EXPECT_EQ(window.store.LoadProfileRecords().size(), 2u) << "the window shows what is stored";
-  EXPECT_EQ(Names(),
-            (std::set<std::string>{".lock", "Profile.plist", prefs::UserDefaults::kDomainFile}))
-      << "no temporary file is left behind";
-
-  // Another program adds a profile; the window's next change starts from that file.
-  ASSERT_TRUE(Run(folder).store.AddProfile(Named("Workshop")).Saved());
-  ASSERT_TRUE(window.store.StandDown().Saved());
-  ASSERT_TRUE(window.store.ActivateProfile(peer, 1).Saved());
-  EXPECT_EQ(Run(folder).store.LoadProfileRecords().size(), 3u);
 }
 
 TEST_F(ProfileStoreTest, EachChangeStartsFromTheFileAsItIsNow) {

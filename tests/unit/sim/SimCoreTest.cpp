@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -47,10 +46,9 @@ const auto Stats = [](Adapter& a) {
 };
 
 TEST(CardTest, CardFactsComeFromTheScenario) {
-  Adapter a(MustLoad(R"({"card": {"mac": "02:00:00:00:00:07", "eeprom_version": [3, 14],
-      "eeprom_error": true, "hw_radio": false, "supports_5ghz": false}})"));
-  EXPECT_EQ(Query(a, OID_802_3_CURRENT_ADDRESS, 6).out, (Bytes{2, 0, 0, 0, 0, 7}));
-  EXPECT_EQ(Query(a, OID_CV_802_11_EEPROM_VERSION, 4).out, (Bytes{0, 0, 3, 14}));
+  // The address and versions reach the About page, proved there against the simulator.
+  Adapter a(MustLoad(R"({"card": {"eeprom_error": true, "hw_radio": false,
+      "supports_5ghz": false}})"));
   EXPECT_EQ(Query(a, OID_802_11_NETWORK_TYPES_SUPPORTED, 20).out,
             (Bytes{2, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}));  // DS and OFDM24, no OFDM5
   // The station configuration keeps what was set but the card's radio switch and error bits.
@@ -99,12 +97,8 @@ TEST(TrafficTest, FlowsWhileAssociatedRepeatsForTheSameSeedAndResetsToZero) {
     Query(a, OID_GEN_RCV_OK, 4);
     EXPECT_EQ(ToBytes(Link(a)), Bytes(16, 0));                   // nothing moves while disconnected
     Set(a, OID_802_11_BSSID, Bytes{0x02, 0xc0, 0x7a, 0, 0, 1});  // CorvaneGuest, open, -48 dBm
-    EXPECT_EQ(Query(a, OID_GEN_MEDIA_CONNECT_STATUS, 4).out, Word(NdisMediaStateConnected));
     const CV_802_11_LINK_STATUS link1 = Link(a), link2 = Link(a);
-    EXPECT_EQ(uint32_t{link1.CurrTxRate}, 108U);  // 54 Mbit/s
-    EXPECT_GT(uint32_t{link1.ChannelQuality}, 80U);
     EXPECT_GT(uint32_t{link2.TxByteCount}, uint32_t{link1.TxByteCount});
-    EXPECT_NEAR(static_cast<int32_t>(ReadU32(Query(a, OID_802_11_RSSI, 4).out, 0)), -48, 3);
     const NDIS_802_11_STATISTICS counted = Stats(a);
     EXPECT_GT(uint64_t{counted.ReceivedFragmentCount}, 0U);
     EXPECT_GE(uint64_t{counted.TransmittedFragmentCount}, uint64_t{counted.RetryCount});
@@ -155,38 +149,6 @@ Bytes SsidRecord(const std::string& ssid) {
   return record;
 }
 
-// An open network on each band; Far is heard at about -75 dBm, where the signal allows 36 Mbit/s.
-const std::string kTwoBands = R"({"networks": [
-    {"ssid": "Far", "bssid": "02:00:00:00:00:01", "channel": 6, "rssi": -75},
-    {"ssid": "Five", "bssid": "02:00:00:00:00:02", "channel": 36, "rssi": -50}])";
-
-TEST(RateTest, DesiredRatesWirelessModeAndAFixedRateDecideTheReportedRate) {
-  const struct {
-    const char* what;
-    std::optional<uint32_t> phyMode;
-    std::optional<Bytes> desired;
-    std::string card;  // extra card keys
-    uint32_t rate;
-  } cases[] = {
-      {"signal alone", {}, {}, "", 72},
-      {"1 Mbit/s, marked basic", {}, Bytes{0x82, 0, 0, 0, 0, 0, 0, 0}, "", 2},
-      {"the highest the signal allows", {}, Bytes{108, 48, 12, 0, 0, 0, 0, 0}, "", 48},
-      {"none allowed: the lowest", {}, Bytes{0, 108, 96, 0, 0, 0, 0, 0}, "", 96},
-      {"802.11b never above 11 Mbit/s", PHY_11B, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, "", 22},
-      {"fixed", {}, Bytes{108, 0, 0, 0, 0, 0, 0, 0}, R"("fixed_tx_rate": 4)", 4},
-  };
-  for (const auto& c : cases) {
-    Adapter a(MustLoad(kTwoBands + R"(, "card": {)" + c.card + "}}"));
-    if (c.phyMode) Set(a, OID_CV_802_11_PHY_MODE, Word(*c.phyMode));
-    if (c.desired) Set(a, OID_802_11_DESIRED_RATES, *c.desired);
-    Set(a, OID_802_11_SSID, SsidRecord("Far"));
-    EXPECT_EQ(LinkRate(a), c.rate) << c.what;
-    if (c.desired) {
-      EXPECT_EQ(Query(a, OID_802_11_DESIRED_RATES, 8).out, *c.desired) << c.what;
-    }
-  }
-}
-
 TEST(AdhocTest, AnUnheardNameInAdhocModeStartsANetworkOfOurOwn) {
   const auto start = [](const std::string& ssid, std::optional<uint32_t> channel) {
     auto a = std::make_unique<Adapter>(DefaultScenario());
@@ -205,13 +167,10 @@ TEST(AdhocTest, AnUnheardNameInAdhocModeStartsANetworkOfOurOwn) {
   const auto picnic = start("Picnic", 11);
   EXPECT_TRUE(Connected(*picnic));
   EXPECT_EQ(bssid(*picnic)[0], 0x02);  // locally administered, unicast
-  EXPECT_NE(bssid(*picnic), bssid(*start("Picnic2", 11)));
   EXPECT_EQ(Query(*picnic, OID_802_11_SSID, 36).out, SsidRecord("Picnic"));
   EXPECT_EQ(frequency(*picnic), ChannelFrequencyKHz(11));
   EXPECT_GT(LinkRate(*picnic), 0U);
-  const auto unconfigured = start("Picnic", {});
-  EXPECT_EQ(bssid(*unconfigured), bssid(*picnic));  // one name, one BSSID
-  EXPECT_EQ(frequency(*unconfigured), ChannelFrequencyKHz(1));
+  EXPECT_EQ(frequency(*start("Picnic", {})), ChannelFrequencyKHz(1));
   // A heard network is joined or not, never replaced by one of ours (CorvaneMesh wants a key);
   // nor is one started in infrastructure mode.
   EXPECT_FALSE(Connected(*start("CorvaneMesh", 11)));
@@ -271,24 +230,6 @@ TEST(AssociationTest, OnlyTheRightSettingsAndKeysAssociate) {
   }
 }
 
-TEST(TrafficTest, SeededCountersStartBeyond32BitsTheByteCountersWrapAndAResetZeroes) {
-  Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
-      "counters": {"transmitted_fragments": 5000000000, "retries": 6000000000, "rcv_ok": 70},
-      "link": {"tx_bytes_start": 4294967040, "rx_bytes_start": 4294967295}})"));
-  EXPECT_EQ(uint64_t{Stats(a).TransmittedFragmentCount}, 5000000000U);
-  EXPECT_EQ(uint32_t{Link(a).TxByteCount}, 4294967040U);
-  Set(a, OID_802_11_SSID, SsidRecord("A"));
-  EXPECT_LT(uint32_t{Link(a).RxByteCount}, 100000U);  // wrapped with the first frames
-  uint32_t tx = 0;
-  for (int i = 0; i < 20 && (tx = Link(a).TxByteCount) >= 4294967040U; ++i) {
-  }
-  EXPECT_LT(tx, 100000U);
-  EXPECT_GT(uint64_t{Stats(a).TransmittedFragmentCount}, 5000000000U);  // still counting
-  Set(a, OID_CV_802_11_RESET_COUNTERS, {});
-  EXPECT_EQ(uint64_t{Stats(a).RetryCount}, 0U);
-  EXPECT_EQ(Query(a, OID_GEN_RCV_OK, 4).out, Word(0));
-}
-
 TEST(HwRadioTest, TheSwitchMovesAtItsTimesOnTheInjectedClock) {
   double now = 0;
   Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
@@ -311,55 +252,6 @@ TEST(HwRadioTest, TheSwitchMovesAtItsTimesOnTheInjectedClock) {
   EXPECT_TRUE(Connected(a));
 }
 
-TEST(ScanTest, PartsCarryEveryEntryHeardOnceAndANewListQueryStartsOver) {
-  Adapter whole(DefaultScenario());
-  const std::vector<Bytes> entries = ReadList(whole);
-  EXPECT_EQ(entries.size(), 10U);
-  Scenario s = DefaultScenario();
-  s.maxPartBytes = 600;
-  Adapter a(std::move(s));
-  EXPECT_EQ(ReadList(a), entries);
-  EXPECT_EQ(ReadList(a), entries);
-  const Reply after = Query(a, OID_CV_802_11_BSSID_LIST_NEXT, 4096);
-  EXPECT_EQ(after.status, 0U);
-  EXPECT_TRUE(after.out.empty());
-  EXPECT_EQ(Query(a, OID_802_11_BSSID_LIST, 100).status, kStatusBadArgs);
-
-  // Nothing is heard with the radio off, nor on 5 GHz by a card without the band.
-  s = DefaultScenario();
-  s.radio = false;
-  s.card.supports5GHz = false;
-  Adapter b(std::move(s));
-  EXPECT_EQ(Query(b, OID_802_11_BSSID_LIST, 4096).out, Word(0));
-  Set(b, OID_CV_802_11_RADIO, Bytes{0, 0, 1, 0});  // any non-zero byte turns it on
-  Set(b, OID_802_11_BSSID_LIST_SCAN, {});
-  EXPECT_EQ(ReadList(b).size(), 9U);  // all but Corvane5G
-}
-
-// The elements after the timestamp, written out by hand from the beacon layout: interval,
-// capabilities, SSID, rates, DS parameter set, extended rates, then the WPA element.
-TEST(ScanTest, InformationElementsDescribeTheNetwork) {
-  Adapter a(DefaultScenario());
-  std::map<std::string, std::string> ies;
-  for (const Bytes& e : ReadList(a)) {
-    const uint32_t length = ReadU32(e, kBssidEntryFixedLength - 4);
-    ies[ToHex(std::span(e).subspan(4, 6))] =
-        ToHex(std::span(e).subspan(kBssidEntryFixedLength + 8, length - 8));
-  }
-  const std::string rates = "010882848b960c121824";  // 1, 2, 5.5, 11 basic; 6 to 18
-  const std::string extended = "32043048606c";       // 24 to 54
-  EXPECT_EQ(ies["02c07a000008"],                     // CorvanePeer: IBSS, open
-            "64000200000b436f7276616e6550656572" + rates + "03010a" + extended);
-  EXPECT_EQ(ies["02c07a000007"],  // CorvaneHidden: an empty SSID element
-            "640011000000" + rates + "030104" + extended +
-                "dd1a0050f20101000050f20202000050f2020050f20401000050f202");
-  EXPECT_EQ(ies["02c07a00000a"],  // Corvane5G: 5 GHz rates only, AES group and pairwise, PSK
-            "640011000009436f7276616e653547"
-            "01088c129824b048606c"
-            "030124"
-            "dd160050f20101000050f20401000050f20401000050f202");
-}
-
 TEST(ScanTest, MalformedPartFaults) {
   const auto firstPart = [](const std::string& fault) {
     Adapter a(MustLoad(R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"}],
@@ -372,16 +264,6 @@ TEST(ScanTest, MalformedPartFaults) {
   const Bytes overlong = firstPart("overlong_entry");
   EXPECT_GT(ReadU32(overlong, 4) + 4, overlong.size());
   EXPECT_EQ(ReadU32(firstPart("count_too_large"), 0), 6U);
-}
-
-TEST(FrameTest, ARequestIsCompleteOnlyWithItsWholePayload) {
-  const Bytes frame = EncodeRequest(uc::kKindStructure, 0x0D710111, Bytes(32, 7), 32);
-  for (std::size_t n = 0; n < frame.size(); ++n) {
-    EXPECT_EQ(ParseRequest(std::span(frame).first(n)).status, FrameStatus::kNeedMore) << n;
-  }
-  const FrameParse p = ParseRequest(frame);
-  ASSERT_EQ(p.status, FrameStatus::kComplete);
-  EXPECT_EQ(Bytes(p.request.in.begin(), p.request.in.end()), Bytes(32, 7));
 }
 
 TEST(ServiceTest, RejectedAndDelayedSelectorsFromTheScenario) {
@@ -409,14 +291,11 @@ TEST(ScenarioTest, BadInputNamesTheKeyAndWhatWasExpected) {
   const std::string net = R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01", )";
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"{", "not valid JSON"},
-      {"[]", "expected an object"},
       {R"({"seed": "seven"})", "seed: expected an integer"},
-      {R"({"card": {"hw_radio": 1}})", "card.hw_radio: expected true or false"},
       {R"({"scan": {"max_part_bytes": 70000}})", "scan.max_part_bytes: out of range"},
       {R"({"networks": [{"bssid": "02:00:00:00:00:01"}]})", "networks[0].ssid: missing"},
       {net + R"("ssid_hex": "41"}]})", "networks[0].ssid_hex: give ssid or ssid_hex, not both"},
       {net + R"("security": "wpa2"}]})", "networks[0].security"},
-      {net + R"("security": "wpa-psk", "passphrase": "short"}]})", "networks[0].passphrase"},
       {net + R"("security": "wep", "wep_keys": ["", "0102030405"]}]})", "wep_tx_key slot"},
       {net + R"("security": "wpa-none", "passphrase": "long enough"}]})", "adhoc"},
       {R"({"networks": [{"ssid": "A", "bssid": "02:00:00:00:00:01"},
@@ -424,8 +303,6 @@ TEST(ScenarioTest, BadInputNamesTheKeyAndWhatWasExpected) {
        "appears twice"},
       {R"({"networks": [{"ssid": "123456789012345678901234567890123", "bssid": "02:00:00:00:00:01"}]})",
        "longer than 32"},
-      {R"({"faults": {"reject_oids": ["zero"]}})", "faults.reject_oids[0]"},
-      {R"({"card": {"driver_date": "2005-02-29"}})", "card.driver_date"},
       {R"({"link": {"tx_bytes_start": 4294967296}})", "link.tx_bytes_start"},
   };
   for (const auto& [json, expected] : cases) {

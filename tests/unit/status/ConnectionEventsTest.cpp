@@ -40,30 +40,6 @@ struct Recorder {
 
 using Events = std::vector<ConnectionEvent>;
 
-TEST(ConnectionWatcherTest, OneEventPerChangeAndNoneForTheFirstLookOrARepeat) {
-  Recorder r;
-  r.watcher.Observe(Joined("Home"));
-  EXPECT_EQ(r.Take(), Events{}) << "where things stand at start is not a change";
-  r.watcher.Observe(Joined("Home", 40));
-  EXPECT_EQ(r.Take(), Events{}) << "a quality change is not an event";
-
-  r.watcher.Observe(In(S::kDisconnected));
-  r.watcher.Observe(In(S::kDisconnected));
-  EXPECT_EQ(r.Take(), (Events{{K::kLost, "Home"}}));
-  r.watcher.Observe(Joined("Home"));
-  r.watcher.Observe(Joined("Cafe"));
-  r.watcher.Observe(In(S::kRadioOff));
-  EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}, {K::kJoined, "Cafe"}, {K::kLost, "Cafe"}}));
-
-  // Removed while joined is the adapter's event alone, not a lost connection as well.
-  r.watcher.Observe(Joined("Home"));
-  r.Take();
-  r.watcher.Observe(In(S::kNoAdapter));
-  r.watcher.Observe(In(S::kNoAdapter));
-  r.watcher.Observe(In(S::kDisconnected));
-  EXPECT_EQ(r.Take(), (Events{{K::kAdapterRemoved, ""}, {K::kAdapterBack, ""}}));
-}
-
 TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
   Recorder r;
   r.watcher.Observe(In(S::kNoAdapter));

@@ -209,31 +209,6 @@ TEST_F(SiteSurveyPageTest, TickMarksTheAssociatedRowAndScansUntilItIsListed) {
   EXPECT_TRUE(tick().empty());
 }
 
-TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
-  state.G_bCheckedProfileConnect = 1;
-  EXPECT_EQ(Connect(0), Joining(Ndis802_11AuthModeOpen, Ndis802_11WEPDisabled, {}, 0x01));
-  EXPECT_TRUE(sheets.shown.empty());
-  EXPECT_TRUE(page.AssociatedByBssid());
-  // The timer is stopped around the task and running again; the active profile stands down.
-  EXPECT_EQ(timer.stops, 1);
-  EXPECT_TRUE(timer.IsRunning());
-  EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
-  EXPECT_EQ(profiles.log, std::vector<std::string>{"DisabledActivateProfile"});
-
-  // Ad hoc: the driver's configuration goes back as read, on the driver's channel (0).
-  NDIS_802_11_CONFIGURATION current{32, 100, 7, 2412000, {16, 1, 3, 4}};
-  driver.Answer(OID_802_11_CONFIGURATION, Bytes(current));
-  current.DSConfig = 0;
-  const std::vector<Request> adHocTail{
-      {OID_802_11_CONFIGURATION, Bytes8(32, 0)},
-      Set(OID_802_11_CONFIGURATION, Bytes(current)),
-      Set(OID_802_11_SSID, Concat({Bytes(11U), Text("CorvanePeer"), Bytes8(21, 0)}))};
-  const auto adHoc = Connect(1);
-  ASSERT_EQ(adHoc.size(), 11U);
-  EXPECT_EQ(adHoc[1], Set(OID_802_11_INFRASTRUCTURE_MODE, 0U));
-  EXPECT_EQ(std::vector<Request>(adHoc.begin() + 8, adHoc.end()), adHocTail);
-}
-
 TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {
   // Shared key uses the keys even with no encryption; an ASCII key in slot 4 transmits.
   OnSheet([this] {
@@ -288,27 +263,6 @@ TEST_F(SiteSurveyPageTest, PreSharedKeyFromPassPhraseOrHexDigitsAndNeverToStanda
   }
 }
 
-TEST_F(SiteSurveyPageTest, HiddenNetworkPromptRefusesOverThirtyTwoBytesThenJoinsBySsid) {
-  std::string euros;  // eleven characters, 33 bytes of UTF-8
-  for (int i = 0; i < 11; ++i) euros += "\xE2\x82\xAC";
-  const std::string longest(32, 's');
-  sheets.Then([&] {
-    hiddenText.text = euros;
-    hiddenSSID.OnOK();
-    hiddenText.text = longest;
-    hiddenSSID.OnOK();
-  });
-  const auto sent = Connect(4);
-  ASSERT_EQ(alert.shown.size(), 1U);
-  EXPECT_EQ(alert.shown[0].message, "Invalid SSID");
-  EXPECT_EQ(alert.shown[0].informativeText,
-            "The SSID should use at most 32 bytes. A character outside ASCII takes two to four "
-            "of them.");
-  ASSERT_FALSE(sent.empty());
-  EXPECT_EQ(sent.back(), Set(OID_802_11_SSID, Concat({Bytes(32U), Text(longest)})));
-  EXPECT_TRUE(page.AssociatedBySsid());
-}
-
 TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   // No row: the alert, and the scan flags are cleared all the same.
   state.G_bBssidListScan = 1;
@@ -343,10 +297,6 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
 // ---- What a connect never asks of the task executor ----
 
 TEST_F(SiteSurveyPageTest, ExecutorPowerStepsAndAdvancedSettingsWithoutDisassociating) {
-  for (const auto& [step, percent] :
-       {std::pair{0U, 100U}, {1U, 75U}, {2U, 50U}, {3U, 25U}, {4U, 12U}, {9U, 100U}}) {
-    EXPECT_EQ(TaskExecutor::TxPowerPercent(step), percent) << step;
-  }
   state.G_enumWirelessMode = PHY_11B;
   auto r = Record();
   r->lTxPower = 3;
