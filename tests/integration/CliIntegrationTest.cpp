@@ -286,12 +286,15 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   prefs::PrefsFolder folder;
   prefs::UserDefaults defaults(folder);
   ProfileStore store(defaults, folder);
+  ProfileRecord family = Profile("Family", "CorvaneFamily", "3", "family room router");
+  family.Set("Encryption Type", "1");  // AES
   store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
                             Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family});
 
   const json list = Json({"profiles"});
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[3]["authentication"], "WPA2-PSK");
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
@@ -302,9 +305,11 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   EXPECT_TRUE(Json({"profiles", "list"})[1]["active"]);
   EXPECT_NE(Cli({"profiles"}).out.find("2  *  Home"), std::string::npos);
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
+  ASSERT_EQ(Cli({"profiles", "activate", "Family"}).code, 0);
+  EXPECT_EQ(JoinedSsid(), "CorvaneFamily") << "a stored WPA2-PSK profile joins";
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
-  EXPECT_EQ(Json({"profiles"}).size(), 2u);
-  EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
+  EXPECT_EQ(Json({"profiles"}).size(), 3u);
+  EXPECT_EQ(Cli({"profiles", "delete", "4"}).code, 2);
 }
 
 TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNothing) {
