@@ -126,8 +126,9 @@ Bytes BuildInformationElements(const Network& n, uint64_t timestamp) {
     AppendElement(ies, kElementExtendedRates,
                   Bytes(rates.begin() + static_cast<long>(inFirst), rates.end()));
   }
-  if (const auto rsn = RsnOfferOf(n.security))
+  if (const auto rsn = RsnOfferOf(n.security)) {
     AppendElement(ies, kElementRsn, RsnElementBody(n, *rsn));
+  }
   if (UsesWpa(n.security)) AppendElement(ies, kElementVendor, WpaElementBody(n));
   return ies;
 }
