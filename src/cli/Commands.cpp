@@ -22,6 +22,7 @@
 #include "status/StatisticsFigures.h"
 #include "survey/AccessPointRows.h"
 #include "survey/ConnectRecord.h"
+#include "survey/JoinRefusal.h"
 #include "survey/WpaElement.h"
 #include "text/SafeText.h"
 
@@ -401,8 +402,9 @@ int ConnectCommand(Session& s, const ConnectOptions& o) {
                                       " in the scan; run netvane-cli scan, or add --hidden");
   }
   const int32_t wpaKind = IsItemWPA(*chosen);
-  if (wpaKind == kItemWpa) {
-    throw CliFailure(kExitFailed, o.target + " uses 802.1X, which Netvane does not join");
+  const std::string heard = SsidText(chosen->fields.Ssid);
+  if (const auto refusal = RefusalFor(wpaKind, heard.empty() ? o.target : heard)) {
+    throw CliFailure(kExitFailed, refusal->Line());
   }
 
   ConnectChoices choices;

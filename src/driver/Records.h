@@ -31,7 +31,11 @@ enum NDIS_802_11_AUTHENTICATION_MODE : uint32_t {
   Ndis802_11AuthModeWPA = 3,
   Ndis802_11AuthModeWPAPSK = 4,
   Ndis802_11AuthModeWPANone = 5,
-  Ndis802_11AuthModeMax = 6,
+  // RSN (WPA2) key management: 802.1X, and the pre-shared key that WPA2-PSK and the WPA2/WPA3
+  // transition networks take.
+  Ndis802_11AuthModeWPA2 = 6,
+  Ndis802_11AuthModeWPA2PSK = 7,
+  Ndis802_11AuthModeMax = 8,
 };
 
 enum NDIS_802_11_WEP_STATUS : uint32_t {

@@ -12,6 +12,8 @@ void QtAlert::Run(const std::string& message, const std::string& informativeText
   box.setObjectName(QStringLiteral("Alert"));
   box.setIcon(QMessageBox::Warning);
   box.setWindowTitle(QStringLiteral("Netvane"));
+  // A message may carry a network's name, which must not be read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(ToQt(message));
   box.setInformativeText(ToQt(informativeText));
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

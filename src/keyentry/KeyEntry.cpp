@@ -43,8 +43,8 @@ void KeyEntry::DialogLoaded() {
 
 void KeyEntry::OnSelchangeAuthType() {
   const int32_t auth = controls_.AuthenType.SelectedIndex();
-  if (auth >= kAuthOpenSystem && auth <= kAuthWpaPsk) {
-    const int32_t category = auth == kAuthWpaPsk ? kCategoryWpa : kCategoryWep;
+  if (auth >= kAuthOpenSystem && auth <= kAuthWpa2Psk) {
+    const int32_t category = auth >= kAuthWpaPsk ? kCategoryWpa : kCategoryWep;
     // Within one category the list stays, so open system <-> shared key keeps the choice.
     if (!encryptionListFilled_ || category != selFlag_) {
       FillEncryptionChoices(controls_.EncryType, category, state_.G_encryCapa);
@@ -64,7 +64,7 @@ void KeyEntry::OnSelchangeEncryptionType() {
     controls_.WPAPreSharedKey.Disable();
     // Shared key uses the WEP keys even with no encryption chosen.
     SetWepControlsEnabled(auth == kAuthSharedKey || encryption == kEncryWep);
-  } else if (auth == kAuthWpaPsk) {
+  } else if (auth == kAuthWpaPsk || auth == kAuthWpa2Psk) {
     controls_.WPAPreSharedKey.Enable();
     SetWepControlsEnabled(false);
   }

@@ -14,7 +14,8 @@ namespace netvane {
 constexpr int32_t kAuthOpenSystem = 0;
 constexpr int32_t kAuthSharedKey = 1;
 constexpr int32_t kAuthWpaPsk = 2;
-// Encryption indexes read with the authentication: none/WEP, or TKIP/AES under WPA-PSK.
+constexpr int32_t kAuthWpa2Psk = 3;  // the same key, the same derivation; RSN on the air
+// Encryption indexes read with the authentication: none/WEP, or TKIP/AES under either PSK.
 constexpr int32_t kEncryNone = 0;
 constexpr int32_t kEncryWep = 1;
 constexpr int32_t kEncryTkip = 0;

@@ -6,6 +6,7 @@
 
 #include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
+#include "keyentry/KeyValidation.h"
 #include "platform/system/Consistency.h"
 #include "survey/KeyBlock.h"
 
@@ -47,8 +48,12 @@ void SetPreSharedKey(PROFILE_DATA& data, const ProfileRecord& record,
   }
   system::WipeString(phrase);
   SetWpaKey(data, std::span<const uint8_t, kPskLength>(area.data(), kPskLength));
-  data.enumAuthenMode =
-      IntOf(record, key::kNetworkType) == 1 ? Ndis802_11AuthModeWPAPSK : Ndis802_11AuthModeWPANone;
+  if (IntOf(record, key::kAuthentication) == kAuthWpa2Psk) {
+    data.enumAuthenMode = Ndis802_11AuthModeWPA2PSK;
+  } else {
+    data.enumAuthenMode = IntOf(record, key::kNetworkType) == 1 ? Ndis802_11AuthModeWPAPSK
+                                                                : Ndis802_11AuthModeWPANone;
+  }
   data.enumEncryStatus = IntOf(record, key::kEncryption) != 0 ? Ndis802_11Encryption3Enabled
                                                               : Ndis802_11Encryption2Enabled;
 }

@@ -159,12 +159,15 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
       enumAuthMode == Ndis802_11AuthModeWPANone) {
     authentication = kAuthWpaPsk;
   }
+  if (enumAuthMode == Ndis802_11AuthModeWPA2 || enumAuthMode == Ndis802_11AuthModeWPA2PSK) {
+    authentication = kAuthWpa2Psk;
+  }
   c_.security.AuthenType.SelectIndex(authentication);
   keys_.OnSelchangeAuthType();
   c_.Channel.SelectIndex(nChannel - 1);
   if (c_.Channel.SelectedIndex() < 0) unlistedChannel_ = std::to_string(nChannel);
   int32_t encryption = kEncryNone;
-  if (authentication == kAuthWpaPsk) {
+  if (authentication >= kAuthWpaPsk) {
     encryption = enumEncryStatus == Ndis802_11Encryption3Enabled ? kEncryAes : kEncryTkip;
   } else if (enumEncryStatus == Ndis802_11WEPEnabled) {
     encryption = kEncryWep;
@@ -262,7 +265,7 @@ ProfileRecord ProfileEditorController::createProfileData() {
   const auto number = [](int32_t n) { return DecimalText(n); };
   const bool wep = values.authentication == kAuthSharedKey ||
                    (values.authentication == kAuthOpenSystem && values.encryption == kEncryWep);
-  const bool wpa = values.authentication == kAuthWpaPsk;
+  const bool wpa = values.authentication == kAuthWpaPsk || values.authentication == kAuthWpa2Psk;
   if (wep) {
     for (std::size_t i = 0; i < kWepKeyCount; ++i) {
       KeyMaterial[i] = ConvertWepKey(values.keyTexts[i], values.keyTypes[i]);

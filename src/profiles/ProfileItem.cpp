@@ -9,13 +9,13 @@ ProfileItem ProfileItemFor(const ProfileRecord& record) {
                    record.Text(key::kEncryption),  record.Text(key::kNetworkType)};
   const int32_t authentication = IntOf(record, key::kAuthentication);
   const int32_t encryption = IntOf(record, key::kEncryption);
-  if (authentication >= 0 && authentication <= 2) {
-    static constexpr const char* kAuthNames[] = {"Open", "Shared", "WPA-PSK"};
+  if (authentication >= 0 && authentication <= 3) {
+    static constexpr const char* kAuthNames[] = {"Open", "Shared", "WPA-PSK", "WPA2-PSK"};
     static constexpr const char* kWepNames[] = {"UnKnown", "WEP"};
     static constexpr const char* kWpaNames[] = {"TKIP", "AES"};
     item.AuthenType = kAuthNames[authentication];
     if (encryption == 0 || encryption == 1) {
-      item.Encryption = authentication == 2 ? kWpaNames[encryption] : kWepNames[encryption];
+      item.Encryption = authentication >= 2 ? kWpaNames[encryption] : kWepNames[encryption];
     }
   }
   const int32_t networkType = IntOf(record, key::kNetworkType);

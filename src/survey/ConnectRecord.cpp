@@ -23,7 +23,8 @@ std::span<const uint8_t> SsidBytes(const NDIS_802_11_SSID& ssid) {
 void AddWpaKey(PROFILE_DATA& record, const ScanEntry& entry, const SecuritySettings& s,
                const NDIS_802_11_SSID& ssid) {
   SetWpaKey(record, DerivePsk(s, SsidBytes(ssid)));
-  record.enumAuthenMode = entry.fields.InfrastructureMode == Ndis802_11Infrastructure
+  record.enumAuthenMode = s.AuthenType == kAuthWpa2Psk ? Ndis802_11AuthModeWPA2PSK
+                          : entry.fields.InfrastructureMode == Ndis802_11Infrastructure
                               ? Ndis802_11AuthModeWPAPSK
                               : Ndis802_11AuthModeWPANone;
   record.enumEncryStatus =
@@ -49,13 +50,15 @@ bool IsHiddenInfrastructure(const NDIS_WLAN_BSSID_EX& fields) {
 }
 
 bool NeedsSecuritySheet(const NDIS_WLAN_BSSID_EX& fields, int32_t wpaKind) {
-  return fields.Privacy != 0 || wpaKind == kItemWpaPsk || wpaKind == kItemWpaNone;
+  return fields.Privacy != 0 || wpaKind == kItemWpaPsk || wpaKind == kItemWpaNone ||
+         wpaKind == kItemWpa2Psk;
 }
 
 SheetPreset PresetFor(int32_t wpaKind, const std::string& cipher) {
-  if (wpaKind == kItemWpaPsk || wpaKind == kItemWpaNone) {
-    return {kAuthWpaPsk, cipher == "TKIP" ? kEncryTkip : kEncryAes};
-  }
+  // A network that offers both ciphers is joined with AES.
+  const int32_t encryption = cipher == "TKIP" ? kEncryTkip : kEncryAes;
+  if (wpaKind == kItemWpaPsk || wpaKind == kItemWpaNone) return {kAuthWpaPsk, encryption};
+  if (wpaKind == kItemWpa2Psk) return {kAuthWpa2Psk, encryption};
   return {kAuthOpenSystem, kEncryWep};
 }
 
@@ -136,9 +139,10 @@ ScannedNetwork ScannedNetworkFor(const ScanEntry& entry) {
   network.encryption = f.Privacy != 0 ? Ndis802_11WEPEnabled : Ndis802_11WEPDisabled;
   network.authentication = Ndis802_11AuthModeOpen;
   const int32_t kind = IsItemWPA(entry);
-  if (kind == kItemWpaPsk || kind == kItemWpaNone) {
-    network.authentication =
-        kind == kItemWpaPsk ? Ndis802_11AuthModeWPAPSK : Ndis802_11AuthModeWPANone;
+  if (kind == kItemWpaPsk || kind == kItemWpaNone || kind == kItemWpa2Psk) {
+    network.authentication = kind == kItemWpa2Psk  ? Ndis802_11AuthModeWPA2PSK
+                             : kind == kItemWpaPsk ? Ndis802_11AuthModeWPAPSK
+                                                   : Ndis802_11AuthModeWPANone;
     const std::string cipher = ParseWPAElement(entry, {PrivacyCipherText(f), ""}).cipher;
     network.encryption =
         cipher == "TKIP" ? Ndis802_11Encryption2Enabled : Ndis802_11Encryption3Enabled;

@@ -8,8 +8,10 @@
 #include "driver/Oids.h"
 #include "driver/Records.h"
 #include "survey/AccessPointRows.h"
+#include "survey/JoinRefusal.h"
 #include "survey/TaskQueue.h"
 #include "survey/WpaElement.h"
+#include "text/SafeText.h"
 
 namespace netvane {
 
@@ -178,8 +180,11 @@ void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
   if (!entry) return;
 
   const int32_t wpaKind = IsItemWPA(*entry);
-  // 802.1X networks are not connected from this page.
-  if (wpaKind == kItemWpa) return;
+  // What the adapter or Netvane cannot do is said, not silently skipped.
+  if (const auto refusal = RefusalFor(wpaKind, text::EscapedText(SsidText(entry->fields.Ssid)))) {
+    dialogs_.alert.Run(refusal->message, refusal->Informative());
+    return;
+  }
 
   ConnectChoices choices;
   if (IsHiddenInfrastructure(entry->fields) && !AskHiddenSsid(choices)) return;

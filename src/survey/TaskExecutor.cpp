@@ -117,7 +117,8 @@ void TaskExecutor::SendKeys(PROFILE_DATA& record) {
   };
 
   const auto auth = record.enumAuthenMode;
-  if (auth == Ndis802_11AuthModeWPAPSK || auth == Ndis802_11AuthModeWPANone) {
+  if (auth == Ndis802_11AuthModeWPAPSK || auth == Ndis802_11AuthModeWPANone ||
+      auth == Ndis802_11AuthModeWPA2PSK) {
     sendBlock(OID_CV_802_11_ADD_WPA, record.pWPAKey, record.lWPAKeyLen);
     return;
   }

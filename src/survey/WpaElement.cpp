@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "survey/RsnElement.h"
 #include "survey/ScanSelection.h"
 
 namespace netvane {
@@ -86,10 +87,8 @@ WpaTexts ReadWpaElement(std::span<const uint8_t> element, uint32_t infrastructur
   return texts;
 }
 
-}  // namespace
-
-WpaTexts ParseWPAElement(std::span<const uint8_t> ies, uint32_t infrastructureMode,
-                         WpaTexts given) {
+WpaTexts ParseWpaVendorElement(std::span<const uint8_t> ies, uint32_t infrastructureMode,
+                               WpaTexts given) {
   const std::size_t ieLength = ies.size();
   if (ieLength <= kFixedIesLength) return given;
 
@@ -110,6 +109,14 @@ WpaTexts ParseWPAElement(std::span<const uint8_t> ies, uint32_t infrastructureMo
   return given;
 }
 
+}  // namespace
+
+WpaTexts ParseWPAElement(std::span<const uint8_t> ies, uint32_t infrastructureMode,
+                         WpaTexts given) {
+  if (const auto rsn = FindRsnElement(ies)) return RsnTexts(*rsn, std::move(given));
+  return ParseWpaVendorElement(ies, infrastructureMode, std::move(given));
+}
+
 WpaTexts ParseWPAElement(const ScanEntry& entry, WpaTexts given) {
   if (entry.fields.Length < kShortestEntryWithElements) return given;
   return ParseWPAElement(entry.ies, entry.fields.InfrastructureMode, std::move(given));
@@ -120,6 +127,12 @@ int32_t IsItemWPA(const ScanEntry& entry) {
   if (texts.authentication == "WPA") return kItemWpa;
   if (texts.authentication == "WPA-PSK") return kItemWpaPsk;
   if (texts.authentication == "WPA-NONE") return kItemWpaNone;
+  if (texts.authentication == "WPA2") return kItemWpa2;
+  if (texts.authentication == "WPA2-PSK" || texts.authentication == "WPA2/WPA3") {
+    return kItemWpa2Psk;
+  }
+  if (texts.authentication == "WPA3-SAE") return kItemWpa3Sae;
+  if (texts.authentication == "OWE") return kItemOwe;
   return kItemNotWpa;
 }
 

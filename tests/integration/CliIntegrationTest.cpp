@@ -3,6 +3,7 @@
 // the instance filter, the exit codes of the built program, hostile names in every output, and
 // the terminal's echo after every way out of the key prompt.
 #include <gtest/gtest.h>
+#include <openssl/evp.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/stat.h>
@@ -13,8 +14,10 @@
 #include <array>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -100,7 +103,7 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   sim.Start();
   // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
-  ASSERT_EQ(scan.size(), 10u);
+  ASSERT_EQ(scan.size(), 11u);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
@@ -147,6 +150,7 @@ TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFile) {
       {{"02:c0:7a:00:00:05", "--key-file", KeyFile("office hours 9 to 5")}, "CorvaneOffice"},
       {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")}, "CorvaneHidden"},
       {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh"},
+      {{"CorvaneFamily", "--key-file", KeyFile("family room router")}, "CorvaneFamily"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> connect = {"connect"};
@@ -185,17 +189,91 @@ TEST_F(CliIntegrationTest, AKeyThatDoesNotJoinOrCannotBeUsedFails) {
   EXPECT_EQ(JoinedSsid(), "");
 }
 
+// The networks people meet today: how each is named, the joins with the key the simulator's
+// trace shows, and one line for each Netvane cannot join.
+TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) {
+  sim.SetTraceKeys(true);
+  sim.Start(R"({"networks": [
+      {"ssid": "Aes", "bssid": "02:00:00:00:00:01", "security": "wpa2-psk",
+       "passphrase": "aes pass phrase"},
+      {"ssid": "Mixed", "bssid": "02:00:00:00:00:02", "security": "wpa2-psk",
+       "group_cipher": "tkip", "pairwise": ["tkip", "aes"], "passphrase": "mixed pass phrase"},
+      {"ssid": "Both", "bssid": "02:00:00:00:00:03", "security": "wpa2-wpa3",
+       "passphrase": "transition phrase"},
+      {"ssid": "Sae", "bssid": "02:00:00:00:00:04", "security": "wpa3-sae", "passphrase": "x"},
+      {"ssid": "Corp", "bssid": "02:00:00:00:00:05", "security": "wpa2-eap"},
+      {"ssid": "Cafe", "bssid": "02:00:00:00:00:06", "security": "owe"}]})");
+  const json scan = Json({"scan"});
+  std::vector<std::string> named;
+  for (const json& n : scan) {
+    named.push_back(n["authentication"].get<std::string>() + " " +
+                    n["encryption"].get<std::string>());
+  }
+  EXPECT_EQ(named, (std::vector<std::string>{"WPA2-PSK AES-CCMP", "WPA2-PSK TKIP+AES-CCMP",
+                                             "WPA2/WPA3 AES-CCMP", "WPA3-SAE AES-CCMP",
+                                             "WPA2 AES-CCMP", "OWE AES-CCMP"}));
+
+  const struct {
+    const char* ssid;
+    const char* phrase;
+    const char* encryption;  // as sent: AES whenever the network offers it
+  } joins[] = {{"Aes", "aes pass phrase", "06000000"},
+               {"Mixed", "mixed pass phrase", "06000000"},
+               {"Both", "transition phrase", "06000000"}};
+  for (const auto& j : joins) {
+    SCOPED_TRACE(j.ssid);
+    sim.ClearTrace();
+    const Result r = Cli({"connect", j.ssid, "--key-file", KeyFile(j.phrase)});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(JoinedSsid(), j.ssid);
+    std::map<std::string, std::string> sent;
+    for (const json& line : sim.Trace()) {
+      if (line.value("call", "") == "struct") sent[line["selector"]] = line.value("in", "");
+    }
+    EXPECT_EQ(sent["0x0d810118"], "07000000") << "authentication: WPA2-PSK";
+    EXPECT_EQ(sent["0x0d81011b"], j.encryption);
+    std::array<uint8_t, 32> psk{};
+    const std::string ssid = j.ssid;
+    PKCS5_PBKDF2_HMAC_SHA1(j.phrase, static_cast<int>(std::strlen(j.phrase)),
+                           reinterpret_cast<const unsigned char*>(ssid.data()),  // NOLINT bytes
+                           static_cast<int>(ssid.size()), 4096, static_cast<int>(psk.size()),
+                           psk.data());
+    std::string hex;
+    for (const uint8_t b : psk)
+      hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
+    ASSERT_GE(sent["0x0df10116"].size(), 56u + 64u);
+    EXPECT_EQ(sent["0x0df10116"].substr(56, 64), hex) << "the key is PBKDF2 of the pass phrase";
+  }
+
+  const Result wrong =
+      Cli({"connect", "Aes", "--key-file", KeyFile("not the aes phrase"), "--wait", "2"});
+  EXPECT_EQ(wrong.code, 1);
+  EXPECT_EQ(JoinedSsid(), "");
+
+  for (const auto& [ssid, why] : std::vector<std::pair<std::string, std::string>>{
+           {"Sae", "it uses WPA3-SAE, which this adapter does not support."},
+           {"Corp", "it uses WPA2-Enterprise (802.1X) sign-in, which Netvane does not provide."},
+           {"Cafe", "it uses OWE (Enhanced Open), which this adapter does not support."}}) {
+    const Result refused = Cli({"connect", ssid});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, "netvane-cli: Netvane cannot join “" + ssid + "”: " + why + "\n");
+  }
+}
+
 TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   sim.Start();
   prefs::PrefsFolder folder;
   prefs::UserDefaults defaults(folder);
   ProfileStore store(defaults, folder);
+  ProfileRecord family = Profile("Family", "CorvaneFamily", "3", "family room router");
+  family.Set("Encryption Type", "1");  // AES
   store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
                             Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family});
 
   const json list = Json({"profiles"});
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[3]["authentication"], "WPA2-PSK");
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
@@ -206,9 +284,11 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   EXPECT_TRUE(Json({"profiles", "list"})[1]["active"]);
   EXPECT_NE(Cli({"profiles"}).out.find("2  *  Home"), std::string::npos);
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
+  ASSERT_EQ(Cli({"profiles", "activate", "Family"}).code, 0);
+  EXPECT_EQ(JoinedSsid(), "CorvaneFamily") << "a stored WPA2-PSK profile joins";
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
-  EXPECT_EQ(Json({"profiles"}).size(), 2u);
-  EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
+  EXPECT_EQ(Json({"profiles"}).size(), 3u);
+  EXPECT_EQ(Cli({"profiles", "delete", "4"}).code, 2);
 }
 
 TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNothing) {

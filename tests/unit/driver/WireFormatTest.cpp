@@ -52,7 +52,8 @@ static_assert(Ndis802_11IBSS == 0 && Ndis802_11Infrastructure == 1 && Ndis802_11
 static_assert(Ndis802_11AuthModeOpen == 0 && Ndis802_11AuthModeShared == 1 &&
               Ndis802_11AuthModeAutoSwitch == 2 && Ndis802_11AuthModeWPA == 3 &&
               Ndis802_11AuthModeWPAPSK == 4 && Ndis802_11AuthModeWPANone == 5 &&
-              Ndis802_11AuthModeMax == 6);
+              Ndis802_11AuthModeWPA2 == 6 && Ndis802_11AuthModeWPA2PSK == 7 &&
+              Ndis802_11AuthModeMax == 8);
 static_assert(Ndis802_11WEPEnabled == 0 && Ndis802_11Encryption1Enabled == 0 &&
               Ndis802_11WEPDisabled == 1 && Ndis802_11EncryptionDisabled == 1 &&
               Ndis802_11WEPKeyAbsent == 2 && Ndis802_11Encryption1KeyAbsent == 2 &&

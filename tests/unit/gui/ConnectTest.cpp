@@ -27,6 +27,9 @@ constexpr const char* kNetworks = R"({"networks": [
      "wep_keys": ["a1b2c3d4e5"]},
     {"ssid": "CorvaneHome", "bssid": "02:c0:7a:00:00:04", "security": "wpa-psk",
      "passphrase": "home sweet corvane"},
+    {"ssid": "CorvaneFamily", "bssid": "02:c0:7a:00:00:0d", "security": "wpa2-psk",
+     "passphrase": "family room router"},
+    {"ssid": "CorvaneSae", "bssid": "02:c0:7a:00:00:0e", "security": "wpa3-sae"},
     {"ssid": "Café Ω", "bssid": "02:c0:7a:00:00:0b"},
     {"ssid": "Ωmega", "bssid": "02:c0:7a:00:00:0c", "hidden": true}]})";
 
@@ -114,6 +117,32 @@ TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(Joined(), 0x01);
+}
+
+TEST_F(ConnectTest, Wpa2PskJoinsThroughTheSheetAndWpa3SaeIsRefusedWithAnAlert) {
+  const int family = RowOf("CorvaneFamily");
+  EXPECT_EQ(Spoken(family, 5), "WPA2-PSK");
+  root->Sheets().SetOnShown([&](QDialog& sheet) {
+    EXPECT_EQ(sheet.findChild<QComboBox*>("AuthenType")->currentText(), "WPA2-PSK");
+    QTest::keyClicks(sheet.findChild<QLineEdit*>("WPAPreSharedKey"), "family room router");
+    QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
+  });
+  table->selectRow(family);
+  QTest::mouseClick(root->Window().siteSurvey.Connect, Qt::LeftButton);
+  EXPECT_EQ(Joined(), 0x0d);
+
+  QStringList said;
+  root->Alert().SetOnShown([&](QMessageBox& box) {
+    said << box.text() << box.informativeText();
+    box.accept();
+  });
+  root->Sheets().SetOnShown(
+      [](QDialog& sheet) { ADD_FAILURE() << sheet.objectName().toStdString(); });
+  table->selectRow(RowOf("CorvaneSae"));
+  QTest::keyClick(table, Qt::Key_Return);
+  EXPECT_EQ(said, (QStringList{QString::fromUtf8(u8"Netvane cannot join “CorvaneSae”"),
+                               "It uses WPA3-SAE, which this adapter does not support."}));
+  EXPECT_EQ(Joined(), 0x0d) << "nothing was sent";
 }
 
 TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {

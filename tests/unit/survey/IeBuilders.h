@@ -27,6 +27,19 @@ inline Bytes8 WpaElement(uint8_t group, const Bytes8& pairwise, const Bytes8& ke
   return Element(0xDD, body);
 }
 
+// The body of an RSN element: version, group cipher, pairwise ciphers and key-management types
+// under 00-0F-AC, then capabilities 0.
+inline Bytes8 RsnBody(uint8_t group, const Bytes8& pairwise, const Bytes8& keyMgmt,
+                      uint8_t version = 1) {
+  Bytes8 body{version, 0x00, 0x00, 0x0F, 0xAC, group};
+  for (const Bytes8* list : {&pairwise, &keyMgmt}) {
+    body.insert(body.end(), {static_cast<uint8_t>(list->size()), 0});
+    for (uint8_t t : *list) body.insert(body.end(), {0x00, 0x0F, 0xAC, t});
+  }
+  body.insert(body.end(), {0, 0});
+  return body;
+}
+
 inline Bytes8 Concat(std::initializer_list<Bytes8> parts) {
   Bytes8 out;
   for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());

@@ -275,10 +275,14 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   page.OnAddProfile(nullptr);
   EXPECT_EQ(alert.shown.size(), 2U);
 
-  // 802.1X is not joined from this page; a sheet or prompt left unanswered is cancelled and
-  // joins nothing.
+  // 802.1X is not joined from this page, and the alert says why; a sheet or prompt left
+  // unanswered is cancelled and joins nothing.
   Connect(5);
   EXPECT_TRUE(sheets.shown.empty());
+  ASSERT_EQ(alert.shown.size(), 3U);
+  EXPECT_EQ(alert.shown[2].message, "Netvane cannot join “CorvaneCorp”");
+  EXPECT_EQ(alert.shown[2].informativeText,
+            "It uses WPA-Enterprise (802.1X) sign-in, which Netvane does not provide.");
   Connect(3);
   Connect(4);
   EXPECT_EQ(sheets.shown, (std::vector<std::string>{"SecuritySheet", "HiddenSSIDPrompt"}));
@@ -289,7 +293,7 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   page.OnAddProfile(nullptr);
   state.G_pBssidList.reset();
   Connect(0);
-  EXPECT_EQ(alert.shown.size(), 2U);
+  EXPECT_EQ(alert.shown.size(), 3U);
   EXPECT_TRUE(profiles.added.empty());
   EXPECT_TRUE(driver.calls.empty() && queue.IsEmpty() && profiles.log.empty() && timer.stops == 0);
 }

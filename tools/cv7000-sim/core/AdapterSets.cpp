@@ -50,7 +50,7 @@ bool Adapter::SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in,
     case OID_802_11_INFRASTRUCTURE_MODE:
       return ReadWord(in, Ndis802_11AutoUnknown, pending.infrastructureMode);
     case OID_802_11_AUTHENTICATION_MODE:
-      return ReadWord(in, Ndis802_11AuthModeWPANone, pending.authMode);
+      return ReadWord(in, Ndis802_11AuthModeWPA2PSK, pending.authMode);
     case OID_802_11_WEP_STATUS:
       return ReadWord(in, Ndis802_11Encryption3KeyAbsent, pending.wepStatus);
     case OID_802_11_ADD_KEY: {

@@ -99,8 +99,14 @@ bool Association::Fits(const Network& n) {
       return auth == Ndis802_11AuthModeWPAPSK && CipherFits(n) && PskFits(n);
     case Security::kWpaNone:
       return auth == Ndis802_11AuthModeWPANone && CipherFits(n) && PskFits(n);
-    case Security::kWpaEap:
-      return false;  // needs an 802.1X supplicant, which the utility does not have
+    case Security::kWpa2Psk:
+    case Security::kWpa2Wpa3:  // a transition network takes the pre-shared key beside SAE
+      return auth == Ndis802_11AuthModeWPA2PSK && CipherFits(n) && PskFits(n);
+    case Security::kWpaEap:   // needs an 802.1X supplicant, which the utility does not have
+    case Security::kWpa2Eap:  // the same
+    case Security::kWpa3Sae:  // the card does neither SAE nor OWE
+    case Security::kOwe:
+      return false;
   }
   return false;
 }

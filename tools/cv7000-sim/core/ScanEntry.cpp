@@ -1,6 +1,8 @@
 #include "core/ScanEntry.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "core/Channels.h"
 #include "driver/Records.h"
@@ -17,8 +19,13 @@ constexpr uint8_t kElementSsid = 0;
 constexpr uint8_t kElementRates = 1;
 constexpr uint8_t kElementDsParameters = 3;
 constexpr uint8_t kElementExtendedRates = 50;
+constexpr uint8_t kElementRsn = 48;
 constexpr uint8_t kElementVendor = 0xDD;
 constexpr std::array<uint8_t, 3> kWpaOui = {0x00, 0x50, 0xF2};
+constexpr std::array<uint8_t, 3> kRsnOui = {0x00, 0x0F, 0xAC};
+// RSN capabilities: management frame protection capable, and required.
+constexpr uint16_t kRsnMfpCapable = 0x0080;
+constexpr uint16_t kRsnMfpRequired = 0x0040;
 
 // 500 kbit/s units; the high bit marks a basic rate.
 constexpr std::array<uint8_t, 12> kRates24 = {0x82, 0x84, 0x8B, 0x96, 0x0C, 0x12,
@@ -40,8 +47,8 @@ void AppendElement(Bytes& out, uint8_t id, const Bytes& body) {
   out.insert(out.end(), body.begin(), body.end());
 }
 
-void AppendSuite(Bytes& out, uint8_t type) {
-  out.insert(out.end(), kWpaOui.begin(), kWpaOui.end());
+void AppendSuite(Bytes& out, uint8_t type, const std::array<uint8_t, 3>& oui = kWpaOui) {
+  out.insert(out.end(), oui.begin(), oui.end());
   out.push_back(type);
 }
 
@@ -54,6 +61,41 @@ Bytes WpaElementBody(const Network& n) {
   for (const Cipher c : n.pairwise) AppendSuite(body, SuiteOf(c));
   AppendU16Le(body, 1);
   AppendSuite(body, n.security == Security::kWpaEap ? kAkm8021X : kAkmPsk);
+  return body;
+}
+
+// The key management suites and capabilities each RSN kind announces.
+struct RsnOffer {
+  std::vector<uint8_t> akms;
+  uint16_t capabilities = 0;
+};
+
+std::optional<RsnOffer> RsnOfferOf(Security s) {
+  switch (s) {
+    case Security::kWpa2Psk:
+      return RsnOffer{{kAkmPsk}, 0};
+    case Security::kWpa2Eap:
+      return RsnOffer{{kAkm8021X}, 0};
+    case Security::kWpa2Wpa3:
+      return RsnOffer{{kAkmPsk, kAkmSae}, kRsnMfpCapable};
+    case Security::kWpa3Sae:
+      return RsnOffer{{kAkmSae}, kRsnMfpCapable | kRsnMfpRequired};
+    case Security::kOwe:
+      return RsnOffer{{kAkmOwe}, kRsnMfpCapable | kRsnMfpRequired};
+    default:
+      return std::nullopt;
+  }
+}
+
+Bytes RsnElementBody(const Network& n, const RsnOffer& offer) {
+  Bytes body;
+  AppendU16Le(body, 1);  // version
+  AppendSuite(body, SuiteOf(n.groupCipher), kRsnOui);
+  AppendU16Le(body, static_cast<uint16_t>(n.pairwise.size()));
+  for (const Cipher c : n.pairwise) AppendSuite(body, SuiteOf(c), kRsnOui);
+  AppendU16Le(body, static_cast<uint16_t>(offer.akms.size()));
+  for (const uint8_t akm : offer.akms) AppendSuite(body, akm, kRsnOui);
+  AppendU16Le(body, offer.capabilities);
   return body;
 }
 
@@ -83,6 +125,9 @@ Bytes BuildInformationElements(const Network& n, uint64_t timestamp) {
   if (rates.size() > inFirst) {
     AppendElement(ies, kElementExtendedRates,
                   Bytes(rates.begin() + static_cast<long>(inFirst), rates.end()));
+  }
+  if (const auto rsn = RsnOfferOf(n.security)) {
+    AppendElement(ies, kElementRsn, RsnElementBody(n, *rsn));
   }
   if (UsesWpa(n.security)) AppendElement(ies, kElementVendor, WpaElementBody(n));
   return ies;

@@ -10,7 +10,20 @@
 
 namespace netvane::sim {
 
-enum class Security { kOpen, kWep, kWpaPsk, kWpaEap, kWpaNone };
+// The RSN kinds send an RSN element instead of the WPA one: WPA2-PSK, WPA2 with 802.1X, the
+// WPA2/WPA3 transition (PSK and SAE), SAE alone, and opportunistic wireless encryption.
+enum class Security {
+  kOpen,
+  kWep,
+  kWpaPsk,
+  kWpaEap,
+  kWpaNone,
+  kWpa2Psk,
+  kWpa2Eap,
+  kWpa2Wpa3,
+  kWpa3Sae,
+  kOwe
+};
 enum class Cipher { kTkip, kAes };
 enum class MalformedScan { kNone, kZeroLength, kShortEntry, kOverlongEntry, kCountTooLarge };
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -111,13 +112,31 @@ Cipher ReadCipher(const json& v, const std::string& where) {
   ObjectReader::Fail(where, "expected \"tkip\" or \"aes\"");
 }
 
+// The kinds that send an RSN element.
+std::optional<Security> RsnSecurityOf(const std::string& text) {
+  if (text == "wpa2-psk") return Security::kWpa2Psk;
+  if (text == "wpa2-eap") return Security::kWpa2Eap;
+  if (text == "wpa2-wpa3") return Security::kWpa2Wpa3;
+  if (text == "wpa3-sae") return Security::kWpa3Sae;
+  if (text == "owe") return Security::kOwe;
+  return std::nullopt;
+}
+
+bool IsRsn(Security s) {
+  return s == Security::kWpa2Psk || s == Security::kWpa2Eap || s == Security::kWpa2Wpa3 ||
+         s == Security::kWpa3Sae || s == Security::kOwe;
+}
+
 Security ReadSecurity(const std::string& text, const std::string& where) {
+  if (const auto rsn = RsnSecurityOf(text)) return *rsn;
   if (text == "open") return Security::kOpen;
   if (text == "wep") return Security::kWep;
   if (text == "wpa-psk") return Security::kWpaPsk;
   if (text == "wpa-eap") return Security::kWpaEap;
   if (text == "wpa-none") return Security::kWpaNone;
-  ObjectReader::Fail(where, "expected one of open, wep, wpa-psk, wpa-eap, wpa-none");
+  ObjectReader::Fail(where,
+                     "expected one of open, wep, wpa-psk, wpa-eap, wpa-none, wpa2-psk, wpa2-eap, "
+                     "wpa2-wpa3, wpa3-sae, owe");
 }
 
 void ReadWepKeys(ObjectReader& r, Network& n) {
@@ -140,6 +159,8 @@ void ReadWepKeys(ObjectReader& r, Network& n) {
 }
 
 void ReadWpa(ObjectReader& r, Network& n) {
+  // RSN networks use AES unless the scenario says otherwise.
+  if (IsRsn(n.security)) n.groupCipher = Cipher::kAes;
   if (const json* g = r.Find("group_cipher")) {
     n.groupCipher = ReadCipher(*g, r.Name("group_cipher"));
   }
@@ -162,7 +183,8 @@ void ReadWpa(ObjectReader& r, Network& n) {
     std::copy(bytes->begin(), bytes->end(), psk.begin());
     n.psk = psk;
   }
-  const bool needsKey = n.security == Security::kWpaPsk || n.security == Security::kWpaNone;
+  const bool needsKey = n.security == Security::kWpaPsk || n.security == Security::kWpaNone ||
+                        n.security == Security::kWpa2Psk || n.security == Security::kWpa2Wpa3;
   if (needsKey && !n.psk && (n.passphrase.size() < 8 || n.passphrase.size() > 63)) {
     ObjectReader::Fail(r.Name("passphrase"), "expected 8 to 63 characters (or give \"psk\")");
   }
