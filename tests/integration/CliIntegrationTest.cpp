@@ -100,7 +100,7 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   sim.Start();
   // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
-  ASSERT_EQ(scan.size(), 10u);
+  ASSERT_EQ(scan.size(), 11u);
   EXPECT_EQ(scan[0]["bssid"], "02-C0-7A-00-00-01");
   EXPECT_EQ(scan[0]["signal_percent"], 100);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
