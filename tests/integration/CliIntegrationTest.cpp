@@ -106,6 +106,8 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
   EXPECT_EQ(scan[0]["channel"], 1);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
+  EXPECT_EQ(scan[10]["channel"], 165);
+  EXPECT_EQ(scan[10]["frequency_khz"], 5825000);
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
@@ -162,6 +164,7 @@ TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFileWithTheWindowsReque
        false,
        true},
       {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh", wpa, true, true},
+      {{"CorvanePatio"}, "CorvanePatio", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ssid);
@@ -217,6 +220,7 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
 
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[1]["channel"], 1);
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
