@@ -6,7 +6,7 @@
 
 #include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
-#include "platform/system/Consistency.h"
+#include "platform/system/Log.h"
 #include "survey/KeyBlock.h"
 
 namespace netvane {
@@ -84,8 +84,8 @@ std::unique_ptr<PROFILE_DATA> BuildProfileData(const ProfileRecord& record) {
     if (auto frequency = FrequencyForChannel(static_cast<uint32_t>(std::max(channel, 0)))) {
       data->lFreq = *frequency;
     } else {
-      system::ReportConsistencyFailure(system::LogCategory::kProfiles,
-                                       "ad hoc channel %d has no frequency; left unset", channel);
+      system::LogF(system::LogCategory::kProfiles, system::LogLevel::kDebug,
+                   "ad hoc channel %d has no frequency; the card keeps its own", channel);
     }
   }
 

@@ -214,13 +214,16 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   prefs::PrefsFolder folder;
   prefs::UserDefaults defaults(folder);
   ProfileStore store(defaults, folder);
+  ProfileRecord peer = Profile("Peer", "CorvanePeer", "0", "");
+  peer.Set("Network Type", "0");
+  peer.Set("Channel", "165");  // no ad hoc channel: nothing may be written for it
   store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
                             Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), peer});
 
   const json list = Json({"profiles"});
-  ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[1]["channel"], 1);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[3]["channel"], 165);
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
@@ -231,9 +234,16 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   EXPECT_TRUE(Json({"profiles", "list"})[1]["active"]);
   EXPECT_NE(Cli({"profiles"}).out.find("2  *  Home"), std::string::npos);
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
+  sim.ClearTrace();
+  ASSERT_EQ(Cli({"profiles", "activate", "Peer"}).code, 0);
+  EXPECT_EQ(JoinedSsid(), "CorvanePeer");
+  for (const json& line : sim.Trace()) {
+    if (line.value("call", "") != "struct") continue;
+    EXPECT_NE(line.value("selector", ""), "0x0d810211") << "no configuration written";
+  }
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
-  EXPECT_EQ(Json({"profiles"}).size(), 2u);
-  EXPECT_EQ(Cli({"profiles", "delete", "3"}).code, 2);
+  EXPECT_EQ(Json({"profiles"}).size(), 3u);
+  EXPECT_EQ(Cli({"profiles", "delete", "4"}).code, 2);
 }
 
 TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNothing) {

@@ -161,7 +161,7 @@ TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
                                                Ndis802_11AuthModeOpen, 1, 6}));
   EXPECT_EQ(profiles.added[1].authentication, Ndis802_11AuthModeWPAPSK);
   EXPECT_EQ(profiles.added[1].encryption, Ndis802_11Encryption2Enabled);
-  EXPECT_EQ(profiles.added[2].channel, 1) << "off the plan: the table's first channel";
+  EXPECT_EQ(profiles.added[2].channel, 0) << "off the plan: no channel";
   EXPECT_EQ(profiles.added[3].authentication, Ndis802_11AuthModeWPANone);
   EXPECT_EQ(profiles.added[3].encryption, Ndis802_11Encryption3Enabled);
   EXPECT_EQ(sheets.shown, std::vector<std::string>(4, "ProfileEditor"));
@@ -220,10 +220,10 @@ TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
   EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
   EXPECT_EQ(profiles.log, std::vector<std::string>{"DisabledActivateProfile"});
 
-  // Ad hoc: the driver's configuration goes back as read, on the driver's channel (0).
+  // Ad hoc: the driver's configuration goes back as read, on the network's channel (10).
   NDIS_802_11_CONFIGURATION current{32, 100, 7, 2412000, {16, 1, 3, 4}};
   driver.Answer(OID_802_11_CONFIGURATION, Bytes(current));
-  current.DSConfig = 0;
+  current.DSConfig = 2457000;
   const std::vector<Request> adHocTail{
       {OID_802_11_CONFIGURATION, Bytes8(32, 0)},
       Set(OID_802_11_CONFIGURATION, Bytes(current)),
@@ -232,6 +232,15 @@ TEST_F(SiteSurveyPageTest, OpenNetworksNeedNoSheet) {
   ASSERT_EQ(adHoc.size(), 11U);
   EXPECT_EQ(adHoc[1], Set(OID_802_11_INFRASTRUCTURE_MODE, 0U));
   EXPECT_EQ(std::vector<Request>(adHoc.begin() + 8, adHoc.end()), adHocTail);
+
+  // On a channel ad hoc may not use, the configuration is neither read nor written; the join
+  // goes on by SSID.
+  const auto far = Connect(9);
+  ASSERT_EQ(far.size(), 9U);
+  EXPECT_THAT(far, gm::Each(gm::Pair(gm::Ne(OID_802_11_CONFIGURATION), gm::_)));
+  EXPECT_THAT(far, gm::Each(gm::Pair(gm::Ne(SetForm(OID_802_11_CONFIGURATION)), gm::_)));
+  EXPECT_EQ(far.back(),
+            Set(OID_802_11_SSID, Concat({Bytes(10U), Text("CorvaneFar"), Bytes8(22, 0)})));
 }
 
 TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {
