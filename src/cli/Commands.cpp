@@ -98,11 +98,13 @@ int ScanCommand(Session& s, bool json) {
     const bool here =
         joined && std::equal(joinedBssid.begin(), joinedBssid.end(), entries[i].fields.MacAddress);
     const int32_t dbm = entries[i].fields.Rssi;
+    const uint32_t frequency = entries[i].fields.Configuration.DSConfig;
     list.push_back({{"ssid", ap.SSID()},
                     {"bssid", ap.BSSID()},
                     {"signal_percent", OptionalNumber(ap.Signal())},
                     {"signal_dbm", dbm},
                     {"channel", OptionalNumber(ap.Channel())},
+                    {"frequency_khz", frequency},
                     {"authentication", ap.Authentication()},
                     {"encryption", ap.Encryption()},
                     {"network_type", ap.NetworkType()},
@@ -193,7 +195,7 @@ int StatusCommand(Session& s, bool json, unsigned intervalSeconds) {
   } else {
     PrintFields(s.io.out,
                 {{"Status", AssociationText(ssid, bssid)},
-                 {"Channel", channel ? ChannelText(*channel, config.DSConfig) : "?"},
+                 {"Channel", ChannelText(config.DSConfig)},
                  {"Tx rate", RateText(link.CurrTxRate)},
                  {"Throughput", intervalSeconds > 0 ? "Tx " + tx + " Kbps, Rx " + rx + " Kbps"
                                                     : std::string("(no interval)")},
@@ -516,7 +518,7 @@ int ProfilesCommand(Session& s, const std::string& action, const std::string& wh
     list.push_back({{"number", i + 1},
                     {"name", item.Profile},
                     {"ssid", item.SSID},
-                    {"channel", item.Channel},
+                    {"channel", OptionalNumber(item.Channel)},
                     {"authentication", item.AuthenType},
                     {"encryption", item.Encryption},
                     {"network_type", item.NetworkType},

@@ -1,16 +1,37 @@
 #include "driver/ChannelFreqTable.h"
 
-namespace netvane {
+#include <cstdio>
 
-const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable = {{
-    {1, 2412000},   {2, 2417000},   {3, 2422000},   {4, 2427000},   {5, 2432000},   {6, 2437000},
-    {7, 2442000},   {8, 2447000},   {9, 2452000},   {10, 2457000},  {11, 2462000},  {12, 2467000},
-    {13, 2472000},  {14, 2484000},  {34, 5170000},  {36, 5180000},  {38, 5190000},  {40, 5200000},
-    {42, 5210000},  {44, 5220000},  {46, 5230000},  {48, 5240000},  {52, 5260000},  {56, 5280000},
-    {60, 5300000},  {64, 5320000},  {100, 5500000}, {104, 5520000}, {108, 5540000}, {112, 5560000},
-    {116, 5580000}, {120, 5600000}, {124, 5620000}, {128, 5640000}, {132, 5660000}, {136, 5680000},
-    {140, 5700000}, {149, 5745000}, {153, 5765000}, {157, 5785000}, {161, 5805000},
-}};
+namespace netvane {
+namespace {
+
+constexpr uint32_t kKHzPerMHz = 1000;
+
+constexpr uint32_t CentreKHz(uint32_t channel) {
+  if (channel == 14) return 2484 * kKHzPerMHz;
+  if (channel < 14) return (2407 + 5 * channel) * kKHzPerMHz;
+  return (5000 + 5 * channel) * kKHzPerMHz;
+}
+
+// Only channels a 20 MHz network can be centred on: a scan entry names its primary channel, so
+// the centres of wider channels (50, 58, ...) would only clutter the lists. 34-46 even are the
+// older Japanese plan's, kept so entries on them still read as channels.
+constexpr std::array<uint32_t, kChannelFreqEntries> kChannels = {
+    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  32,  34,  36,  38,  40,
+    42,  44,  46,  48,  52,  56,  60,  64,  68,  72,  76,  80,  84,  88,  92,  96,  100, 104, 108,
+    112, 116, 120, 124, 128, 132, 136, 140, 144, 149, 153, 157, 161, 165, 169, 173, 177};
+
+constexpr std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> BuildTable() {
+  std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> table{};
+  for (std::size_t i = 0; i < kChannels.size(); ++i) {
+    table[i] = {kChannels[i], CentreKHz(kChannels[i])};
+  }
+  return table;
+}
+
+}  // namespace
+
+const std::array<PAIR_CHANNEL_FREQ_ENTRY, kChannelFreqEntries> ChannelFreqTable = BuildTable();
 const int32_t G_nChanFreqCount = kChannelFreqEntries;
 
 std::optional<uint32_t> ChannelForFrequency(uint32_t freqKHz) {
@@ -22,8 +43,27 @@ std::optional<uint32_t> ChannelForFrequency(uint32_t freqKHz) {
 }
 
 std::optional<uint32_t> FrequencyForChannel(uint32_t channel) {
-  if (channel < 1 || channel > 14) return std::nullopt;
+  if (channel < 1 || channel > kLastAdhocChannel) return std::nullopt;
   return ChannelFreqTable[channel - 1].lFreq;
+}
+
+std::string ChannelLabel(uint32_t freqKHz) {
+  if (const auto channel = ChannelForFrequency(freqKHz)) return std::to_string(*channel);
+  const uint32_t fraction = freqKHz % kKHzPerMHz;
+  if (fraction == 0) return std::to_string(freqKHz / kKHzPerMHz) + " MHz";
+  char text[32];
+  std::snprintf(text, sizeof text, "%u.%03u", freqKHz / kKHzPerMHz, fraction);
+  std::string label(text);
+  label.erase(label.find_last_not_of('0') + 1);
+  return label + " MHz";
+}
+
+std::vector<uint32_t> ChoosableChannels(bool adhoc) {
+  std::vector<uint32_t> channels;
+  for (const auto& row : ChannelFreqTable) {
+    if (!adhoc || row.lChannel <= kLastAdhocChannel) channels.push_back(row.lChannel);
+  }
+  return channels;
 }
 
 }  // namespace netvane

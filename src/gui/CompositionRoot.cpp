@@ -278,6 +278,7 @@ void CompositionRoot::WireActions() {
   OnClick(profileEditor_->form.Cancel, [&editor] { editor.OnCANCEL(nullptr); });
   OnChoice(profileEditor_->form.AuthenType, [&editor] { editor.OnAuthType(nullptr); });
   OnChoice(profileEditor_->form.EncryType, [&editor] { editor.OnEncryType(nullptr); });
+  OnChoice(profileEditor_->form.NetworkType, [&editor] { editor.OnNetworkType(nullptr); });
   OnToggle(profileEditor_->form.RtsThresholdCheck, [&editor] { editor.OnSelRTS(nullptr); });
   OnSlide(profileEditor_->form.RtsThresholdSlider, [&editor] { editor.OnRtsSlider(nullptr); });
   OnToggle(profileEditor_->form.FragThresholdCheck, [&editor] { editor.OnSelFrag(nullptr); });

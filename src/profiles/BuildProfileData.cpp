@@ -7,7 +7,7 @@
 #include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
 #include "keyentry/KeyValidation.h"
-#include "platform/system/Consistency.h"
+#include "platform/system/Log.h"
 #include "survey/KeyBlock.h"
 
 namespace netvane {
@@ -89,8 +89,8 @@ std::unique_ptr<PROFILE_DATA> BuildProfileData(const ProfileRecord& record) {
     if (auto frequency = FrequencyForChannel(static_cast<uint32_t>(std::max(channel, 0)))) {
       data->lFreq = *frequency;
     } else {
-      system::ReportConsistencyFailure(system::LogCategory::kProfiles,
-                                       "ad hoc channel %d has no frequency; left unset", channel);
+      system::LogF(system::LogCategory::kProfiles, system::LogLevel::kDebug,
+                   "ad hoc channel %d has no frequency; the card keeps its own", channel);
     }
   }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "crypto/MathFunc.h"
+#include "driver/ChannelFreqTable.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Log.h"
 #include "survey/AccessPointRows.h"
@@ -15,6 +16,7 @@ namespace {
 
 namespace key = profile_key;
 
+constexpr int kNetworkTypeAdhoc = 0;
 constexpr int kNetworkTypeInfrastructure = 1;
 
 std::string MacText(const std::array<uint8_t, kMacLength>& mac) {
@@ -123,10 +125,10 @@ void ProfileEditorController::AddInit() {
   c_.CamWhenAcPower.SetState(false);
   c_.security.AuthenType.SelectIndex(kAuthOpenSystem);
   keys_.OnSelchangeAuthType();
-  c_.Channel.SelectIndex(0);
   c_.security.EncryType.SelectIndex(0);
   keys_.OnSelchangeEncryptionType();
   c_.NetworkType.SelectIndex(kNetworkTypeInfrastructure);
+  ShowChannels(1, "1");
   c_.PreambleType.SelectIndex(0);
   c_.PSMode.SetState(false);
   c_.TxPower.SelectIndex(0);
@@ -164,8 +166,6 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
   }
   c_.security.AuthenType.SelectIndex(authentication);
   keys_.OnSelchangeAuthType();
-  c_.Channel.SelectIndex(nChannel - 1);
-  if (c_.Channel.SelectedIndex() < 0) unlistedChannel_ = std::to_string(nChannel);
   int32_t encryption = kEncryNone;
   if (authentication >= kAuthWpaPsk) {
     encryption = enumEncryStatus == Ndis802_11Encryption3Enabled ? kEncryAes : kEncryTkip;
@@ -177,6 +177,7 @@ bool ProfileEditorController::AddProfile(const std::string& strSSID,
   if (c_.security.EncryType.SelectedIndex() < 0) c_.security.EncryType.SelectIndex(0);
   keys_.OnSelchangeEncryptionType();
   c_.NetworkType.SelectIndex(nNetworkType);
+  ShowChannels(nChannel, std::to_string(nChannel));
   c_.PreambleType.SelectIndex(0);
   c_.PSMode.SetState(false);
   c_.TxPower.SelectIndex(0);
@@ -210,11 +211,10 @@ bool ProfileEditorController::EditInit(int32_t sel) {
   c_.CamWhenAcPower.SetState(IntOf(r, key::kAcPowerCam) != 0);
   c_.security.AuthenType.SelectIndex(IntOf(r, key::kAuthentication));
   keys_.OnSelchangeAuthType();
-  c_.Channel.SelectIndex(IntOf(r, key::kChannel) - 1);
-  if (c_.Channel.SelectedIndex() < 0) unlistedChannel_ = r.Text(key::kChannel);
   c_.security.EncryType.SelectIndex(IntOf(r, key::kEncryption));
   keys_.OnSelchangeEncryptionType();
   c_.NetworkType.SelectIndex(IntOf(r, key::kNetworkType));
+  ShowChannels(IntOf(r, key::kChannel), r.Text(key::kChannel));
   c_.PreambleType.SelectIndex(IntOf(r, key::kPreamble));
   c_.PSMode.SetState(IntOf(r, key::kPowerSave) != 0);
   c_.TxPower.SelectIndex(IntOf(r, key::kTxPower));
@@ -237,6 +237,25 @@ bool ProfileEditorController::EditInit(int32_t sel) {
   // Only a well-formed BSSID is kept; an ad hoc profile keeps its own, never the last one seen.
   copyBSSID = MacFromText(r.Text(key::kBssid));
   return true;
+}
+
+void ProfileEditorController::ShowChannels(int32_t channel, const std::string& stored) {
+  c_.Channel.RemoveAll();
+  for (uint32_t listed : ChoosableChannels(c_.NetworkType.SelectedIndex() == kNetworkTypeAdhoc)) {
+    c_.Channel.Add(std::to_string(listed));
+  }
+  unlistedChannel_.clear();
+  if (SelectEntry(c_.Channel, std::to_string(channel)) < 0) unlistedChannel_ = stored;
+}
+
+void ProfileEditorController::OnNetworkType(const void* /*sender*/) {
+  const std::string shown =
+      c_.Channel.SelectedIndex() >= 0 ? c_.Channel.SelectedText() : unlistedChannel_;
+  ShowChannels(IntValue(shown), shown);
+  if (c_.Channel.SelectedIndex() < 0) {
+    c_.Channel.SelectIndex(0);
+    unlistedChannel_.clear();
+  }
 }
 
 std::string ProfileEditorController::GetNextProfileName() const {

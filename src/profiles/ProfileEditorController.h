@@ -31,7 +31,7 @@ struct ProfileEditorControls {
   ui::TextField& ProfileName;
   ui::ChoiceList& SSID;  // editable: a scanned name or a typed one
   ui::ChoiceList& NetworkType;
-  ui::ChoiceList& Channel;  // entry i is channel i + 1
+  ui::ChoiceList& Channel;  // filled by the editor: the channels the network type allows
   SecurityControls security;
   ui::ChoiceList& PreambleType;
   ui::ChoiceList& TxPower;
@@ -79,6 +79,8 @@ class ProfileEditorController : public ProfileEditorHook {
   void OnFragSlider(const void* sender);
   void OnAuthType(const void* /*sender*/) { keys_.OnSelchangeAuthType(); }
   void OnEncryType(const void* /*sender*/) { keys_.OnSelchangeEncryptionType(); }
+  // The channel list follows the network type; a channel the new list lacks gives its first.
+  void OnNetworkType(const void* sender);
   // NOLINTEND(readability-identifier-naming)
 
  private:
@@ -94,6 +96,9 @@ class ProfileEditorController : public ProfileEditorHook {
   void LoadThreshold(Threshold& t, const std::string& stored);
   static void FollowCheck(Threshold& t);
   void ClearKeys();
+  // Fills the channel list for the selected network type and selects `channel`; when the list
+  // has no entry for it, nothing is selected and `stored` is what OK keeps.
+  void ShowChannels(int32_t channel, const std::string& stored);
   void Release();
 
   ProfileEditorControls c_;
@@ -116,7 +121,8 @@ class ProfileEditorController : public ProfileEditorHook {
   // NOLINTEND(readability-identifier-naming)
   // The scanned networks behind the SSID list's entries, captured with them.
   std::vector<std::array<uint8_t, kMacLength>> listedBssids_;
-  // The channel an opening asked for when the list has no entry for it (36, or a stored 0).
+  // The channel an opening asked for when the list has no entry for it (165 for an ad hoc
+  // profile, or a stored 0).
   std::string unlistedChannel_;
   // Edit: the stored keys, kept for key fields left empty.
   std::array<std::string, kWepKeyCount> storedKeys_;

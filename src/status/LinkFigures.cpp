@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "driver/ChannelFreqTable.h"
 #include "driver/ScanList.h"
 
 namespace netvane {
@@ -27,8 +28,10 @@ std::string ThroughputText(uint32_t now, uint32_t before) {
   return text;
 }
 
-std::string ChannelText(uint32_t channel, uint32_t frequencyKHz) {
-  return std::to_string(channel) + " <--> " + std::to_string(frequencyKHz) + " KHz";
+std::string ChannelText(uint32_t frequencyKHz) {
+  // Outside the plan there is no channel to pair with the frequency: the label is the frequency.
+  if (!ChannelForFrequency(frequencyKHz)) return ChannelLabel(frequencyKHz);
+  return ChannelLabel(frequencyKHz) + " <--> " + std::to_string(frequencyKHz) + " KHz";
 }
 
 std::string AssociationText(const std::string& ssid, const std::array<uint8_t, kMacLength>& bssid) {

@@ -17,8 +17,8 @@ std::string RateText(uint32_t currTxRate);
 // The difference is taken modulo 2^32, so a counter that wrapped still gives the right delta.
 std::string ThroughputText(uint32_t now, uint32_t before);
 
-// "6 <--> 2437000 KHz".
-std::string ChannelText(uint32_t channel, uint32_t frequencyKHz);
+// "6 <--> 2437000 KHz"; a frequency outside the channel plan as "5950 MHz".
+std::string ChannelText(uint32_t frequencyKHz);
 
 // "SSID <--> 00-11-22-33-44-55".
 std::string AssociationText(const std::string& ssid, const std::array<uint8_t, kMacLength>& bssid);

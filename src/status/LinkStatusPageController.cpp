@@ -3,10 +3,8 @@
 #include <vector>
 
 #include "driver/CV7000Access.h"
-#include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
-#include "platform/system/Consistency.h"
 #include "status/LinkFigures.h"
 
 namespace netvane {
@@ -92,15 +90,6 @@ void LinkStatusPageController::OnTimer() {
   adapter_.OidQueryInformation(OID_CV_802_11_QUERY_LINK_STATUS, &link, sizeof link, &returned);
   adapter_.OidQueryInformation(OID_802_11_RSSI, &rssi, sizeof rssi, &returned);
 
-  const std::optional<uint32_t> channel = ChannelForFrequency(config.DSConfig);
-  if (!channel) {
-    // The page keeps the last tick's figures and the counters do not advance.
-    system::ReportConsistencyFailure(
-        system::LogCategory::kStatus,
-        "frequency %u kHz of the joined network is not in the channel plan; figures kept",
-        static_cast<unsigned>(config.DSConfig));
-    return;
-  }
   const std::string name = SsidText(ssid);
   std::string tx = ThroughputText(link.TxByteCount, TxCount);
   std::string rx = ThroughputText(link.RxByteCount, RxCount);
@@ -120,7 +109,7 @@ void LinkStatusPageController::OnTimer() {
       (f_.dBm.State() ? std::to_string(rssi) + " dBm" : std::to_string(SignalQuality) + "%");
 
   f_.Status.SetText(AssociationText(name, bssid));
-  f_.CurrentChannel.SetText(ChannelText(*channel, config.DSConfig));
+  f_.CurrentChannel.SetText(ChannelText(config.DSConfig));
   f_.CurrentTxRate.SetText(RateText(link.CurrTxRate));
   f_.ThroughputTx.SetText(tx);
   f_.ThroughputRx.SetText(rx);

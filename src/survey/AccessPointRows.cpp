@@ -11,17 +11,6 @@
 namespace netvane {
 namespace {
 
-std::string ChannelText(uint32_t frequency) {
-  const auto channel = ChannelForFrequency(frequency);
-  if (!channel) {
-    system::ReportConsistencyFailure(system::LogCategory::kSurvey,
-                                     "frequency %u kHz is not in the channel plan; shown as ?",
-                                     frequency);
-    return "?";
-  }
-  return std::to_string(*channel);
-}
-
 std::string NetworkTypeText(uint32_t mode) {
   return mode < SharedState::strAryNetworkType.size() ? SharedState::strAryNetworkType[mode]
                                                       : "Unknown";
@@ -39,7 +28,7 @@ AccessPoint MakeAccessPoint(const ScanEntry& entry) {
   return {SsidText(f.Ssid),
           MacAddressText(f.MacAddress),
           std::to_string(static_cast<int32_t>(CV7000Access::ConvertRssiToSignalQuality(f.Rssi))),
-          ChannelText(f.Configuration.DSConfig),
+          ChannelLabel(f.Configuration.DSConfig),
           texts.authentication,
           texts.cipher,
           NetworkTypeText(f.InfrastructureMode)};

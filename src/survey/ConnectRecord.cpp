@@ -5,7 +5,6 @@
 
 #include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
-#include "platform/system/Consistency.h"
 #include "survey/AccessPointRows.h"
 #include "survey/WpaElement.h"
 
@@ -111,6 +110,13 @@ std::unique_ptr<PROFILE_DATA> BuildConnectRecord(const ScanEntry& entry,
   }
   record->bDisassociate = 1;
 
+  if (f.InfrastructureMode == Ndis802_11IBSS) {
+    // The network's own channel; one an ad hoc network may not use (5 GHz, or outside the
+    // plan) stays 0, and the executor then leaves the driver's configuration alone.
+    const auto channel = ChannelForFrequency(f.Configuration.DSConfig);
+    record->lFreq = FrequencyForChannel(channel.value_or(0)).value_or(0);
+  }
+
   if (f.InfrastructureMode != Ndis802_11IBSS && !choices.hiddenSsid) {
     record->bBssid = 1;
     std::copy(std::begin(f.MacAddress), std::end(f.MacAddress), std::begin(record->BSSID));
@@ -126,15 +132,8 @@ ScannedNetwork ScannedNetworkFor(const ScanEntry& entry) {
   network.ssid = SsidText(f.Ssid);
   std::copy(std::begin(f.MacAddress), std::end(f.MacAddress), network.bssid.begin());
   network.networkType = static_cast<int32_t>(f.InfrastructureMode);
-  auto channel = ChannelForFrequency(f.Configuration.DSConfig);
-  if (!channel) {
-    system::ReportConsistencyFailure(
-        system::LogCategory::kSurvey,
-        "frequency %u kHz is not in the channel plan; channel %u used instead",
-        static_cast<unsigned>(f.Configuration.DSConfig), ChannelFreqTable[0].lChannel);
-    channel = ChannelFreqTable[0].lChannel;
-  }
-  network.channel = static_cast<int32_t>(*channel);
+  // A frequency outside the plan gives channel 0: stored as such, it never picks a channel.
+  network.channel = static_cast<int32_t>(ChannelForFrequency(f.Configuration.DSConfig).value_or(0));
 
   network.encryption = f.Privacy != 0 ? Ndis802_11WEPEnabled : Ndis802_11WEPDisabled;
   network.authentication = Ndis802_11AuthModeOpen;

@@ -45,12 +45,13 @@ system::SecretArray<kPskLength> DerivePsk(const SecuritySettings& settings,
                                           std::span<const uint8_t> salt);
 
 // The whole record: associates by BSSID with an infrastructure network whose name is known,
-// else by SSID. Ad hoc networks keep the driver's channel (lFreq 0).
+// else by SSID. An ad hoc network's record carries its channel's frequency when that is a 2.4
+// GHz channel, else 0 (no channel is set).
 std::unique_ptr<PROFILE_DATA> BuildConnectRecord(const ScanEntry& entry,
                                                  const ConnectChoices& choices);
 
-// A new profile's start from a scanned network. A frequency missing from the channel table is
-// reported and gives the table's first channel.
+// A new profile's start from a scanned network; a frequency missing from the channel table
+// gives channel 0.
 ScannedNetwork ScannedNetworkFor(const ScanEntry& entry);
 
 }  // namespace netvane

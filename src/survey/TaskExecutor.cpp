@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "driver/CV7000Access.h"
+#include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/Records.h"
 #include "platform/system/Log.h"
@@ -138,6 +139,14 @@ void TaskExecutor::SendKeys(PROFILE_DATA& record) {
 }
 
 void TaskExecutor::SendAdhocChannel(uint32_t frequency) {
+  // No ad hoc channel (0, 5 GHz, outside the plan): the configuration is not written at all,
+  // and the join goes on with the card's own channel.
+  const auto channel = ChannelForFrequency(frequency);
+  if (!channel || !FrequencyForChannel(*channel)) {
+    system::LogF(system::LogCategory::kSurvey, system::LogLevel::kDebug,
+                 "no ad hoc channel at %u kHz; configuration left as it is", frequency);
+    return;
+  }
   // Only the channel changes: the rest of the driver's configuration is written back as read.
   NDIS_802_11_CONFIGURATION config{};
   uint32_t returned = 0;

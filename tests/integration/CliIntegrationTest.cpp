@@ -103,9 +103,11 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   sim.Start();
   // Each field once: the figures themselves are the window's, proved with its pages.
   const json scan = Json({"scan"});
-  ASSERT_EQ(scan.size(), 11u);
+  ASSERT_EQ(scan.size(), 12u);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
+  EXPECT_EQ(scan[10]["channel"], 165);
+  EXPECT_EQ(scan[10]["frequency_khz"], 5825000);
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
@@ -151,6 +153,7 @@ TEST_F(CliIntegrationTest, JoinsEverySecurityKindFromAKeyFile) {
       {{"CorvaneHidden", "--hidden", "--key-file", KeyFile("nobody sees me")}, "CorvaneHidden"},
       {{"CorvaneMesh", "--key-file", KeyFile("mesh together now")}, "CorvaneMesh"},
       {{"CorvaneFamily", "--key-file", KeyFile("family room router")}, "CorvaneFamily"},
+      {{"CorvanePatio"}, "CorvanePatio"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> connect = {"connect"};
@@ -267,13 +270,18 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   ProfileStore store(defaults, folder);
   ProfileRecord family = Profile("Family", "CorvaneFamily", "3", "family room router");
   family.Set("Encryption Type", "1");  // AES
+  ProfileRecord peer = Profile("Peer", "CorvanePeer", "0", "");
+  peer.Set("Network Type", "0");
+  peer.Set("Channel", "165");  // no ad hoc channel: nothing may be written for it
   store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
                             Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family});
+                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family,
+                            peer});
 
   const json list = Json({"profiles"});
-  ASSERT_EQ(list.size(), 4u);
+  ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[3]["authentication"], "WPA2-PSK");
+  EXPECT_EQ(list[4]["channel"], 165);
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
   EXPECT_FALSE(list[1]["active"]);
@@ -286,6 +294,13 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
   ASSERT_EQ(Cli({"profiles", "activate", "Family"}).code, 0);
   EXPECT_EQ(JoinedSsid(), "CorvaneFamily") << "a stored WPA2-PSK profile joins";
+  sim.ClearTrace();
+  ASSERT_EQ(Cli({"profiles", "activate", "Peer"}).code, 0);
+  EXPECT_EQ(JoinedSsid(), "CorvanePeer");
+  for (const json& line : sim.Trace()) {
+    if (line.value("call", "") != "struct") continue;
+    EXPECT_NE(line.value("selector", ""), "0x0d810211") << "no configuration written";
+  }
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
   EXPECT_EQ(Json({"profiles"}).size(), 3u);
   EXPECT_EQ(Cli({"profiles", "delete", "4"}).code, 2);

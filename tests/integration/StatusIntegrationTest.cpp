@@ -97,8 +97,9 @@ TEST_F(StatusIntegrationTest, EveryPageShowsTheSimulatorsState) {
   Tick();
   Tick();
   QAbstractItemModel* aps = w.siteSurvey.ApList->model();
-  ASSERT_EQ(aps->rowCount(), 1);
+  ASSERT_EQ(aps->rowCount(), 2);
   EXPECT_EQ(aps->index(0, 1).data().toString(), "Corvane5G");
+  EXPECT_EQ(aps->index(1, 1).data().toString(), "CorvanePatio");
 
   // Removed, then back: brought up again, the about page filled anew.
   ASSERT_EQ(sim.Stop(), 0);

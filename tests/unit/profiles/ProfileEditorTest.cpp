@@ -128,6 +128,18 @@ TEST_F(ProfileEditorTest, FromScanThePickedNetworkAndItsAddressTypedNoAddress) {
   EXPECT_EQ(Stored(1).Text("Profile Name"), "PROF2");
   EXPECT_EQ(Stored(1).Text("BSSID"), "");
   EXPECT_EQ(Stored(1).Text("Channel"), "36") << "no entry for it, yet kept";
+
+  // Infrastructure offers 5 GHz; switched to ad hoc, the list is 1-14 and starts at 1.
+  editor.AddProfile({"CorvaneHome", {}, Ndis802_11WEPDisabled, Ndis802_11AuthModeOpen, 1, 165});
+  EXPECT_EQ(channel.SelectedText(), "165");
+  network.SelectIndex(0);
+  editor.OnNetworkType(nullptr);
+  EXPECT_EQ(channel.Count(), 14);
+  EXPECT_EQ(channel.SelectedText(), "1");
+  network.SelectIndex(1);
+  editor.OnNetworkType(nullptr);
+  EXPECT_EQ(channel.SelectedText(), "1") << "a channel both lists hold stays";
+  EXPECT_EQ(channel.Count(), 55);
 }
 
 TEST_F(ProfileEditorTest, KeysKeepEveryByteAndNeverReachAnotherProfile) {

@@ -56,7 +56,8 @@ TEST(BuildProfileDataTest, TurnsEveryKindOfProfileIntoItsRecord) {
     EXPECT_EQ(BuildProfileData(Profile({{"Network Type", "1"}, {"BSSID", bssid}}))->bBssid, 0)
         << bssid;
   }
-  // No row of the channel table: reported, and no channel rather than a neighbour's.
+  // No ad hoc channel: no frequency rather than a neighbour's, so the executor
+  // leaves the driver's configuration alone.
   EXPECT_EQ(uint32_t{BuildProfileData(Profile({{"Network Type", "0"}, {"Channel", "15"}}))->lFreq},
             0u);
 

@@ -40,13 +40,14 @@ TEST(LinkFiguresTest, RatesThroughputAndSmoothedQualities) {
 class StatusPagesTest : public ::testing::Test {
  protected:
   StatusPagesTest() { state.G_bDeviceExist = 1; }
-  void Associate(uint32_t rate, uint32_t quality, uint32_t txBytes, int32_t rssi) {
+  void Associate(uint32_t rate, uint32_t quality, uint32_t txBytes, int32_t rssi,
+                 uint32_t kHz = 2437000) {
     driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, Bytes(uint32_t{NdisMediaStateConnected}));
     NDIS_802_11_SSID ssid{4, {'H', 'o', 'm', 'e'}};
     driver.Answer(OID_802_11_SSID, Bytes(ssid));
     driver.Answer(OID_802_11_BSSID, {0x02, 0xC0, 0x7A, 0x00, 0x00, 0x04});
     NDIS_802_11_CONFIGURATION config{};
-    config.DSConfig = 2437000;
+    config.DSConfig = kHz;
     driver.Answer(OID_802_11_CONFIGURATION, Bytes(config));
     driver.Answer(OID_CV_802_11_QUERY_LINK_STATUS,
                   Bytes(CV_802_11_LINK_STATUS{rate, quality, txBytes, 0}));
@@ -106,6 +107,23 @@ TEST_F(StatusPagesTest, LinkStatusInEachStateWithAFreshBaselineAfterTheAdapterWa
   driver.Answer(OID_GEN_MEDIA_CONNECT_STATUS, {}, 1);
   timer.Fire();
   EXPECT_EQ(texts[0].text, "No Driver!!");
+}
+
+TEST_F(StatusPagesTest, FiveGigahertzAndFrequenciesOutsideThePlanKeepThePageMoving) {
+  Associate(108, 60, 10000, -65, 5825000);
+  page.awakeFromNib();
+  timer.Fire();
+  EXPECT_EQ(texts[1].text, "165 <--> 5825000 KHz");
+  Associate(72, 60, 10500, -65, 5950000);
+  timer.Fire();
+  EXPECT_EQ(texts[1].text, "5950 MHz");
+  EXPECT_EQ(texts[2].text, "36 Mbps");
+  EXPECT_EQ(texts[3].text, "2.0");
+  Associate(22, 60, 11500, -65, 5950000);
+  timer.Fire();
+  EXPECT_EQ(texts[2].text, "11 Mbps");
+  EXPECT_EQ(texts[3].text, "4.0") << "the counters advance on every tick";
+  EXPECT_EQ(history.samples.size(), 3U);
 }
 
 TEST_F(StatusPagesTest, CountersInFullAndAResetThatShowsZerosFirst) {

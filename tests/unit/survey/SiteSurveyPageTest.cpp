@@ -51,7 +51,7 @@ struct FakeDriverHolder {
 
 class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, public SurveyRig {
  protected:
-  // Every kind of row; the last one is off the channel plan, which the rebuild reports.
+  // Every kind of row; "Stray" is off the channel plan, "CorvaneFar" an ad hoc network on 5 GHz.
   SiteSurveyPageTest() : SurveyRig(driver) {
     state.G_bDeviceExist = 1;
     state.__DEBUG__ = 1;
@@ -65,7 +65,8 @@ class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, p
          {"CorvaneCorp", 6, 1, Ndis802_11Infrastructure, 2472000, -74, WpaElement(2, {2}, {1})},
          {"CorvaneMesh", 9, 1, Ndis802_11IBSS, 2442000, -77, WpaElement(4, {4}, {2})},
          {"Odd", 10, 0, 3, 5180000, -95},
-         {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000}});
+         {"Stray", 11, 0, Ndis802_11Infrastructure, 2400000},
+         {"CorvaneFar", 12, 0, Ndis802_11IBSS, 5825000}});
     During([this] { page.RefreshAPList(nullptr); });
   }
 
@@ -128,18 +129,17 @@ class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, p
 };
 
 TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
-  ASSERT_EQ(apList.rows.size(), 9U);
+  ASSERT_EQ(apList.rows.size(), 10U);
   EXPECT_EQ(Shown(0), "|CorvaneGuest|02-C0-7A-00-00-01|100|1|Unknow|Not Use|Infrastructure");
   EXPECT_EQ(Shown(2), "|CorvaneLegacy|02-C0-7A-00-00-02|70|6|Unknow|WEP|Infrastructure");
   EXPECT_EQ(Shown(3), "|IEEE|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
   EXPECT_EQ(Shown(4), "||02-C0-7A-00-00-07|100|1|Unknow|Not Use|Infrastructure");
   EXPECT_EQ(Shown(6), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
   EXPECT_EQ(Shown(7), "|Odd|02-C0-7A-00-00-0A|0|36|Unknow|Not Use|Unknown");
-  // Off the channel plan: reported, and the rebuild goes on.
-  EXPECT_EQ(Shown(8), "|Stray|02-C0-7A-00-00-0B|100|?|Unknow|Not Use|Infrastructure");
-  EXPECT_NE(err.find("inconsistent state: frequency 2400000 kHz is not in the channel plan"),
-            std::string::npos)
-      << err;
+  // Off the channel plan: the frequency itself, and nothing a person must act on.
+  EXPECT_EQ(Shown(8), "|Stray|02-C0-7A-00-00-0B|100|2400 MHz|Unknow|Not Use|Infrastructure");
+  EXPECT_EQ(err.find("inconsistent"), std::string::npos) << err;
+  EXPECT_EQ(Shown(9), "|CorvaneFar|02-C0-7A-00-00-0C|100|165|Unknow|Not Use|Ad Hoc");
   apList.selected = 3;
   During([this] { page.RefreshAPList(nullptr); });
   EXPECT_EQ(apList.selected, -1) << "a rebuild clears the selection";
@@ -161,7 +161,7 @@ TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
                                                Ndis802_11AuthModeOpen, 1, 6}));
   EXPECT_EQ(profiles.added[1].authentication, Ndis802_11AuthModeWPAPSK);
   EXPECT_EQ(profiles.added[1].encryption, Ndis802_11Encryption2Enabled);
-  EXPECT_EQ(profiles.added[2].channel, 1) << "off the plan: the table's first channel";
+  EXPECT_EQ(profiles.added[2].channel, 0) << "off the plan: no channel";
   EXPECT_EQ(profiles.added[3].authentication, Ndis802_11AuthModeWPANone);
   EXPECT_EQ(profiles.added[3].encryption, Ndis802_11Encryption3Enabled);
   EXPECT_EQ(sheets.shown, std::vector<std::string>(4, "ProfileEditor"));
@@ -207,6 +207,30 @@ TEST_F(SiteSurveyPageTest, TickMarksTheAssociatedRowAndScansUntilItIsListed) {
   state.G_bRadio = 1;
   state.G_bDeviceExist = 0;
   EXPECT_TRUE(tick().empty());
+}
+
+TEST_F(SiteSurveyPageTest, AnAdHocJoinWritesItsChannelOrNoConfigurationAtAll) {
+  // Ad hoc: the driver's configuration goes back as read, on the network's channel (10).
+  NDIS_802_11_CONFIGURATION current{32, 100, 7, 2412000, {16, 1, 3, 4}};
+  driver.Answer(OID_802_11_CONFIGURATION, Bytes(current));
+  current.DSConfig = 2457000;
+  const std::vector<Request> adHocTail{
+      {OID_802_11_CONFIGURATION, Bytes8(32, 0)},
+      Set(OID_802_11_CONFIGURATION, Bytes(current)),
+      Set(OID_802_11_SSID, Concat({Bytes(11U), Text("CorvanePeer"), Bytes8(21, 0)}))};
+  const auto adHoc = Connect(1);
+  ASSERT_EQ(adHoc.size(), 11U);
+  EXPECT_EQ(adHoc[1], Set(OID_802_11_INFRASTRUCTURE_MODE, 0U));
+  EXPECT_EQ(std::vector<Request>(adHoc.begin() + 8, adHoc.end()), adHocTail);
+
+  // On a channel ad hoc may not use, the configuration is neither read nor written; the join
+  // goes on by SSID.
+  const auto far = Connect(9);
+  ASSERT_EQ(far.size(), 9U);
+  EXPECT_THAT(far, gm::Each(gm::Pair(gm::Ne(OID_802_11_CONFIGURATION), gm::_)));
+  EXPECT_THAT(far, gm::Each(gm::Pair(gm::Ne(SetForm(OID_802_11_CONFIGURATION)), gm::_)));
+  EXPECT_EQ(far.back(),
+            Set(OID_802_11_SSID, Concat({Bytes(10U), Text("CorvaneFar"), Bytes8(22, 0)})));
 }
 
 TEST_F(SiteSurveyPageTest, WepKeysGoOutByTheirSlotsAndNeverToStandardError) {

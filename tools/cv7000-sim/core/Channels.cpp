@@ -6,9 +6,11 @@
 namespace netvane::sim {
 namespace {
 
-constexpr std::array<uint32_t, 27> k5GHzChannels = {34,  36,  38,  40,  42,  44,  46,  48,  52,
-                                                    56,  60,  64,  100, 104, 108, 112, 116, 120,
-                                                    124, 128, 132, 136, 140, 149, 153, 157, 161};
+// The 20 MHz channels of the 5 GHz plan (34-46 even from the older Japanese plan).
+constexpr std::array<uint32_t, 41> k5GHzChannels = {
+    32,  34,  36,  38,  40,  42,  44,  46,  48,  52,  56,  60,  64,  68,
+    72,  76,  80,  84,  88,  92,  96,  100, 104, 108, 112, 116, 120, 124,
+    128, 132, 136, 140, 144, 149, 153, 157, 161, 165, 169, 173, 177};
 constexpr uint32_t kLast24GHzChannel = 14;
 
 }  // namespace
