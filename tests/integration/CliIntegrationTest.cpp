@@ -106,8 +106,8 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   ASSERT_EQ(scan.size(), 12u);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
   EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
-  EXPECT_EQ(scan[10]["channel"], 165);
-  EXPECT_EQ(scan[10]["frequency_khz"], 5825000);
+  EXPECT_EQ(scan[11]["channel"], 165);
+  EXPECT_EQ(scan[11]["frequency_khz"], 5825000);
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
 
   const json about = Json({"about"});
@@ -302,8 +302,8 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
     EXPECT_NE(line.value("selector", ""), "0x0d810211") << "no configuration written";
   }
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
-  EXPECT_EQ(Json({"profiles"}).size(), 3u);
-  EXPECT_EQ(Cli({"profiles", "delete", "4"}).code, 2);
+  EXPECT_EQ(Json({"profiles"}).size(), 4u);
+  EXPECT_EQ(Cli({"profiles", "delete", "5"}).code, 2);
 }
 
 TEST_F(CliIntegrationTest, ASaveThatFailsExitsOneWithItsReasonAloneAndChangesNothing) {
