@@ -1,6 +1,5 @@
 // The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
 // so that the simulator is tested independently of the utility's user-client code.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -10,7 +9,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <thread>
@@ -19,7 +17,6 @@
 #include "core/Hex.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
-#include "support/TempFolder.h"
 
 namespace netvane::sim {
 namespace {
@@ -124,7 +121,7 @@ TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
 }
 
 // Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
-// run; the trace holds every call, key bytes masked unless asked not to; the socket goes at exit.
+// run; the trace holds every call with key bytes masked; the socket goes at exit.
 TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
   const auto keyRecord = [](const Bytes& key) {  // length, slot 0, key length, the key at 28
     Bytes record(28 + key.size() + 11, 0);
@@ -135,61 +132,26 @@ TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
   };
   const Bytes wep = keyRecord({0xa1, 0xb2, 0xc3, 0xd4, 0xe5});
   const Bytes psk = keyRecord(Bytes(32, 0x3c));
-  for (const bool shown : {false, true}) {
-    EXPECT_EQ(sim_.Stop(), 0);
-    EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
-    const mode_t saved = umask(0);
-    shown ? chmod(sim_.TracePath().c_str(), 0644) : unlink(sim_.TracePath().c_str());
-    sim_.SetTraceKeys(shown);
-    sim_.Start();
-    umask(saved);
-    for (const std::string& path : {sim_.SocketPath(), sim_.TracePath()}) {
-      struct stat st {};
-      ASSERT_EQ(stat(path.c_str(), &st), 0);
-      EXPECT_EQ(st.st_mode & 07777U, 0600U) << path;
-    }
-    sim_.ClearTrace();
-    EXPECT_EQ(Call(0x01010102, Bytes(6, 0), 6), (Answer{0, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}}));
-    Call(0x0D81011D, wep, 0);
-    Call(0x0DF10116, psk, 0);
-    const auto trace = sim_.Trace();
-    ASSERT_EQ(trace.size(), 6U);
-    EXPECT_EQ(trace[0]["out"], "021a2b3c4d5e");
-    EXPECT_EQ(trace[1].dump(), R"({"call":"scalar","selector":1,"seq":2,"status":0})");
-    EXPECT_EQ(trace[2]["in"], shown ? ToHex(wep) : ToHex(wep).replace(56, 10, 10, '*'));
-    EXPECT_EQ(trace[4]["in"], shown ? ToHex(psk) : ToHex(psk).replace(56, 64, 64, '*'));
+  EXPECT_EQ(sim_.Stop(), 0);
+  EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
+  const mode_t saved = umask(0);
+  chmod(sim_.TracePath().c_str(), 0644);
+  sim_.Start();
+  umask(saved);
+  for (const std::string& path : {sim_.SocketPath(), sim_.TracePath()}) {
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777U, 0600U) << path;
   }
-}
-
-TEST(SimHarnessTest, ABrokenScenarioFailsToStartWithItsExitCode) {
-  testing::SimHarness sim;
-  EXPECT_THAT([&] { sim.Start(R"({"networks": [{"ssid": "x", "bssid": "nope"}]})"); },
-              ::testing::ThrowsMessage<std::runtime_error>(::testing::HasSubstr("code 2")));
-}
-
-// The property list carries the version, escaped, and goes with the last instance's socket. Its
-// date reaches the About page and the command line, where those are tested end to end.
-TEST(SimHarnessTest, PublishesItsPropertyListWhileAnyInstanceRuns) {
-  testing::SimHarness sim;
-  sim.Start(R"({"card": {"driver_version": "2.0 <beta> & co"}})");
-  const std::string plist =
-      std::filesystem::path(sim.SocketPath()).parent_path().string() + "/Info.plist";
-  const std::string text = testing::ReadText(plist);
-  EXPECT_THAT(text, ::testing::HasSubstr("<key>CFBundleShortVersionString</key>\n"
-                                         "\t<string>2.0 &lt;beta&gt; &amp; co</string>"));
-  EXPECT_THAT(text, ::testing::HasSubstr("<string>com.corvane.CardBusWirelessDriver</string>"));
-  struct stat st {};
-  ASSERT_EQ(stat(plist.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777U, 0644U);
-
-  const std::string other = std::filesystem::path(plist).replace_filename("1.sock").string();
-  std::ofstream{other};  // another instance still running
-  EXPECT_EQ(sim.Stop(), 0);
-  EXPECT_TRUE(std::filesystem::exists(plist));
-  sim.Start();
-  std::filesystem::remove(other);
-  EXPECT_EQ(sim.Stop(), 0);
-  EXPECT_FALSE(std::filesystem::exists(plist));
+  sim_.ClearTrace();
+  EXPECT_EQ(Call(0x01010102, Bytes(6, 0), 6), (Answer{0, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}}));
+  Call(0x0D81011D, wep, 0);
+  Call(0x0DF10116, psk, 0);
+  const auto trace = sim_.Trace();
+  ASSERT_EQ(trace.size(), 6U);
+  EXPECT_EQ(trace[0]["out"], "021a2b3c4d5e");
+  EXPECT_EQ(trace[2]["in"], ToHex(wep).replace(56, 10, 10, '*'));
+  EXPECT_EQ(trace[4]["in"], ToHex(psk).replace(56, 64, 64, '*'));
 }
 
 }  // namespace
