@@ -1,5 +1,5 @@
 // The shell against a table-driven driver service: start-up with and without the adapter, the
-// poll's removal and re-insertion handling, and the collection of task-started scans.
+// poll's removal and re-insertion handling.
 #include "shell/NetvaneController.h"
 
 #include <gtest/gtest.h>
@@ -86,17 +86,6 @@ TEST_F(NetvaneControllerTest, FailingMediaQueryWithTheDeviceStillFoundRerunsTheB
   EXPECT_EQ(pages.log, expected);
 }
 
-TEST_F(NetvaneControllerTest, GoodTickCollectsAPendingTaskScanBetweenStopAndRestart) {
-  StartPresent();
-  state.G_bBssidListScan = 1;
-
-  poll.Fire();
-  EXPECT_EQ(pages.log, (std::vector<std::string>{"StopSiteSurveyTimer", "DoTask, G_bRescan 0",
-                                                 "StartSiteSurveyTimer"}))
-      << "the rescan flag is raised after the collection";
-  EXPECT_EQ(state.G_bRescan, 1);
-}
-
 // Written every two seconds: a desktop session's journal sees it only with --verbose.
 TEST_F(NetvaneControllerTest, ThePollLineIsADebugLine) {
   StartPresent();
@@ -109,8 +98,6 @@ TEST_F(NetvaneControllerTest, ThePollLineIsADebugLine) {
   poll.Fire();
   ASSERT_EQ(verbose.lines.size(), 1U);
   EXPECT_EQ(verbose.lines[0].level, system::LogLevel::kDebug);
-  EXPECT_EQ(verbose.lines[0].category, system::LogCategory::kShell);
-  EXPECT_EQ(verbose.lines[0].text, "NetvaneController - G_bBssidListScan = 0");
 }
 
 TEST_F(NetvaneControllerTest, GoodTickLeavesThePagesAloneUnlessTheRadioIsOff) {

@@ -35,15 +35,6 @@ Bytes8 KeyBlock(uint32_t index, uint8_t bssidByte, const Bytes8& key) {
                  Bytes8(10, 0), key, Bytes8(11, 0)});
 }
 
-std::unique_ptr<PROFILE_DATA> Record(uint8_t tag = 0x55) {
-  auto r = std::make_unique<PROFILE_DATA>();
-  r->bBssid = 1;
-  r->BSSID[5] = tag;
-  r->enumNetworkType = Ndis802_11Infrastructure;
-  r->enumEncryStatus = Ndis802_11WEPDisabled;
-  return r;
-}
-
 // Holds the fake registry so that it is there before the rig that uses it.
 struct FakeDriverHolder {
   FakeUserClient driver;
@@ -296,47 +287,12 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
 
 // ---- What a connect never asks of the task executor ----
 
-TEST_F(SiteSurveyPageTest, ExecutorPowerStepsAndAdvancedSettingsWithoutDisassociating) {
-  state.G_enumWirelessMode = PHY_11B;
-  auto r = Record();
-  r->lTxPower = 3;
-  r->bSetAdvance = 1;
-  r->configSta.UseBGProtection = 2;
-  r->aryRates[0] = 0x82;
-  const std::vector<Request> tail{Set(OID_CV_802_11_TX_POWER_LEVEL, 25U),
-                                  Set(OID_802_11_POWER_MODE, 0U),
-                                  Set(OID_CV_802_11_PHY_MODE, uint32_t{PHY_11B}),
-                                  Set(OID_CV_802_11_STA_CONFIG, Bytes(r->configSta)),
-                                  Set(OID_802_11_DESIRED_RATES, {0x82, 0, 0, 0, 0, 0, 0, 0}),
-                                  Set(OID_802_11_BSSID, {0, 0, 0, 0, 0, 0x55})};
-  page.SetTaskQueue(std::move(r));
-  const auto requests = DoTask();
-  ASSERT_EQ(requests.size(), 12U);
-  EXPECT_EQ(requests[0], Set(OID_802_11_INFRASTRUCTURE_MODE, 1U));
-  EXPECT_EQ(std::vector<Request>(requests.begin() + 6, requests.end()), tail);
-}
-
-TEST_F(SiteSurveyPageTest, ExecutorRunsTasksOldestFirstEachCompletelyAndDropsBadOnes) {
-  page.SetTaskQueue(Record(0xAA));
-  page.SetTaskQueue(Record(0xBB));
-  EXPECT_TRUE(driver.calls.empty()) << "queued, not run";
-  page.SetTaskQueue(nullptr);
-  auto unknown = ProfileData::setProfileData(Record(0xCC));
-  unknown->setTaskType(7);
-  queue.InsertTaskObject(std::move(unknown));
-  const auto requests = DoTask();
-  ASSERT_EQ(requests.size(), 18U);
-  EXPECT_EQ(requests[8].second.back(), 0xAA);
-  EXPECT_EQ(requests[17].second.back(), 0xBB);
-  EXPECT_TRUE(queue.IsEmpty());
-}
-
 TEST_F(SiteSurveyPageTest, ExecutorFetchesAScanOnItsNextRunAndDropsAnyTaskQueuedMeanwhile) {
   for (const bool queuedMeanwhile : {false, true}) {
     EXPECT_EQ(During([this] { page.OnRescan(nullptr); }),
               std::vector<Request>{Set(OID_802_11_BSSID_LIST_SCAN, 0U)});
     EXPECT_EQ(state.G_bBssidListScan, 1);
-    if (queuedMeanwhile) page.SetTaskQueue(Record());
+    if (queuedMeanwhile) page.SetTaskQueue(std::make_unique<PROFILE_DATA>());
     EXPECT_THAT(DoTask(), gm::ElementsAre(gm::Pair(OID_802_11_BSSID_LIST, gm::_),
                                           gm::Pair(OID_CV_802_11_BSSID_LIST_NEXT, gm::_)));
     EXPECT_EQ(state.G_bBssidListScan, 0);
