@@ -152,26 +152,6 @@ TEST_F(CV7000AccessTest, AnInvalidEepromGetsTheAlertAndNoScan) {
   EXPECT_TRUE(slept.empty());
 }
 
-TEST_F(CV7000AccessTest, AGoodCardLearnsItsTypesAndMakesTheFirstScan) {
-  CV_802_11_STA_CONFIG config{};
-  config.SystemErrorBitmap = 0x00000002;  // not the EEPROM bit
-  fake.Answer(OID_CV_802_11_STA_CONFIG, testing::Bytes(config));
-  ASSERT_TRUE(access.InitCard());
-  EXPECT_TRUE(alert.shown.empty());
-  EXPECT_EQ(Selectors(), (std::vector<uint32_t>{
-                             OID_CV_802_11_STA_CONFIG, OID_802_11_NETWORK_TYPES_SUPPORTED,
-                             0x0D81011AU, OID_802_11_BSSID_LIST, OID_CV_802_11_BSSID_LIST_NEXT}));
-  // The scan trigger is a set code through the query operation, with four zero bytes.
-  EXPECT_EQ(fake.StructCalls()[2].in, std::vector<uint8_t>(4, 0));
-  EXPECT_EQ(fake.StructCalls()[2].capacity, 4U);
-  EXPECT_EQ(slept, std::vector<unsigned>{2});
-  EXPECT_EQ(state.G_bDialogRunning, 0);
-  // A failed configuration query reads as zeros: the card is accepted.
-  fake.Answer(OID_CV_802_11_STA_CONFIG, {}, 0x2BC);
-  EXPECT_TRUE(access.InitCard());
-  EXPECT_TRUE(alert.shown.empty());
-}
-
 // The driver's count is never read past the 20-byte buffer.
 TEST_F(CV7000AccessTest, FiveGigahertzIsLearnedOnlyFromTheTypesThatFit) {
   const auto answer = [this](std::array<uint32_t, 6> countThenTypes) {

@@ -1,8 +1,7 @@
 // The site survey page over the fake driver registry: the access point list, a profile started
 // from a row, the refresh cycle, connecting through the prompts (the requests with their values
 // and key blocks byte by byte, nothing secret on standard error, nothing sent without a
-// connectable selection), and what a connect never asks of the task executor. The simulator
-// judges the same connects in the integration tests.
+// connectable selection). The simulator judges the same connects in the integration tests.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -89,9 +88,6 @@ class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, p
     std::vector<Request> sent;
     for (const FakeCall& c : driver.StructCalls()) sent.emplace_back(c.selector, c.in);
     return {sent.begin() + before, sent.end()};
-  }
-  std::vector<Request> DoTask() {
-    return During([this] { page.DoTask(); });
   }
   std::vector<Request> Connect(int row) {
     apList.selected = row;
@@ -283,21 +279,6 @@ TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   EXPECT_EQ(alert.shown.size(), 2U);
   EXPECT_TRUE(profiles.added.empty());
   EXPECT_TRUE(driver.calls.empty() && queue.IsEmpty() && profiles.log.empty() && timer.stops == 0);
-}
-
-// ---- What a connect never asks of the task executor ----
-
-TEST_F(SiteSurveyPageTest, ExecutorFetchesAScanOnItsNextRunAndDropsAnyTaskQueuedMeanwhile) {
-  for (const bool queuedMeanwhile : {false, true}) {
-    EXPECT_EQ(During([this] { page.OnRescan(nullptr); }),
-              std::vector<Request>{Set(OID_802_11_BSSID_LIST_SCAN, 0U)});
-    EXPECT_EQ(state.G_bBssidListScan, 1);
-    if (queuedMeanwhile) page.SetTaskQueue(std::make_unique<PROFILE_DATA>());
-    EXPECT_THAT(DoTask(), gm::ElementsAre(gm::Pair(OID_802_11_BSSID_LIST, gm::_),
-                                          gm::Pair(OID_CV_802_11_BSSID_LIST_NEXT, gm::_)));
-    EXPECT_EQ(state.G_bBssidListScan, 0);
-    EXPECT_TRUE(queue.IsEmpty());
-  }
 }
 
 }  // namespace
