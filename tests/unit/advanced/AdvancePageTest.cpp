@@ -1,6 +1,6 @@
 // The advanced page over the fake driver registry with its settings file on a temporary
-// folder: the mode handler, Apply's exact requests and what it stores, damaged settings, Reset
-// and the radio switch.
+// folder: the mode handler, Apply's exact requests and what it stores, damaged settings and
+// Reset. The radio switch is proved against the simulator (StatusIntegrationTest).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -120,16 +120,6 @@ TEST_F(AdvancePageTest, DamagedSettingsFallBackAndResetReturnsToTheFile) {
   fresh.OnReset(nullptr);
   EXPECT_EQ(mode.SelectedIndex(), kModeB);
   EXPECT_EQ(rate.SelectedText(), "11 Mbps");
-}
-
-TEST_F(AdvancePageTest, TheRadioSwitchTurnsTheRadioOffAndRescans) {
-  page.RadioStatus();
-  EXPECT_EQ(radio.title, "Radio Off");
-  page.OnRadioSwitch(nullptr);
-  EXPECT_EQ(radio.title, "Radio On");
-  EXPECT_EQ(picture.image, "RADIOOFF");
-  EXPECT_EQ(state.G_bCheckedProfileConnect, 0);
-  EXPECT_EQ(state.G_bRescan, 1);  // the radio itself goes off in StatusIntegrationTest
 }
 
 }  // namespace

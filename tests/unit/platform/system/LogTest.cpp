@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "platform/system/Consistency.h"
 #include "support/LogRecorder.h"
 
 namespace netvane::system {
@@ -38,15 +37,6 @@ TEST(LogTest, FormattedLinesAreWholeAndCarryTheirCategory) {
   ASSERT_EQ(log.lines.size(), 1U);
   EXPECT_EQ(log.lines[0].text, longName + " = 7");
   EXPECT_EQ(log.lines[0].category, LogCategory::kGui);
-}
-
-// Says what was inconsistent, even in a quiet run, and not where in the sources.
-TEST(LogTest, AConsistencyFailureIsAnErrorSayingWhat) {
-  LogRecorder log;
-  ReportConsistencyFailure(LogCategory::kSurvey, "row %d of %d", 9, 4);
-  ASSERT_EQ(log.lines.size(), 1U);
-  EXPECT_EQ(log.lines[0].level, LogLevel::kError);
-  EXPECT_EQ(log.lines[0].text, "netvane: inconsistent state: row 9 of 4");
 }
 
 }  // namespace
