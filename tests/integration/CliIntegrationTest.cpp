@@ -31,6 +31,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/HostileNames.h"
 #include "support/SimHarness.h"
+#include "support/StoredProfiles.h"
 #include "support/TempFolder.h"
 
 namespace netvane {
@@ -39,17 +40,8 @@ namespace {
 using nlohmann::json;
 
 ProfileRecord Profile(const char* name, const char* ssid, const char* auth, const char* psk) {
-  ProfileRecord r;
-  for (const char* key : kProfileKeys) r.Set(key, "");
-  r.Set("Profile Name", name);
-  r.Set("SSID", ssid);
-  r.Set("Network Type", "1");
-  r.Set("Channel", "1");
-  r.Set("RTS Threshold", "2347");
-  r.Set("Fragmentation Threshold", "2346");
-  r.Set("Authentication Type", auth);
-  r.Set("WPAPSK", psk);
-  return r;
+  return testing::FullProfile(
+      {{"Profile Name", name}, {"SSID", ssid}, {"Authentication Type", auth}, {"WPAPSK", psk}});
 }
 
 struct Result {
@@ -187,12 +179,9 @@ TEST_F(CliIntegrationTest, AKeyThatDoesNotJoinOrCannotBeUsedFails) {
 
 TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   sim.Start();
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore store(defaults, folder);
-  store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
-                            Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
+  testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", ""),
+                          Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
+                          Profile("Office", "CorvaneOffice", "2", "wrong pass phrase")});
 
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 3u);
@@ -273,9 +262,7 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(exitCode("radio sideways"), 2);
   // Standard error stays empty on success: the window's session-log lines of a task run are
   // not written.
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore(defaults, folder).SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", "")});
+  testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", "")});
   const std::string err = sim.Dir() + "/err";
   ASSERT_EQ(std::system((std::string(NETVANE_CLI_PATH) +
                          " --instance wlan1 profiles activate 1 2>" + err + " >/dev/null")
