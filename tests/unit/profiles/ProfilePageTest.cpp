@@ -241,19 +241,5 @@ TEST_F(ProfilePageTest, SavesThatFailAndFilesThatCannotBeReadAreShownInAlerts) {
   EXPECT_NE(alert.shown[1].informativeText.find("not a regular file"), std::string::npos);
 }
 
-TEST_F(ProfilePageTest, AddAndEditRunTheEditorAndReadTheListAgainWhateverItEndsWith) {
-  Store({Profile({{"SSID", "Zero"}}), Profile({{"SSID", "One"}})});
-  page.OnEdit(nullptr);
-  EXPECT_TRUE(sheets.shown.empty()) << "no selected row: nothing";
-  sheets.Then([this] { store.SaveProfileRecords({Profile({{"SSID", "Added"}})}); });
-  page.OnAdd(nullptr);
-  table.selected = 0;
-  page.OnEdit(nullptr);
-  EXPECT_EQ(editor.log, (std::vector<std::string>{"AddInit", "EditInit 0"}));
-  EXPECT_EQ(sheets.shown, (std::vector<std::string>{"ProfileEditor", "ProfileEditor"}));
-  EXPECT_EQ(table.rows.size(), 1u) << "refreshed after a cancelled run";
-  EXPECT_EQ(table.selected, -1);
-}
-
 }  // namespace
 }  // namespace netvane

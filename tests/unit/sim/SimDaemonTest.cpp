@@ -52,11 +52,6 @@ class RawConnection {
     if (!all(out.data(), out.size())) return std::nullopt;
     return Answer{header[0], out};
   }
-  // True when the daemon has closed its end: end of stream, not a timeout.
-  bool Closed() {
-    char c = 0;
-    return recv(fd_, &c, 1, 0) == 0;
-  }
 
  private:
   int fd_;
@@ -75,30 +70,6 @@ class SimDaemonTest : public ::testing::Test {
   }
   testing::SimHarness sim_;
 };
-
-// A bad frame, or a call the connection has no room for, closes it at once, unanswered and
-// untraced; the daemon goes on serving, up to the largest frame there is.
-TEST_F(SimDaemonTest, ConnectionsThatBreakTheProtocolAreClosedUnanswered) {
-  Bytes tooLong = EncodeRequest(uc::kKindStructure, 0x00010114, {}, 4);
-  WriteU32(tooLong, 12, 65537);  // the payload's length
-  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
-  const std::vector<std::vector<Bytes>> cases = {
-      {EncodeRequest(7, 0x00010114, {}, 4)},                       // unknown kind
-      {tooLong},                                                   // payload too large
-      {EncodeRequest(uc::kKindStructure, 0x00010114, {}, 65537)},  // capacity too large
-      {{0x43, 0x55, 0x56, 0x4F, 1, 0, 0, 0}},  // wrong magic, known before a whole header
-      {kScalar},                               // scalar call first
-      {mac, mac},                              // a second structure call
-  };
-  for (const auto& frames : cases) {
-    RawConnection c(sim_.SocketPath());
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i) ASSERT_TRUE(c.Send(frames[i]) && c.Read());
-    ASSERT_TRUE(c.Send(frames.back()));
-    EXPECT_TRUE(c.Closed()) << ToHex(frames.back());
-  }
-  EXPECT_EQ(sim_.Trace().size(), 1U);                     // the first of the two structure calls
-  EXPECT_TRUE(Call(0x0D010217, Bytes(65536, 0), 65536));  // the largest frame there is
-}
 
 // The deadline runs from accept, not from the last frame, so a client pacing its frames holds
 // the daemon no longer than that; the next client is served while it still has its end open.
