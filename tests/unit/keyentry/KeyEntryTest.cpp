@@ -123,8 +123,6 @@ TEST_F(KeyEntryTest, ChoicesAndFieldsFollowTheAuthentication) {
   EXPECT_EQ(State(), "*NONE WEP |");
   Choose(kAuthOpenSystem, kEncryWep);
   EXPECT_EQ(State(), "NONE *WEP | wep");
-  Choose(kAuthSharedKey);  // same category: list and choice stay
-  EXPECT_EQ(State(), "NONE *WEP | wep");
   Choose(kAuthSharedKey, kEncryNone);  // shared key uses the keys even without WEP
   EXPECT_EQ(State(), "*NONE WEP | wep");
   Choose(kAuthWpaPsk);
