@@ -114,7 +114,6 @@ class SiteSurveyPageTest : public ::testing::Test, protected FakeDriverHolder, p
 
 TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
   ASSERT_EQ(apList.rows.size(), 9U);
-  EXPECT_EQ(Shown(0), "|CorvaneGuest|02-C0-7A-00-00-01|100|1|Unknow|Not Use|Infrastructure");
   EXPECT_EQ(Shown(2), "|CorvaneLegacy|02-C0-7A-00-00-02|70|6|Unknow|WEP|Infrastructure");
   EXPECT_EQ(Shown(3), "|IEEE|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
   EXPECT_EQ(Shown(6), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
