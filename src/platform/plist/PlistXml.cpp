@@ -168,8 +168,9 @@ bool HoldsOther(const char* block) {
     const auto c = static_cast<uint8_t>(block[i]);
     // Below 0x20 or from 0x80 on, in one comparison; byte-wide, so that each lane is a byte.
     const auto outside = static_cast<uint8_t>(static_cast<uint8_t>(c - 0x20) >= 0x60);
-    other |= static_cast<uint8_t>(outside & static_cast<uint8_t>(c != '\t') &
-                                  static_cast<uint8_t>(c != '\n') & static_cast<uint8_t>(c != '\r'));
+    other |=
+        static_cast<uint8_t>(outside & static_cast<uint8_t>(c != '\t') &
+                             static_cast<uint8_t>(c != '\n') & static_cast<uint8_t>(c != '\r'));
   }
   return other != 0;
 }
