@@ -1,20 +1,29 @@
 // The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
-// so that the simulator is tested independently of the utility's user-client code.
+// so that the simulator is tested independently of the utility's user-client code; its deadline,
+// on one connection served on a clock the test moves.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
-#include <thread>
+#include <utility>
+#include <vector>
 
+#include "Connection.h"
+#include "core/Adapter.h"
 #include "core/Frame.h"
 #include "core/Hex.h"
+#include "core/ScenarioLoader.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
 
@@ -28,6 +37,8 @@ const Bytes kScalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
 
 class RawConnection {
  public:
+  // A connection already made (one end of a socket pair).
+  explicit RawConnection(int fd) : fd_(fd) {}
   explicit RawConnection(const std::string& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
@@ -71,24 +82,49 @@ class SimDaemonTest : public ::testing::Test {
   testing::SimHarness sim_;
 };
 
+// A clock moved by hand: time passes only while the daemon waits, and the client's steps, each
+// due at a moment (in order), run when a wait reaches it.
+class ScriptedClock : public ConnectionClock {
+ public:
+  void At(int64_t ms, std::function<void()> step) { steps_.emplace_back(ms, std::move(step)); }
+  int64_t NowMs() override { return nowMs_; }
+  Wait WaitFor(int fd, short events, int timeoutMs) override {
+    const int64_t until = nowMs_ + timeoutMs;
+    for (;;) {
+      pollfd p{fd, events, 0};
+      if (fd >= 0 && poll(&p, 1, 0) > 0) return Wait::kReady;
+      if (next_ == steps_.size() || steps_[next_].first > until) {
+        nowMs_ = until;
+        return Wait::kTimeout;
+      }
+      nowMs_ = std::max(nowMs_, steps_[next_].first);
+      steps_[next_++].second();
+    }
+  }
+
+ private:
+  int64_t nowMs_ = 0;
+  std::size_t next_ = 0;
+  std::vector<std::pair<int64_t, std::function<void()>>> steps_;
+};
+
 // The deadline runs from accept, not from the last frame, so a client pacing its frames holds
-// the daemon no longer than that; the next client is served while it still has its end open.
-TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
-  sim_.Stop();
-  sim_.SetConnectionTimeoutMs(600);
-  sim_.Start();
-  RawConnection slow(sim_.SocketPath());
-  const auto accepted = std::chrono::steady_clock::now();
-  const auto sendAt = [&](const Bytes& frame, int ms) {
-    slow.Send({frame.begin(), frame.end() - 1});
-    std::this_thread::sleep_until(accepted + std::chrono::milliseconds(ms));
-    slow.Send({frame.back()});
-  };
-  sendAt(EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6), 300);
-  EXPECT_TRUE(slow.Read());
-  sendAt(kScalar, 800);  // within 600 ms of the first answer, but not of accept
-  EXPECT_FALSE(slow.Read());
-  EXPECT_TRUE(Call(0x00010114, Bytes(4, 0), 4));
+// the daemon no longer than that.
+TEST(SimConnectionTest, OneDeadlineFromAcceptCoversBothCalls) {
+  int ends[2] = {};
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+  RawConnection client(ends[1]);
+  Adapter adapter(DefaultScenario());
+  Service service(adapter, nullptr);
+  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
+  ASSERT_TRUE(client.Send({mac.begin(), mac.end() - 1}));  // at accept, all but its last byte
+  ScriptedClock clock;
+  clock.At(300, [&] { client.Send({mac.back()}); });
+  clock.At(800, [&] { client.Send(kScalar); });  // within 600 ms of the first answer, not of accept
+  Connection(ends[0], service, clock, 600).Serve();  // accepted at 0
+  close(ends[0]);
+  EXPECT_TRUE(client.Read());
+  EXPECT_FALSE(client.Read());
 }
 
 // Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
