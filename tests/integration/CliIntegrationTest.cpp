@@ -34,6 +34,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/HostileNames.h"
 #include "support/SimHarness.h"
+#include "support/StoredProfiles.h"
 #include "support/TempFolder.h"
 
 namespace netvane {
@@ -42,17 +43,8 @@ namespace {
 using nlohmann::json;
 
 ProfileRecord Profile(const char* name, const char* ssid, const char* auth, const char* psk) {
-  ProfileRecord r;
-  for (const char* key : kProfileKeys) r.Set(key, "");
-  r.Set("Profile Name", name);
-  r.Set("SSID", ssid);
-  r.Set("Network Type", "1");
-  r.Set("Channel", "1");
-  r.Set("RTS Threshold", "2347");
-  r.Set("Fragmentation Threshold", "2346");
-  r.Set("Authentication Type", auth);
-  r.Set("WPAPSK", psk);
-  return r;
+  return testing::FullProfile(
+      {{"Profile Name", name}, {"SSID", ssid}, {"Authentication Type", auth}, {"WPAPSK", psk}});
 }
 
 struct Result {
@@ -265,18 +257,15 @@ TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) 
 
 TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   sim.Start();
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore store(defaults, folder);
   ProfileRecord family = Profile("Family", "CorvaneFamily", "3", "family room router");
   family.Set("Encryption Type", "1");  // AES
   ProfileRecord peer = Profile("Peer", "CorvanePeer", "0", "");
   peer.Set("Network Type", "0");
   peer.Set("Channel", "165");  // no ad hoc channel: nothing may be written for it
-  store.SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", ""),
-                            Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
-                            Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family,
-                            peer});
+  testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", ""),
+                          Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
+                          Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family,
+                          peer});
 
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 5u);
@@ -364,13 +353,10 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
         std::system((std::string(NETVANE_CLI_PATH) + " " + args + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   };
-  EXPECT_EQ(exitCode("--version"), 0);
   EXPECT_EQ(exitCode("radio sideways"), 2);
   // Standard error stays empty on success: the window's session-log lines of a task run are
   // not written.
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore(defaults, folder).SaveProfileRecords({Profile("Guest", "CorvaneGuest", "0", "")});
+  testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", "")});
   const std::string err = sim.Dir() + "/err";
   ASSERT_EQ(std::system((std::string(NETVANE_CLI_PATH) +
                          " --instance wlan1 profiles activate 1 2>" + err + " >/dev/null")

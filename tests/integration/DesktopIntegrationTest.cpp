@@ -18,6 +18,7 @@
 #include "profiles/ProfileRecord.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
+#include "support/StoredProfiles.h"
 #include "support/TempFolder.h"
 #include "support/dbus/DbusSession.h"
 
@@ -28,25 +29,12 @@ constexpr const char* kPassPhrase = "home sweet corvane";
 
 // The Home profile of an earlier run, active, for the WPA-PSK network CorvaneHome.
 void EarlierRun() {
-  ProfileRecord home;
-  for (const char* key : kProfileKeys) home.Set(key, "");
-  for (const auto& [key, value] : {std::pair{"Profile Name", "Home"},
-                                   {"SSID", "CorvaneHome"},
-                                   {"Network Type", "1"},
-                                   {"Channel", "1"},
-                                   {"Authentication Type", "2"},
-                                   {"Encryption Type", "0"},
-                                   {"WPAPSK", kPassPhrase},
-                                   {"RTS Threshold", "2347"},
-                                   {"Fragmentation Threshold", "2346"}}) {
-    home.Set(key, value);
-  }
-  prefs::PrefsFolder folder;
-  prefs::UserDefaults defaults(folder);
-  ProfileStore store(defaults, folder);
-  store.SaveProfileRecords({home});
-  ProfileRecordList active;
-  store.SaveActiveProfile(active, MakeActiveRecord(home, true, 0));
+  const ProfileRecord home = testing::FullProfile({{"Profile Name", "Home"},
+                                                   {"SSID", "CorvaneHome"},
+                                                   {"Authentication Type", "2"},
+                                                   {"Encryption Type", "0"},
+                                                   {"WPAPSK", kPassPhrase}});
+  testing::StoreProfiles({home}, &home, 0);
 }
 
 class DesktopIntegrationTest : public ::testing::Test {

@@ -4,52 +4,27 @@
 // SiteSurveyPageTest, and a join by activation with netvane-cli, over the same page code.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
-#include "driver/Oids.h"
 #include "gui/CompositionRoot.h"
+#include "support/JoinedNetwork.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
+#include "support/StoredProfiles.h"
 
 namespace netvane {
 namespace {
 
-ProfileRecord Profile(std::initializer_list<std::pair<const char*, std::string>> values) {
-  ProfileRecord r;
-  for (const char* key : kProfileKeys) r.Set(key, "");
-  r.Set("Network Type", "1");
-  r.Set("Channel", "1");
-  r.Set("RTS Threshold", "2347");
-  r.Set("Fragmentation Threshold", "2346");
-  for (const auto& [key, value] : values) r.Set(key, value);
-  return r;
-}
+using testing::FullProfile;
 
-const ProfileRecord kHome = Profile({{"Profile Name", "Home"},
-                                     {"SSID", "CorvaneHome"},
-                                     {"BSSID", "02C07A000004"},
-                                     {"Authentication Type", "2"},
-                                     {"Encryption Type", "0"},
-                                     {"WPAPSK", "home sweet corvane"}});
+const ProfileRecord kHome = FullProfile({{"Profile Name", "Home"},
+                                         {"SSID", "CorvaneHome"},
+                                         {"BSSID", "02C07A000004"},
+                                         {"Authentication Type", "2"},
+                                         {"Encryption Type", "0"},
+                                         {"WPAPSK", "home sweet corvane"}});
 const ProfileRecord kPeer =
-    Profile({{"SSID", "CorvanePeer"}, {"Network Type", "0"}, {"Channel", "10"}});
-
-// The network the adapter reports joined, as its MAC address; nullopt when none.
-std::optional<std::string> Joined(CV7000Access& adapter) {
-  NDIS_MEDIA_STATE media{};
-  uint8_t bssid[kMacLength]{};
-  uint32_t n = 0;
-  if (!adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, sizeof media, &n) ||
-      media != NdisMediaStateConnected ||
-      !adapter.OidQueryInformation(OID_802_11_BSSID, bssid, sizeof bssid, &n)) {
-    return std::nullopt;
-  }
-  char text[18];
-  std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bssid[0], bssid[1], bssid[2],
-                bssid[3], bssid[4], bssid[5]);
-  return text;
-}
+    FullProfile({{"SSID", "CorvanePeer"}, {"Network Type", "0"}, {"Channel", "10"}});
 
 class ProfileStartUpTest : public ::testing::Test {
  protected:
@@ -58,14 +33,9 @@ class ProfileStartUpTest : public ::testing::Test {
   // whose pass phrase has been changed in the list since (so a join proves the copy was used,
   // as it must be).
   static void EarlierRun() {
-    prefs::PrefsFolder folder;
-    prefs::UserDefaults defaults(folder);
-    ProfileStore store(defaults, folder);
     ProfileRecord edited = kHome;
     edited.Set("WPAPSK", "not the pass phrase");
-    store.SaveProfileRecords({kPeer, edited});
-    ProfileRecordList active;
-    store.SaveActiveProfile(active, MakeActiveRecord(kHome, true, 1));
+    testing::StoreProfiles({kPeer, edited}, &kHome, 1);
   }
 
   testing::SimHarness sim;
@@ -76,7 +46,7 @@ TEST_F(ProfileStartUpTest, AnActiveProfileJoinsAtStartUpAndAfterEveryReinsertion
   sim.Start();
   gui::CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
   root.SetUp();
-  EXPECT_EQ(Joined(root.Adapter()), "02:c0:7a:00:00:04");
+  EXPECT_EQ(testing::JoinedTag(root.Adapter()), 0x04);
   EXPECT_EQ(root.ProfilePage().CurrentSelected(), 1);
 
   // Removed while a scan it was asked for is still pending.
@@ -88,7 +58,7 @@ TEST_F(ProfileStartUpTest, AnActiveProfileJoinsAtStartUpAndAfterEveryReinsertion
   sim.ClearTrace();
   sim.Start();  // a new adapter, joined to nothing
   root.Controller().OnTimer();
-  EXPECT_EQ(Joined(root.Adapter()), "02:c0:7a:00:00:04") << "joined again, untouched";
+  EXPECT_EQ(testing::JoinedTag(root.Adapter()), 0x04) << "joined again, untouched";
 }
 
 }  // namespace

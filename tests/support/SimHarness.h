@@ -33,12 +33,6 @@ class SimHarness {
   // Starts after this run the daemon without a trace (benchmarks: the trace costs it a write
   // and a hex encoding of every request).
   void SetTracing(bool on) { tracing_ = on; }
-  // Starts after this run the daemon with --trace-keys: the key bytes of WEP key and PSK
-  // records reach the trace as sent instead of masked. Only for tests that check those bytes.
-  void SetTraceKeys(bool on) { traceKeys_ = on; }
-  // Starts after this run the daemon with a per-connection deadline of `ms` instead of the
-  // protocol's 5 seconds (0: the default), so tests of the deadline need not wait that long.
-  void SetConnectionTimeoutMs(int ms) { connectionTimeoutMs_ = ms; }
 
   const std::string& Dir() const { return dir_; }
   std::string SocketPath() const;
@@ -54,8 +48,6 @@ class SimHarness {
   std::string instance_ = "0";
   pid_t pid_ = -1;
   bool tracing_ = true;
-  bool traceKeys_ = false;
-  int connectionTimeoutMs_ = 0;
   std::vector<std::pair<const char*, std::optional<std::string>>> savedEnv_;
 };
 

@@ -1,5 +1,6 @@
 #include "Server.h"
 
+#include "Connection.h"
 #include "SimLog.h"
 
 #include <fcntl.h>
@@ -62,8 +63,6 @@ sigset_t InstallSignalHandlers() {
   return previous;
 }
 
-enum class Wait { kReady, kTimeout, kStop };
-
 // Waits for `events` on `fd` (or just for the timeout when fd is negative).
 Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask) {
   pollfd p{fd, events, 0};
@@ -84,105 +83,17 @@ int64_t NowMs() {
   return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
-const char* KindName(uint32_t kind) {
-  return kind == userclient::kKindStructure ? "structure" : "scalar";
-}
-
-// One connection: one structure call, then one scalar call, then it is closed. Every read and
-// write shares one deadline counted from accept, so a client can hold the daemon (and every
-// client queued behind it) no longer than that, however it paces its bytes or frames.
-class Connection {
+// The monotonic clock and ppoll, which also hears a stop signal.
+class DaemonClock : public ConnectionClock {
  public:
-  Connection(int fd, Service& service, const sigset_t& runMask, int64_t deadlineMs)
-      : fd_(fd), service_(service), runMask_(runMask), deadline_(deadlineMs) {
-    buffer_.reserve(sizeof(userclient::RequestHeader) + userclient::kMaxFrameLength);
-  }
-
-  void Serve() {
-    for (const uint32_t expected : {userclient::kKindStructure, userclient::kKindScalar}) {
-      const FrameParse p = NextFrame();
-      if (p.status != FrameStatus::kComplete) return;
-      if (p.request.kind != expected) {
-        // Not a call this connection has room for: answering it would let one connection
-        // make any number of requests.
-        SimWarning(std::string("cv7000-sim: closing a connection: a ") + KindName(p.request.kind) +
-                   " call where the " + KindName(expected) + " call belongs");
-        return;
-      }
-      if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
-        if (WaitFor(-1, 0, static_cast<int>(ms), runMask_) == Wait::kStop) return;
-      }
-      const Reply reply = service_.Serve(p.request);
-      if (SimVerbose()) {
-        char line[96];
-        std::snprintf(line, sizeof line, "cv7000-sim: %s call 0x%08x: status %u, %zu bytes out",
-                      KindName(p.request.kind), p.request.selector, reply.status, reply.out.size());
-        SimDebug(line);
-      }
-      if (!SendAll(EncodeReply(reply.status, reply.out))) return;
-      buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
-    }
+  explicit DaemonClock(const sigset_t& runMask) : runMask_(runMask) {}
+  int64_t NowMs() override { return sim::NowMs(); }
+  Wait WaitFor(int fd, short events, int timeoutMs) override {
+    return sim::WaitFor(fd, events, timeoutMs, runMask_);
   }
 
  private:
-  // The next whole frame; any other status means the connection is done with.
-  FrameParse NextFrame() {
-    for (;;) {
-      FrameParse p = ParseRequest(buffer_);
-      if (p.status == FrameStatus::kBad) {
-        SimWarning("cv7000-sim: closing a connection: " + p.problem);
-      }
-      if (p.status != FrameStatus::kNeedMore || !Receive()) return p;
-    }
-  }
-
-  // False on end of stream, error, deadline or stop.
-  bool Receive() {
-    uint8_t chunk[16384];
-    // Between frames the client is usually still busy: wait before reading rather than read
-    // in vain first.
-    if (buffer_.empty() && !WaitBeforeDeadline(POLLIN)) return false;
-    for (;;) {
-      const ssize_t n = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
-      if (n > 0) {
-        buffer_.insert(buffer_.end(), chunk, chunk + n);
-        return true;
-      }
-      if (n == 0) return false;
-      if (errno == EINTR) continue;
-      if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      if (!WaitBeforeDeadline(POLLIN)) return false;
-    }
-  }
-
-  bool WaitBeforeDeadline(short events) {
-    const int64_t left = deadline_ - NowMs();
-    return left > 0 && WaitFor(fd_, events, static_cast<int>(left), runMask_) == Wait::kReady;
-  }
-
-  // An answer held past the deadline (a scenario delay) is not sent at all.
-  bool SendAll(const Bytes& frame) {
-    std::size_t sent = 0;
-    while (sent < frame.size()) {
-      if (NowMs() >= deadline_) return false;
-      const ssize_t n =
-          send(fd_, frame.data() + sent, frame.size() - sent, MSG_DONTWAIT | MSG_NOSIGNAL);
-      if (n > 0) {
-        sent += static_cast<std::size_t>(n);
-        continue;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
-      if (!WaitBeforeDeadline(POLLOUT)) return false;
-    }
-    return true;
-  }
-
-  int fd_;
-  Service& service_;
   const sigset_t& runMask_;
-  int64_t deadline_;
-  Bytes buffer_;
 };
 
 bool SamePeerUser(int fd) {
@@ -229,6 +140,7 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
+  DaemonClock clock(runMask);
   const OwnedFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
@@ -237,9 +149,9 @@ int RunServer(const std::string& socketPath, Service& service, const ServerSetti
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
     const OwnedFd client(accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
-    const int64_t deadline = NowMs() + settings.connectionTimeoutMs;
+    const int64_t deadline = clock.NowMs() + settings.connectionTimeoutMs;
     if (!SamePeerUser(client.Get())) continue;  // closed at once by OwnedFd
-    Connection(client.Get(), service, runMask, deadline).Serve();
+    Connection(client.Get(), service, clock, deadline).Serve();
   }
   unlink(socketPath.c_str());
   return 0;

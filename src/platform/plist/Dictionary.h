@@ -25,6 +25,10 @@ class Dictionary {
         : key(std::move(k)), value(std::move(v)), keyMaterial(material) {}
     Entry(const Entry&) = default;
     Entry& operator=(const Entry&) = default;
+    // A vector that grows moves its entries rather than copying every text; what a move leaves
+    // behind is wiped by the destructor as any other entry's.
+    Entry(Entry&&) noexcept = default;
+    Entry& operator=(Entry&&) noexcept = default;
     // Values may be keys or pass phrases: no copy outlives its entry readable.
     ~Entry() { system::WipeString(value); }
     // How a value is written is not part of what it is.

@@ -140,9 +140,12 @@ std::string RealText(const std::string& text) {
 // misplaced declaration or document type, text outside the root element (kept as nodes by
 // parse_fragment) and more than one root. An entity the document declares in its own
 // internal subset is not expanded by pugixml, so a reference to one refuses the file.
+// An element's character data up to its first child is kept as the element's value rather than
+// as a node of its own (parse_embed_pcdata), which halves the tree of a property list; what
+// follows a child is a node as usual.
 constexpr unsigned kParseOptions = pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
                                    pugi::parse_comments | pugi::parse_cdata | pugi::parse_eol |
-                                   pugi::parse_fragment;
+                                   pugi::parse_fragment | pugi::parse_embed_pcdata;
 // White space between elements means nothing in a property list and would double the tree, so
 // the first parse keeps only white space that is an element's whole content. Text mixed with
 // comments, processing instructions or CDATA needs all of it: such a document is parsed again.
@@ -160,12 +163,14 @@ bool IsXmlChar(char32_t cp) {
 // without branches so that the compiler vectorises it.
 constexpr std::size_t kBlock = 64;
 bool HoldsOther(const char* block) {
-  unsigned other = 0;
+  uint8_t other = 0;
   for (std::size_t i = 0; i < kBlock; ++i) {
     const auto c = static_cast<uint8_t>(block[i]);
-    other |= (static_cast<unsigned>(c < 0x20) & static_cast<unsigned>(c != '\t') &
-              static_cast<unsigned>(c != '\n') & static_cast<unsigned>(c != '\r')) |
-             static_cast<unsigned>(c >= 0x80);
+    // Below 0x20 or from 0x80 on, in one comparison; byte-wide, so that each lane is a byte.
+    const auto outside = static_cast<uint8_t>(static_cast<uint8_t>(c - 0x20) >= 0x60);
+    other |=
+        static_cast<uint8_t>(outside & static_cast<uint8_t>(c != '\t') &
+                             static_cast<uint8_t>(c != '\n') & static_cast<uint8_t>(c != '\r'));
   }
   return other != 0;
 }
@@ -241,6 +246,48 @@ bool AppendResolved(std::string& out, std::string_view raw) {
   }
 }
 
+// The keys a record may already hold, by a hash of their bytes: a key whose bit is clear is
+// new, and is appended without searching the record for it.
+class KeysSeen {
+ public:
+  // Whether `key` may have been marked before; marks it.
+  bool Mark(std::string_view key) {
+    const std::size_t bit = Hash(key);
+    const uint64_t mask = uint64_t{1} << (bit & 63);
+    const bool seen = (words_[bit >> 6] & mask) != 0;
+    words_[bit >> 6] |= mask;
+    return seen;
+  }
+
+ private:
+  static std::size_t Hash(std::string_view key) {
+    if (key.empty()) return 0;
+    return (key.size() * 7 + static_cast<uint8_t>(key.front()) +
+            static_cast<std::size_t>(static_cast<uint8_t>(key.back())) * 3) &
+           255;
+  }
+  std::array<uint64_t, 4> words_{};
+};
+
+// Whether a node is named `name`, terminator included; compared in line, since the names of a
+// property list are short, and stopping at the first difference, so never past the node's name.
+template <std::size_t N>
+bool IsNamed(pugi::xml_node node, const char (&name)[N]) {
+  const char* const own = node.name();
+  for (std::size_t i = 0; i < N; ++i) {
+    if (own[i] != name[i]) return false;
+  }
+  return true;
+}
+
+// The bytes that end a plain run of record text (PlainText): the terminator, and what only the
+// general reading handles.
+constexpr std::array<bool, 256> kPlainStop = [] {
+  std::array<bool, 256> table{};
+  table[0] = table['&'] = table[']'] = table[0xEF] = true;
+  return table;
+}();
+
 // Walks the tree pugixml made into a value. Recursion follows the nesting, which is refused
 // beyond kMaxNesting, so a deep document cannot exhaust the stack.
 class Reader {
@@ -282,7 +329,7 @@ class Reader {
     if (!root) return Fail(reason, "it has no root element");
     std::optional<PlistValue> value;
     if (std::string_view(root.name()) == "plist") {
-      if (!Attributes(root)) return Fail(reason);
+      if (!Attributes(root) || !OwnTextIsSpace(root)) return Fail(reason);
       pugi::xml_node only;
       for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         const pugi::xml_node_type type = node.type();
@@ -340,6 +387,10 @@ class Reader {
     }
     return Misc(node, type);
   }
+  // The character data a container holds before its first child, which must be white space.
+  bool OwnTextIsSpace(pugi::xml_node element) {
+    return IsSpaceOnly(element.value()) || Error("text stands where an element belongs");
+  }
   bool Attributes(pugi::xml_node element) {
     pugi::xml_attribute first = element.first_attribute();
     if (!first) return true;
@@ -357,11 +408,15 @@ class Reader {
     return std::adjacent_find(names.begin(), names.end()) == names.end() ||
            Error("an attribute is repeated");
   }
+  bool AppendCharacterData(std::string& out, std::string_view raw) {
+    if (raw.find("]]>") != std::string_view::npos) return Error("text holds \"]]>\"");
+    return AppendResolved(out, raw) || Error("a reference is malformed or unknown");
+  }
   // The character data of an element, references resolved; comments and processing
   // instructions inside it are left out.
   std::optional<std::string> Text(pugi::xml_node element) {
     std::string out;
-    if (!Attributes(element)) return std::nullopt;
+    if (!Attributes(element) || !AppendCharacterData(out, element.value())) return std::nullopt;
     for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
       const pugi::xml_node_type type = node.type();
       if (type != pugi::node_pcdata && !allWhiteSpace_) {
@@ -369,13 +424,7 @@ class Reader {
         return Error("text is mixed with markup"), std::nullopt;
       }
       if (type == pugi::node_pcdata) {
-        const std::string_view raw = node.value();
-        if (raw.find("]]>") != std::string_view::npos) {
-          return Error("text holds \"]]>\""), std::nullopt;
-        }
-        if (!AppendResolved(out, raw)) {
-          return Error("a reference is malformed or unknown"), std::nullopt;
-        }
+        if (!AppendCharacterData(out, node.value())) return std::nullopt;
       } else if (type == pugi::node_cdata) {
         out.append(node.value());
       } else if (type == pugi::node_element) {
@@ -431,20 +480,46 @@ class Reader {
     system::WipeString(text);
     return bytes;
   }
+  // The text of an element without attributes whose content is one run of character data
+  // holding no reference, no "]" and no stored-text mark: most keys and values of a record,
+  // read where the parse left them. nullopt for anything else, which Text reads.
+  static std::optional<std::string_view> PlainText(pugi::xml_node element) {
+    if (element.first_attribute() || element.first_child()) return std::nullopt;
+    const char* const begin = element.value();
+    const char* end = begin;
+    while (!kPlainStop[static_cast<uint8_t>(*end)]) ++end;
+    if (*end != 0) return std::nullopt;
+    return std::string_view(begin, static_cast<std::size_t>(end - begin));
+  }
+  // A key or value of a record as the bytes it stands for, the general way.
+  std::optional<std::string> RecordText(pugi::xml_node element) {
+    std::optional<std::string> text = Text(element);
+    if (!text) return std::nullopt;
+    return Decoded(std::move(*text));
+  }
   // An array of dictionaries that hold only strings, read straight into records (a profile
   // list is most of every file); nullopt when the array holds anything else, and then it is
   // read again the general way, which says what is wrong.
   std::optional<RecordList> RecordArray(pugi::xml_node array, int depth) {
-    if (depth + 2 > kMaxNesting || !array.child("dict") || !Attributes(array)) return std::nullopt;
+    if (depth + 2 > kMaxNesting || !array.child("dict") || !Attributes(array) ||
+        !OwnTextIsSpace(array)) {
+      return std::nullopt;
+    }
     RecordList list;
+    // Records mostly have the same keys: each is sized as the one before.
+    std::size_t lastSize = 0;
     for (pugi::xml_node item = array.first_child(); item; item = item.next_sibling()) {
       const pugi::xml_node_type itemType = item.type();
       if (itemType != pugi::node_element) {
         if (!Between(item, itemType)) return std::nullopt;
         continue;
       }
-      if (std::string_view(item.name()) != "dict" || !Attributes(item)) return std::nullopt;
+      if (!IsNamed(item, "dict") || !Attributes(item) || !OwnTextIsSpace(item)) {
+        return std::nullopt;
+      }
       Dictionary& record = list.emplace_back();
+      record.Reserve(lastSize);
+      KeysSeen seen;
       pugi::xml_node key;
       for (pugi::xml_node node = item.first_child(); node; node = node.next_sibling()) {
         const pugi::xml_node_type type = node.type();
@@ -452,22 +527,31 @@ class Reader {
           if (!Between(node, type)) return std::nullopt;
           continue;
         }
-        const std::string_view name = node.name();
         if (!key) {
-          if (name != "key") return std::nullopt;
+          if (!IsNamed(node, "key")) return std::nullopt;
           key = node;
           continue;
         }
-        if (name != "string") return std::nullopt;
-        std::optional<std::string> k = Text(key);
-        std::optional<std::string> v = k ? Text(node) : std::nullopt;
-        if (!v) return std::nullopt;
-        std::string keyBytes = Decoded(std::move(*k));
-        std::string valueBytes = Decoded(std::move(*v));
-        record.Take(keyBytes, valueBytes);
+        if (!IsNamed(node, "string")) return std::nullopt;
+        const std::optional<std::string_view> plainKey = PlainText(key);
+        const std::optional<std::string_view> plainValue = PlainText(node);
+        if (plainKey && plainValue) {
+          if (seen.Mark(*plainKey)) {
+            record.Set(*plainKey, *plainValue);
+          } else {
+            record.AppendNew(std::string(*plainKey), std::string(*plainValue));
+          }
+        } else {
+          std::optional<std::string> k = RecordText(key);
+          std::optional<std::string> v = k ? RecordText(node) : std::nullopt;
+          if (!v) return std::nullopt;
+          seen.Mark(*k);
+          record.Take(*k, *v);
+        }
         key = pugi::xml_node();
       }
       if (key) return std::nullopt;
+      lastSize = record.Entries().size();
     }
     return list;
   }
@@ -479,7 +563,7 @@ class Reader {
       }
       error_.clear();
     }
-    if (!Attributes(element)) return std::nullopt;
+    if (!Attributes(element) || !OwnTextIsSpace(element)) return std::nullopt;
     PlistValue value = dict ? PlistValue::Dict() : PlistValue::Array();
     std::optional<std::string> key;
     for (pugi::xml_node node = element.first_child(); node; node = node.next_sibling()) {
@@ -733,9 +817,13 @@ std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reaso
   }
   // Parsed in place: the tree's strings live in this buffer, which is wiped when it goes. The
   // space after the text is for pugixml, which takes a fragment's last byte for its end.
-  std::vector<char, system::WipingAllocator<char>> buffer(xml.size() + 1, ' ');
+  std::vector<char, system::WipingAllocator<char>> buffer;
+  buffer.reserve(xml.size() + 1);
+  buffer.assign(xml.begin(), xml.end());
+  buffer.push_back(' ');
   for (const unsigned options : {kFirstParse, kMixedParse}) {
-    std::copy(xml.begin(), xml.end(), buffer.begin());
+    // A second parse starts from the text again: the first one wrote into the buffer.
+    if (options == kMixedParse) std::copy(xml.begin(), xml.end(), buffer.begin());
     pugi::xml_document doc;
     const pugi::xml_parse_result parsed =
         doc.load_buffer_inplace(buffer.data(), buffer.size(), options, pugi::encoding_utf8);

@@ -75,27 +75,35 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     result.reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
     return result;
   }
-  // The size is only a hint: read to the end, but never past the limit.
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char chunk[65536];
+  // Read straight into the result, sized from the file with a byte to spare so that its end
+  // shows without growing it. The size is only a hint: read to the end, never past the limit.
+  std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
+  std::size_t have = 0;
+  const auto fail = [&](FileRead::Status status, std::string reason) {
+    WipeString(bytes);
+    result.status = status;
+    result.reason = std::move(reason);
+    return result;
+  };
   for (;;) {
-    const ssize_t n = read(fd.Get(), chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      result.status = FileRead::Status::kUnreadable;
-      result.reason = Errno("cannot read it");
-      return result;
+    if (have == bytes.size()) {
+      // The file grew while it was read.
+      std::string larger(bytes.size() * 2, '\0');
+      std::memcpy(larger.data(), bytes.data(), have);
+      WipeString(bytes);
+      bytes.swap(larger);
     }
+    const ssize_t n = read(fd.Get(), bytes.data() + have, bytes.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(FileRead::Status::kUnreadable, Errno("cannot read it"));
     if (n == 0) break;
-    bytes.append(chunk, static_cast<std::size_t>(n));
-    SecureWipe(chunk, static_cast<std::size_t>(n));
-    if (bytes.size() > maxBytes) {
-      result.status = FileRead::Status::kTooLarge;
-      result.reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
-      return result;
+    have += static_cast<std::size_t>(n);
+    if (have > maxBytes) {
+      return fail(FileRead::Status::kTooLarge,
+                  "it is larger than " + std::to_string(maxBytes) + " bytes");
     }
   }
+  bytes.resize(have);
   result.status = FileRead::Status::kRead;
   result.bytes = std::move(bytes);
   return result;

@@ -18,7 +18,7 @@ bool WaitReady(int fd, short events, const Deadline& deadline) {
     const int ms = deadline.RemainingMs();
     if (ms == 0) return false;
     pollfd p{fd, events, 0};
-    const int n = poll(&p, 1, ms);
+    const int n = deadline.Source().Poll(p, ms);
     if (n > 0) return true;
     if (n == 0 || errno != EINTR) return false;
   }
@@ -28,11 +28,22 @@ bool WouldBlock() {
   return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
 }
 
+class SteadyClock : public IoClock {
+ public:
+  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
+  int Poll(pollfd& p, int timeoutMs) override { return poll(&p, 1, timeoutMs); }
+};
+
 }  // namespace
 
+IoClock& SteadyIoClock() {
+  static SteadyClock clock;
+  return clock;
+}
+
 int Deadline::RemainingMs() const {
-  const auto left = end_ - Clock::now();
-  if (left <= Clock::duration::zero()) return 0;
+  const auto left = end_ - clock_->Now();
+  if (left <= std::chrono::steady_clock::duration::zero()) return 0;
   return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
 }
 

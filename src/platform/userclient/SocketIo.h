@@ -2,6 +2,7 @@
 // deadline per request.
 #pragma once
 
+#include <poll.h>
 #include <sys/types.h>
 
 #include <chrono>
@@ -10,17 +11,31 @@
 
 namespace netvane::userclient {
 
+// The clock a connection's deadline is counted on, and the wait for its socket: the steady
+// clock and poll(2), unless a test drives both by hand.
+class IoClock {
+ public:
+  virtual ~IoClock() = default;
+  virtual std::chrono::steady_clock::time_point Now() = 0;
+  // As poll(2) on one descriptor.
+  virtual int Poll(pollfd& p, int timeoutMs) = 0;
+};
+IoClock& SteadyIoClock();
+
 // The moment a request must be over by. Every wait of the request (connect, each send, each
 // receive) takes only what is left of it, so a peer that trickles its reply cannot stretch it.
 class Deadline {
  public:
-  using Clock = std::chrono::steady_clock;
-  explicit Deadline(int timeoutMs) : end_(Clock::now() + std::chrono::milliseconds(timeoutMs)) {}
+  using TimePoint = std::chrono::steady_clock::time_point;
+  explicit Deadline(int timeoutMs, IoClock& clock = SteadyIoClock())
+      : clock_(&clock), end_(clock.Now() + std::chrono::milliseconds(timeoutMs)) {}
   // Milliseconds left, rounded up so that a wait never ends early; 0 once the deadline passed.
   int RemainingMs() const;
+  IoClock& Source() const { return *clock_; }
 
  private:
-  Clock::time_point end_;
+  IoClock* clock_;
+  TimePoint end_;
 };
 
 // Connects to a Unix stream socket, waiting for a full listener queue at most until the

@@ -72,7 +72,7 @@ Handle SocketUserClient::IteratorNext(Handle iterator) {
 KernReturn SocketUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Handle* connection) {
   const Service* s = Find<Service>(service);
   if (s == nullptr) return kKernFailure;
-  const Deadline deadline(timeoutMs_);
+  const Deadline deadline(timeoutMs_, clock_);
   const int fd = ConnectUnix(s->path.c_str(), deadline);
   if (fd < 0) return kKernNotFound;
   // Only a driver of our own user or of root gets to see a request, or to answer one.

@@ -21,8 +21,11 @@ class SocketUserClient : public UserClientApi {
  public:
   // `timeoutMs` bounds each connection as a whole: the connect, the structure call and the
   // scalar call after it share one deadline, so a driver that stops answering or trickles its
-  // reply fails the request then.
-  explicit SocketUserClient(int timeoutMs = kIoTimeoutSeconds * 1000) : timeoutMs_(timeoutMs) {}
+  // reply fails the request then. The deadline is counted on `clock`, which must outlive the
+  // client.
+  explicit SocketUserClient(int timeoutMs = kIoTimeoutSeconds * 1000,
+                            IoClock& clock = SteadyIoClock())
+      : timeoutMs_(timeoutMs), clock_(clock) {}
   ~SocketUserClient() override;
 
   KernReturn MasterPort(Handle* port) override;
@@ -74,6 +77,7 @@ class SocketUserClient : public UserClientApi {
   std::map<Handle, Object> objects_;
   Handle nextHandle_ = 0x1000;
   int timeoutMs_;
+  IoClock& clock_;
   ServiceDirectory services_;
   std::string instance_;
   RefusalReport report_ = system::ReportRefusedOnce;

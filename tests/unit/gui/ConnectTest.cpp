@@ -15,6 +15,7 @@
 #include "driver/Oids.h"
 #include "gui/CompositionRoot.h"
 #include "profiles/ProfileStore.h"
+#include "support/JoinedNetwork.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
 
@@ -55,15 +56,7 @@ class ConnectTest : public ::testing::Test {
     }
     return -1;
   }
-  // The last byte of the BSSID the card is joined to; 0 when it is not joined.
-  uint8_t Joined() {
-    uint32_t state = NdisMediaStateDisconnected;
-    uint32_t returned = 0;
-    root->Adapter().OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &returned);
-    uint8_t bssid[6] = {};
-    root->Adapter().OidQueryInformation(OID_802_11_BSSID, bssid, 6, &returned);
-    return state == NdisMediaStateConnected ? bssid[5] : 0;
-  }
+  uint8_t Joined() { return testing::JoinedTag(root->Adapter()); }
   // As a screen reader hears a cell of `in` (the site survey list unless given), or with row -1
   // the column's header.
   QString Spoken(int row, int column, QTableView* in = nullptr) const {

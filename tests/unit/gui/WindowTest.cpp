@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -91,20 +90,6 @@ TEST_F(WindowTest, EveryControlIsNamedApartAndLabelsGiveTheirInputsAKey) {
   }
 }
 
-TEST_F(WindowTest, ApplyAndResetWaitForAChangeEveryOtherControlIsLive) {
-  root.SetUp();
-  for (const char* name :
-       {"Add", "Edit", "Delete", "Activate", "dBm", "AddProfile", "ResetCounter", "WirelessMode",
-        "TXrate", "BGprotection", "EnableTXburst", "AdhocModeUseOFDMrate", "Radio", "CorvaneWWW",
-        "EventHistory", "ApList", "Rescan", "Connect"}) {
-    EXPECT_FALSE(Disabled(root.Window().findChild<QWidget*>(name))) << name;
-  }
-  gui::MainWindow& window = root.Window();
-  EXPECT_TRUE(Disabled(window.advance.Apply) && Disabled(window.advance.Reset));
-  QTest::mouseClick(window.advance.EnableTXburst, Qt::LeftButton);
-  EXPECT_FALSE(Disabled(window.advance.Apply) || Disabled(window.advance.Reset));
-}
-
 TEST_F(WindowTest, StartWithoutAdapterShowsSiteSurveyAndTakesTheAdapterUpLater) {
   driver.services.clear();
   QTabWidget* tabs = root.Window().Tabs();
@@ -178,22 +163,6 @@ TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {
   EXPECT_EQ(root.Sheets().Run(root.HiddenSSIDWindow()), 0);
   root.Sheets().SetOnShown([](QDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
   EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0);
-}
-
-TEST_F(WindowTest, WhileAnAlertRunsTheWindowIsDisabledAndTimersAreSilent) {
-  root.SetUp();
-  driver.calls.clear();
-  QWidget* connect = root.Window().siteSurvey.Connect;
-  root.Alert().SetOnShown([&](QMessageBox& box) {
-    TickAll();
-    EXPECT_EQ(driver.calls.size(), 0U);
-    EXPECT_TRUE(Disabled(connect));
-    EXPECT_EQ(box.buttons().size(), 1);
-    EXPECT_EQ(box.buttons().front()->text(), "OK");
-    box.buttons().front()->click();
-  });
-  root.Alert().Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
-  EXPECT_FALSE(Disabled(connect));
 }
 
 TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {

@@ -1,15 +1,11 @@
-// Key validation and the security choices of the two key-entry dialogs. The alerts a refused
-// key shows are played through the security sheet in the site survey tests.
+// Key validation. The alerts a refused key shows are played through the security sheet in the
+// site survey tests; the choices the dialogs offer, through the real sheet (ConnectTest).
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "driver/Records.h"
 #include "keyentry/KeyEntry.h"
-#include "state/SharedState.h"
-#include "support/ui/FakeAlert.h"
-#include "support/ui/FakeControls.h"
 
 namespace netvane {
 namespace {
@@ -74,76 +70,6 @@ TEST(KeyValidation, WepKeys) {
   v.keyTexts[0] = "bad";
   v.selectedKey = 3;  // the transmit key is reported before an earlier bad key
   EXPECT_EQ(FindKeyProblem(v), Wep(4, kHexLength));
-}
-
-// One dialog's security controls, wired as its layout would.
-class KeyEntryTest : public ::testing::Test {
- protected:
-  KeyEntryTest() { auth.entries = {"Open System", "Shared Key", "WPA-PSK"}; }
-
-  void Choose(int authIndex, int encryIndex = -2) {
-    auth.SelectIndex(authIndex);
-    entry.OnAuthType(nullptr);
-    if (encryIndex == -2) return;
-    encry.SelectIndex(encryIndex);
-    entry.OnEncryType(nullptr);
-  }
-  // The encryption list with its choice starred, then "psk" and/or "wep" for the enabled
-  // groups ("?" for a half-enabled WEP group).
-  std::string State() const {
-    std::string shown;
-    for (int i = 0; i < encry.Count(); ++i) {
-      shown += (i == encry.selected ? "*" : "") + encry.entries[std::size_t(i)] + " ";
-    }
-    int wep = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-      wep += radios[i].IsEnabled() + combos[i].IsEnabled() + texts[i].IsEnabled();
-    const std::string group = wep == 12 ? " wep" : wep == 0 ? "" : " ?";
-    return shown + "|" + (psk.IsEnabled() ? " psk" : "") + group;
-  }
-
-  testing::FakeChoiceList auth, encry;
-  std::array<testing::FakeChoiceList, 4> combos;
-  std::array<testing::FakeTextField, 4> texts;
-  std::array<testing::FakeToggle, 4> radios;
-  testing::FakeTextField psk;
-  testing::FakeAlert alert;
-  SharedState state;
-  KeyEntry entry{SecurityControls{auth,
-                                  encry,
-                                  {&combos[0], &combos[1], &combos[2], &combos[3]},
-                                  {&texts[0], &texts[1], &texts[2], &texts[3]},
-                                  {&radios[0], &radios[1], &radios[2], &radios[3]},
-                                  psk},
-                 alert, state};
-};
-
-TEST_F(KeyEntryTest, ChoicesAndFieldsFollowTheAuthentication) {
-  Choose(kAuthOpenSystem);
-  EXPECT_EQ(State(), "*NONE WEP |");
-  Choose(kAuthOpenSystem, kEncryWep);
-  EXPECT_EQ(State(), "NONE *WEP | wep");
-  Choose(kAuthSharedKey);  // same category: list and choice stay
-  EXPECT_EQ(State(), "NONE *WEP | wep");
-  Choose(kAuthSharedKey, kEncryNone);  // shared key uses the keys even without WEP
-  EXPECT_EQ(State(), "*NONE WEP | wep");
-  Choose(kAuthWpaPsk);
-  EXPECT_EQ(State(), "*TKIP AES | psk");
-  Choose(-1);  // nothing selected: list and fields stay
-  EXPECT_EQ(State(), "*TKIP AES | psk");
-  Choose(kAuthOpenSystem, kEncryWep);
-  entry.DialogLoaded();  // a new showing refills the list
-  entry.OnSelchangeAuthType();
-  EXPECT_EQ(State(), "*NONE WEP |");
-
-  // WPA-PSK offers what the adapter can do.
-  state.G_encryCapa = Ndis802_11Encryption2Enabled;
-  Choose(kAuthWpaPsk);
-  EXPECT_EQ(State(), "*TKIP | psk");
-  state.G_encryCapa = Ndis802_11WEPEnabled;
-  Choose(kAuthOpenSystem);
-  Choose(kAuthWpaPsk);
-  EXPECT_EQ(State(), "| psk");
 }
 
 }  // namespace

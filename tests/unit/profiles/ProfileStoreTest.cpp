@@ -331,6 +331,11 @@ TEST_F(ProfileStoreTest, MalformedXmlIsDamagedAndWellFormedXmlReadsAsXmlSays) {
       Plist(ssid("<string a=\"<\">x</string>")),
       Plist(ssid("<string><!-- a -- b -->x</string>")),
       Plist(ssid("<string>x</string><key>k</key>")),
+      // Text before a container's first child, kept apart from its children by the parser.
+      plist + "x" + ssid("<string>x</string>") + "</plist>",
+      Plist("<array>x<dict><key>SSID</key><string>x</string></dict></array>"),
+      Plist("<array><dict>x<key>SSID</key><string>x</string></dict></array>"),
+      Plist("<array><dict>x<key>SSID</key><integer>1</integer></dict></array>"),
       "<plist version=1.0>" + ssid("<string>x</string>") + "</plist>",
       "<plist version=\"1\" version=\"1\">" + ssid("<string>x</string>") + "</plist>",
       Plist(ssid("<string>x</string>")) + "x",
@@ -355,6 +360,7 @@ TEST_F(ProfileStoreTest, MalformedXmlIsDamagedAndWellFormedXmlReadsAsXmlSays) {
       {Plist(ssid("<string>a\r\nb&#13;</string>")), "a\nb\r"},
       {Plist(ssid("<?pi?><!-- c --><string>&#x1F600;&quot;&apos;</string>")), "\U0001F600\"'"},
       {"\xEF\xBB\xBF" + plist + ssid("<integer>0x0b</integer>") + "</plist>", "11"},
+      {Plist(ssid("<string>a</string><key>SSID</key><string>x</string>")), "x"},
   };
   for (const auto& [xml, text] : wellFormed) {
     Write(ProfileFile(), xml);

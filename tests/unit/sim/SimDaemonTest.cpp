@@ -1,25 +1,31 @@
 // The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
-// so that the simulator is tested independently of the utility's user-client code.
+// so that the simulator is tested independently of the utility's user-client code; its deadline,
+// on one connection served on a clock the test moves.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
-#include <thread>
+#include <utility>
+#include <vector>
 
+#include "Connection.h"
+#include "core/Adapter.h"
 #include "core/Frame.h"
 #include "core/Hex.h"
+#include "core/ScenarioLoader.h"
 #include "platform/userclient/Protocol.h"
 #include "support/SimHarness.h"
-#include "support/TempFolder.h"
 
 namespace netvane::sim {
 namespace {
@@ -31,6 +37,8 @@ const Bytes kScalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
 
 class RawConnection {
  public:
+  // A connection already made (one end of a socket pair).
+  explicit RawConnection(int fd) : fd_(fd) {}
   explicit RawConnection(const std::string& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
@@ -55,11 +63,6 @@ class RawConnection {
     if (!all(out.data(), out.size())) return std::nullopt;
     return Answer{header[0], out};
   }
-  // True when the daemon has closed its end: end of stream, not a timeout.
-  bool Closed() {
-    char c = 0;
-    return recv(fd_, &c, 1, 0) == 0;
-  }
 
  private:
   int fd_;
@@ -79,52 +82,53 @@ class SimDaemonTest : public ::testing::Test {
   testing::SimHarness sim_;
 };
 
-// A bad frame, or a call the connection has no room for, closes it at once, unanswered and
-// untraced; the daemon goes on serving, up to the largest frame there is.
-TEST_F(SimDaemonTest, ConnectionsThatBreakTheProtocolAreClosedUnanswered) {
-  Bytes tooLong = EncodeRequest(uc::kKindStructure, 0x00010114, {}, 4);
-  WriteU32(tooLong, 12, 65537);  // the payload's length
-  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
-  const std::vector<std::vector<Bytes>> cases = {
-      {EncodeRequest(7, 0x00010114, {}, 4)},                       // unknown kind
-      {tooLong},                                                   // payload too large
-      {EncodeRequest(uc::kKindStructure, 0x00010114, {}, 65537)},  // capacity too large
-      {{0x43, 0x55, 0x56, 0x4F, 1, 0, 0, 0}},  // wrong magic, known before a whole header
-      {kScalar},                               // scalar call first
-      {mac, mac},                              // a second structure call
-  };
-  for (const auto& frames : cases) {
-    RawConnection c(sim_.SocketPath());
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i) ASSERT_TRUE(c.Send(frames[i]) && c.Read());
-    ASSERT_TRUE(c.Send(frames.back()));
-    EXPECT_TRUE(c.Closed()) << ToHex(frames.back());
+// A clock moved by hand: time passes only while the daemon waits, and the client's steps, each
+// due at a moment (in order), run when a wait reaches it.
+class ScriptedClock : public ConnectionClock {
+ public:
+  void At(int64_t ms, std::function<void()> step) { steps_.emplace_back(ms, std::move(step)); }
+  int64_t NowMs() override { return nowMs_; }
+  Wait WaitFor(int fd, short events, int timeoutMs) override {
+    const int64_t until = nowMs_ + timeoutMs;
+    for (;;) {
+      pollfd p{fd, events, 0};
+      if (fd >= 0 && poll(&p, 1, 0) > 0) return Wait::kReady;
+      if (next_ == steps_.size() || steps_[next_].first > until) {
+        nowMs_ = until;
+        return Wait::kTimeout;
+      }
+      nowMs_ = std::max(nowMs_, steps_[next_].first);
+      steps_[next_++].second();
+    }
   }
-  EXPECT_EQ(sim_.Trace().size(), 1U);                     // the first of the two structure calls
-  EXPECT_TRUE(Call(0x0D010217, Bytes(65536, 0), 65536));  // the largest frame there is
-}
+
+ private:
+  int64_t nowMs_ = 0;
+  std::size_t next_ = 0;
+  std::vector<std::pair<int64_t, std::function<void()>>> steps_;
+};
 
 // The deadline runs from accept, not from the last frame, so a client pacing its frames holds
-// the daemon no longer than that; the next client is served while it still has its end open.
-TEST_F(SimDaemonTest, OneDeadlineFromAcceptCoversBothCalls) {
-  sim_.Stop();
-  sim_.SetConnectionTimeoutMs(600);
-  sim_.Start();
-  RawConnection slow(sim_.SocketPath());
-  const auto accepted = std::chrono::steady_clock::now();
-  const auto sendAt = [&](const Bytes& frame, int ms) {
-    slow.Send({frame.begin(), frame.end() - 1});
-    std::this_thread::sleep_until(accepted + std::chrono::milliseconds(ms));
-    slow.Send({frame.back()});
-  };
-  sendAt(EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6), 300);
-  EXPECT_TRUE(slow.Read());
-  sendAt(kScalar, 800);  // within 600 ms of the first answer, but not of accept
-  EXPECT_FALSE(slow.Read());
-  EXPECT_TRUE(Call(0x00010114, Bytes(4, 0), 4));
+// the daemon no longer than that.
+TEST(SimConnectionTest, OneDeadlineFromAcceptCoversBothCalls) {
+  int ends[2] = {};
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+  RawConnection client(ends[1]);
+  Adapter adapter(DefaultScenario());
+  Service service(adapter, nullptr);
+  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
+  ASSERT_TRUE(client.Send({mac.begin(), mac.end() - 1}));  // at accept, all but its last byte
+  ScriptedClock clock;
+  clock.At(300, [&] { client.Send({mac.back()}); });
+  clock.At(800, [&] { client.Send(kScalar); });  // within 600 ms of the first answer, not of accept
+  Connection(ends[0], service, clock, 600).Serve();  // accepted at 0
+  close(ends[0]);
+  EXPECT_TRUE(client.Read());
+  EXPECT_FALSE(client.Read());
 }
 
 // Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
-// run; the trace holds every call, key bytes masked unless asked not to; the socket goes at exit.
+// run; the trace holds every call with key bytes masked; the socket goes at exit.
 TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
   const auto keyRecord = [](const Bytes& key) {  // length, slot 0, key length, the key at 28
     Bytes record(28 + key.size() + 11, 0);
@@ -135,61 +139,26 @@ TEST_F(SimDaemonTest, ServesItsOwnerAloneAndTracesEveryCallWithoutKeyBytes) {
   };
   const Bytes wep = keyRecord({0xa1, 0xb2, 0xc3, 0xd4, 0xe5});
   const Bytes psk = keyRecord(Bytes(32, 0x3c));
-  for (const bool shown : {false, true}) {
-    EXPECT_EQ(sim_.Stop(), 0);
-    EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
-    const mode_t saved = umask(0);
-    shown ? chmod(sim_.TracePath().c_str(), 0644) : unlink(sim_.TracePath().c_str());
-    sim_.SetTraceKeys(shown);
-    sim_.Start();
-    umask(saved);
-    for (const std::string& path : {sim_.SocketPath(), sim_.TracePath()}) {
-      struct stat st {};
-      ASSERT_EQ(stat(path.c_str(), &st), 0);
-      EXPECT_EQ(st.st_mode & 07777U, 0600U) << path;
-    }
-    sim_.ClearTrace();
-    EXPECT_EQ(Call(0x01010102, Bytes(6, 0), 6), (Answer{0, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}}));
-    Call(0x0D81011D, wep, 0);
-    Call(0x0DF10116, psk, 0);
-    const auto trace = sim_.Trace();
-    ASSERT_EQ(trace.size(), 6U);
-    EXPECT_EQ(trace[0]["out"], "021a2b3c4d5e");
-    EXPECT_EQ(trace[1].dump(), R"({"call":"scalar","selector":1,"seq":2,"status":0})");
-    EXPECT_EQ(trace[2]["in"], shown ? ToHex(wep) : ToHex(wep).replace(56, 10, 10, '*'));
-    EXPECT_EQ(trace[4]["in"], shown ? ToHex(psk) : ToHex(psk).replace(56, 64, 64, '*'));
+  EXPECT_EQ(sim_.Stop(), 0);
+  EXPECT_FALSE(std::filesystem::exists(sim_.SocketPath()));
+  const mode_t saved = umask(0);
+  chmod(sim_.TracePath().c_str(), 0644);
+  sim_.Start();
+  umask(saved);
+  for (const std::string& path : {sim_.SocketPath(), sim_.TracePath()}) {
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777U, 0600U) << path;
   }
-}
-
-TEST(SimHarnessTest, ABrokenScenarioFailsToStartWithItsExitCode) {
-  testing::SimHarness sim;
-  EXPECT_THAT([&] { sim.Start(R"({"networks": [{"ssid": "x", "bssid": "nope"}]})"); },
-              ::testing::ThrowsMessage<std::runtime_error>(::testing::HasSubstr("code 2")));
-}
-
-// The property list carries the version, escaped, and goes with the last instance's socket. Its
-// date reaches the About page and the command line, where those are tested end to end.
-TEST(SimHarnessTest, PublishesItsPropertyListWhileAnyInstanceRuns) {
-  testing::SimHarness sim;
-  sim.Start(R"({"card": {"driver_version": "2.0 <beta> & co"}})");
-  const std::string plist =
-      std::filesystem::path(sim.SocketPath()).parent_path().string() + "/Info.plist";
-  const std::string text = testing::ReadText(plist);
-  EXPECT_THAT(text, ::testing::HasSubstr("<key>CFBundleShortVersionString</key>\n"
-                                         "\t<string>2.0 &lt;beta&gt; &amp; co</string>"));
-  EXPECT_THAT(text, ::testing::HasSubstr("<string>com.corvane.CardBusWirelessDriver</string>"));
-  struct stat st {};
-  ASSERT_EQ(stat(plist.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777U, 0644U);
-
-  const std::string other = std::filesystem::path(plist).replace_filename("1.sock").string();
-  std::ofstream{other};  // another instance still running
-  EXPECT_EQ(sim.Stop(), 0);
-  EXPECT_TRUE(std::filesystem::exists(plist));
-  sim.Start();
-  std::filesystem::remove(other);
-  EXPECT_EQ(sim.Stop(), 0);
-  EXPECT_FALSE(std::filesystem::exists(plist));
+  sim_.ClearTrace();
+  EXPECT_EQ(Call(0x01010102, Bytes(6, 0), 6), (Answer{0, {0x02, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e}}));
+  Call(0x0D81011D, wep, 0);
+  Call(0x0DF10116, psk, 0);
+  const auto trace = sim_.Trace();
+  ASSERT_EQ(trace.size(), 6U);
+  EXPECT_EQ(trace[0]["out"], "021a2b3c4d5e");
+  EXPECT_EQ(trace[2]["in"], ToHex(wep).replace(56, 10, 10, '*'));
+  EXPECT_EQ(trace[4]["in"], ToHex(psk).replace(56, 64, 64, '*'));
 }
 
 }  // namespace

@@ -61,13 +61,6 @@ TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
   EXPECT_EQ(r.Take(), (Events{{K::kReconnectFailed, "Home"}}));
   r.watcher.Observe(Joined("Home"));
   EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}})) << "a late join is an ordinary one";
-
-  r.watcher.ReconnectStarted("Home");
-  r.watcher.Observe(In(S::kNoAdapter));
-  r.watcher.Observe(Joined("Home"));
-  EXPECT_EQ(r.Take(),
-            (Events{{K::kAdapterRemoved, ""}, {K::kAdapterBack, ""}, {K::kJoined, "Home"}}))
-      << "a removal ends the attempt; the next bring-up starts its own";
 }
 
 TEST(ConnectionWordsTest, NamesCannotBreakOrForgeAHistoryLine) {

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "platform/system/Consistency.h"
 #include "support/LogRecorder.h"
 
 namespace netvane::system {
@@ -38,37 +37,6 @@ TEST(LogTest, FormattedLinesAreWholeAndCarryTheirCategory) {
   ASSERT_EQ(log.lines.size(), 1U);
   EXPECT_EQ(log.lines[0].text, longName + " = 7");
   EXPECT_EQ(log.lines[0].category, LogCategory::kGui);
-  EXPECT_STREQ(LogCategoryName(LogCategory::kDriver), "netvane.driver");
-  EXPECT_STREQ(LogCategoryName(LogCategory::kRegistry), "netvane.registry");
-  EXPECT_STREQ(LogCategoryName(LogCategory::kGui), "netvane.gui");
-}
-
-// A sink that wants nothing is never handed a line, and a removed sink is replaced by the one
-// it replaced.
-TEST(LogTest, TheSinkDecidesWhatIsWritten) {
-  struct Deaf : LogSink {
-    bool Enabled(LogCategory, LogLevel) const override { return false; }
-    void Write(LogCategory, LogLevel, std::string_view) override { ++written; }
-    int written = 0;
-  } deaf;
-  LogRecorder outer;
-  EXPECT_EQ(SetLogSink(&deaf), &outer);
-  LogError(LogCategory::kPrefs, "dropped");
-  LogF(LogCategory::kPrefs, LogLevel::kError, "%s", "dropped");
-  EXPECT_FALSE(LogEnabled(LogCategory::kPrefs, LogLevel::kError));
-  EXPECT_EQ(SetLogSink(&outer), &deaf);
-  EXPECT_EQ(deaf.written, 0);
-  LogError(LogCategory::kPrefs, "kept");
-  EXPECT_EQ(outer.Text(), "kept\n");
-}
-
-// Says what was inconsistent, even in a quiet run, and not where in the sources.
-TEST(LogTest, AConsistencyFailureIsAnErrorSayingWhat) {
-  LogRecorder log;
-  ReportConsistencyFailure(LogCategory::kSurvey, "row %d of %d", 9, 4);
-  ASSERT_EQ(log.lines.size(), 1U);
-  EXPECT_EQ(log.lines[0].level, LogLevel::kError);
-  EXPECT_EQ(log.lines[0].text, "netvane: inconsistent state: row 9 of 4");
 }
 
 }  // namespace

@@ -8,13 +8,17 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "driver/CV7000Access.h"
 #include "platform/system/PrivateFolder.h"
@@ -78,7 +82,7 @@ void Reply(int fd, uint32_t status, uint32_t claimed, const std::vector<uint8_t>
            int pauseMs = 0) {
   const ReplyHeader r{status, claimed};
   send(fd, &r, sizeof r, MSG_NOSIGNAL);
-  usleep(static_cast<useconds_t>(pauseMs) * 1000);
+  if (pauseMs > 0) usleep(static_cast<useconds_t>(pauseMs) * 1000);
   send(fd, out.data(), out.size(), MSG_NOSIGNAL);
 }
 
@@ -146,19 +150,52 @@ TEST(SocketUserClientTest, AnAnswerLongerThanOfferedIsNeverWritten) {
   EXPECT_EQ(client.LiveHandles(), 0U);  // the dropped connection is closed and released too
 }
 
+// A clock moved by hand: time passes only while the client waits, and the driver's steps, each
+// due at a moment (in order), run when a wait reaches it.
+class ScriptedClock : public IoClock {
+ public:
+  void At(int ms, std::function<void()> step) { steps_.emplace_back(ms, std::move(step)); }
+  std::chrono::steady_clock::time_point Now() override {
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(nowMs_));
+  }
+  int Poll(pollfd& p, int timeoutMs) override {
+    const int until = nowMs_ + timeoutMs;
+    for (;;) {
+      if (poll(&p, 1, 0) > 0) return 1;
+      if (next_ == steps_.size() || steps_[next_].first > until) {
+        nowMs_ = until;
+        return 0;
+      }
+      nowMs_ = std::max(nowMs_, steps_[next_].first);
+      steps_[next_++].second();
+    }
+  }
+
+ private:
+  int nowMs_ = 0;
+  std::size_t next_ = 0;
+  std::vector<std::pair<int, std::function<void()>>> steps_;
+};
+
 // One deadline from the connect on (600 ms): no stretching a request by trickling the reply,
 // each piece well within the timeout of the one before, nor by answering the scalar call late.
 TEST(SocketUserClientTest, OneDeadlineCoversTheWholeConnection) {
   for (const bool trickled : {true, false}) {
     const TempRegistry registry;
-    const auto service = Serve(registry.socket, [trickled](int fd) {
-      ReadRequest(fd);
-      usleep(400'000);
-      if (trickled) Reply(fd, kStatusSuccess, 4, {1, 2, 3, 4}, 400);
-      if (!trickled) Reply(fd, kStatusSuccess, 0, {}, 400);  // and 400 ms on, the scalar call's
-      if (!trickled) Reply(fd, kStatusSuccess, 0);
+    const int listener = Listen(registry.socket);
+    int driver = -1;
+    ScriptedClock clock;
+    clock.At(400, [&] {
+      driver = accept(listener, nullptr, nullptr);
+      ReadRequest(driver);
+      Reply(driver, kStatusSuccess, trickled ? 4 : 0);
     });
-    SocketUserClient client(600);
+    clock.At(800, [&] {  // the record, or the scalar call's answer
+      const std::array<uint8_t, 4> record = {1, 2, 3, 4};
+      trickled ? static_cast<void>(send(driver, record.data(), 4, MSG_NOSIGNAL))
+               : Reply(driver, kStatusSuccess, 0);
+    });
+    SocketUserClient client(600, clock);
     const Handle connection = Open(client);
     std::array<uint8_t, 4> buffer{};
     uint32_t length = 4;
@@ -167,6 +204,8 @@ TEST(SocketUserClientTest, OneDeadlineCoversTheWholeConnection) {
         trickled ? kKernTimeout : kKernSuccess);
     EXPECT_EQ(buffer, (std::array<uint8_t, 4>{}));
     EXPECT_EQ(client.ScalarCall(connection, 1), trickled ? kKernFailure : kKernTimeout);
+    close(driver);
+    close(listener);
   }
 }
 
