@@ -7,8 +7,11 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <tuple>
 
+#include "driver/ChannelFreqTable.h"
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "fake_driver/FakeUserClient.h"
