@@ -7,7 +7,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QPushButton>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -62,22 +62,6 @@ class AdvancePageTest : public ::testing::Test {
       state, adapter, {mode, rate, protection, burst, ofdm, apply, reset, radio, picture}, file};
 };
 
-TEST_F(AdvancePageTest, ModeChangesKeepOrResetTheRate) {
-  page.awakeFromNib();
-  EXPECT_FALSE(apply.IsEnabled() || reset.IsEnabled());
-  rate.SelectIndex(12);  // 54 Mbps
-  page.OnTxRate(nullptr);
-  Choose(kModeB);
-  EXPECT_EQ(rate.SelectedText(), "Auto");
-  EXPECT_FALSE(protection.IsEnabled());
-  Choose(kModeBgMixed);
-  rate.SelectIndex(5);  // 6 Mbps
-  page.OnTxRate(nullptr);
-  Choose(kModeA);
-  EXPECT_EQ(rate.SelectedText(), "24 Mbps") << "index 5 kept, in the a list";
-  EXPECT_TRUE(apply.IsEnabled());
-}
-
 TEST_F(AdvancePageTest, ApplySendsWhatTheCardCanUseStoresItAndShowsIt) {
   page.awakeFromNib();
   Choose(kModeA);  // this card has no 802.11a

@@ -27,17 +27,6 @@ const std::uint8_t* U8(const std::string& s) {
   return reinterpret_cast<const std::uint8_t*>(s.data());
 }
 
-// Typed keys are judged before they are converted (KeyValidation), so what matters here is the
-// reading itself.
-TEST(HexTest, DigitsPackInPairsHighNibbleFirstAndOtherCharactersWrap) {
-  // Exactly twice destlen characters and no terminator (the sanitizer sees a read past them);
-  // an invalid digit, a zero byte too, is 0xFF in the arithmetic: G0 0xF0, 0G 0xFF, \07 0xF7.
-  const std::array<char, 10> src{'0', 'a', 'F', 'f', 'G', '0', '0', 'G', '\0', '7'};
-  std::array<std::uint8_t, 6> out{0, 0, 0, 0, 0, 0x33};
-  AtoH(src.data(), out.data(), 5);
-  EXPECT_EQ(out, (std::array<std::uint8_t, 6>{0x0A, 0xFF, 0xF0, 0xFF, 0xF7, 0x33}));
-}
-
 // The 40 bytes an independent implementation derives: PBKDF2-HMAC-SHA1, 4096 iterations.
 std::string ReferenceHex(const std::string& pass, const std::string& ssid) {
   Output out{};

@@ -13,7 +13,6 @@
 #include <fstream>
 #include <set>
 #include <string>
-#include <string_view>
 
 #include "fake_driver/FakeUserClient.h"
 #include "gui/CompositionRoot.h"
@@ -141,17 +140,6 @@ TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnc
   EXPECT_EQ(window.focusWidget(), window.siteSurvey.ApList);
   root.PollTimer().OnTimeout();
   EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
-}
-
-TEST_F(WindowTest, WithAnIconInTheTrayClosingTheWindowOnlyHidesIt) {
-  bool tray = true;
-  root.Window().HideOnClose([&tray] { return tray; });
-  root.Window().show();
-  EXPECT_FALSE(root.Window().close()) << "still running";
-  EXPECT_FALSE(root.Window().isVisible());
-  tray = false;
-  root.Window().show();
-  EXPECT_TRUE(root.Window().close());
 }
 
 TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {

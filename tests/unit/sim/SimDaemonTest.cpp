@@ -1,9 +1,7 @@
 // The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
 // so that the simulator is tested independently of the utility's user-client code; its deadline,
 // on one connection served on a clock the test moves.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -12,9 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -25,6 +20,7 @@
 #include "core/Hex.h"
 #include "core/ScenarioLoader.h"
 #include "platform/userclient/Protocol.h"
+#include "support/ScriptedSteps.h"
 #include "support/SimHarness.h"
 
 namespace netvane::sim {
@@ -82,30 +78,13 @@ class SimDaemonTest : public ::testing::Test {
   testing::SimHarness sim_;
 };
 
-// A clock moved by hand: time passes only while the daemon waits, and the client's steps, each
-// due at a moment (in order), run when a wait reaches it.
-class ScriptedClock : public ConnectionClock {
+// The daemon's clock, moved by hand.
+class ScriptedClock : public ConnectionClock, public testing::ScriptedSteps {
  public:
-  void At(int64_t ms, std::function<void()> step) { steps_.emplace_back(ms, std::move(step)); }
-  int64_t NowMs() override { return nowMs_; }
+  int64_t NowMs() override { return ScriptedSteps::NowMs(); }
   Wait WaitFor(int fd, short events, int timeoutMs) override {
-    const int64_t until = nowMs_ + timeoutMs;
-    for (;;) {
-      pollfd p{fd, events, 0};
-      if (fd >= 0 && poll(&p, 1, 0) > 0) return Wait::kReady;
-      if (next_ == steps_.size() || steps_[next_].first > until) {
-        nowMs_ = until;
-        return Wait::kTimeout;
-      }
-      nowMs_ = std::max(nowMs_, steps_[next_].first);
-      steps_[next_++].second();
-    }
+    return ScriptedSteps::WaitFor({fd, events, 0}, timeoutMs) ? Wait::kReady : Wait::kTimeout;
   }
-
- private:
-  int64_t nowMs_ = 0;
-  std::size_t next_ = 0;
-  std::vector<std::pair<int64_t, std::function<void()>>> steps_;
 };
 
 // The deadline runs from accept, not from the last frame, so a client pacing its frames holds

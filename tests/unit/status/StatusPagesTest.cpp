@@ -109,13 +109,8 @@ TEST_F(StatusPagesTest, FiveGigahertzAndFrequenciesOutsideThePlanKeepThePageMovi
   Associate(72, 60, 10500, -65, 5950000);
   timer.Fire();
   EXPECT_EQ(texts[1].text, "5950 MHz");
-  EXPECT_EQ(texts[2].text, "36 Mbps");
-  EXPECT_EQ(texts[3].text, "2.0");
-  Associate(22, 60, 11500, -65, 5950000);
-  timer.Fire();
-  EXPECT_EQ(texts[2].text, "11 Mbps");
-  EXPECT_EQ(texts[3].text, "4.0") << "the counters advance on every tick";
-  EXPECT_EQ(history.samples.size(), 3U);
+  EXPECT_EQ(texts[2].text, "36 Mbps") << "the rest of the tick still runs";
+  EXPECT_EQ(history.samples.size(), 2U);
 }
 
 TEST_F(StatusPagesTest, CountersInFullAndFrozenWhileTheAdapterIsAway) {

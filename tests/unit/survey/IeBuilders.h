@@ -1,7 +1,6 @@
 // Builds information elements and the scan entries that carry them.
 #pragma once
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 

@@ -30,12 +30,8 @@ TEST(RsnElement, DecidesOverWpaAndReadsOnlyWhatAWellFormedElementHolds) {
   const Bytes8 wpa = WpaElement(kTkip, {kTkip}, {kPsk});
   Bytes8 pairwisePastEnd = RsnBody(kCcmp, {kCcmp}, {kPsk});
   pairwisePastEnd[6] = 4;  // four pairwise suites: 16 bytes, 12 left in the element
-  Bytes8 pairwiseHuge = RsnBody(kCcmp, {kCcmp}, {kPsk});
-  pairwiseHuge[6] = pairwiseHuge[7] = 0xFF;
   Bytes8 keyMgmtPastEnd = RsnBody(kCcmp, {kCcmp}, {kPsk});
   keyMgmtPastEnd[12] = 2;
-  Bytes8 otherOui = RsnBody(kCcmp, {kCcmp}, {kPsk});
-  otherOui[15] = 0x50;  // the key-management suite under 00-50-AC
   Bytes8 pastEntry = Rsn(RsnBody(kCcmp, {kCcmp}, {kPsk}));
   pastEntry[CommonElements().size() + 1] = 200;
   const Bytes8 full = RsnBody(kTkip, {kTkip}, {kPsk});
@@ -50,33 +46,20 @@ TEST(RsnElement, DecidesOverWpaAndReadsOnlyWhatAWellFormedElementHolds) {
   } cases[] = {
       {"RSN decides, after the WPA element too",
        Concat({wpa, Element(48, RsnBody(kCcmp, {kCcmp}, {kSae}))}), "AES-CCMP WPA3-SAE 6"},
-      {"version 2 counts as absent", Rsn(RsnBody(kCcmp, {kCcmp}, {kPsk}, 2)), "WEP Unknow 0"},
       {"a version 2 element leaves the WPA one to decide",
        Concat({Element(48, RsnBody(kCcmp, {kCcmp}, {kSae}, 2)), wpa}), "TKIP WPA-PSK 2"},
       {"pairwise count past the element", Rsn(pairwisePastEnd), "WEP Unknow 0"},
-      {"pairwise count 65535", Rsn(pairwiseHuge), "WEP Unknow 0"},
       {"key-management count past the element", Rsn(keyMgmtPastEnd), "WEP Unknow 0"},
       {"element past the entry", pastEntry, "WEP Unknow 0"},
       {"no pairwise suites: the group cipher", Rsn(RsnBody(kTkip, {}, {kPsk})), "TKIP WPA2-PSK 5"},
-      {"no key management", Rsn(RsnBody(kCcmp, {kCcmp}, {})), "AES-CCMP Unknow 0"},
       {"unknown key management", Rsn(RsnBody(kCcmp, {kCcmp}, {99})), "AES-CCMP Unknow 0"},
-      {"a suite of another organisation", Rsn(otherOui), "AES-CCMP Unknow 0"},
       {"ciphers Netvane does not name", Rsn(RsnBody(kGcmp, {kGcmp}, {kPsk})), "WEP WPA2-PSK 5"},
       {"version alone: 802.11's defaults", Rsn(cut(2)), "AES-CCMP WPA2 4"},
       {"group cipher, then a cut count", Rsn(cut(7)), "TKIP+AES-CCMP WPA2 4"},
       {"key management, then half the capabilities", Rsn(cut(full.size() - 1)), "TKIP WPA2-PSK 5"},
-      {"a cut suite", Rsn(cut(4)), "AES-CCMP WPA2 4"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Texts(c.elements), c.texts) << c.what;
-  }
-
-  // Every cut of a whole entry, each in a buffer of exactly that size for the sanitizer.
-  const Bytes8 entry = EntryWithElements(Concat({Rsn(full), wpa}));
-  const ScanEntry whole = ReadScanEntry(entry, 0).value();
-  for (std::size_t n = 0; n < whole.ies.size(); ++n) {
-    const Bytes8 ies(whole.ies.begin(), whole.ies.begin() + static_cast<std::ptrdiff_t>(n));
-    ParseWPAElement(ies, Ndis802_11Infrastructure, {"WEP", "Unknow"});
   }
 }
 

@@ -6,7 +6,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 
 #include "IeBuilders.h"
@@ -119,13 +118,9 @@ TEST_F(SiteSurveyPageTest, EachKindOfNetworkAsARowAndAsANewProfile) {
   EXPECT_EQ(Shown(3), "|IEEE|02-C0-7A-00-00-04|89|3|WPA-PSK|TKIP|Infrastructure");
   EXPECT_EQ(Shown(6), "|CorvaneMesh|02-C0-7A-00-00-09|31|7|WPA-NONE|AES-CCMP|Ad Hoc");
   EXPECT_EQ(Shown(7), "|Odd|02-C0-7A-00-00-0A|0|36|Unknow|Not Use|Unknown");
-  // Off the channel plan: the frequency itself, and nothing a person must act on.
+  // Off the channel plan: the frequency itself.
   EXPECT_EQ(Shown(8), "|Stray|02-C0-7A-00-00-0B|100|2400 MHz|Unknow|Not Use|Infrastructure");
-  EXPECT_EQ(err.find("inconsistent"), std::string::npos) << err;
   EXPECT_EQ(Shown(9), "|CorvaneFar|02-C0-7A-00-00-0C|100|165|Unknow|Not Use|Ad Hoc");
-  apList.selected = 3;
-  During([this] { page.RefreshAPList(nullptr); });
-  EXPECT_EQ(apList.selected, -1) << "a rebuild clears the selection";
 
   // Networks as new profiles; the editor does not open when the profile page declines one.
   During([this] {

@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/FileSizeLimit.h"

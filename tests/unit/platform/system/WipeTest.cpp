@@ -1,7 +1,6 @@
 // Key buffers are zero by the time their memory is given back.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 

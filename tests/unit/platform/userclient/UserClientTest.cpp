@@ -8,7 +8,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstring>
@@ -25,6 +24,7 @@
 #include "platform/userclient/SocketUserClient.h"
 #include "state/SharedState.h"
 #include "support/LogRecorder.h"
+#include "support/ScriptedSteps.h"
 #include "support/TempFolder.h"
 #include "support/ui/FakeAlert.h"
 
@@ -77,12 +77,10 @@ RequestHeader ReadRequest(int fd) {
   return h;
 }
 
-// The header, and `out` `pauseMs` after it.
-void Reply(int fd, uint32_t status, uint32_t claimed, const std::vector<uint8_t>& out = {},
-           int pauseMs = 0) {
+// The header, then `out`.
+void Reply(int fd, uint32_t status, uint32_t claimed, const std::vector<uint8_t>& out = {}) {
   const ReplyHeader r{status, claimed};
   send(fd, &r, sizeof r, MSG_NOSIGNAL);
-  if (pauseMs > 0) usleep(static_cast<useconds_t>(pauseMs) * 1000);
   send(fd, out.data(), out.size(), MSG_NOSIGNAL);
 }
 
@@ -150,31 +148,13 @@ TEST(SocketUserClientTest, AnAnswerLongerThanOfferedIsNeverWritten) {
   EXPECT_EQ(client.LiveHandles(), 0U);  // the dropped connection is closed and released too
 }
 
-// A clock moved by hand: time passes only while the client waits, and the driver's steps, each
-// due at a moment (in order), run when a wait reaches it.
-class ScriptedClock : public IoClock {
+// The client's clock, moved by hand.
+class ScriptedClock : public IoClock, public testing::ScriptedSteps {
  public:
-  void At(int ms, std::function<void()> step) { steps_.emplace_back(ms, std::move(step)); }
   std::chrono::steady_clock::time_point Now() override {
-    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(nowMs_));
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(NowMs()));
   }
-  int Poll(pollfd& p, int timeoutMs) override {
-    const int until = nowMs_ + timeoutMs;
-    for (;;) {
-      if (poll(&p, 1, 0) > 0) return 1;
-      if (next_ == steps_.size() || steps_[next_].first > until) {
-        nowMs_ = until;
-        return 0;
-      }
-      nowMs_ = std::max(nowMs_, steps_[next_].first);
-      steps_[next_++].second();
-    }
-  }
-
- private:
-  int nowMs_ = 0;
-  std::size_t next_ = 0;
-  std::vector<std::pair<int, std::function<void()>>> steps_;
+  int Poll(pollfd& p, int timeoutMs) override { return WaitFor(p, timeoutMs) ? 1 : 0; }
 };
 
 // One deadline from the connect on (600 ms): no stretching a request by trickling the reply,
@@ -212,9 +192,8 @@ TEST(SocketUserClientTest, OneDeadlineCoversTheWholeConnection) {
 TEST(SocketUserClientTest, ARefusedRequestHasNoAnswer) {
   const TempRegistry registry;
   const auto service = Serve(registry.socket, [](int fd) {
-    // A refusal that carries a record anyway, every bit set (the EEPROM error bit among them),
-    // the record a moment after the header.
-    Reply(fd, kStatusError, ReadRequest(fd).outCapacity, std::vector<uint8_t>(32, 0xFF), 50);
+    // A refusal that carries a record anyway, every bit set (the EEPROM error bit among them).
+    Reply(fd, kStatusError, ReadRequest(fd).outCapacity, std::vector<uint8_t>(32, 0xFF));
     ReadRequest(fd);
     Reply(fd, kStatusSuccess, 0);
   });
