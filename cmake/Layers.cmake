@@ -29,3 +29,13 @@ function(netvane_layer_headers target folder)
   endforeach()
   target_include_directories(${target} INTERFACE ${root})
 endfunction()
+
+# netvane_tool_layer(target folder): the same for a folder of tools/, as "<folder>/Name.h".
+function(netvane_tool_layer target folder)
+  set(root ${PROJECT_BINARY_DIR}/include/${target})
+  file(MAKE_DIRECTORY ${root})
+  if(NOT IS_SYMLINK ${root}/${folder})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/tools/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()

@@ -5,11 +5,12 @@
 #include <ctime>
 #include <memory>
 
-#include "DriverInfoFile.h"
 #include "Options.h"
-#include "Server.h"
-#include "SimLog.h"
 #include "core/ScenarioLoader.h"
+#include "core/Service.h"
+#include "driverkit/DriverInfoFile.h"
+#include "driverkit/Server.h"
+#include "driverkit/ServiceLog.h"
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     return parsed.exitCode;
   }
   const sim::Options* options = &*parsed.options;
-  sim::SetSimVerbose(options->verbose);
+  driverkit::SetServiceLog("cv7000-sim", options->verbose);
   sim::ScenarioLoad load = options->scenarioPath.empty()
                                ? sim::LoadScenarioText(sim::DefaultScenarioText())
                                : sim::LoadScenarioFile(options->scenarioPath);
@@ -61,7 +62,10 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
   const std::string dir = userclient::ServiceClassDir(userclient::kWirelessDriverClass);
-  if (std::string reason; !sim::WriteDriverInfo(dir, load.scenario->card, reason)) {
+  const sim::Card& card = load.scenario->card;
+  // The loader has checked the date.
+  const auto date = driverkit::ParseDate(card.driverDate).value_or(driverkit::Date{1970, 1, 1});
+  if (std::string reason; !driverkit::WriteDriverInfo(dir, card.driverVersion, date, reason)) {
     std::fprintf(stderr, "cv7000-sim: cannot write %s\n", reason.c_str());
     return kExitFailure;
   }
@@ -72,10 +76,10 @@ int main(int argc, char** argv) {
            static_cast<double>(now.tv_nsec - started.tv_nsec) / 1e9;
   });
   sim::Service service(adapter, trace.get());
-  const int code = sim::RunServer(
+  const int code = driverkit::RunServer(
       dir + "/" + options->instance + ".sock", service,
       {.readyFd = options->readyFd, .connectionTimeoutMs = options->connectionTimeoutMs});
   // After the socket is gone, so the last instance to leave takes the file with it.
-  sim::RemoveDriverInfo(dir);
+  driverkit::RemoveDriverInfo(dir);
   return code;
 }

@@ -1,6 +1,5 @@
 // The real daemon over its socket, spoken to by a raw client written from the frame layout alone,
-// so that the simulator is tested independently of the utility's user-client code; its deadline,
-// on one connection served on a clock the test moves.
+// so that the simulator is tested independently of the utility's user-client code.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -14,27 +13,24 @@
 #include <utility>
 #include <vector>
 
-#include "Connection.h"
-#include "core/Adapter.h"
-#include "core/Frame.h"
 #include "core/Hex.h"
-#include "core/ScenarioLoader.h"
+#include "driverkit/Frame.h"
 #include "platform/userclient/Protocol.h"
-#include "support/ScriptedSteps.h"
 #include "support/SimHarness.h"
 
 namespace netvane::sim {
 namespace {
 
 namespace uc = userclient;
+using driverkit::Bytes;
+using driverkit::EncodeRequest;
+using driverkit::WriteU32;
 using Answer = std::pair<uint32_t, Bytes>;  // status and payload
 
 const Bytes kScalar = EncodeRequest(uc::kKindScalar, 1, {}, 0);
 
 class RawConnection {
  public:
-  // A connection already made (one end of a socket pair).
-  explicit RawConnection(int fd) : fd_(fd) {}
   explicit RawConnection(const std::string& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
@@ -77,34 +73,6 @@ class SimDaemonTest : public ::testing::Test {
   }
   testing::SimHarness sim_;
 };
-
-// The daemon's clock, moved by hand.
-class ScriptedClock : public ConnectionClock, public testing::ScriptedSteps {
- public:
-  int64_t NowMs() override { return ScriptedSteps::NowMs(); }
-  Wait WaitFor(int fd, short events, int timeoutMs) override {
-    return ScriptedSteps::WaitFor({fd, events, 0}, timeoutMs) ? Wait::kReady : Wait::kTimeout;
-  }
-};
-
-// The deadline runs from accept, not from the last frame, so a client pacing its frames holds
-// the daemon no longer than that.
-TEST(SimConnectionTest, OneDeadlineFromAcceptCoversBothCalls) {
-  int ends[2] = {};
-  ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
-  RawConnection client(ends[1]);
-  Adapter adapter(DefaultScenario());
-  Service service(adapter, nullptr);
-  const Bytes mac = EncodeRequest(uc::kKindStructure, 0x01010102, Bytes(6, 0), 6);
-  ASSERT_TRUE(client.Send({mac.begin(), mac.end() - 1}));  // at accept, all but its last byte
-  ScriptedClock clock;
-  clock.At(300, [&] { client.Send({mac.back()}); });
-  clock.At(800, [&] { client.Send(kScalar); });  // within 600 ms of the first answer, not of accept
-  Connection(ends[0], service, clock, 600).Serve();  // accepted at 0
-  close(ends[0]);
-  EXPECT_TRUE(client.Read());
-  EXPECT_FALSE(client.Read());
-}
 
 // Socket and trace are the owner's alone, even under umask 0 or a trace left wider by an earlier
 // run; the trace holds every call with key bytes masked; the socket goes at exit.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/Channels.h"
-#include "core/ScanEntry.h"
 #include "driver/Oids.h"
+#include "driverkit/Channels.h"
+#include "driverkit/ScanEntry.h"
 #include "platform/userclient/Protocol.h"
 
 namespace netvane::sim {
@@ -15,8 +15,8 @@ using userclient::kStatusSuccess;
 
 constexpr uint64_t kTimestampStep = 102400;  // one beacon interval in microseconds
 
-Bytes U32Bytes(uint32_t v) {
-  return ToBytes(v);
+driverkit::Bytes U32Bytes(uint32_t v) {
+  return driverkit::ToBytes(v);
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ Adapter::Adapter(Scenario scenario, Clock clock)
   radioWord_[0] = scenario_.radio ? 1 : 0;
   configuration_.Length = sizeof(NDIS_802_11_CONFIGURATION);
   configuration_.BeaconPeriod = 100;
-  configuration_.DSConfig = ChannelFrequencyKHz(1);
+  configuration_.DSConfig = driverkit::ChannelFrequencyKHz(1);
   Scan();  // the card scans once when it comes up
 }
 
@@ -67,30 +67,33 @@ void Adapter::JoinBySsid(std::span<const uint8_t> ssid) {
   if (association_.AssociateBySsid(ssid, RadioOn()) || !RadioOn()) return;
   if (association_.Pending().infrastructureMode == Ndis802_11IBSS && !ssid.empty() &&
       !association_.HearsAdhoc(ssid)) {
-    const uint32_t channel = ChannelOfFrequencyKHz(configuration_.DSConfig);
+    const uint32_t channel = driverkit::ChannelOfFrequencyKHz(configuration_.DSConfig);
     association_.StartAdhoc(ssid, channel != 0 ? channel : 1);
   }
 }
 
 void Adapter::Scan() {
-  std::vector<Bytes> entries;
+  std::vector<driverkit::Bytes> entries;
   ++scanCount_;
   if (RadioOn()) {
     for (const Network& n : scenario_.networks) {
       if (association_.InRange(n)) {
-        entries.push_back(BuildScanEntry(n, scanCount_ * kTimestampStep * 1000 + entries.size()));
+        entries.push_back(
+            driverkit::BuildScanEntry(n, scanCount_ * kTimestampStep * 1000 + entries.size()));
       }
     }
   }
   scan_.Replace(std::move(entries));
 }
 
-Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity) {
+driverkit::Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in,
+                                 uint32_t capacity) {
   const uint32_t oid = selector & ~kOidSetFlag;
   const bool set = IsSetCode(selector);
   FollowHwSwitch();
-  Reply reply =
-      set ? Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}} : Query(oid, capacity);
+  driverkit::Reply reply =
+      set ? driverkit::Reply{Set(oid, in) ? kStatusSuccess : kStatusBadArgs, {}}
+          : Query(oid, capacity);
   // Traffic flows between requests. After a counter reset it holds still while only the
   // counters are read, so the statistics page shows a clean zero right after its reset.
   const bool counterRead = !set && (oid == OID_802_11_STATISTICS || oid == OID_GEN_RCV_OK ||
@@ -105,30 +108,32 @@ Reply Adapter::Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t c
   return reply;
 }
 
-Reply Adapter::Query(uint32_t oid, uint32_t capacity) {
+driverkit::Reply Adapter::Query(uint32_t oid, uint32_t capacity) {
   if (oid == OID_802_11_BSSID_LIST || oid == OID_CV_802_11_BSSID_LIST_NEXT) {
     return QueryScan(oid, capacity);
   }
   bool known = true;
-  Bytes record = QueryRecord(oid, known);
-  if (!known || record.size() > capacity) return Reply{kStatusBadArgs, {}};
-  return Reply{kStatusSuccess, std::move(record)};
+  driverkit::Bytes record = QueryRecord(oid, known);
+  if (!known || record.size() > capacity) return driverkit::Reply{kStatusBadArgs, {}};
+  return driverkit::Reply{kStatusSuccess, std::move(record)};
 }
 
-Reply Adapter::QueryScan(uint32_t oid, uint32_t capacity) {
+driverkit::Reply Adapter::QueryScan(uint32_t oid, uint32_t capacity) {
   const uint32_t limit = std::min(capacity, scenario_.maxPartBytes);
   const MalformedScan fault = scenario_.faults.malformedScan;
   auto part =
       oid == OID_802_11_BSSID_LIST ? scan_.FirstPart(limit, fault) : scan_.NextPart(limit, fault);
-  if (!part) return Reply{kStatusBadArgs, {}};
-  return Reply{kStatusSuccess, std::move(*part)};
+  if (!part) return driverkit::Reply{kStatusBadArgs, {}};
+  return driverkit::Reply{kStatusSuccess, std::move(*part)};
 }
 
 NDIS_802_11_CONFIGURATION Adapter::CurrentConfiguration() const {
   NDIS_802_11_CONFIGURATION c = configuration_;
   // A network this card started keeps the frequency it was configured with.
   const Network* n = association_.Current();
-  if (n != nullptr && !association_.Started()) c.DSConfig = ChannelFrequencyKHz(n->channel);
+  if (n != nullptr && !association_.Started()) {
+    c.DSConfig = driverkit::ChannelFrequencyKHz(n->channel);
+  }
   return c;
 }
 
@@ -161,7 +166,7 @@ CV_802_11_STA_CONFIG Adapter::StaConfig() const {
   return c;
 }
 
-Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
+driverkit::Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
   const Network* current = association_.Current();
   switch (oid) {
     case OID_GEN_MEDIA_CONNECT_STATUS:
@@ -171,42 +176,42 @@ Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
     case OID_GEN_RCV_NO_BUFFER:
       return U32Bytes(traffic_.ReceivedNoBuffer());
     case OID_802_3_CURRENT_ADDRESS:
-      return Bytes(scenario_.card.mac.begin(), scenario_.card.mac.end());
+      return driverkit::Bytes(scenario_.card.mac.begin(), scenario_.card.mac.end());
     case OID_802_11_BSSID:
-      return current != nullptr ? Bytes(current->bssid.begin(), current->bssid.end())
-                                : Bytes(kMacLength, 0);
+      return current != nullptr ? driverkit::Bytes(current->bssid.begin(), current->bssid.end())
+                                : driverkit::Bytes(kMacLength, 0);
     case OID_802_11_SSID: {
       NDIS_802_11_SSID s{};
       if (current != nullptr) {
         s.SsidLength = static_cast<uint32_t>(current->ssid.size());
         std::copy(current->ssid.begin(), current->ssid.end(), s.Ssid);
       }
-      return ToBytes(s);
+      return driverkit::ToBytes(s);
     }
     case OID_802_11_NETWORK_TYPES_SUPPORTED: {
-      Bytes list = U32Bytes(scenario_.card.supports5GHz ? 3 : 2);
+      driverkit::Bytes list = U32Bytes(scenario_.card.supports5GHz ? 3 : 2);
       for (const uint32_t t : {Ndis802_11DS, Ndis802_11OFDM24, Ndis802_11OFDM5}) {
         if (t != Ndis802_11OFDM5 || scenario_.card.supports5GHz) {
-          const Bytes b = U32Bytes(t);
+          const driverkit::Bytes b = U32Bytes(t);
           list.insert(list.end(), b.begin(), b.end());
         }
       }
       return list;
     }
     case OID_802_11_RSSI:
-      return ToBytes(current != nullptr ? traffic_.Rssi(current->rssi) : int32_t{-100});
+      return driverkit::ToBytes(current != nullptr ? traffic_.Rssi(current->rssi) : int32_t{-100});
     case OID_802_11_CONFIGURATION:
-      return ToBytes(CurrentConfiguration());
+      return driverkit::ToBytes(CurrentConfiguration());
     case OID_802_11_STATISTICS:
-      return ToBytes(traffic_.Statistics());
+      return driverkit::ToBytes(traffic_.Statistics());
     case OID_CV_802_11_QUERY_LINK_STATUS:
-      return ToBytes(LinkStatus());
+      return driverkit::ToBytes(LinkStatus());
     case OID_CV_802_11_STA_CONFIG:
-      return ToBytes(StaConfig());
+      return driverkit::ToBytes(StaConfig());
     case OID_CV_802_11_EEPROM_VERSION:
-      return Bytes{0, 0, scenario_.card.eepromMajor, scenario_.card.eepromMinor};
+      return driverkit::Bytes{0, 0, scenario_.card.eepromMajor, scenario_.card.eepromMinor};
     case OID_CV_802_11_RADIO:
-      return Bytes(radioWord_.begin(), radioWord_.end());
+      return driverkit::Bytes(radioWord_.begin(), radioWord_.end());
     case OID_CV_802_11_PHY_MODE:
       return U32Bytes(phyMode_);
     case OID_CV_802_11_PREAMBLE:
@@ -220,7 +225,7 @@ Bytes Adapter::QueryRecord(uint32_t oid, bool& known) {
     case OID_802_11_FRAGMENTATION_THRESHOLD:
       return U32Bytes(fragThreshold_);
     case OID_802_11_DESIRED_RATES:
-      return Bytes(rates_.begin(), rates_.end());
+      return driverkit::Bytes(rates_.begin(), rates_.end());
     case OID_802_11_INFRASTRUCTURE_MODE:
       return U32Bytes(association_.Pending().infrastructureMode);
     case OID_802_11_AUTHENTICATION_MODE:

@@ -8,18 +8,14 @@
 #include <span>
 
 #include "core/Association.h"
-#include "core/Bytes.h"
 #include "core/ScanResult.h"
 #include "core/Scenario.h"
 #include "core/Traffic.h"
 #include "driver/Records.h"
+#include "driverkit/Bytes.h"
+#include "driverkit/RequestHandler.h"
 
 namespace netvane::sim {
-
-struct Reply {
-  uint32_t status = 0;
-  Bytes out;  // never longer than the capacity asked for
-};
 
 // Seconds since the card came up; only the scenario's hardware switch times read it.
 using Clock = std::function<double()>;
@@ -33,16 +29,16 @@ class Adapter {
   ~Adapter() = default;
 
   // One structure call: a query, or a set when the selector carries the set flag.
-  Reply Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity);
+  driverkit::Reply Handle(uint32_t selector, std::span<const uint8_t> in, uint32_t capacity);
 
   const Scenario& GetScenario() const { return scenario_; }
   bool RadioOn() const;
   bool HwRadioOn() const;
 
  private:
-  Reply Query(uint32_t oid, uint32_t capacity);
-  Reply QueryScan(uint32_t oid, uint32_t capacity);
-  Bytes QueryRecord(uint32_t oid, bool& known);
+  driverkit::Reply Query(uint32_t oid, uint32_t capacity);
+  driverkit::Reply QueryScan(uint32_t oid, uint32_t capacity);
+  driverkit::Bytes QueryRecord(uint32_t oid, bool& known);
   bool Set(uint32_t oid, std::span<const uint8_t> in);
   bool SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in, bool& known);
   bool SetCardParameter(uint32_t oid, std::span<const uint8_t> in, bool& known);

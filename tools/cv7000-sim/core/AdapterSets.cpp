@@ -12,7 +12,7 @@ constexpr std::size_t kWordLength = 4;
 // A 4-byte enumeration or count no larger than `max`.
 bool ReadWord(std::span<const uint8_t> in, uint32_t max, uint32_t& out) {
   if (in.size() < kWordLength) return false;
-  const uint32_t v = ReadU32(in, 0);
+  const uint32_t v = driverkit::ReadU32(in, 0);
   if (v > max) return false;
   out = v;
   return true;
@@ -39,7 +39,7 @@ bool Adapter::SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in,
       return true;
     case OID_802_11_SSID: {
       if (in.size() < sizeof(NDIS_802_11_SSID)) return false;
-      const uint32_t length = ReadU32(in, 0);
+      const uint32_t length = driverkit::ReadU32(in, 0);
       if (length > kMaxSsidLength) return false;
       JoinBySsid(in.subspan(offsetof(NDIS_802_11_SSID, Ssid), length));
       return true;
@@ -122,11 +122,11 @@ bool Adapter::SetCardParameter(uint32_t oid, std::span<const uint8_t> in, bool& 
       return true;
     case OID_802_11_CONFIGURATION:
       if (in.size() < sizeof(NDIS_802_11_CONFIGURATION)) return false;
-      configuration_ = FromBytes<NDIS_802_11_CONFIGURATION>(in);
+      configuration_ = driverkit::FromBytes<NDIS_802_11_CONFIGURATION>(in);
       return true;
     case OID_CV_802_11_STA_CONFIG:
       if (in.size() < sizeof(CV_802_11_STA_CONFIG)) return false;
-      staConfig_ = FromBytes<CV_802_11_STA_CONFIG>(in);
+      staConfig_ = driverkit::FromBytes<CV_802_11_STA_CONFIG>(in);
       return true;
     default:
       known = false;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/Channels.h"
 #include "core/Psk.h"
 #include "driver/Records.h"
+#include "driverkit/Channels.h"
 
 namespace netvane::sim {
 namespace {
@@ -33,7 +33,7 @@ Association::Association(const std::vector<Network>& networks, bool supports5GHz
     : networks_(networks), supports5GHz_(supports5GHz) {}
 
 bool Association::InRange(const Network& n) const {
-  const bool on5GHz = Is5GHzChannel(n.channel);
+  const bool on5GHz = driverkit::Is5GHzChannel(n.channel);
   if (on5GHz && (!supports5GHz_ || bands_ == Bands::k24GHzOnly)) return false;
   return on5GHz || bands_ != Bands::k5GHzOnly;
 }
@@ -120,7 +120,7 @@ bool Association::CipherFits(const Network& n) const {
 
 bool Association::WepKeyFits(const Network& n) const {
   if (!pending_.txSlot) return false;
-  const Bytes& sent = pending_.wepKeys[*pending_.txSlot];
+  const driverkit::Bytes& sent = pending_.wepKeys[*pending_.txSlot];
   return !sent.empty() && sent == n.wepKeys[n.wepTxKey];
 }
 

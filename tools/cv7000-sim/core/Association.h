@@ -9,9 +9,9 @@
 #include <optional>
 #include <span>
 
-#include "core/Bytes.h"
 #include "core/Keys.h"
 #include "core/Scenario.h"
+#include "driverkit/Bytes.h"
 
 namespace netvane::sim {
 
@@ -19,7 +19,7 @@ struct Credentials {
   uint32_t infrastructureMode = 1;  // Ndis802_11Infrastructure
   uint32_t authMode = 0;            // Ndis802_11AuthModeOpen
   uint32_t wepStatus = 1;           // Ndis802_11WEPDisabled
-  std::array<Bytes, kWepSlots> wepKeys{};
+  std::array<driverkit::Bytes, kWepSlots> wepKeys{};
   std::optional<uint32_t> txSlot;
   std::optional<Psk> psk;
 };

@@ -7,9 +7,9 @@ namespace netvane::sim {
 
 std::optional<KeyRecord> ParseKeyRecord(std::span<const uint8_t> in) {
   if (in.size() < kKeyHeaderLength) return std::nullopt;
-  const uint32_t length = ReadU32(in, offsetof(NDIS_802_11_KEY, Length));
-  const uint32_t index = ReadU32(in, offsetof(NDIS_802_11_KEY, KeyIndex));
-  const uint32_t keyLength = ReadU32(in, offsetof(NDIS_802_11_KEY, KeyLength));
+  const uint32_t length = driverkit::ReadU32(in, offsetof(NDIS_802_11_KEY, Length));
+  const uint32_t index = driverkit::ReadU32(in, offsetof(NDIS_802_11_KEY, KeyIndex));
+  const uint32_t keyLength = driverkit::ReadU32(in, offsetof(NDIS_802_11_KEY, KeyLength));
   if (length > in.size() || keyLength > length || length - keyLength < kKeyHeaderLength) {
     return std::nullopt;
   }
@@ -23,7 +23,8 @@ std::optional<KeyRecord> ParseKeyRecord(std::span<const uint8_t> in) {
 
 std::optional<uint32_t> ParseRemoveKey(std::span<const uint8_t> in) {
   if (in.size() < sizeof(NDIS_802_11_REMOVE_KEY)) return std::nullopt;
-  const uint32_t slot = ReadU32(in, offsetof(NDIS_802_11_REMOVE_KEY, KeyIndex)) & kKeyIndexSlotMask;
+  const uint32_t slot =
+      driverkit::ReadU32(in, offsetof(NDIS_802_11_REMOVE_KEY, KeyIndex)) & kKeyIndexSlotMask;
   if (slot >= kWepSlots) return std::nullopt;
   return slot;
 }

@@ -6,14 +6,14 @@
 #include <optional>
 #include <span>
 
-#include "core/Bytes.h"
+#include "driverkit/Bytes.h"
 
 namespace netvane::sim {
 
 struct KeyRecord {
   uint32_t slot = 0;
   bool transmit = false;
-  Bytes material;
+  driverkit::Bytes material;
 };
 
 // An NDIS_802_11_KEY: Length within the payload, the key material within Length. Empty when

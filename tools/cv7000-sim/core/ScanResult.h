@@ -8,25 +8,25 @@
 #include <optional>
 #include <vector>
 
-#include "core/Bytes.h"
 #include "core/Scenario.h"
+#include "driverkit/Bytes.h"
 
 namespace netvane::sim {
 
 class ScanResult {
  public:
-  void Replace(std::vector<Bytes> entries);
+  void Replace(std::vector<driverkit::Bytes> entries);
 
   // Every part is NumberOfItems and the entries that fit in `capacity`. Empty optional when
   // entries remain but the next one does not fit at all (the caller's buffer is too small).
-  std::optional<Bytes> FirstPart(uint32_t capacity, MalformedScan fault);
+  std::optional<driverkit::Bytes> FirstPart(uint32_t capacity, MalformedScan fault);
   // An empty part (zero bytes) once all entries have been delivered.
-  std::optional<Bytes> NextPart(uint32_t capacity, MalformedScan fault);
+  std::optional<driverkit::Bytes> NextPart(uint32_t capacity, MalformedScan fault);
 
  private:
-  std::optional<Bytes> TakePart(uint32_t capacity, MalformedScan fault);
+  std::optional<driverkit::Bytes> TakePart(uint32_t capacity, MalformedScan fault);
 
-  std::vector<Bytes> entries_;
+  std::vector<driverkit::Bytes> entries_;
   std::size_t next_ = 0;
 };
 

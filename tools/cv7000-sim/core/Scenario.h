@@ -8,38 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "driverkit/ScanNetwork.h"
+
 namespace netvane::sim {
 
-// The RSN kinds send an RSN element instead of the WPA one: WPA2-PSK, WPA2 with 802.1X, the
-// WPA2/WPA3 transition (PSK and SAE), SAE alone, and opportunistic wireless encryption.
-enum class Security {
-  kOpen,
-  kWep,
-  kWpaPsk,
-  kWpaEap,
-  kWpaNone,
-  kWpa2Psk,
-  kWpa2Eap,
-  kWpa2Wpa3,
-  kWpa3Sae,
-  kOwe
-};
-enum class Cipher { kTkip, kAes };
+using driverkit::Cipher;
+using driverkit::Mac;
+using driverkit::Security;
+
 enum class MalformedScan { kNone, kZeroLength, kShortEntry, kOverlongEntry, kCountTooLarge };
 
-using Mac = std::array<uint8_t, 6>;
 using Psk = std::array<uint8_t, 32>;
 
-struct Network {
-  std::string ssid;  // raw bytes, at most 32
-  Mac bssid{};
-  uint32_t channel = 6;
-  int32_t rssi = -60;
-  bool adhoc = false;
-  bool hidden = false;
-  Security security = Security::kOpen;
-  Cipher groupCipher = Cipher::kTkip;
-  std::vector<Cipher> pairwise{Cipher::kTkip};
+// A network of the simulated air: what the scan reports, and the keys an association checks.
+struct Network : driverkit::ScanNetwork {
   std::string passphrase;
   std::optional<Psk> psk;  // given directly instead of a pass phrase
   bool wepShared = false;

@@ -8,10 +8,10 @@
 #include <set>
 #include <sstream>
 
-#include "core/Channels.h"
-#include "core/DriverInfo.h"
 #include "core/Generate.h"
 #include "core/Hex.h"
+#include "driverkit/Channels.h"
+#include "driverkit/DriverInfo.h"
 
 namespace netvane::sim {
 namespace {
@@ -193,7 +193,7 @@ void ReadWpa(ObjectReader& r, Network& n) {
 Network ReadNetwork(const json& v, const std::string& path, std::vector<std::string>& warnings) {
   ObjectReader r(v, path, warnings);
   Network n;
-  // Bytes a JSON string cannot carry (a name that is not UTF-8) come as hex digits.
+  // driverkit::Bytes a JSON string cannot carry (a name that is not UTF-8) come as hex digits.
   const bool named = r.Find("ssid") != nullptr;
   const bool inHex = r.Find("ssid_hex") != nullptr;
   if (!named && !inHex) ObjectReader::Fail(r.Name("ssid"), "missing");
@@ -209,7 +209,7 @@ Network ReadNetwork(const json& v, const std::string& path, std::vector<std::str
   if (r.Find("bssid") == nullptr) ObjectReader::Fail(r.Name("bssid"), "missing");
   n.bssid = ReadMac(r.String("bssid", ""), r.Name("bssid"));
   n.channel = static_cast<uint32_t>(r.Int("channel", 6, 1, 200));
-  if (!IsKnownChannel(n.channel)) {
+  if (!driverkit::IsKnownChannel(n.channel)) {
     ObjectReader::Fail(r.Name("channel"), "not a channel of the card");
   }
   n.rssi = static_cast<int32_t>(r.Int("rssi", -60, -120, 0));
@@ -257,7 +257,7 @@ void ReadCard(ObjectReader& top, Card& card, std::vector<std::string>& warnings)
   card.hwRadio = r.Bool("hw_radio", card.hwRadio);
   card.driverVersion = r.String("driver_version", card.driverVersion);
   card.driverDate = r.String("driver_date", card.driverDate);
-  if (!ParseDate(card.driverDate)) {
+  if (!driverkit::ParseDate(card.driverDate)) {
     ObjectReader::Fail("card.driver_date", "expected a date like \"2005-03-14\"");
   }
   const auto optional = [&r](const std::string& key, int64_t lo, int64_t hi) {

@@ -20,7 +20,7 @@ bool Service::Rejected(uint32_t selector) const {
                      [selector](uint32_t e) { return Matches(e, selector); });
 }
 
-uint32_t Service::DelayMs(const Request& request) const {
+uint32_t Service::DelayMs(const driverkit::Request& request) const {
   if (request.kind != userclient::kKindStructure) return 0;
   for (const auto& [entry, ms] : adapter_.GetScenario().faults.delayMs) {
     if (Matches(entry, request.selector)) return ms;
@@ -28,12 +28,12 @@ uint32_t Service::DelayMs(const Request& request) const {
   return 0;
 }
 
-Reply Service::Serve(const Request& request) {
+driverkit::Reply Service::Handle(const driverkit::Request& request) {
   if (request.kind == userclient::kKindScalar) {
     if (trace_ != nullptr) trace_->ScalarCall(request.selector, userclient::kStatusSuccess);
-    return Reply{};
+    return driverkit::Reply{};
   }
-  Reply reply;
+  driverkit::Reply reply;
   if (Rejected(request.selector)) {
     reply.status = userclient::kStatusError;
   } else {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 bool IsKnownChannel(uint32_t channel);
 bool Is5GHzChannel(uint32_t channel);
@@ -12,4 +12,4 @@ uint32_t ChannelFrequencyKHz(uint32_t channel);
 // The channel centred on `kHz`; 0 when no channel is.
 uint32_t ChannelOfFrequencyKHz(uint32_t kHz);
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

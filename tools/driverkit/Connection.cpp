@@ -1,4 +1,4 @@
-#include "Connection.h"
+#include "driverkit/Connection.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "SimLog.h"
+#include "driverkit/ServiceLog.h"
 #include "platform/userclient/Protocol.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 const char* KindName(uint32_t kind) {
@@ -19,8 +19,8 @@ const char* KindName(uint32_t kind) {
 
 }  // namespace
 
-Connection::Connection(int fd, Service& service, ConnectionClock& clock, int64_t deadlineMs)
-    : fd_(fd), service_(service), clock_(clock), deadline_(deadlineMs) {
+Connection::Connection(int fd, RequestHandler& handler, ConnectionClock& clock, int64_t deadlineMs)
+    : fd_(fd), handler_(handler), clock_(clock), deadline_(deadlineMs) {
   buffer_.reserve(sizeof(userclient::RequestHeader) + userclient::kMaxFrameLength);
 }
 
@@ -31,19 +31,19 @@ void Connection::Serve() {
     if (p.request.kind != expected) {
       // Not a call this connection has room for: answering it would let one connection
       // make any number of requests.
-      SimWarning(std::string("cv7000-sim: closing a connection: a ") + KindName(p.request.kind) +
-                 " call where the " + KindName(expected) + " call belongs");
+      ServiceWarning(std::string("closing a connection: a ") + KindName(p.request.kind) +
+                     " call where the " + KindName(expected) + " call belongs");
       return;
     }
-    if (const uint32_t ms = service_.DelayMs(p.request); ms > 0) {
+    if (const uint32_t ms = handler_.DelayMs(p.request); ms > 0) {
       if (clock_.WaitFor(-1, 0, static_cast<int>(ms)) == Wait::kStop) return;
     }
-    const Reply reply = service_.Serve(p.request);
-    if (SimVerbose()) {
+    const Reply reply = handler_.Handle(p.request);
+    if (ServiceVerbose()) {
       char line[96];
-      std::snprintf(line, sizeof line, "cv7000-sim: %s call 0x%08x: status %u, %zu bytes out",
+      std::snprintf(line, sizeof line, "%s call 0x%08x: status %u, %zu bytes out",
                     KindName(p.request.kind), p.request.selector, reply.status, reply.out.size());
-      SimDebug(line);
+      ServiceDebug(line);
     }
     if (!SendAll(EncodeReply(reply.status, reply.out))) return;
     buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(p.frameLength));
@@ -54,7 +54,7 @@ FrameParse Connection::NextFrame() {
   for (;;) {
     FrameParse p = ParseRequest(buffer_);
     if (p.status == FrameStatus::kBad) {
-      SimWarning("cv7000-sim: closing a connection: " + p.problem);
+      ServiceWarning("closing a connection: " + p.problem);
     }
     if (p.status != FrameStatus::kNeedMore || !Receive()) return p;
   }
@@ -100,4 +100,4 @@ bool Connection::SendAll(const Bytes& frame) {
   return true;
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

@@ -1,9 +1,9 @@
-#include "core/Channels.h"
+#include "driverkit/Channels.h"
 
 #include <algorithm>
 #include <array>
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 // The 20 MHz channels of the 5 GHz plan (34-46 even from the older Japanese plan).
@@ -38,4 +38,4 @@ uint32_t ChannelOfFrequencyKHz(uint32_t kHz) {
   return 0;
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

@@ -6,9 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Scenario.h"
-
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 struct Date {
   int year = 0;
@@ -20,6 +18,6 @@ struct Date {
 std::optional<Date> ParseDate(std::string_view text);
 
 // The whole file, XML property list of one dictionary.
-std::string DriverInfoPlist(const Card& card);
+std::string DriverInfoPlist(std::string_view driverVersion);
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

@@ -1,8 +1,8 @@
-#include "core/Frame.h"
+#include "driverkit/Frame.h"
 
 #include "platform/userclient/Protocol.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 using userclient::kFrameMagic;
 using userclient::kKindScalar;
@@ -63,4 +63,4 @@ Bytes EncodeRequest(uint32_t kind, uint32_t selector, std::span<const uint8_t> i
   return frame;
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

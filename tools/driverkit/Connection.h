@@ -1,13 +1,13 @@
-// One client connection of the daemon, and the clock its deadline is counted on.
+// One client connection of a driver service, and the clock its deadline is counted on.
 #pragma once
 
 #include <cstdint>
 
-#include "core/Bytes.h"
-#include "core/Frame.h"
-#include "core/Service.h"
+#include "driverkit/Bytes.h"
+#include "driverkit/Frame.h"
+#include "driverkit/RequestHandler.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 enum class Wait { kReady, kTimeout, kStop };
 
@@ -26,7 +26,7 @@ class ConnectionClock {
 // every client queued behind it) no longer than that, however it paces its bytes or frames.
 class Connection {
  public:
-  Connection(int fd, Service& service, ConnectionClock& clock, int64_t deadlineMs);
+  Connection(int fd, RequestHandler& handler, ConnectionClock& clock, int64_t deadlineMs);
   void Serve();
 
  private:
@@ -39,10 +39,10 @@ class Connection {
   bool SendAll(const Bytes& frame);
 
   int fd_;
-  Service& service_;
+  RequestHandler& handler_;
   ConnectionClock& clock_;
   int64_t deadline_;
   Bytes buffer_;
 };
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

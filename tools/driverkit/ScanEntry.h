@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "core/Bytes.h"
-#include "core/Scenario.h"
+#include "driverkit/Bytes.h"
+#include "driverkit/ScanNetwork.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 // WPA suite types after the 00-50-F2 OUI.
 constexpr uint8_t kSuiteTkip = 2;
@@ -22,9 +22,9 @@ constexpr uint8_t kAkmOwe = 18;
 // The information elements: fixed fields, SSID, rates, DS parameter set, extended rates and,
 // for WPA networks, the WPA vendor element, for WPA2, WPA3 and OWE networks the RSN element.
 // A hidden network sends an empty SSID element.
-Bytes BuildInformationElements(const Network& network, uint64_t timestamp);
+Bytes BuildInformationElements(const ScanNetwork& network, uint64_t timestamp);
 
 // The whole entry, padded to a multiple of 4 bytes.
-Bytes BuildScanEntry(const Network& network, uint64_t timestamp);
+Bytes BuildScanEntry(const ScanNetwork& network, uint64_t timestamp);
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

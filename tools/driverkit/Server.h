@@ -1,12 +1,12 @@
-// The socket side of the daemon: one listening Unix socket, one client at a time.
+// The socket side of a driver service: one listening Unix socket, one client at a time.
 #pragma once
 
 #include <string>
 
-#include "core/Service.h"
+#include "driverkit/RequestHandler.h"
 #include "platform/userclient/Protocol.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 struct ServerSettings {
   int readyFd = -1;  // gets "\n" once listening, when not negative
@@ -17,6 +17,7 @@ struct ServerSettings {
 // Listens on `socketPath` (mode 0600, a stale file replaced), signals readiness, and serves
 // until SIGTERM or SIGINT; then removes the socket. Each connection gets one structure call
 // and one scalar call, in that order, and is then closed. Returns the process exit code.
-int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings);
+int RunServer(const std::string& socketPath, RequestHandler& handler,
+              const ServerSettings& settings);
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

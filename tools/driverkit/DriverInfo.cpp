@@ -1,8 +1,8 @@
-#include "core/DriverInfo.h"
+#include "driverkit/DriverInfo.h"
 
 #include <cctype>
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 bool IsLeapYear(int year) {
@@ -53,7 +53,7 @@ std::optional<Date> ParseDate(std::string_view text) {
   return d;
 }
 
-std::string DriverInfoPlist(const Card& card) {
+std::string DriverInfoPlist(std::string_view driverVersion) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
          "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
@@ -63,10 +63,10 @@ std::string DriverInfoPlist(const Card& card) {
          "\t<string>com.corvane.CardBusWirelessDriver</string>\n"
          "\t<key>CFBundleShortVersionString</key>\n"
          "\t<string>" +
-         EscapeXml(card.driverVersion) +
+         EscapeXml(driverVersion) +
          "</string>\n"
          "</dict>\n"
          "</plist>\n";
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

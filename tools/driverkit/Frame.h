@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 
-#include "core/Bytes.h"
+#include "driverkit/Bytes.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 struct Request {
   uint32_t kind = 0;
@@ -38,4 +38,4 @@ Bytes EncodeReply(uint32_t status, std::span<const uint8_t> out);
 Bytes EncodeRequest(uint32_t kind, uint32_t selector, std::span<const uint8_t> in,
                     uint32_t outCapacity);
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

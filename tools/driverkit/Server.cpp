@@ -1,7 +1,7 @@
-#include "Server.h"
+#include "driverkit/Server.h"
 
-#include "Connection.h"
-#include "SimLog.h"
+#include "driverkit/Connection.h"
+#include "driverkit/ServiceLog.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -13,13 +13,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 
 #include "platform/userclient/Protocol.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 volatile std::sig_atomic_t gStop = 0;
@@ -87,9 +86,9 @@ int64_t NowMs() {
 class DaemonClock : public ConnectionClock {
  public:
   explicit DaemonClock(const sigset_t& runMask) : runMask_(runMask) {}
-  int64_t NowMs() override { return sim::NowMs(); }
+  int64_t NowMs() override { return driverkit::NowMs(); }
   Wait WaitFor(int fd, short events, int timeoutMs) override {
-    return sim::WaitFor(fd, events, timeoutMs, runMask_);
+    return driverkit::WaitFor(fd, events, timeoutMs, runMask_);
   }
 
  private:
@@ -108,7 +107,7 @@ int Listen(const std::string& path) {
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
   if (path.size() >= sizeof addr.sun_path) {
-    std::fprintf(stderr, "cv7000-sim: socket path too long: %s\n", path.c_str());
+    ServiceWarning("socket path too long: " + path);
     return -1;
   }
   std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
@@ -119,8 +118,7 @@ int Listen(const std::string& path) {
   const int bound = bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr);
   umask(oldMask);
   if (bound != 0 || listen(fd, SOMAXCONN) != 0) {
-    std::fprintf(stderr, "cv7000-sim: cannot listen on %s: %s\n", path.c_str(),
-                 std::strerror(errno));
+    ServiceWarning("cannot listen on " + path + ": " + std::strerror(errno));
     close(fd);
     return -1;
   }
@@ -131,30 +129,31 @@ void SignalReady(int readyFd) {
   if (readyFd < 0) return;
   const char nl = '\n';
   if (write(readyFd, &nl, 1) != 1) {
-    std::fprintf(stderr, "cv7000-sim: cannot write the ready byte\n");
+    ServiceWarning("cannot write the ready byte");
   }
   close(readyFd);
 }
 
 }  // namespace
 
-int RunServer(const std::string& socketPath, Service& service, const ServerSettings& settings) {
+int RunServer(const std::string& socketPath, RequestHandler& handler,
+              const ServerSettings& settings) {
   const sigset_t runMask = InstallSignalHandlers();
   DaemonClock clock(runMask);
   const OwnedFd listener(Listen(socketPath));
   if (listener.Get() < 0) return 1;
   SignalReady(settings.readyFd);
-  SimDebug("cv7000-sim: listening on " + socketPath);
+  ServiceDebug("listening on " + socketPath);
   while (gStop == 0) {
     if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
     const OwnedFd client(accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
     const int64_t deadline = clock.NowMs() + settings.connectionTimeoutMs;
     if (!SamePeerUser(client.Get())) continue;  // closed at once by OwnedFd
-    Connection(client.Get(), service, clock, deadline).Serve();
+    Connection(client.Get(), handler, clock, deadline).Serve();
   }
   unlink(socketPath.c_str());
   return 0;
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -42,4 +42,4 @@ inline void AppendU16Le(Bytes& out, uint16_t v) {
   out.push_back(static_cast<uint8_t>(v >> 8U));
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

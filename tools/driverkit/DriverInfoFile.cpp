@@ -1,4 +1,4 @@
-#include "DriverInfoFile.h"
+#include "driverkit/DriverInfoFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,9 +9,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "core/DriverInfo.h"
-
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 constexpr const char* kFileName = "/Info.plist";
@@ -29,12 +27,12 @@ bool WriteAll(int fd, const std::string& text) {
 
 }  // namespace
 
-bool WriteDriverInfo(const std::string& dir, const Card& card, std::string& error) {
-  const auto date = ParseDate(card.driverDate);  // the loader has checked it
+bool WriteDriverInfo(const std::string& dir, std::string_view driverVersion, const Date& date,
+                     std::string& error) {
   std::tm noon{};
-  noon.tm_year = (date ? date->year : 1970) - 1900;
-  noon.tm_mon = (date ? date->month : 1) - 1;
-  noon.tm_mday = date ? date->day : 1;
+  noon.tm_year = date.year - 1900;
+  noon.tm_mon = date.month - 1;
+  noon.tm_mday = date.day;
   noon.tm_hour = 12;
   noon.tm_isdst = -1;
   const timespec times[2] = {{std::mktime(&noon), 0}, {std::mktime(&noon), 0}};
@@ -46,8 +44,8 @@ bool WriteDriverInfo(const std::string& dir, const Card& card, std::string& erro
   bool ok = fd >= 0;
   if (ok) {
     // fchmod rather than the creation mode, which the umask would narrow.
-    ok = WriteAll(fd, DriverInfoPlist(card)) && fchmod(fd, 0644) == 0 && futimens(fd, times) == 0 &&
-         fsync(fd) == 0;
+    ok = WriteAll(fd, DriverInfoPlist(driverVersion)) && fchmod(fd, 0644) == 0 &&
+         futimens(fd, times) == 0 && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;
   }
@@ -66,4 +64,4 @@ void RemoveDriverInfo(const std::string& dir) {
   unlink((dir + kFileName).c_str());
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit

@@ -1,13 +1,13 @@
-#include "core/ScanEntry.h"
+#include "driverkit/ScanEntry.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
-#include "core/Channels.h"
 #include "driver/Records.h"
+#include "driverkit/Channels.h"
 
-namespace netvane::sim {
+namespace netvane::driverkit {
 namespace {
 
 constexpr uint16_t kBeaconInterval = 100;
@@ -52,7 +52,7 @@ void AppendSuite(Bytes& out, uint8_t type, const std::array<uint8_t, 3>& oui = k
   out.push_back(type);
 }
 
-Bytes WpaElementBody(const Network& n) {
+Bytes WpaElementBody(const ScanNetwork& n) {
   Bytes body(kWpaOui.begin(), kWpaOui.end());
   body.push_back(1);  // WPA element type
   AppendU16Le(body, 1);
@@ -87,7 +87,7 @@ std::optional<RsnOffer> RsnOfferOf(Security s) {
   }
 }
 
-Bytes RsnElementBody(const Network& n, const RsnOffer& offer) {
+Bytes RsnElementBody(const ScanNetwork& n, const RsnOffer& offer) {
   Bytes body;
   AppendU16Le(body, 1);  // version
   AppendSuite(body, SuiteOf(n.groupCipher), kRsnOui);
@@ -99,14 +99,14 @@ Bytes RsnElementBody(const Network& n, const RsnOffer& offer) {
   return body;
 }
 
-Bytes RatesOf(const Network& n) {
+Bytes RatesOf(const ScanNetwork& n) {
   if (Is5GHzChannel(n.channel)) return {kRates5.begin(), kRates5.end()};
   return {kRates24.begin(), kRates24.end()};
 }
 
 }  // namespace
 
-Bytes BuildInformationElements(const Network& n, uint64_t timestamp) {
+Bytes BuildInformationElements(const ScanNetwork& n, uint64_t timestamp) {
   Bytes ies;
   for (unsigned i = 0; i < 8; ++i) {
     ies.push_back(static_cast<uint8_t>(timestamp >> (8U * i)));
@@ -133,7 +133,7 @@ Bytes BuildInformationElements(const Network& n, uint64_t timestamp) {
   return ies;
 }
 
-Bytes BuildScanEntry(const Network& n, uint64_t timestamp) {
+Bytes BuildScanEntry(const ScanNetwork& n, uint64_t timestamp) {
   const Bytes ies = BuildInformationElements(n, timestamp);
   NDIS_WLAN_BSSID_EX e{};
   const std::size_t length = (kBssidEntryFixedLength + ies.size() + 3) / 4 * 4;
@@ -160,4 +160,4 @@ Bytes BuildScanEntry(const Network& n, uint64_t timestamp) {
   return out;
 }
 
-}  // namespace netvane::sim
+}  // namespace netvane::driverkit
