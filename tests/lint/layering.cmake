@@ -1,7 +1,8 @@
 # Dependencies point down the layers (docs/architecture.md). Every folder of src/ is on the list;
 # a file may include its own folder and the levels below its own, never a folder on its own
 # level or above, and only gui/ includes Qt. tools/ may include only the driver's records and the
-# user-client protocol.
+# user-client protocol. tools/driverkit is the bottom of tools/: a driver service may include it,
+# it includes no service, and no service includes another.
 # Run as: cmake -DSRC=<src folder> -DTOOLS=<tools folder> -P layering.cmake
 cmake_minimum_required(VERSION 3.25)
 set(levels
@@ -75,14 +76,23 @@ foreach(f ${files})
 endforeach()
 
 if(TOOLS)
+  set(kit driverkit)
   file(GLOB_RECURSE tool_files RELATIVE ${TOOLS} ${TOOLS}/*.h ${TOOLS}/*.cpp ${TOOLS}/*.in)
   foreach(f ${tool_files})
-    file(STRINGS ${TOOLS}/${f} includes REGEX "^#include \"[^\"]*/")
+    string(REGEX REPLACE "/.*" "" tool "${f}")
+    file(STRINGS ${TOOLS}/${f} includes REGEX "^#include \"")
     foreach(line ${includes})
       string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" target "${line}")
+      string(REGEX REPLACE "/.*" "" head "${target}")
       folder_of(${target} theirs)
-      if(NOT theirs STREQUAL "" AND NOT target IN_LIST tools_may_use)
-        string(APPEND bad "  tools/${f} includes ${target}; tools may use only ${tools_may_use}\n")
+      if(NOT theirs STREQUAL "")
+        if(NOT target IN_LIST tools_may_use)
+          string(APPEND bad "  tools/${f} includes ${target}; tools may use only ${tools_may_use}\n")
+        endif()
+      elseif(tool STREQUAL kit AND NOT head STREQUAL kit)
+        string(APPEND bad "  tools/${f} includes ${target}: ${kit} is the bottom of tools/ and includes no service\n")
+      elseif(NOT head STREQUAL kit AND NOT head STREQUAL tool AND IS_DIRECTORY ${TOOLS}/${head})
+        string(APPEND bad "  tools/${f} includes ${target}, from another service\n")
       endif()
     endforeach()
   endforeach()
