@@ -1,9 +1,9 @@
-'''NetworkManager double for the bridge's tests: dbusmock's networkmanager template plus what
+"""NetworkManager double for the bridge's tests: dbusmock's networkmanager template plus what
 the bridge reads or calls and the template lacks.
 
 Loaded by path as a dbusmock template (nm_double.py does that). Everything of the stock
 template stays; the additions are listed in docs/nm-bridge.md, "Testing without hardware".
-'''
+"""
 
 import binascii
 
@@ -26,27 +26,36 @@ CAP_FREQ_2GHZ = 0x200
 CAP_FREQ_5GHZ = 0x400
 WIFI_CAPS_DUAL_BAND = 0x3F | CAP_FREQ_VALID | CAP_FREQ_2GHZ | CAP_FREQ_5GHZ
 
-# The polkit action each guarded call stands for; a refused one names it in its message.
-ACTIONS = {
-    'AddAndActivateConnection2': 'org.freedesktop.NetworkManager.network-control',
-    'Disconnect': 'org.freedesktop.NetworkManager.network-control',
-    'RequestScan': 'org.freedesktop.NetworkManager.wifi.scan',
-}
+# polkit actions the double can refuse; a refused call names its action in the message.
+NETWORK_CONTROL = 'org.freedesktop.NetworkManager.network-control'
+MODIFY_OWN = 'org.freedesktop.NetworkManager.settings.modify.own'
+MODIFY_SYSTEM = 'org.freedesktop.NetworkManager.settings.modify.system'
+WIFI_SCAN = 'org.freedesktop.NetworkManager.wifi.scan'
+ENABLE_DISABLE_WIFI = 'org.freedesktop.NetworkManager.enable-disable-wifi'
+ACTIONS = (NETWORK_CONTROL, MODIFY_OWN, MODIFY_SYSTEM, WIFI_SCAN, ENABLE_DISABLE_WIFI)
 
 
 def _manager():
     return dbusmock.get_object(stock.MANAGER_OBJ)
 
 
-def _check_permission(method):
-    '''Refuse as polkit would when the test has denied this method.'''
-    if method in _manager().netvane_denied:
-        raise dbus.exceptions.DBusException(
-            f'Not authorized ({ACTIONS.get(method, method)})', name=PERMISSION_DENIED)
+def _check_permission(*actions):
+    """Refuse as polkit would when the test has denied one of these actions."""
+    for action in actions:
+        if action in _manager().netvane_denied:
+            raise dbus.exceptions.DBusException(f'Not authorized ({action})',
+                                                name=PERMISSION_DENIED)
+
+
+def get_permissions(_self):
+    """What GetPermissions tells a desktop user: "yes", or "no" where the test denied it."""
+    denied = _manager().netvane_denied
+    return dbus.Dictionary({a: 'no' if a in denied else 'yes' for a in ACTIONS},
+                           signature='ss')
 
 
 def _check_psk(psk):
-    '''NetworkManager takes 8 to 63 characters of pass phrase, or exactly 64 hex digits.'''
+    """NetworkManager takes 8 to 63 characters of pass phrase, or exactly 64 hex digits."""
     text = str(psk)
     is_hex_key = len(text) == 64 and all(c in '0123456789abcdefABCDEF' for c in text)
     if not is_hex_key and not 8 <= len(text) <= 63:
@@ -55,7 +64,7 @@ def _check_psk(psk):
 
 
 def _find_ap(dev, ssid, bssid):
-    '''The device's access point with this BSSID (or, without one, this SSID), else "/".'''
+    """The device's access point with this BSSID (or, without one, this SSID), else "/"."""
     for path in dbusmock.get_object(dev).access_points:
         ap = dbusmock.get_object(path).props[stock.ACCESS_POINT_IFACE]
         if bssid and str(ap['HwAddress']).upper() == str(bssid).upper():
@@ -66,8 +75,10 @@ def _find_ap(dev, ssid, bssid):
 
 
 def add_and_activate2(self, conn, dev, ap, options):
-    '''Keeps the settings as given (the call log has them too) and activates at once.'''
-    _check_permission('AddAndActivateConnection2')
+    """Keeps the settings as given (the call log has them too) and activates at once."""
+    # A connection for this user alone needs modify.own; one for everybody modify.system.
+    owned = len(conn.get('connection', {}).get('permissions', [])) > 0
+    _check_permission(NETWORK_CONTROL, MODIFY_OWN if owned else MODIFY_SYSTEM)
     if str(dev) not in self.Get(stock.MANAGER_IFACE, 'Devices'):
         raise dbus.exceptions.DBusException(f'no device {dev}', name=UNKNOWN_DEVICE)
     security = conn.get('802-11-wireless-security', {})
@@ -90,8 +101,8 @@ def add_and_activate2(self, conn, dev, ap, options):
 
 
 def device_disconnect(self):
-    '''Deactivates the device; a volatile connection goes with it.'''
-    _check_permission('Disconnect')
+    """Deactivates the device; a volatile connection goes with it."""
+    _check_permission(NETWORK_CONTROL)
     active = self.Get(stock.DEVICE_IFACE, 'ActiveConnection')
     if str(active) == '/':
         raise dbus.exceptions.DBusException('This device is not active',
@@ -105,8 +116,8 @@ def device_disconnect(self):
 
 
 def request_scan(self):
-    '''A scan that finds the access points already there: only LastScan moves.'''
-    _check_permission('RequestScan')
+    """A scan that finds the access points already there: only LastScan moves."""
+    _check_permission(WIFI_SCAN)
     # A count, not the boot clock: the double stays deterministic.
     last = self.Get(stock.WIRELESS_DEVICE_IFACE, 'LastScan')
     self.Set(stock.WIRELESS_DEVICE_IFACE, 'LastScan', dbus.Int64(max(int(last), 0) + 1000))
@@ -121,14 +132,17 @@ def load(mock, parameters):
     manager = _manager()
     manager.AddMethod(stock.MANAGER_IFACE, 'AddAndActivateConnection2', 'a{sa{sv}}ooa{sv}',
                       'ooa{sv}', 'ret = self.netvane_add_and_activate2(self, *args)')
+    manager.AddMethod(stock.MANAGER_IFACE, 'GetPermissions', '', 'a{ss}',
+                      'ret = self.netvane_get_permissions(self)')
     manager.netvane_add_and_activate2 = add_and_activate2
+    manager.netvane_get_permissions = get_permissions
     manager.netvane_denied = set()
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='ssss', out_signature='s')
 def AddNetvaneWiFiDevice(self, device_name, iface_name, hw_address, driver):
-    '''A Wi-Fi device as a laptop has it: its own address, driver and versions, no active
-    access point, statistics, Disconnect and a RequestScan that moves LastScan.'''
+    """A Wi-Fi device as a laptop has it: its own address, driver and versions, no active
+    access point, statistics, Disconnect and a RequestScan that moves LastScan."""
     path = stock.AddWiFiDevice(self, device_name, iface_name, stock.DeviceState.DISCONNECTED)
     dev = dbusmock.get_object(path)
     dev.UpdateProperties(stock.WIRELESS_DEVICE_IFACE, {
@@ -165,8 +179,8 @@ def AddNetvaneWiFiDevice(self, device_name, iface_name, hw_address, driver):
 @dbus.service.method(MOCK_IFACE, in_signature='ssayssuuuyuuu', out_signature='s')
 def AddNetvaneAccessPoint(self, dev_path, ap_name, ssid, bssid, mode_name, frequency,
                           max_bitrate, bandwidth, strength, flags, wpa_flags, rsn_flags):
-    '''An access point with its SSID as raw bytes and Flags, WpaFlags and RsnFlags each as
-    given (the stock one copies one value into both WpaFlags and RsnFlags).'''
+    """An access point with its SSID as raw bytes and Flags, WpaFlags and RsnFlags each as
+    given (the stock one copies one value into both WpaFlags and RsnFlags)."""
     modes = {'adhoc': 1, 'infrastructure': 2}
     path = stock.AddAccessPoint(self, dev_path, ap_name, '', bssid, modes[str(mode_name)],
                                 frequency, max_bitrate, strength, 0)
@@ -184,7 +198,7 @@ def AddNetvaneAccessPoint(self, dev_path, ap_name, ssid, bssid, mode_name, frequ
 
 @dbus.service.method(MOCK_IFACE, in_signature='stt', out_signature='')
 def SetNetvaneStatistics(_self, dev_path, tx_bytes, rx_bytes):
-    '''Byte counts as NetworkManager publishes them once RefreshRateMs is not 0.'''
+    """Byte counts as NetworkManager publishes them once RefreshRateMs is not 0."""
     dev = dbusmock.get_object(dev_path)
     dev.Set(STATISTICS_IFACE, 'TxBytes', dbus.UInt64(tx_bytes))
     dev.Set(STATISTICS_IFACE, 'RxBytes', dbus.UInt64(rx_bytes))
@@ -192,7 +206,7 @@ def SetNetvaneStatistics(_self, dev_path, tx_bytes, rx_bytes):
 
 @dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
 def RemoveNetvaneDevice(self, dev_path):
-    '''The adapter pulled out: gone from Devices, DeviceRemoved, the object removed.'''
+    """The adapter pulled out: gone from Devices, DeviceRemoved, the object removed."""
     manager = _manager()
     devices = [d for d in manager.Get(stock.MANAGER_IFACE, 'Devices') if str(d) != dev_path]
     manager.Set(stock.MANAGER_IFACE, 'Devices', dbus.Array(devices, signature='o'))
@@ -204,19 +218,20 @@ def RemoveNetvaneDevice(self, dev_path):
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='asb', out_signature='')
-def SetNetvaneDenied(_self, methods, denied):
-    '''Makes polkit refuse (or allow again) these methods: AddAndActivateConnection2,
-    Disconnect, RequestScan.'''
-    for method in methods:
-        if str(method) not in ACTIONS:
-            raise dbus.exceptions.DBusException(f'cannot deny {method}',
+def SetNetvaneDenied(_self, actions, denied):
+    """Makes polkit refuse (or allow again) these actions, for the calls that need them and
+    in GetPermissions. Setting WirelessEnabled is not guarded: the mock's Properties.Set is
+    shared by every object."""
+    for action in actions:
+        if str(action) not in ACTIONS:
+            raise dbus.exceptions.DBusException(f'cannot deny {action}',
                                                 name='org.freedesktop.DBus.Mock.NameError')
         if denied:
-            _manager().netvane_denied.add(str(method))
+            _manager().netvane_denied.add(str(action))
         else:
-            _manager().netvane_denied.discard(str(method))
+            _manager().netvane_denied.discard(str(action))
 
 
 def mac_bytes(text):
-    '''"AA:BB:..." as the six bytes 802-11-wireless.bssid takes.'''
+    """"AA:BB:..." as the six bytes 802-11-wireless.bssid takes."""
     return binascii.unhexlify(text.replace(':', ''))

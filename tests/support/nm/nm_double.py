@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-'''A NetworkManager double on a private bus, for the bridge's tests.
+"""A NetworkManager double on a private bus, for the bridge's tests.
 
 As a module: NmDouble starts a dbus-daemon of its own and dbusmock with
 netvane_nm_template.py on it, and hands out the bus address the bridge takes from
@@ -8,7 +8,7 @@ DBUS_SYSTEM_BUS_ADDRESS. As a program (for tests in other languages): prints
 until its standard input closes.
 
 Needs Debian's python3-dbusmock, so it runs under /usr/bin/python3.
-'''
+"""
 
 import os
 import shutil
@@ -29,6 +29,9 @@ TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'netvane_nm_
 # Not a pause: the most the start may take before it counts as failed.
 START_LIMIT_S = 20
 
+NETWORK_CONTROL = 'org.freedesktop.NetworkManager.network-control'
+WIFI_SCAN = 'org.freedesktop.NetworkManager.wifi.scan'
+
 # NM80211ApFlags and NM80211ApSecurityFlags.
 AP_PRIVACY = 0x1
 SEC_PAIR_WEP40, SEC_PAIR_WEP104, SEC_PAIR_TKIP, SEC_PAIR_CCMP = 0x1, 0x2, 0x4, 0x8
@@ -40,7 +43,7 @@ RSN_WPA2_PSK_CCMP = SEC_PAIR_CCMP | SEC_GROUP_CCMP | SEC_KEY_MGMT_PSK
 
 
 class NmDouble:
-    '''Start with start() (or `with`); stop() ends both processes and removes the folder.'''
+    """Start with start() (or `with`); stop() ends both processes and removes the folder."""
 
     def __init__(self):
         self.folder = None
@@ -58,7 +61,7 @@ class NmDouble:
 
     @property
     def env(self):
-        '''The environment for a client of the double (the bridge, gdbus, dbus-send).'''
+        """The environment for a client of the double (the bridge, gdbus, dbus-send)."""
         env = dict(os.environ)
         env['DBUS_SYSTEM_BUS_ADDRESS'] = self.address
         return env
@@ -97,7 +100,7 @@ class NmDouble:
                                            mainloop=dbus.mainloop.glib.DBusGMainLoop())
 
     def _start_mock(self):
-        '''Starts dbusmock and returns once it owns NetworkManager's name (no polling).'''
+        """Starts dbusmock and returns once it owns NetworkManager's name (no polling)."""
         loop = GLib.MainLoop()
         failure = []
 
@@ -168,14 +171,15 @@ class NmDouble:
     def remove_device(self, dev):
         self.mock().RemoveNetvaneDevice(dev)
 
-    def deny(self, *methods, denied=True):
-        self.mock().SetNetvaneDenied(dbus.Array(methods, signature='s'), denied)
+    def deny(self, *actions, denied=True):
+        """polkit actions by their id, e.g. NETWORK_CONTROL."""
+        self.mock().SetNetvaneDenied(dbus.Array(actions, signature='s'), denied)
 
     def set_property(self, path, iface, name, value):
         self.mock().SetProperty(path, iface, name, value)
 
     def calls(self, method, path=MANAGER_OBJ):
-        '''The arguments of every call of `method` on `path`, oldest first.'''
+        """The arguments of every call of `method` on `path`, oldest first."""
         return [args for _time, args in self.mock(path).GetMethodCalls(method)]
 
 

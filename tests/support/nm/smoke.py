@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-'''Shows the NetworkManager double can stand in for the bridge's tests: a Wi-Fi device, an open
+"""Shows the NetworkManager double can stand in for the bridge's tests: a Wi-Fi device, an open
 and a WPA2-PSK access point, a scan, a WPA2 join with the settings dict the bridge will send,
 a disconnect, a polkit refusal and the device's removal, each called over D-Bus from a client
 connection of its own (as the bridge will). Prints what NetworkManager was asked; exits 1 at
-the first answer that is not what NetworkManager would give.'''
+the first answer that is not what NetworkManager would give."""
 
 import hashlib
 import sys
@@ -100,7 +100,9 @@ def main():
                   f'strength {int(p["Strength"])} flags {p["Flags"]:#x} wpa {p["WpaFlags"]:#x} '
                   f'rsn {p["RsnFlags"]:#x} max {p["MaxBitrate"]} kbit/s')
 
-        double.deny('AddAndActivateConnection2')
+        double.deny(nm.NETWORK_CONTROL)
+        perms = manager.GetPermissions(dbus_interface=nm.MANAGER_IFACE)
+        expect('GetPermissions shows the refusal', str(perms[nm.NETWORK_CONTROL]), 'no')
         try:
             manager.AddAndActivateConnection2(wpa2_settings('alice'), dev, wpa2_ap,
                                               {'persist': 'volatile'},
@@ -110,7 +112,7 @@ def main():
             expect('polkit refusal', e.get_dbus_name(),
                    'org.freedesktop.NetworkManager.PermissionDenied')
             print(f'     message: {e.get_dbus_message()}')
-        double.deny('AddAndActivateConnection2', denied=False)
+        double.deny(nm.NETWORK_CONTROL, denied=False)
 
         settings = wpa2_settings('alice')
         _conn, active, _result = manager.AddAndActivateConnection2(
