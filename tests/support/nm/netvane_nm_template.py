@@ -20,11 +20,12 @@ PERMISSION_DENIED = 'org.freedesktop.NetworkManager.PermissionDenied'
 INVALID_PROPERTY = 'org.freedesktop.NetworkManager.Settings.Connection.InvalidProperty'
 UNKNOWN_DEVICE = 'org.freedesktop.NetworkManager.UnknownDevice'
 
-# NMDeviceWifiCapabilities: ciphers, WPA, RSN, then the bands.
+# NMDeviceWifiCapabilities: ciphers, WPA and RSN (0x3F), ad hoc, then the bands.
+CAP_ADHOC = 0x80
 CAP_FREQ_VALID = 0x100
 CAP_FREQ_2GHZ = 0x200
 CAP_FREQ_5GHZ = 0x400
-WIFI_CAPS_DUAL_BAND = 0x3F | CAP_FREQ_VALID | CAP_FREQ_2GHZ | CAP_FREQ_5GHZ
+WIFI_CAPS_DUAL_BAND = 0x3F | CAP_ADHOC | CAP_FREQ_VALID | CAP_FREQ_2GHZ | CAP_FREQ_5GHZ
 
 # polkit actions the double can refuse; a refused call names its action in the message.
 NETWORK_CONTROL = 'org.freedesktop.NetworkManager.network-control'
