@@ -1,0 +1,193 @@
+#!/usr/bin/python3
+"""A NetworkManager double on a private bus, for the bridge's tests.
+
+As a module: NmDouble starts a dbus-daemon of its own and dbusmock with
+netvane_nm_template.py on it, and hands out the bus address the bridge takes from
+DBUS_SYSTEM_BUS_ADDRESS. As a program (for tests in other languages): prints
+"DBUS_SYSTEM_BUS_ADDRESS=<address>" once NetworkManager's name is on the bus, then serves
+until its standard input closes.
+
+Needs Debian's python3-dbusmock, so it runs under /usr/bin/python3.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import dbus
+import dbus.mainloop.glib
+from gi.repository import GLib
+
+from dbusmock import MOCK_IFACE
+
+BUS_NAME = 'org.freedesktop.NetworkManager'
+MANAGER_OBJ = '/org/freedesktop/NetworkManager'
+MANAGER_IFACE = 'org.freedesktop.NetworkManager'
+TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'netvane_nm_template.py')
+# Not a pause: the most the start may take before it counts as failed.
+START_LIMIT_S = 20
+
+NETWORK_CONTROL = 'org.freedesktop.NetworkManager.network-control'
+WIFI_SCAN = 'org.freedesktop.NetworkManager.wifi.scan'
+
+# NM80211ApFlags and NM80211ApSecurityFlags.
+AP_PRIVACY = 0x1
+SEC_PAIR_WEP40, SEC_PAIR_WEP104, SEC_PAIR_TKIP, SEC_PAIR_CCMP = 0x1, 0x2, 0x4, 0x8
+SEC_GROUP_WEP40, SEC_GROUP_WEP104, SEC_GROUP_TKIP, SEC_GROUP_CCMP = 0x10, 0x20, 0x40, 0x80
+SEC_KEY_MGMT_PSK, SEC_KEY_MGMT_802_1X, SEC_KEY_MGMT_SAE = 0x100, 0x200, 0x400
+SEC_KEY_MGMT_OWE, SEC_KEY_MGMT_OWE_TM = 0x800, 0x1000
+# What a WPA2-PSK network with CCMP announces, as NetworkManager reads it from the beacon.
+RSN_WPA2_PSK_CCMP = SEC_PAIR_CCMP | SEC_GROUP_CCMP | SEC_KEY_MGMT_PSK
+
+
+class NmDouble:
+    """Start with start() (or `with`); stop() ends both processes and removes the folder."""
+
+    def __init__(self):
+        self.folder = None
+        self.address = None
+        self.log_path = None
+        self._daemon = None
+        self._mock = None
+        self._bus = None
+
+    def __enter__(self):
+        return self.start()
+
+    def __exit__(self, *_):
+        self.stop()
+
+    @property
+    def env(self):
+        """The environment for a client of the double (the bridge, gdbus, dbus-send)."""
+        env = dict(os.environ)
+        env['DBUS_SYSTEM_BUS_ADDRESS'] = self.address
+        return env
+
+    def start(self):
+        # The call log holds the keys the tests hand over: a private folder, gone at stop().
+        self.folder = tempfile.mkdtemp(prefix='netvane-nm-')
+        self.log_path = os.path.join(self.folder, 'calls.log')
+        try:
+            self._start_daemon()
+            self._start_mock()
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def _start_daemon(self):
+        # A bus of our own making: the stock session configuration raises the file limit,
+        # which an unprivileged test cannot, and says so on standard error.
+        config = os.path.join(self.folder, 'bus.conf')
+        with open(config, 'w', encoding='utf-8') as out:
+            out.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration'
+                      ' 1.0//EN" "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">'
+                      f'<busconfig><type>session</type><listen>unix:path={self.folder}/bus'
+                      '</listen><auth>EXTERNAL</auth><policy context="default">'
+                      '<allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>'
+                      '<allow own="*"/></policy></busconfig>\n')
+        self._daemon = subprocess.Popen(
+            ['dbus-daemon', f'--config-file={config}', '--nofork', '--nopidfile',
+             '--print-address=1'],
+            stdout=subprocess.PIPE, stdin=subprocess.DEVNULL, text=True)
+        self.address = self._daemon.stdout.readline().strip()
+        if not self.address:
+            raise RuntimeError('dbus-daemon gave no address')
+        self._bus = dbus.bus.BusConnection(self.address,
+                                           mainloop=dbus.mainloop.glib.DBusGMainLoop())
+
+    def _start_mock(self):
+        """Starts dbusmock and returns once it owns NetworkManager's name (no polling)."""
+        loop = GLib.MainLoop()
+        failure = []
+
+        def owner_changed(name, _old, new):
+            if name == BUS_NAME and new:
+                loop.quit()
+
+        def gave_up(reason):
+            failure.append(reason)
+            loop.quit()
+            return False
+
+        watch = self._bus.add_signal_receiver(owner_changed, 'NameOwnerChanged',
+                                              'org.freedesktop.DBus', arg0=BUS_NAME)
+        self._mock = subprocess.Popen(
+            [sys.executable, '-m', 'dbusmock', '--system', '--template', TEMPLATE,
+             '--logfile', self.log_path],
+            env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
+        GLib.child_watch_add(self._mock.pid, lambda *_: gave_up('dbusmock exited'))
+        GLib.timeout_add_seconds(START_LIMIT_S, gave_up, 'dbusmock did not start in time')
+        if not self._bus.name_has_owner(BUS_NAME):
+            loop.run()
+        watch.remove()
+        if failure and not self._bus.name_has_owner(BUS_NAME):
+            raise RuntimeError(failure[0])
+
+    def stop(self):
+        for process in (self._mock, self._daemon):
+            if process is not None and process.poll() is None:
+                process.terminate()
+                process.wait()
+        if self._daemon is not None:
+            self._daemon.stdout.close()
+        self._mock = self._daemon = None
+        if self._bus is not None:
+            self._bus.close()
+            self._bus = None
+        if self.folder is not None:
+            shutil.rmtree(self.folder, ignore_errors=True)
+            self.folder = None
+
+    # The test's side: set the scene, then read what NetworkManager was asked.
+
+    def object(self, path):
+        return self._bus.get_object(BUS_NAME, path)
+
+    def mock(self, path='/org/freedesktop'):
+        return dbus.Interface(self.object(path), MOCK_IFACE)
+
+    def add_wifi_device(self, iface='wlp2s0', hw_address='02:00:5E:10:00:01', driver='iwlwifi'):
+        return str(self.mock().AddNetvaneWiFiDevice(iface, iface, hw_address, driver))
+
+    def add_access_point(self, dev, name, ssid, bssid, frequency, strength, *, rsn_flags=0,
+                         wpa_flags=0, privacy=None, max_bitrate=54000, bandwidth=20,
+                         mode='infrastructure'):
+        # Privacy follows the security flags unless the test says otherwise (WEP has none).
+        if privacy is None:
+            privacy = (rsn_flags | wpa_flags) != 0
+        flags = AP_PRIVACY if privacy else 0
+        return str(self.mock().AddNetvaneAccessPoint(
+            dev, name, dbus.ByteArray(bytes(ssid)), bssid, mode, dbus.UInt32(frequency),
+            dbus.UInt32(max_bitrate), dbus.UInt32(bandwidth), dbus.Byte(strength),
+            dbus.UInt32(flags), dbus.UInt32(wpa_flags), dbus.UInt32(rsn_flags)))
+
+    def set_statistics(self, dev, tx_bytes, rx_bytes):
+        self.mock().SetNetvaneStatistics(dev, dbus.UInt64(tx_bytes), dbus.UInt64(rx_bytes))
+
+    def remove_device(self, dev):
+        self.mock().RemoveNetvaneDevice(dev)
+
+    def deny(self, *actions, denied=True):
+        """polkit actions by their id, e.g. NETWORK_CONTROL."""
+        self.mock().SetNetvaneDenied(dbus.Array(actions, signature='s'), denied)
+
+    def set_property(self, path, iface, name, value):
+        self.mock().SetProperty(path, iface, name, value)
+
+    def calls(self, method, path=MANAGER_OBJ):
+        """The arguments of every call of `method` on `path`, oldest first."""
+        return [args for _time, args in self.mock(path).GetMethodCalls(method)]
+
+
+def serve():
+    with NmDouble() as double:
+        print(f'DBUS_SYSTEM_BUS_ADDRESS={double.address}', flush=True)
+        sys.stdin.read()
+
+
+if __name__ == '__main__':
+    serve()
