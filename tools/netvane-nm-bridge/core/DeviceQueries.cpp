@@ -77,12 +77,12 @@ std::optional<uint64_t> DeviceQueries::Counter(const DeviceState& device,
   return SysfsCounters(sysfsRoot_, device.interface).Read(name);
 }
 
-uint32_t DeviceQueries::SinceReset(const DeviceState& device, const std::string& name) const {
+uint64_t DeviceQueries::SinceReset(const DeviceState& device, const std::string& name) const {
   const auto now = Counter(device, name);
   if (!now) return 0;
   const auto base = baseline_.find(name);
   const uint64_t from = base != baseline_.end() ? base->second : 0;
-  return static_cast<uint32_t>(*now - from);
+  return *now - from;
 }
 
 void DeviceQueries::ResetCounters(const DeviceView& view) {
@@ -158,9 +158,9 @@ std::optional<driverkit::Bytes> DeviceQueries::Record(const DeviceView& view, ui
       return U32Bytes(up ? NdisMediaStateConnected : NdisMediaStateDisconnected);
     }
     case OID_GEN_RCV_OK:
-      return U32Bytes(SinceReset(*device, "rx_packets"));
+      return U32Bytes(static_cast<uint32_t>(SinceReset(*device, "rx_packets")));
     case OID_GEN_RCV_NO_BUFFER:
-      return U32Bytes(SinceReset(*device, "rx_dropped"));
+      return U32Bytes(static_cast<uint32_t>(SinceReset(*device, "rx_dropped")));
     case OID_802_3_CURRENT_ADDRESS:
       return driverkit::Bytes(device->hwAddress.begin(), device->hwAddress.end());
     case OID_802_11_BSSID:
@@ -195,8 +195,8 @@ std::optional<driverkit::Bytes> DeviceQueries::Record(const DeviceView& view, ui
       CV_802_11_LINK_STATUS s{};
       s.CurrTxRate = (device->bitrateKbps + kKbpsPerRateUnit / 2) / kKbpsPerRateUnit;
       s.ChannelQuality = ap != nullptr ? ap->strength : 0;
-      s.TxByteCount = SinceReset(*device, "tx_bytes");
-      s.RxByteCount = SinceReset(*device, "rx_bytes");
+      s.TxByteCount = static_cast<uint32_t>(SinceReset(*device, "tx_bytes"));
+      s.RxByteCount = static_cast<uint32_t>(SinceReset(*device, "rx_bytes"));
       return driverkit::ToBytes(s);
     }
     case OID_CV_802_11_RADIO:

@@ -32,8 +32,9 @@ class DeviceQueries {
   std::optional<driverkit::Bytes> Record(const DeviceView& view, uint32_t oid, bool& known);
   driverkit::Reply ScanPart(const DeviceState& device, uint32_t oid, uint32_t capacity);
   std::optional<uint64_t> Counter(const DeviceState& device, const std::string& name) const;
-  // The counter minus its baseline, mod 2^32; 0 when it cannot be read.
-  uint32_t SinceReset(const DeviceState& device, const std::string& name) const;
+  // The counter minus its baseline (mod 2^64; a 32-bit field keeps the low word); 0 when it
+  // cannot be read.
+  uint64_t SinceReset(const DeviceState& device, const std::string& name) const;
 
   std::string sysfsRoot_;
   std::map<std::string, uint64_t> baseline_;
