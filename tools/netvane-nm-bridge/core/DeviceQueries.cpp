@@ -22,10 +22,10 @@ constexpr int32_t kNoSignalDbm = -100;
 
 // Every counter a reset takes a baseline of.
 const std::vector<std::string>& CounterNames() {
-  static const std::vector<std::string> names = {"rx_packets", "rx_dropped", "tx_packets",
-                                                 "tx_errors",  "multicast",  "rx_crc_errors",
-                                                 "tx_bytes",   "rx_bytes"};
-  return names;
+  static const std::vector<std::string> kNames = {"rx_packets", "rx_dropped", "tx_packets",
+                                                  "tx_errors",  "multicast",  "rx_crc_errors",
+                                                  "tx_bytes",   "rx_bytes"};
+  return kNames;
 }
 
 driverkit::Bytes U32Bytes(uint32_t v) {

@@ -81,14 +81,16 @@ struct DeviceService::State {
 };
 
 DeviceService::DeviceService(const Snapshot& snapshot, std::string devicePath, NmActions& actions,
-                             DenialLog& denials, DeviceServiceSettings settings)
-    : state_(std::make_unique<State>(State{snapshot,
-                                           std::move(devicePath),
-                                           actions,
-                                           denials,
-                                           settings,
-                                           DeviceQueries(settings.sysfsRoot),
-                                           {}})) {}
+                             DenialLog& denials, DeviceServiceSettings settings) {
+  DeviceQueries queries(settings.sysfsRoot);
+  state_ = std::make_unique<State>(State{snapshot,
+                                         std::move(devicePath),
+                                         actions,
+                                         denials,
+                                         std::move(settings),
+                                         std::move(queries),
+                                         {}});
+}
 
 DeviceService::~DeviceService() {
   state_->pending.Clear();
