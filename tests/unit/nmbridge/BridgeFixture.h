@@ -26,10 +26,9 @@ class FakeActions : public NmActions {
     ++disconnects;
     return next;
   }
-  ActionResult AddAndActivate(const JoinSettings& settings, const std::string& devicePath,
+  ActionResult AddAndActivate(const JoinSettings& settings, const std::string& /*devicePath*/,
                               uint32_t /*waitMs*/) override {
     joins.push_back(settings);
-    joinDevices.push_back(devicePath);
     return next;
   }
 
@@ -38,7 +37,6 @@ class FakeActions : public NmActions {
   int disconnects = 0;
   std::vector<bool> radio;
   std::vector<JoinSettings> joins;
-  std::vector<std::string> joinDevices;
 };
 
 inline constexpr const char* kDevicePath = "/org/freedesktop/NetworkManager/Devices/3";
