@@ -56,7 +56,7 @@ NmDouble::~NmDouble() {
 
 std::string NmDouble::ReadLine() {
   // Bounded: a double that stops answering fails the test instead of hanging it.
-  for (std::size_t end; (end = pending_.find('\n')) == std::string::npos;) {
+  while (pending_.find('\n') == std::string::npos) {
     pollfd ready{fromChild_, POLLIN, 0};
     int n = 0;
     while ((n = poll(&ready, 1, 20000)) < 0 && errno == EINTR) {
@@ -72,7 +72,7 @@ std::string NmDouble::ReadLine() {
   return line;
 }
 
-nlohmann::json NmDouble::Command(nlohmann::json command) {
+nlohmann::json NmDouble::Command(const nlohmann::json& command) {
   const std::string line = command.dump() + "\n";
   if (write(toChild_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
     throw std::runtime_error("the NetworkManager double has gone");
@@ -94,7 +94,7 @@ std::string NmDouble::AddAccessPoint(const std::string& device, const std::strin
   ap["cmd"] = "add_access_point";
   ap["dev"] = device;
   ap["name"] = name;
-  return Command(std::move(ap));
+  return Command(ap);
 }
 
 nlohmann::json NmDouble::Calls(const std::string& method, const std::string& path) {

@@ -30,7 +30,7 @@ class NmDouble {
 
   // {"cmd": name, ...arguments}; the command's result, or std::runtime_error with the
   // double's error.
-  nlohmann::json Command(nlohmann::json command);
+  nlohmann::json Command(const nlohmann::json& command);
 
   // The scene's usual steps.
   std::string AddDevice(const std::string& iface, const std::string& hwAddress);
