@@ -1,16 +1,16 @@
 # What `cmake --install` puts where (GNU directories under the prefix): the programs, their man
-# pages, the desktop entry, the icon, the AppStream metadata, the bash completion, and the
-# copyright and changelog a Debian package must carry.
+# pages, the desktop entry, the icon, the AppStream metadata, the bash completion, the bridge's
+# systemd user unit, and the copyright and changelog a Debian package must carry.
 include(GNUInstallDirs)
 
-foreach(program netvane netvane-cli cv7000-sim)
+foreach(program netvane netvane-cli cv7000-sim netvane-nm-bridge)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
 
 if(TARGET netvane-man)
-  foreach(program netvane netvane-cli cv7000-sim)
+  foreach(program netvane netvane-cli cv7000-sim netvane-nm-bridge)
     if(TARGET ${program})
       install(FILES ${PROJECT_BINARY_DIR}/man/${program}.1.gz
               DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -30,6 +30,29 @@ if(TARGET netvane)
           RENAME com.corvane.Netvane.svg)
   install(FILES ${PROJECT_SOURCE_DIR}/data/com.corvane.Netvane.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
+if(TARGET netvane-nm-bridge)
+  # The unit names the program by its installed path, so it is written at install time from the
+  # prefix given then (`cmake --install --prefix`, or the package's /usr), not the configured one.
+  set(netvane_unit ${PROJECT_BINARY_DIR}/systemd/netvane-nm-bridge.service)
+  install(CODE "
+    set(CMAKE_INSTALL_FULL_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+    if(NOT IS_ABSOLUTE \"\${CMAKE_INSTALL_FULL_BINDIR}\")
+      set(CMAKE_INSTALL_FULL_BINDIR \"\${CMAKE_INSTALL_PREFIX}/\${CMAKE_INSTALL_FULL_BINDIR}\")
+    endif()
+    configure_file(\"${PROJECT_SOURCE_DIR}/data/netvane-nm-bridge.service\" \"${netvane_unit}\"
+                   @ONLY)")
+  # lib/systemd/user, not LIBDIR: systemd reads user units from <prefix>/lib/systemd/user whatever
+  # the architecture folder. The wants link enables the unit for every user without a maintainer
+  # script; relative, so it holds under any prefix and DESTDIR.
+  install(FILES ${netvane_unit} DESTINATION lib/systemd/user)
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/systemd/default.target.wants)
+  file(CREATE_LINK ../netvane-nm-bridge.service
+       ${PROJECT_BINARY_DIR}/systemd/default.target.wants/netvane-nm-bridge.service SYMBOLIC)
+  install(FILES ${PROJECT_BINARY_DIR}/systemd/default.target.wants/netvane-nm-bridge.service
+          DESTINATION lib/systemd/user/default.target.wants)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/nm-bridge.md
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/netvane)
 endif()
 
 # Lower-case folder (GNUInstallDirs' DOCDIR would use the project's capital); the changelog

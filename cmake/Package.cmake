@@ -33,6 +33,21 @@ settings (wireless mode, rates, radio on or off).
 The package also holds netvane-cli, which does the same from a terminal or
 a script, and cv7000-sim, a simulated adapter driver so that Netvane runs
 without the hardware.")
+if(TARGET netvane-nm-bridge)
+  string(APPEND CPACK_PACKAGE_DESCRIPTION "
+
+With netvane-nm-bridge, a user service started at every login, Netvane and
+netvane-cli also drive the computer's own Wi-Fi adapters through
+NetworkManager: scanning, joining open, WEP, WPA-PSK and WPA2-PSK networks,
+the link, the counters and the radio switch, with NetworkManager's polkit
+rules deciding what each user may do.")
+  # Recommended, not required: the window, the command line and the simulator work without them.
+  # network-manager is what the bridge drives (it brings the system bus); libpam-systemd starts
+  # each user's systemd manager at login, which runs the unit, and registers the login session
+  # polkit judges the bridge's calls by. dbus-user-session is not needed: the bridge uses the
+  # system bus only.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, libpam-systemd")
+endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")

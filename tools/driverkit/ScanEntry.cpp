@@ -1,6 +1,6 @@
 #include "driverkit/ScanEntry.h"
 
-#include <array>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -19,18 +19,10 @@ constexpr uint8_t kElementSsid = 0;
 constexpr uint8_t kElementRates = 1;
 constexpr uint8_t kElementDsParameters = 3;
 constexpr uint8_t kElementExtendedRates = 50;
-constexpr uint8_t kElementRsn = 48;
-constexpr uint8_t kElementVendor = 0xDD;
-constexpr std::array<uint8_t, 3> kWpaOui = {0x00, 0x50, 0xF2};
-constexpr std::array<uint8_t, 3> kRsnOui = {0x00, 0x0F, 0xAC};
 // RSN capabilities: management frame protection capable, and required.
 constexpr uint16_t kRsnMfpCapable = 0x0080;
 constexpr uint16_t kRsnMfpRequired = 0x0040;
 
-// 500 kbit/s units; the high bit marks a basic rate.
-constexpr std::array<uint8_t, 12> kRates24 = {0x82, 0x84, 0x8B, 0x96, 0x0C, 0x12,
-                                              0x18, 0x24, 0x30, 0x48, 0x60, 0x6C};
-constexpr std::array<uint8_t, 8> kRates5 = {0x8C, 0x12, 0x98, 0x24, 0xB0, 0x48, 0x60, 0x6C};
 constexpr std::size_t kMaxRatesInElement = 8;
 
 bool UsesWpa(Security s) {
@@ -47,20 +39,15 @@ void AppendElement(Bytes& out, uint8_t id, const Bytes& body) {
   out.insert(out.end(), body.begin(), body.end());
 }
 
-void AppendSuite(Bytes& out, uint8_t type, const std::array<uint8_t, 3>& oui = kWpaOui) {
-  out.insert(out.end(), oui.begin(), oui.end());
-  out.push_back(type);
-}
-
 Bytes WpaElementBody(const ScanNetwork& n) {
   Bytes body(kWpaOui.begin(), kWpaOui.end());
   body.push_back(1);  // WPA element type
   AppendU16Le(body, 1);
-  AppendSuite(body, SuiteOf(n.groupCipher));
+  AppendSuite(body, SuiteOf(n.groupCipher), kWpaOui);
   AppendU16Le(body, static_cast<uint16_t>(n.pairwise.size()));
-  for (const Cipher c : n.pairwise) AppendSuite(body, SuiteOf(c));
+  for (const Cipher c : n.pairwise) AppendSuite(body, SuiteOf(c), kWpaOui);
   AppendU16Le(body, 1);
-  AppendSuite(body, n.security == Security::kWpaEap ? kAkm8021X : kAkmPsk);
+  AppendSuite(body, n.security == Security::kWpaEap ? kAkm8021X : kAkmPsk, kWpaOui);
   return body;
 }
 
@@ -104,60 +91,94 @@ Bytes RatesOf(const ScanNetwork& n) {
   return {kRates24.begin(), kRates24.end()};
 }
 
-}  // namespace
+std::vector<Element> SecurityElements(const ScanNetwork& n) {
+  std::vector<Element> out;
+  if (const auto rsn = RsnOfferOf(n.security)) {
+    out.push_back(Element{kElementRsn, RsnElementBody(n, *rsn)});
+  }
+  if (UsesWpa(n.security)) out.push_back(Element{kElementVendor, WpaElementBody(n)});
+  return out;
+}
 
-Bytes BuildInformationElements(const ScanNetwork& n, uint64_t timestamp) {
+EntryFields FieldsOf(const ScanNetwork& n, uint64_t timestamp) {
+  EntryFields f;
+  f.bssid = n.bssid;
+  if (!n.hidden) f.ssid = n.ssid;
+  f.adhoc = n.adhoc;
+  f.privacy = n.security != Security::kOpen;
+  f.rssi = n.rssi;
+  f.networkType = Is5GHzChannel(n.channel) ? Ndis802_11OFDM5 : Ndis802_11DS;
+  f.frequencyKHz = ChannelFrequencyKHz(n.channel);
+  f.channel = static_cast<uint8_t>(n.channel);
+  f.rates = RatesOf(n);
+  f.timestamp = timestamp;
+  return f;
+}
+
+Bytes ElementsOf(const EntryFields& f, const std::vector<Element>& extra) {
   Bytes ies;
   for (unsigned i = 0; i < 8; ++i) {
-    ies.push_back(static_cast<uint8_t>(timestamp >> (8U * i)));
+    ies.push_back(static_cast<uint8_t>(f.timestamp >> (8U * i)));
   }
   AppendU16Le(ies, kBeaconInterval);
-  uint16_t caps = n.adhoc ? kCapabilityIbss : kCapabilityEss;
-  if (n.security != Security::kOpen) caps |= kCapabilityPrivacy;
+  uint16_t caps = f.adhoc ? kCapabilityIbss : kCapabilityEss;
+  if (f.privacy) caps |= kCapabilityPrivacy;
   AppendU16Le(ies, caps);
 
-  AppendElement(ies, kElementSsid, n.hidden ? Bytes{} : Bytes(n.ssid.begin(), n.ssid.end()));
-  const Bytes rates = RatesOf(n);
-  const std::size_t inFirst = rates.size() < kMaxRatesInElement ? rates.size() : kMaxRatesInElement;
+  const std::size_t ssidLength = std::min(f.ssid.size(), kMaxSsidLength);
+  AppendElement(ies, kElementSsid,
+                Bytes(f.ssid.begin(), f.ssid.begin() + static_cast<long>(ssidLength)));
+  const Bytes& rates = f.rates;
+  const std::size_t inFirst = std::min(rates.size(), kMaxRatesInElement);
   AppendElement(ies, kElementRates,
                 Bytes(rates.begin(), rates.begin() + static_cast<long>(inFirst)));
-  AppendElement(ies, kElementDsParameters, Bytes{static_cast<uint8_t>(n.channel)});
+  AppendElement(ies, kElementDsParameters, Bytes{f.channel});
   if (rates.size() > inFirst) {
     AppendElement(ies, kElementExtendedRates,
                   Bytes(rates.begin() + static_cast<long>(inFirst), rates.end()));
   }
-  if (const auto rsn = RsnOfferOf(n.security)) {
-    AppendElement(ies, kElementRsn, RsnElementBody(n, *rsn));
-  }
-  if (UsesWpa(n.security)) AppendElement(ies, kElementVendor, WpaElementBody(n));
+  for (const Element& e : extra) AppendElement(ies, e.id, e.body);
   return ies;
 }
 
-Bytes BuildScanEntry(const ScanNetwork& n, uint64_t timestamp) {
-  const Bytes ies = BuildInformationElements(n, timestamp);
+}  // namespace
+
+void AppendSuite(Bytes& out, uint8_t type, const Oui& oui) {
+  out.insert(out.end(), oui.begin(), oui.end());
+  out.push_back(type);
+}
+
+Bytes BuildEntry(const EntryFields& f, const std::vector<Element>& extra) {
+  const Bytes ies = ElementsOf(f, extra);
   NDIS_WLAN_BSSID_EX e{};
   const std::size_t length = (kBssidEntryFixedLength + ies.size() + 3) / 4 * 4;
   e.Length = static_cast<uint32_t>(length);
-  std::copy(n.bssid.begin(), n.bssid.end(), e.MacAddress);
-  if (!n.hidden) {
-    e.Ssid.SsidLength = static_cast<uint32_t>(n.ssid.size());
-    std::copy(n.ssid.begin(), n.ssid.end(), e.Ssid.Ssid);
-  }
-  e.Privacy = n.security == Security::kOpen ? 0 : 1;
-  e.Rssi = n.rssi;
-  e.NetworkTypeInUse = Is5GHzChannel(n.channel) ? Ndis802_11OFDM5 : Ndis802_11DS;
+  std::copy(f.bssid.begin(), f.bssid.end(), e.MacAddress);
+  const std::size_t ssidLength = std::min(f.ssid.size(), kMaxSsidLength);
+  e.Ssid.SsidLength = static_cast<uint32_t>(ssidLength);
+  std::copy_n(f.ssid.begin(), ssidLength, e.Ssid.Ssid);
+  e.Privacy = f.privacy ? 1 : 0;
+  e.Rssi = f.rssi;
+  e.NetworkTypeInUse = f.networkType;
   e.Configuration.Length = sizeof(NDIS_802_11_CONFIGURATION);
   e.Configuration.BeaconPeriod = kBeaconInterval;
-  e.Configuration.DSConfig = ChannelFrequencyKHz(n.channel);
-  e.InfrastructureMode = n.adhoc ? Ndis802_11IBSS : Ndis802_11Infrastructure;
-  const Bytes rates = RatesOf(n);
-  std::copy(rates.begin(), rates.end(), e.SupportedRates);
+  e.Configuration.DSConfig = f.frequencyKHz;
+  e.InfrastructureMode = f.adhoc ? Ndis802_11IBSS : Ndis802_11Infrastructure;
+  std::copy_n(f.rates.begin(), std::min(f.rates.size(), kSupportedRatesLength), e.SupportedRates);
   e.IELength = static_cast<uint32_t>(ies.size());
 
   Bytes out(length, 0);
   std::memcpy(out.data(), &e, kBssidEntryFixedLength);
   std::copy(ies.begin(), ies.end(), out.begin() + static_cast<long>(kBssidEntryFixedLength));
   return out;
+}
+
+Bytes BuildInformationElements(const ScanNetwork& n, uint64_t timestamp) {
+  return ElementsOf(FieldsOf(n, timestamp), SecurityElements(n));
+}
+
+Bytes BuildScanEntry(const ScanNetwork& n, uint64_t timestamp) {
+  return BuildEntry(FieldsOf(n, timestamp), SecurityElements(n));
 }
 
 }  // namespace netvane::driverkit

@@ -5,11 +5,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -62,14 +64,30 @@ sigset_t InstallSignalHandlers() {
   return previous;
 }
 
-// Waits for `events` on `fd` (or just for the timeout when fd is negative).
-Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask) {
-  pollfd p{fd, events, 0};
+// The mask ppoll runs with: the stop signals let through when this server owns them, else the
+// thread's own mask as it is.
+sigset_t RunMask(bool ownSignals) {
+  if (ownSignals) return InstallSignalHandlers();
+  std::signal(SIGPIPE, SIG_IGN);
+  sigset_t current;
+  pthread_sigmask(SIG_SETMASK, nullptr, &current);
+  return current;
+}
+
+// Waits for `events` on `fd` (or just for the timeout when fd is negative), and for `stopFd`
+// to become readable.
+Wait WaitFor(int fd, short events, int timeoutMs, const sigset_t& runMask, int stopFd) {
+  std::array<pollfd, 2> p{};
+  nfds_t count = 0;
+  if (fd >= 0) p[count++] = pollfd{fd, events, 0};
+  const nfds_t stopAt = count;
+  if (stopFd >= 0) p[count++] = pollfd{stopFd, POLLIN, 0};
   timespec ts{timeoutMs / 1000, static_cast<long>(timeoutMs % 1000) * 1000000L};
   for (;;) {
     const int n =
-        ppoll(fd >= 0 ? &p : nullptr, fd >= 0 ? 1 : 0, timeoutMs < 0 ? nullptr : &ts, &runMask);
+        ppoll(count > 0 ? p.data() : nullptr, count, timeoutMs < 0 ? nullptr : &ts, &runMask);
     if (gStop != 0) return Wait::kStop;
+    if (n > 0 && stopFd >= 0 && p[stopAt].revents != 0) return Wait::kStop;
     if (n > 0) return Wait::kReady;
     if (n == 0) return Wait::kTimeout;
     if (errno != EINTR) return Wait::kTimeout;
@@ -85,14 +103,15 @@ int64_t NowMs() {
 // The monotonic clock and ppoll, which also hears a stop signal.
 class DaemonClock : public ConnectionClock {
  public:
-  explicit DaemonClock(const sigset_t& runMask) : runMask_(runMask) {}
+  DaemonClock(const sigset_t& runMask, int stopFd) : runMask_(runMask), stopFd_(stopFd) {}
   int64_t NowMs() override { return driverkit::NowMs(); }
   Wait WaitFor(int fd, short events, int timeoutMs) override {
-    return driverkit::WaitFor(fd, events, timeoutMs, runMask_);
+    return driverkit::WaitFor(fd, events, timeoutMs, runMask_, stopFd_);
   }
 
  private:
   const sigset_t& runMask_;
+  int stopFd_;
 };
 
 bool SamePeerUser(int fd) {
@@ -138,14 +157,19 @@ void SignalReady(int readyFd) {
 
 int RunServer(const std::string& socketPath, RequestHandler& handler,
               const ServerSettings& settings) {
-  const sigset_t runMask = InstallSignalHandlers();
-  DaemonClock clock(runMask);
+  const sigset_t runMask = RunMask(settings.ownSignals);
+  DaemonClock clock(runMask, settings.stopFd);
   const OwnedFd listener(Listen(socketPath));
-  if (listener.Get() < 0) return 1;
+  if (listener.Get() < 0) {
+    if (settings.readyFd >= 0) close(settings.readyFd);  // the waiting side hears the failure
+    return 1;
+  }
   SignalReady(settings.readyFd);
   ServiceDebug("listening on " + socketPath);
-  while (gStop == 0) {
-    if (WaitFor(listener.Get(), POLLIN, -1, runMask) != Wait::kReady) continue;
+  for (;;) {
+    const Wait wait = WaitFor(listener.Get(), POLLIN, -1, runMask, settings.stopFd);
+    if (wait == Wait::kStop) break;
+    if (wait != Wait::kReady) continue;
     const OwnedFd client(accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client.Get() < 0) continue;
     const int64_t deadline = clock.NowMs() + settings.connectionTimeoutMs;

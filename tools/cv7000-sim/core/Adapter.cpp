@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ScanFault.h"
 #include "driver/Oids.h"
 #include "driverkit/Channels.h"
 #include "driverkit/ScanEntry.h"
@@ -120,10 +121,9 @@ driverkit::Reply Adapter::Query(uint32_t oid, uint32_t capacity) {
 
 driverkit::Reply Adapter::QueryScan(uint32_t oid, uint32_t capacity) {
   const uint32_t limit = std::min(capacity, scenario_.maxPartBytes);
-  const MalformedScan fault = scenario_.faults.malformedScan;
-  auto part =
-      oid == OID_802_11_BSSID_LIST ? scan_.FirstPart(limit, fault) : scan_.NextPart(limit, fault);
+  auto part = oid == OID_802_11_BSSID_LIST ? scan_.FirstPart(limit) : scan_.NextPart(limit);
   if (!part) return driverkit::Reply{kStatusBadArgs, {}};
+  ApplyScanFault(*part, scenario_.faults.malformedScan);
   return driverkit::Reply{kStatusSuccess, std::move(*part)};
 }
 

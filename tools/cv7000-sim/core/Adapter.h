@@ -8,12 +8,12 @@
 #include <span>
 
 #include "core/Association.h"
-#include "core/ScanResult.h"
 #include "core/Scenario.h"
 #include "core/Traffic.h"
 #include "driver/Records.h"
 #include "driverkit/Bytes.h"
 #include "driverkit/RequestHandler.h"
+#include "driverkit/ScanParts.h"
 
 namespace netvane::sim {
 
@@ -54,7 +54,7 @@ class Adapter {
   bool hwRadioWasOn_ = true;
   Association association_;
   Traffic traffic_;
-  ScanResult scan_;
+  driverkit::ScanParts scan_;
   uint64_t scanCount_ = 0;
   bool countersHeld_ = false;
 

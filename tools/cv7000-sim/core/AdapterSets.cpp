@@ -59,7 +59,7 @@ bool Adapter::SetAssociationParameter(uint32_t oid, std::span<const uint8_t> in,
           (key->material.size() != 5 && key->material.size() != 13)) {
         return false;
       }
-      pending.wepKeys[key->slot] = key->material;
+      pending.wepKeys[key->slot].assign(key->material.begin(), key->material.end());
       if (key->transmit) pending.txSlot = key->slot;
       return true;
     }

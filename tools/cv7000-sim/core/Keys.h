@@ -1,4 +1,5 @@
-// Key records as the utility installs them, checked against the bytes actually received.
+// Where key material lies in the requests the trace records; the records themselves are
+// driverkit's.
 #pragma once
 
 #include <cstddef>
@@ -7,23 +8,14 @@
 #include <span>
 
 #include "driverkit/Bytes.h"
+#include "driverkit/KeyRecord.h"
 
 namespace netvane::sim {
 
-struct KeyRecord {
-  uint32_t slot = 0;
-  bool transmit = false;
-  driverkit::Bytes material;
-};
-
-// An NDIS_802_11_KEY: Length within the payload, the key material within Length. Empty when
-// the record is malformed.
-std::optional<KeyRecord> ParseKeyRecord(std::span<const uint8_t> in);
-
-// The slot of an NDIS_802_11_REMOVE_KEY, or empty when malformed.
-std::optional<uint32_t> ParseRemoveKey(std::span<const uint8_t> in);
-
-constexpr uint32_t kWepSlots = 4;
+using driverkit::KeyRecord;
+using driverkit::kWepSlots;
+using driverkit::ParseKeyRecord;
+using driverkit::ParseRemoveKey;
 
 // Where key material lies in a request's input: [offset, offset + length).
 struct ByteRange {

@@ -11,8 +11,10 @@
 namespace netvane::nmbridge {
 
 // polkit actions of NetworkManager the bridge needs.
-inline constexpr const char* kActionNetworkControl = "org.freedesktop.NetworkManager.network-control";
-inline constexpr const char* kActionModifyOwn = "org.freedesktop.NetworkManager.settings.modify.own";
+inline constexpr const char* kActionNetworkControl =
+    "org.freedesktop.NetworkManager.network-control";
+inline constexpr const char* kActionModifyOwn =
+    "org.freedesktop.NetworkManager.settings.modify.own";
 inline constexpr const char* kActionWifiScan = "org.freedesktop.NetworkManager.wifi.scan";
 inline constexpr const char* kActionEnableWifi =
     "org.freedesktop.NetworkManager.enable-disable-wifi";

@@ -8,15 +8,15 @@
 #include <optional>
 #include <string>
 
-#include "driverkit/Secret.h"
 #include "driverkit/ScanNetwork.h"
+#include "driverkit/Secret.h"
 
 namespace netvane::nmbridge {
 
 struct WirelessSecurity {
-  std::string keyMgmt;           // "wpa-psk" or "none" (WEP)
-  driverkit::SecretText psk;     // 64 hex digits; empty for WEP
-  std::string authAlg;           // WEP only: "open" or "shared"; empty otherwise
+  std::string keyMgmt;                           // "wpa-psk" or "none" (WEP)
+  driverkit::SecretText psk;                     // 64 hex digits; empty for WEP
+  std::string authAlg;                           // WEP only: "open" or "shared"; empty otherwise
   std::array<driverkit::SecretText, 4> wepKeys;  // hex digits; empty slots are left out
   std::optional<uint32_t> wepTxKeyIdx;
   bool wep = false;  // sends `wep-key-type` 1 (a key, not a pass phrase)
@@ -24,8 +24,8 @@ struct WirelessSecurity {
 
 struct JoinSettings {
   // connection
-  std::string id;    // "Netvane " + the SSID as safe text
-  std::string uuid;  // new per join
+  std::string id;              // "Netvane " + the SSID as safe text
+  std::string uuid;            // new per join
   std::string permissionUser;  // "user:<name>" is sent
   // 802-11-wireless
   std::string ssid;  // bytes
