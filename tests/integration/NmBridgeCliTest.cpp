@@ -3,7 +3,6 @@
 // status and counters, the radio, the adapter's removal and return, and a polkit refusal that
 // fails on time without the key showing anywhere.
 #include <gtest/gtest.h>
-#include <openssl/evp.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "support/PskKey.h"
 #include "support/TempFolder.h"
 #include "support/nm/NmBridgeHarness.h"
 #include "support/nm/NmDouble.h"
@@ -37,17 +37,6 @@ struct Result {
   std::string out;
   std::string err;
 };
-
-std::string PskHex(const std::string& phrase, const std::string& ssid) {
-  unsigned char psk[32];
-  PKCS5_PBKDF2_HMAC_SHA1(phrase.data(), static_cast<int>(phrase.size()),
-                         reinterpret_cast<const unsigned char*>(ssid.data()),  // NOLINT bytes
-                         static_cast<int>(ssid.size()), 4096, 32, psk);
-  std::string hex;
-  for (const unsigned char b : psk)
-    hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
-  return hex;
-}
 
 class NmBridgeCliTest : public ::testing::Test {
  protected:
@@ -165,7 +154,8 @@ TEST_F(NmBridgeCliTest, EachJoinHandsNetworkManagerItsSettings) {
   json join = LastJoin();
   ASSERT_TRUE(join.is_array()) << "no AddAndActivateConnection2 call";
   const json& wpa = join[0];
-  EXPECT_EQ(wpa["802-11-wireless-security"]["psk"], PskHex("lanterns at dusk", "Lantern Row"));
+  EXPECT_EQ(wpa["802-11-wireless-security"]["psk"],
+            testing::PskHex("lanterns at dusk", "Lantern Row"));
   EXPECT_EQ(wpa["802-11-wireless-security"]["key-mgmt"], "wpa-psk");
   EXPECT_EQ(wpa["802-11-wireless"]["ssid"], testing::SsidBytes("Lantern Row"));
   EXPECT_EQ(wpa["802-11-wireless"]["mode"], "infrastructure");
@@ -278,7 +268,7 @@ TEST_F(NmBridgeCliTest, APolkitRefusalFailsTheJoinOnTimeSaysSoOnceAndShowsNoKey)
             std::string::npos)
       << err;
 
-  const std::string key = PskHex(phrase, "Gate");
+  const std::string key = testing::PskHex(phrase, "Gate");
   std::string everything = err + outputs;
   for (const auto& file : std::filesystem::recursive_directory_iterator(bridge->Dir() + "/run"))
     if (file.is_regular_file()) everything += testing::ReadText(file.path());

@@ -3,7 +3,6 @@
 // throughput from NetworkManager's byte counts and Reset Counters, the radio button, and the
 // adapter removed and back.
 #include <gtest/gtest.h>
-#include <openssl/evp.h>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include "driver/Records.h"
 #include "gui/CompositionRoot.h"
 #include "support/JoinedNetwork.h"
+#include "support/PskKey.h"
 #include "support/QtTestApp.h"
 #include "support/nm/NmBridgeHarness.h"
 #include "support/nm/NmDouble.h"
@@ -98,14 +98,8 @@ TEST_F(NmBridgeWindowTest, Wpa2JoinThroughTheSheetThenThroughputAndResetCounters
 
   const json calls = nm->Calls("AddAndActivateConnection2");
   ASSERT_EQ(calls.size(), 1u);
-  unsigned char psk[32];
-  PKCS5_PBKDF2_HMAC_SHA1("lanterns at dusk", 16,
-                         reinterpret_cast<const unsigned char*>(kSsid.data()),  // NOLINT bytes
-                         static_cast<int>(kSsid.size()), 4096, 32, psk);
-  std::string hex;
-  for (const unsigned char b : psk)
-    hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
-  EXPECT_EQ(calls[0][0]["802-11-wireless-security"]["psk"], hex);
+  EXPECT_EQ(calls[0][0]["802-11-wireless-security"]["psk"],
+            testing::PskHex("lanterns at dusk", kSsid));
   EXPECT_EQ(calls[0][0]["802-11-wireless"]["ssid"], testing::SsidBytes(kSsid));
   EXPECT_TRUE(testing::Eventually([&] { return testing::JoinedTag(root->Adapter()) == 0x02; }));
 
