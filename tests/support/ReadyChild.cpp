@@ -10,7 +10,7 @@
 
 namespace netvane::testing {
 
-ReadyChild StartAndAwaitLine(std::vector<std::string> args) {
+ReadyChild StartAndAwaitLine(std::vector<std::string> args, const std::string& stderrPath) {
   ReadyChild child;
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return child;
@@ -25,6 +25,10 @@ ReadyChild StartAndAwaitLine(std::vector<std::string> args) {
   child.pid = fork();
   if (child.pid == 0) {
     fcntl(fds[1], F_SETFD, 0);  // the write end survives exec; the read end does not
+    if (!stderrPath.empty()) {
+      const int err = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+      if (err < 0 || dup2(err, 2) < 0) _exit(127);
+    }
     execv(argv[0], argv.data());
     _exit(127);
   }

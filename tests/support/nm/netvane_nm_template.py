@@ -221,7 +221,7 @@ def RemoveNetvaneDevice(self, dev_path):
 @dbus.service.method(MOCK_IFACE, in_signature='asb', out_signature='')
 def SetNetvaneDenied(_self, actions, denied):
     """Makes polkit refuse (or allow again) these actions, for the calls that need them and
-    in GetPermissions. Setting WirelessEnabled is not guarded: the mock's Properties.Set is
+    in GetPermissions, and says so with CheckPermissions. Setting WirelessEnabled is not guarded: the mock's Properties.Set is
     shared by every object."""
     for action in actions:
         if str(action) not in ACTIONS:
@@ -231,6 +231,8 @@ def SetNetvaneDenied(_self, actions, denied):
             _manager().netvane_denied.add(str(action))
         else:
             _manager().netvane_denied.discard(str(action))
+    # As NetworkManager does when polkit's answers change: clients read GetPermissions again.
+    _manager().EmitSignal(stock.MANAGER_IFACE, 'CheckPermissions', '', [])
 
 
 def mac_bytes(text):

@@ -4,12 +4,14 @@
 As a module: NmDouble starts a dbus-daemon of its own and dbusmock with
 netvane_nm_template.py on it, and hands out the bus address the bridge takes from
 DBUS_SYSTEM_BUS_ADDRESS. As a program (for tests in other languages): prints
-"DBUS_SYSTEM_BUS_ADDRESS=<address>" once NetworkManager's name is on the bus, then serves
-until its standard input closes.
+{"address": "<address>"} once NetworkManager's name is on the bus, then answers one JSON
+command a line, {"cmd": "<NmDouble method>", ...its arguments by name}, with one line,
+{"ok": true, "result": ...} or {"ok": false, "error": "..."}, until its standard input closes.
 
 Needs Debian's python3-dbusmock, so it runs under /usr/bin/python3.
 """
 
+import json
 import os
 import shutil
 import subprocess
@@ -168,6 +170,9 @@ class NmDouble:
     def set_statistics(self, dev, tx_bytes, rx_bytes):
         self.mock().SetNetvaneStatistics(dev, dbus.UInt64(tx_bytes), dbus.UInt64(rx_bytes))
 
+    def remove_access_point(self, dev, ap):
+        self.mock().RemoveAccessPoint(dev, ap)
+
     def remove_device(self, dev):
         self.mock().RemoveNetvaneDevice(dev)
 
@@ -178,15 +183,74 @@ class NmDouble:
     def set_property(self, path, iface, name, value):
         self.mock().SetProperty(path, iface, name, value)
 
+    def get_property(self, path, iface, name):
+        return self.object(path).Get(iface, name, dbus_interface=dbus.PROPERTIES_IFACE)
+
     def calls(self, method, path=MANAGER_OBJ):
         """The arguments of every call of `method` on `path`, oldest first."""
         return [args for _time, args in self.mock(path).GetMethodCalls(method)]
 
 
+# The control mode's JSON: SSIDs and other bytes come as a list of numbers or a hex string; a
+# value for set_property carries its D-Bus type.
+DBUS_TYPES = {'b': dbus.Boolean, 'y': dbus.Byte, 'u': dbus.UInt32, 'i': dbus.Int32,
+              't': dbus.UInt64, 'x': dbus.Int64, 's': dbus.String, 'o': dbus.ObjectPath}
+
+
+def from_json_bytes(value):
+    return bytes.fromhex(value) if isinstance(value, str) else bytes(value)
+
+
+def to_json(value):
+    """D-Bus values as JSON: bytes as a list of numbers, paths as strings."""
+    if isinstance(value, (dbus.Array, list)) and getattr(value, 'signature', None) == 'y':
+        return list(bytes(value))
+    if isinstance(value, (dbus.ByteArray, bytes)):
+        return list(value)
+    if isinstance(value, dict):
+        return {str(k): to_json(v) for k, v in value.items()}
+    if isinstance(value, (list, tuple)):
+        return [to_json(v) for v in value]
+    if isinstance(value, dbus.Boolean):
+        return bool(value)
+    if isinstance(value, int):
+        return int(value)
+    if isinstance(value, float):
+        return float(value)
+    return None if value is None else str(value)
+
+
+def run_command(double, command):
+    name = command.pop('cmd')
+    if name == 'add_access_point':
+        command['ssid'] = from_json_bytes(command['ssid'])
+    elif name == 'deny':
+        return double.deny(*command['actions'], denied=command.get('denied', True))
+    elif name == 'set_property':
+        signature = command.pop('type')
+        value = command['value']
+        command['value'] = (dbus.Array([DBUS_TYPES[signature[1]](v) for v in value],
+                                       signature=signature[1]) if signature.startswith('a')
+                            else DBUS_TYPES[signature](value))
+    commands = {'add_device': double.add_wifi_device, 'add_access_point': double.add_access_point,
+                'remove_access_point': double.remove_access_point,
+                'set_statistics': double.set_statistics, 'remove_device': double.remove_device,
+                'set_property': double.set_property, 'get_property': double.get_property,
+                'calls': double.calls}
+    if name not in commands:
+        raise ValueError(f'unknown command {name}')
+    return commands[name](**command)
+
+
 def serve():
     with NmDouble() as double:
-        print(f'DBUS_SYSTEM_BUS_ADDRESS={double.address}', flush=True)
-        sys.stdin.read()
+        print(json.dumps({'address': double.address}), flush=True)
+        for line in sys.stdin:
+            try:
+                answer = {'ok': True, 'result': to_json(run_command(double, json.loads(line)))}
+            except Exception as e:  # pylint: disable=broad-except
+                answer = {'ok': False, 'error': f'{type(e).__name__}: {e}'}
+            print(json.dumps(answer), flush=True)
 
 
 if __name__ == '__main__':

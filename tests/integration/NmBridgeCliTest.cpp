@@ -1,0 +1,280 @@
+// netvane-cli against netvane-nm-bridge and the NetworkManager double: what the scan shows of
+// NetworkManager's access points, what NetworkManager is asked in each kind of join, the
+// status and counters, the radio, the adapter's removal and return, and a polkit refusal that
+// fails on time without the key showing anywhere.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "support/PskKey.h"
+#include "support/TempFolder.h"
+#include "support/nm/NmBridgeHarness.h"
+#include "support/nm/NmDouble.h"
+
+namespace netvane {
+namespace {
+
+using nlohmann::json;
+
+constexpr const char* kDevice = "/org/freedesktop/NetworkManager/Devices/wlp2s0";
+// NM80211ApSecurityFlags: WPA2-PSK with CCMP, and WPA-PSK with TKIP.
+constexpr uint32_t kRsnPskCcmp = 0x188;
+constexpr uint32_t kWpaPskTkip = 0x144;
+const std::string kCafe = "Caf\xc3\xa9 \xce\xa9";  // UTF-8 bytes, as NetworkManager hands them
+
+struct Result {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class NmBridgeCliTest : public ::testing::Test {
+ protected:
+  // One double and one bridge for every case: starting them is the slow part.
+  static void SetUpTestSuite() {
+    nm = new testing::NmDouble;
+    nm->AddDevice("wlp2s0", "02:00:5E:10:00:01");
+    nm->AddAccessPoint(kDevice, "home",
+                       {{"ssid", testing::SsidBytes("Lantern Row")},
+                        {"bssid", "02:1A:11:F0:00:02"},
+                        {"frequency", 5180},
+                        {"strength", 50},
+                        {"rsn_flags", kRsnPskCcmp},
+                        {"max_bitrate", 866700}});
+    nm->AddAccessPoint(kDevice, "cafe",
+                       {{"ssid", testing::SsidBytes(kCafe)},
+                        {"bssid", "02:1A:11:F0:00:01"},
+                        {"frequency", 2437},
+                        {"strength", 100}});
+    nm->AddAccessPoint(kDevice, "mill",
+                       {{"ssid", "4d696c6c"},  // hex: "Mill"
+                        {"bssid", "02:1A:11:F0:00:03"},
+                        {"frequency", 2412},
+                        {"strength", 0},
+                        {"wpa_flags", kWpaPskTkip}});
+    nm->AddAccessPoint(kDevice, "barn",
+                       {{"ssid", testing::SsidBytes("Old Barn")},
+                        {"bssid", "02:1A:11:F0:00:04"},
+                        {"frequency", 2462},
+                        {"strength", 80},
+                        {"privacy", true}});
+    bridge = new testing::NmBridgeHarness(*nm);
+    bridge->Start();
+  }
+  static void TearDownTestSuite() {
+    delete bridge;
+    delete nm;
+  }
+
+  Result Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"netvane-cli", "--instance", "wlp2s0"});
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliIo io{out, err, [](unsigned) {}, system::ReadKeyFile,
+                  [](const std::string&) {
+                    system::SecretText none;
+                    none.error = "no terminal";
+                    return none;
+                  }};
+    const int code = cli::Run(static_cast<int>(argv.size()), argv.data(), io);
+    outputs += out.str() + err.str();
+    return {code, out.str(), err.str()};
+  }
+  json Json(std::vector<std::string> args) {
+    args.push_back("--json");
+    const Result r = Cli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    return json::parse(r.out, nullptr, false);
+  }
+  std::string KeyFile(const std::string& key) {
+    const std::string path = bridge->Dir() + "/key";
+    std::ofstream(path, std::ios::trunc) << key << '\n';
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    return path;
+  }
+  // The settings of NetworkManager's last AddAndActivateConnection2 call, and its options.
+  json LastJoin() {
+    const json calls = nm->Calls("AddAndActivateConnection2");
+    return calls.empty() ? json() : calls.back();
+  }
+  bool StatusShows(const std::string& ssid, const std::string& bssid) {
+    return testing::Eventually([&] {
+      const json s = Json({"status", "--interval", "0"});
+      return s["state"] == "connected" && s["ssid"] == ssid && s["bssid"] == bssid;
+    });
+  }
+
+  static testing::NmDouble* nm;
+  static testing::NmBridgeHarness* bridge;
+  std::string outputs;  // everything netvane-cli printed in this case
+};
+
+testing::NmDouble* NmBridgeCliTest::nm = nullptr;
+testing::NmBridgeHarness* NmBridgeCliTest::bridge = nullptr;
+
+// Each field once, from the access point's own properties: the SSID's bytes, the BSSID, the
+// channel from the frequency on both bands, the security the elements tell, RSSI from strength.
+TEST_F(NmBridgeCliTest, TheScanShowsNetworkManagersAccessPoints) {
+  const json scan = Json({"scan"});
+  ASSERT_EQ(scan.size(), 4u) << scan;
+  std::vector<std::string> rows;
+  for (const json& n : scan) {
+    std::ostringstream row;
+    row << n["ssid"].get<std::string>() << " | " << n["bssid"].get<std::string>() << " | "
+        << n["channel"] << " | " << n["frequency_khz"] << " | "
+        << n["authentication"].get<std::string>() << " " << n["encryption"].get<std::string>()
+        << " | " << n["signal_dbm"];
+    rows.push_back(row.str());
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{
+                      "Lantern Row | 02-1A-11-F0-00-02 | 36 | 5180000 | WPA2-PSK AES-CCMP | -70",
+                      kCafe + " | 02-1A-11-F0-00-01 | 6 | 2437000 | Unknow Not Use | -40",
+                      "Mill | 02-1A-11-F0-00-03 | 1 | 2412000 | WPA-PSK TKIP | -100",
+                      "Old Barn | 02-1A-11-F0-00-04 | 11 | 2462000 | Unknow WEP | -52"}));
+  EXPECT_FALSE(nm->Calls("RequestScan", kDevice).empty()) << "the scan asked NetworkManager";
+}
+
+// What NetworkManager receives for each kind, and the status afterwards from the access point
+// it activated.
+TEST_F(NmBridgeCliTest, EachJoinHandsNetworkManagerItsSettings) {
+  ASSERT_EQ(Cli({"connect", "Lantern Row", "--key-file", KeyFile("lanterns at dusk")}).code, 0);
+  json join = LastJoin();
+  ASSERT_TRUE(join.is_array()) << "no AddAndActivateConnection2 call";
+  const json& wpa = join[0];
+  EXPECT_EQ(wpa["802-11-wireless-security"]["psk"],
+            testing::PskHex("lanterns at dusk", "Lantern Row"));
+  EXPECT_EQ(wpa["802-11-wireless-security"]["key-mgmt"], "wpa-psk");
+  EXPECT_EQ(wpa["802-11-wireless"]["ssid"], testing::SsidBytes("Lantern Row"));
+  EXPECT_EQ(wpa["802-11-wireless"]["mode"], "infrastructure");
+  EXPECT_EQ(wpa["connection"]["permissions"],
+            json::array({std::string("user:") + getpwuid(geteuid())->pw_name}));
+  EXPECT_EQ(wpa["connection"]["type"], "802-11-wireless");
+  EXPECT_EQ(join[1], kDevice);
+  EXPECT_EQ(join[3]["persist"], "volatile");
+  EXPECT_TRUE(StatusShows("Lantern Row", "02-1A-11-F0-00-02"));
+
+  ASSERT_EQ(Cli({"connect", "Old Barn", "--key-file", KeyFile("a1b2c3d4e5")}).code, 0);
+  join = LastJoin();
+  EXPECT_EQ(join[0]["802-11-wireless-security"], json({{"key-mgmt", "none"},
+                                                       {"auth-alg", "open"},
+                                                       {"wep-key0", "a1b2c3d4e5"},
+                                                       {"wep-tx-keyidx", 0},
+                                                       {"wep-key-type", 1}}));
+  EXPECT_TRUE(StatusShows("Old Barn", "02-1A-11-F0-00-04"));
+
+  ASSERT_EQ(Cli({"connect", "02:1a:11:f0:00:01"}).code, 0);
+  join = LastJoin();
+  EXPECT_FALSE(join[0].contains("802-11-wireless-security")) << join[0];
+  EXPECT_EQ(join[0]["802-11-wireless"]["bssid"], json({2, 0x1A, 0x11, 0xF0, 0, 1}));
+  EXPECT_TRUE(StatusShows(kCafe, "02-1A-11-F0-00-01"));
+  EXPECT_EQ(nm->Calls("AddAndActivateConnection2").size(), 3u);
+}
+
+// The link rate and signal from NetworkManager, the frame counters from sysfs minus the reset.
+TEST_F(NmBridgeCliTest, StatusAndCountersComeFromNetworkManagerAndSysfs) {
+  ASSERT_EQ(Cli({"connect", "Lantern Row", "--key-file", KeyFile("lanterns at dusk")}).code, 0);
+  nm->Command({{"cmd", "set_property"},
+               {"path", kDevice},
+               {"iface", testing::kNmWirelessInterface},
+               {"name", "Bitrate"},
+               {"value", 866700},
+               {"type", "u"}});
+  json status;
+  EXPECT_TRUE(testing::Eventually([&] {
+    status = Json({"status", "--interval", "0"});
+    return status["tx_rate"] == "866.5 Mbps";
+  })) << status;
+  EXPECT_EQ(status["signal_dbm"], -70);
+
+  bridge->SetCounter("wlp2s0", "rx_packets", 5000);
+  bridge->SetCounter("wlp2s0", "tx_packets", 4000);
+  bridge->SetCounter("wlp2s0", "rx_crc_errors", 7);
+  json stats = Json({"stats"});
+  EXPECT_EQ(stats["received"], 5000);
+  EXPECT_EQ(stats["transmitted"], 4000);
+  EXPECT_EQ(stats["received_crc_errors"], 7);
+  stats = Json({"stats", "--reset"});
+  EXPECT_EQ(stats["received"], 0);
+  EXPECT_EQ(stats["transmitted"], 0);
+  bridge->SetCounter("wlp2s0", "rx_packets", 5012);
+  EXPECT_EQ(Json({"stats"})["received"], 12) << "counted from the reset";
+}
+
+TEST_F(NmBridgeCliTest, RadioOffSwitchesNetworkManagersWireless) {
+  const auto enabled = [] {
+    return nm->Command({{"cmd", "get_property"},
+                        {"path", testing::kNmObject},
+                        {"iface", testing::kNmInterface},
+                        {"name", "WirelessEnabled"}});
+  };
+  ASSERT_EQ(Cli({"radio", "off"}).code, 0);
+  EXPECT_EQ(enabled(), false);
+  ASSERT_EQ(Cli({"radio", "on"}).code, 0);
+  EXPECT_EQ(enabled(), true);
+}
+
+// Last but one: the device object is made anew.
+TEST_F(NmBridgeCliTest, ADeviceRemovedIsNoAdapterUntilItComesBack) {
+  nm->Command({{"cmd", "remove_device"}, {"dev", kDevice}});
+  ASSERT_TRUE(bridge->AwaitSocket("wlp2s0", false));
+  EXPECT_EQ(Cli({"status"}).code, 3);
+
+  nm->AddDevice("wlp2s0", "02:00:5E:10:00:01");
+  ASSERT_TRUE(bridge->AwaitSocket("wlp2s0", true));
+  EXPECT_EQ(Json({"status"})["state"], "disconnected");
+  EXPECT_EQ(Json({"about"})["mac_address"], "02-00-5E-10-00-01");
+}
+
+// Last: the refusal stays in force. The bridge reads GetPermissions again on CheckPermissions,
+// so the refusal is answered at once; either way it may not outlast the protocol's deadline.
+TEST_F(NmBridgeCliTest, APolkitRefusalFailsTheJoinOnTimeSaysSoOnceAndShowsNoKey) {
+  const std::string phrase = "open sesame at noon";
+  nm->AddAccessPoint(kDevice, "gate",
+                     {{"ssid", testing::SsidBytes("Gate")},
+                      {"bssid", "02:1A:11:F0:00:05"},
+                      {"frequency", 2412},
+                      {"strength", 60},
+                      {"rsn_flags", kRsnPskCcmp}});
+  nm->Command({{"cmd", "deny"}, {"actions", {testing::kNmNetworkControl}}});
+  const auto started = std::chrono::steady_clock::now();
+  const Result refused = Cli({"connect", "Gate", "--key-file", KeyFile(phrase)});
+  const auto took = std::chrono::steady_clock::now() - started;
+  EXPECT_EQ(refused.code, 1) << refused.err;
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_EQ(Cli({"connect", "Gate", "--key-file", KeyFile(phrase)}).code, 1);
+
+  const std::string err = bridge->Stderr();
+  std::size_t lines = 0;
+  for (std::size_t at = 0; (at = err.find("refused " + std::string(testing::kNmNetworkControl),
+                                          at)) != std::string::npos;
+       ++at)
+    ++lines;
+  EXPECT_EQ(lines, 1u) << err;
+  EXPECT_NE(err.find("netvane-nm-bridge: NetworkManager refused "
+                     "org.freedesktop.NetworkManager.network-control to this user\n"),
+            std::string::npos)
+      << err;
+
+  const std::string key = testing::PskHex(phrase, "Gate");
+  std::string everything = err + outputs;
+  for (const auto& file : std::filesystem::recursive_directory_iterator(bridge->Dir() + "/run"))
+    if (file.is_regular_file()) everything += testing::ReadText(file.path());
+  EXPECT_EQ(everything.find(key), std::string::npos);
+  EXPECT_EQ(everything.find(phrase), std::string::npos);
+}
+
+}  // namespace
+}  // namespace netvane
