@@ -29,8 +29,8 @@ void Requests(benchmark::State& state, int which) {
   netvane::CV7000Access access(shared, client, alert, nullptr);
   uint32_t mediaState = 0;
   netvane::CV_802_11_LINK_STATUS link{};
-  const uint32_t oid = which == 0 ? netvane::OID_GEN_MEDIA_CONNECT_STATUS
-                                           : netvane::OID_CV_802_11_QUERY_LINK_STATUS;
+  const uint32_t oid =
+      which == 0 ? netvane::OID_GEN_MEDIA_CONNECT_STATUS : netvane::OID_CV_802_11_QUERY_LINK_STATUS;
   void* buffer = which == 0 ? static_cast<void*>(&mediaState) : &link;
   const uint32_t length = which == 0 ? sizeof mediaState : sizeof link;
   for (auto _ : state) {
@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
     const double sim = reporter.Median(std::string("BM_Simulator") + request);
     const double bridge = reporter.Median(std::string("BM_Bridge") + request);
     if (sim > 0 && bridge > 0) {
-      std::printf("\n%s: bridge %.1f us, simulator %.1f us, ratio %.3f (target <= 1.5)\n",
-                  request, bridge, sim, bridge / sim);
+      std::printf("\n%s: bridge %.1f us, simulator %.1f us, ratio %.3f (target <= 1.5)\n", request,
+                  bridge, sim, bridge / sim);
     }
   }
   return 0;

@@ -78,6 +78,9 @@ QtTableView::QtTableView(QTableView* view)
 }
 
 QtTableView::~QtTableView() {
+  // The page controllers behind the list go first; the window, laying out its lists as it
+  // closes, must not ask them for rows.
+  model_->Detach();
   delete input_.data();
 }
 

@@ -19,6 +19,12 @@ void TableModel::SetSource(ui::TableDataSource* source) {
   endResetModel();
 }
 
+void TableModel::Detach() {
+  source_ = nullptr;
+  beginResetModel();
+  endResetModel();
+}
+
 void TableModel::Reset() {
   beginResetModel();
   endResetModel();

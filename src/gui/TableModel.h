@@ -15,6 +15,8 @@ class TableModel : public QAbstractTableModel {
   TableModel(std::vector<std::string> identifiers, QStringList titles, QObject* parent);
 
   void SetSource(ui::TableDataSource* source);
+  // Forgets the source before telling the view, for a source that is already gone.
+  void Detach();
   void SetImageColumn(int column) { imageColumn_ = column; }
   // What a screen reader calls each column, by position; an empty or missing one is the title.
   void SetColumnNames(QStringList names) { names_ = std::move(names); }

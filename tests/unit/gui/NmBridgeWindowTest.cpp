@@ -53,9 +53,6 @@ class NmBridgeWindowTest : public ::testing::Test {
     root->SetUp();
     root->Window().show();
   }
-  // Hidden before the root goes: a list emptied by the removal lays itself out again when the
-  // window closes, and the root has destroyed the pages it reads from by then.
-  void TearDown() override { root->Window().hide(); }
 
   void Tick() {
     for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
