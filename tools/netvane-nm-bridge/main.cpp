@@ -94,9 +94,14 @@ int main(int argc, char** argv) {
       [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
   QObject dbusThread;
   nmbridge::NmCalls calls(dbusThread, bus, denials);
-  nmbridge::DeviceSockets sockets(dir, snapshot, calls, denials,
-                                  {.sysfsRoot = options.sysfsRoot, .userName = EffectiveUserName()},
-                                  options.connectionTimeoutMs);
+  nmbridge::DeviceSockets sockets(
+      dir, snapshot, calls, denials,
+      // A set waits for NetworkManager at most four fifths of the connection's deadline, so
+      // its refusal still reaches the client in time.
+      {.sysfsRoot = options.sysfsRoot,
+       .userName = EffectiveUserName(),
+       .actionWaitMs = static_cast<uint32_t>(options.connectionTimeoutMs) / 5 * 4},
+      options.connectionTimeoutMs);
   nmbridge::NmWatcher watcher(
       bus, snapshot, denials, options.instance,
       {.up =

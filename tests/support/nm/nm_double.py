@@ -14,6 +14,7 @@ Needs Debian's python3-dbusmock, so it runs under /usr/bin/python3.
 import json
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -186,6 +187,10 @@ class NmDouble:
     def get_property(self, path, iface, name):
         return self.object(path).Get(iface, name, dbus_interface=dbus.PROPERTIES_IFACE)
 
+    def stall(self, stalled=True):
+        """NetworkManager stops answering anything (as while polkit asks), or goes on."""
+        os.kill(self._mock.pid, signal.SIGSTOP if stalled else signal.SIGCONT)
+
     def calls(self, method, path=MANAGER_OBJ):
         """The arguments of every call of `method` on `path`, oldest first."""
         return [args for _time, args in self.mock(path).GetMethodCalls(method)]
@@ -236,7 +241,7 @@ def run_command(double, command):
                 'remove_access_point': double.remove_access_point,
                 'set_statistics': double.set_statistics, 'remove_device': double.remove_device,
                 'set_property': double.set_property, 'get_property': double.get_property,
-                'calls': double.calls}
+                'calls': double.calls, 'stall': double.stall}
     if name not in commands:
         raise ValueError(f'unknown command {name}')
     return commands[name](**command)
