@@ -239,6 +239,14 @@ TEST_F(NmBridgeCliTest, ADeviceRemovedIsNoAdapterUntilItComesBack) {
   ASSERT_TRUE(bridge->AwaitSocket("wlp2s0", true));
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
   EXPECT_EQ(Json({"about"})["mac_address"], "02-00-5E-10-00-01");
+
+  // NetworkManager itself going takes every socket with it; back, it is read afresh.
+  nm->Command({{"cmd", "leave"}});
+  ASSERT_TRUE(bridge->AwaitSocket("wlp2s0", false));
+  nm->Command({{"cmd", "come_back"}});
+  nm->AddDevice("wlp2s0", "02:00:5E:10:00:01");
+  ASSERT_TRUE(bridge->AwaitSocket("wlp2s0", true));
+  EXPECT_EQ(Json({"status"})["state"], "disconnected");
 }
 
 // Last: the refusal stays in force. The bridge reads GetPermissions again on CheckPermissions,
@@ -274,7 +282,11 @@ TEST_F(NmBridgeCliTest, APolkitRefusalFailsTheJoinOnTimeSaysSoOnceAndShowsNoKey)
     if (file.is_regular_file()) everything += testing::ReadText(file.path());
   EXPECT_EQ(everything.find(key), std::string::npos);
   EXPECT_EQ(everything.find(phrase), std::string::npos);
+  // Granted again (NetworkManager says so with CheckPermissions), the same join goes through.
   nm->Command({{"cmd", "deny"}, {"actions", {testing::kNmNetworkControl}}, {"denied", false}});
+  EXPECT_TRUE(testing::Eventually([&] {
+    return Cli({"connect", "Gate", "--key-file", KeyFile(phrase)}).code == 0;
+  }));
 }
 
 // NetworkManager holding every call (as while polkit asks a person): the status still answers

@@ -187,6 +187,15 @@ class NmDouble:
     def get_property(self, path, iface, name):
         return self.object(path).Get(iface, name, dbus_interface=dbus.PROPERTIES_IFACE)
 
+    def leave(self):
+        """NetworkManager stops and leaves the bus."""
+        self._mock.terminate()
+        self._mock.wait()
+
+    def come_back(self):
+        """NetworkManager starts again, with nothing: the test sets the scene again."""
+        self._start_mock()
+
     def stall(self, stalled=True):
         """NetworkManager stops answering anything (as while polkit asks), or goes on."""
         os.kill(self._mock.pid, signal.SIGSTOP if stalled else signal.SIGCONT)
@@ -241,7 +250,8 @@ def run_command(double, command):
                 'remove_access_point': double.remove_access_point,
                 'set_statistics': double.set_statistics, 'remove_device': double.remove_device,
                 'set_property': double.set_property, 'get_property': double.get_property,
-                'calls': double.calls, 'stall': double.stall}
+                'calls': double.calls, 'stall': double.stall,
+                'leave': double.leave, 'come_back': double.come_back}
     if name not in commands:
         raise ValueError(f'unknown command {name}')
     return commands[name](**command)
