@@ -53,16 +53,11 @@ class NmBridgeCliTest : public ::testing::Test {
     AddAp("mill", "Mill", "03", 2412, 0, {{"wpa_flags", kWpaPskTkip}});
     AddAp("barn", "Old Barn", "04", 2462, 80, {{"privacy", true}});
     bridge = new testing::NmBridgeHarness(*nm);
-    bridge->Start();
   }
   // An access point of the device, BSSID 02:1A:11:F0:00:<last>.
   static void AddAp(const std::string& name, const std::string& ssid, const std::string& last,
-                    int mhz, int strength, json more = json::object()) {
-    more.update({{"ssid", testing::SsidBytes(ssid)},
-                 {"bssid", "02:1A:11:F0:00:" + last},
-                 {"frequency", mhz},
-                 {"strength", strength}});
-    nm->AddAccessPoint(kDevice, name, more);
+                    int mhz, int strength, const json& more = json::object()) {
+    nm->AddAccessPoint(kDevice, name, ssid, "02:1A:11:F0:00:" + last, mhz, strength, more);
   }
   static void TearDownTestSuite() {
     delete bridge;
@@ -207,16 +202,10 @@ TEST_F(NmBridgeCliTest, StatusAndCountersComeFromNetworkManagerAndSysfs) {
 }
 
 TEST_F(NmBridgeCliTest, RadioOffSwitchesNetworkManagersWireless) {
-  const auto enabled = [] {
-    return nm->Command({{"cmd", "get_property"},
-                        {"path", testing::kNmObject},
-                        {"iface", testing::kNmInterface},
-                        {"name", "WirelessEnabled"}});
-  };
   ASSERT_EQ(Cli({"radio", "off"}).code, 0);
-  EXPECT_EQ(enabled(), false);
+  EXPECT_FALSE(nm->WirelessEnabled());
   ASSERT_EQ(Cli({"radio", "on"}).code, 0);
-  EXPECT_EQ(enabled(), true);
+  EXPECT_TRUE(nm->WirelessEnabled());
 }
 
 // Last but one: the device object is made anew.

@@ -20,9 +20,7 @@ NmDouble::NmDouble() {
   signal(SIGPIPE, SIG_IGN);
   int in[2];
   int out[2];
-  if (pipe2(in, O_CLOEXEC) != 0) throw std::runtime_error("cannot make a pipe");
-  if (pipe2(out, O_CLOEXEC) != 0) {
-    close(in[0]), close(in[1]);
+  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
     throw std::runtime_error("cannot make a pipe");
   }
   pid_ = fork();
@@ -90,15 +88,27 @@ std::string NmDouble::AddDevice(const std::string& iface, const std::string& hwA
 }
 
 std::string NmDouble::AddAccessPoint(const std::string& device, const std::string& name,
-                                     nlohmann::json ap) {
-  ap["cmd"] = "add_access_point";
-  ap["dev"] = device;
-  ap["name"] = name;
-  return Command(ap);
+                                     const std::string& ssid, const std::string& bssid, int mhz,
+                                     int strength, nlohmann::json more) {
+  more.update({{"cmd", "add_access_point"},
+               {"dev", device},
+               {"name", name},
+               {"ssid", SsidBytes(ssid)},
+               {"bssid", bssid},
+               {"frequency", mhz},
+               {"strength", strength}});
+  return Command(more);
 }
 
 nlohmann::json NmDouble::Calls(const std::string& method, const std::string& path) {
   return Command({{"cmd", "calls"}, {"method", method}, {"path", path}});
+}
+
+bool NmDouble::WirelessEnabled() {
+  return Command({{"cmd", "get_property"},
+                  {"path", kNmObject},
+                  {"iface", kNmInterface},
+                  {"name", "WirelessEnabled"}}) == true;
 }
 
 nlohmann::json SsidBytes(const std::string& bytes) {
