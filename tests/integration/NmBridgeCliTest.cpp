@@ -4,6 +4,7 @@
 // fails on time without the key showing anywhere.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -89,8 +90,7 @@ class NmBridgeCliTest : public ::testing::Test {
   std::string KeyFile(const std::string& key) {
     const std::string path = bridge->Dir() + "/key";
     std::ofstream(path, std::ios::trunc) << key << '\n';
-    std::filesystem::permissions(
-        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    chmod(path.c_str(), 0600);
     return path;
   }
   // The settings of NetworkManager's last AddAndActivateConnection2 call, and its options.
@@ -105,13 +105,10 @@ class NmBridgeCliTest : public ::testing::Test {
     });
   }
 
-  static testing::NmDouble* nm;
-  static testing::NmBridgeHarness* bridge;
+  inline static testing::NmDouble* nm = nullptr;
+  inline static testing::NmBridgeHarness* bridge = nullptr;
   std::string outputs;  // everything netvane-cli printed in this case
 };
-
-testing::NmDouble* NmBridgeCliTest::nm = nullptr;
-testing::NmBridgeHarness* NmBridgeCliTest::bridge = nullptr;
 
 // Each field once, from the access point's own properties: the SSID's bytes, the BSSID, the
 // channel from the frequency on both bands, the security the elements tell, RSSI from strength.

@@ -45,8 +45,7 @@ class NmDouble {
   std::string ReadLine();
 
   pid_t pid_ = -1;
-  int toChild_ = -1;
-  int fromChild_ = -1;
+  int child_ = -1;  // the double's standard input and output
   std::string pending_;
   std::string address_;
 };

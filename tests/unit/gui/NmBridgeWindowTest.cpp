@@ -61,13 +61,10 @@ class NmBridgeWindowTest : public ::testing::Test {
   }
   std::string Tooltip() { return root->Desktop().Tray().Icon().toolTip().toStdString(); }
 
-  static testing::NmDouble* nm;
-  static testing::NmBridgeHarness* bridge;
+  inline static testing::NmDouble* nm = nullptr;
+  inline static testing::NmBridgeHarness* bridge = nullptr;
   std::optional<gui::CompositionRoot> root;
 };
-
-testing::NmDouble* NmBridgeWindowTest::nm = nullptr;
-testing::NmBridgeHarness* NmBridgeWindowTest::bridge = nullptr;
 
 TEST_F(NmBridgeWindowTest, Wpa2JoinThroughTheSheetThenThroughputAndResetCounters) {
   QTableView* table = root->Window().siteSurvey.ApList;

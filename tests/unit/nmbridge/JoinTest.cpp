@@ -64,12 +64,6 @@ TEST(Join, RefusedBeforeAnyCall) {
   EXPECT_EQ(Associate(b, "Home"), kStatusError);
   EXPECT_TRUE(b.actions.joins.empty());
   EXPECT_TRUE(b.lines.empty());
-
-  // Card settings NetworkManager cannot apply are refused; what it has already is not.
-  EXPECT_EQ(b.SetU32(OID_802_11_RTS_THRESHOLD, 500), kStatusError);
-  EXPECT_EQ(b.SetU32(OID_CV_802_11_PHY_MODE, PHY_11B), kStatusError);
-  EXPECT_EQ(b.Set(OID_CV_802_11_STA_CONFIG, driverkit::Bytes(32, 0)), kStatusError);
-  EXPECT_EQ(b.Set(OID_CV_802_11_STA_CONFIG, b.Query(OID_CV_802_11_STA_CONFIG).out), kStatusSuccess);
 }
 
 TEST(Join, PolkitRefusalSaidOnceWithoutACall) {
