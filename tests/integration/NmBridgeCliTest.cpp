@@ -193,7 +193,6 @@ TEST_F(NmBridgeCliTest, StatusAndCountersComeFromNetworkManagerAndSysfs) {
   EXPECT_EQ(stats["received_crc_errors"], 7);
   stats = Json({"stats", "--reset"});
   EXPECT_EQ(stats["received"], 0);
-  EXPECT_EQ(stats["transmitted"], 0);
   bridge->SetCounter("wlp2s0", "rx_packets", 5012);
   EXPECT_EQ(Json({"stats"})["received"], 12) << "counted from the reset";
 }

@@ -3,6 +3,7 @@
 // settings of ordinary joins are checked end to end against the NetworkManager double.
 #include <gtest/gtest.h>
 
+#include "survey/KeyBlock.h"
 #include "unit/nmbridge/BridgeFixture.h"
 
 namespace netvane::nmbridge {
@@ -12,17 +13,6 @@ using testing::Ap;
 using testing::Bridge;
 using userclient::kStatusError;
 using userclient::kStatusSuccess;
-
-driverkit::Bytes KeyRecord(uint32_t index, const driverkit::Bytes& key) {
-  NDIS_802_11_KEY header{};
-  header.Length = static_cast<uint32_t>(KeyRecordLength(key.size()));
-  header.KeyIndex = index;
-  header.KeyLength = static_cast<uint32_t>(key.size());
-  driverkit::Bytes out(header.Length, 0);
-  std::memcpy(out.data(), &header, kKeyHeaderLength);
-  std::copy(key.begin(), key.end(), out.begin() + static_cast<long>(kKeyHeaderLength));
-  return out;
-}
 
 uint32_t Associate(Bridge& b, const std::string& name) {
   NDIS_802_11_SSID s{};
@@ -40,7 +30,8 @@ DeviceState WithNetworks() {
 
 void WpaPsk(Bridge& b, uint32_t auth) {
   EXPECT_EQ(b.SetU32(OID_802_11_AUTHENTICATION_MODE, auth), kStatusSuccess);
-  EXPECT_EQ(b.Set(OID_CV_802_11_ADD_WPA, KeyRecord(0, driverkit::Bytes(32, 1))), kStatusSuccess);
+  const auto block = MakeWpaKeyBlock(std::array<uint8_t, kPskLength>{1});  // as the survey sends
+  EXPECT_EQ(b.Set(OID_CV_802_11_ADD_WPA, {block.begin(), block.end()}), kStatusSuccess);
 }
 
 TEST(Join, RefusedBeforeAnyCall) {
