@@ -59,13 +59,12 @@ void NmBridgeHarness::SetCounter(const std::string& iface, const std::string& na
 
 bool NmBridgeHarness::AwaitSocket(const std::string& iface, bool present) const {
   const std::string registry = Dir() + "/run/netvane/services/CardBusWirelessDriver";
+  const std::string socket = registry + "/" + iface + ".sock";
   const int watch = inotify_init1(IN_CLOEXEC);
   inotify_add_watch(watch, registry.c_str(), IN_CREATE | IN_DELETE | IN_MOVED_TO);
   bool done = false;
   // The watch is set before the first look, so no change between the two is missed.
-  for (int rounds = 0;
-       !(done = std::filesystem::exists(registry + "/" + iface + ".sock") == present) &&
-       rounds < 100;
+  for (int rounds = 0; !(done = std::filesystem::exists(socket) == present) && rounds < 100;
        ++rounds) {
     pollfd ready{watch, POLLIN, 0};
     int n = 0;
