@@ -75,12 +75,15 @@ TEST(Join, PolkitRefusalSaidOnceWithoutACall) {
   // call that timed out is no refusal.
   m.permissions[kActionNetworkControl] = "yes";
   b.snapshot.SetManager(m);
-  for (const ActionOutcome outcome : {ActionOutcome::kDenied, ActionOutcome::kDone,
-                                      ActionOutcome::kDenied, ActionOutcome::kTimedOut}) {
+  for (const ActionOutcome outcome :
+       {ActionOutcome::kDenied, ActionOutcome::kDone, ActionOutcome::kTimedOut}) {
     b.actions.next.outcome = outcome;
     EXPECT_EQ(Associate(b, "Home"),
               outcome == ActionOutcome::kDone ? kStatusSuccess : kStatusError);
   }
+  EXPECT_EQ(b.lines.size(), 2U);
+  b.actions.next.outcome = ActionOutcome::kDenied;
+  EXPECT_EQ(Associate(b, "Home"), kStatusError);
   EXPECT_EQ(b.lines.size(), 3U);
   EXPECT_EQ(b.lines.back(), b.lines.front());
 }
