@@ -11,7 +11,6 @@
 #include <stdexcept>
 
 #include "support/ReadyChild.h"
-#include "support/TempFolder.h"
 
 #ifndef NETVANE_NM_BRIDGE_PATH
 #error "NETVANE_NM_BRIDGE_PATH must name the netvane-nm-bridge program"
@@ -29,23 +28,25 @@ constexpr const char* kCounters[] = {"rx_packets",    "tx_packets", "tx_errors",
 NmBridgeHarness::NmBridgeHarness(const NmDouble& nm) {
   if (const char* bus = std::getenv(kBusVariable)) savedBus_ = bus;
   setenv(kBusVariable, nm.Address().c_str(), 1);
+  // Every counter the bridge reads starts at 0 for the interface the tests use.
+  for (const char* name : kCounters) SetCounter("wlp2s0", name, 0);
+  const ReadyChild child = StartAndAwaitLine(
+      // A deadline of 2 s: a stalled NetworkManager costs a case 1.6 s, not 4.
+      {NETVANE_NM_BRIDGE_PATH, "--sysfs-root", Dir() + "/sysfs", "--ready-fd", "{fd}",
+       "--connection-timeout-ms", "2000"},
+      Dir() + "/bridge.err");
+  pid_ = child.pid;
+  if (child.line != "") {
+    const int code = StopChild(pid_);
+    savedBus_ ? setenv(kBusVariable, savedBus_->c_str(), 1) : unsetenv(kBusVariable);
+    throw std::runtime_error("netvane-nm-bridge did not start (" + std::to_string(code) +
+                             "): " + Stderr());
+  }
 }
 
 NmBridgeHarness::~NmBridgeHarness() {
-  Stop();
+  StopChild(pid_);
   savedBus_ ? setenv(kBusVariable, savedBus_->c_str(), 1) : unsetenv(kBusVariable);
-}
-
-std::string NmBridgeHarness::RegistryDir() const {
-  return Dir() + "/run/netvane/services/CardBusWirelessDriver";
-}
-
-std::string NmBridgeHarness::SocketPath(const std::string& iface) const {
-  return RegistryDir() + "/" + iface + ".sock";
-}
-
-std::string NmBridgeHarness::Stderr() const {
-  return ReadText(Dir() + "/bridge.err");
 }
 
 void NmBridgeHarness::SetCounter(const std::string& iface, const std::string& name,
@@ -56,35 +57,14 @@ void NmBridgeHarness::SetCounter(const std::string& iface, const std::string& na
   std::filesystem::rename(folder + "/.next", folder + "/" + name);
 }
 
-void NmBridgeHarness::Start() {
-  if (pid_ > 0) throw std::runtime_error("the bridge is already running");
-  // Every counter the bridge reads starts at 0 for the interfaces the tests use.
-  for (const char* name : kCounters) SetCounter("wlp2s0", name, 0);
-  const ReadyChild child = StartAndAwaitLine(
-      // A deadline of 2 s: a stalled NetworkManager costs a case 1.6 s, not 4.
-      {NETVANE_NM_BRIDGE_PATH, "--sysfs-root", Dir() + "/sysfs", "--ready-fd", "{fd}",
-       "--connection-timeout-ms", "2000"},
-      Dir() + "/bridge.err");
-  if (child.pid < 0) throw std::runtime_error("cannot start netvane-nm-bridge");
-  pid_ = child.pid;
-  if (child.line != "") {
-    const int code = Stop();
-    throw std::runtime_error("netvane-nm-bridge exited with code " + std::to_string(code) + ": " +
-                             Stderr());
-  }
-}
-
-int NmBridgeHarness::Stop() {
-  return StopChild(pid_);
-}
-
 bool NmBridgeHarness::AwaitSocket(const std::string& iface, bool present) const {
-  const std::string path = SocketPath(iface);
+  const std::string registry = Dir() + "/run/netvane/services/CardBusWirelessDriver";
+  const std::string socket = registry + "/" + iface + ".sock";
   const int watch = inotify_init1(IN_CLOEXEC);
-  inotify_add_watch(watch, RegistryDir().c_str(), IN_CREATE | IN_DELETE | IN_MOVED_TO);
+  inotify_add_watch(watch, registry.c_str(), IN_CREATE | IN_DELETE | IN_MOVED_TO);
   bool done = false;
   // The watch is set before the first look, so no change between the two is missed.
-  for (int rounds = 0; !(done = std::filesystem::exists(path) == present) && rounds < 100;
+  for (int rounds = 0; !(done = std::filesystem::exists(socket) == present) && rounds < 100;
        ++rounds) {
     pollfd ready{watch, POLLIN, 0};
     int n = 0;

@@ -12,28 +12,24 @@
 #include <thread>
 
 #include "support/SimHarness.h"
+#include "support/TempFolder.h"
 #include "support/nm/NmDouble.h"
 
 namespace netvane::testing {
 
 class NmBridgeHarness {
  public:
-  // Points DBUS_SYSTEM_BUS_ADDRESS of this process at the double's bus, until destroyed.
+  // Points DBUS_SYSTEM_BUS_ADDRESS of this process at the double's bus, until destroyed, and
+  // returns once the bridge has read NetworkManager and every device's socket listens; throws
+  // std::runtime_error when it exits first or says nothing for 20 seconds.
   explicit NmBridgeHarness(const NmDouble& nm);
   NmBridgeHarness(const NmBridgeHarness&) = delete;
   NmBridgeHarness& operator=(const NmBridgeHarness&) = delete;
   ~NmBridgeHarness();
 
-  // Returns once the bridge has read NetworkManager and every device's socket listens; throws
-  // std::runtime_error when it exits first or says nothing for 20 seconds.
-  void Start();
-  int Stop();
-
   const std::string& Dir() const { return env_.Dir(); }
-  std::string RegistryDir() const;
-  std::string SocketPath(const std::string& iface) const;
   // Everything the bridge wrote on standard error.
-  std::string Stderr() const;
+  std::string Stderr() const { return ReadText(Dir() + "/bridge.err"); }
   // <sysfs>/<iface>/statistics/<name>, replaced whole so the bridge never reads half of it.
   void SetCounter(const std::string& iface, const std::string& name, uint64_t value) const;
   // Waits for the interface's socket to appear or go (inotify, at most 20 seconds); whether it

@@ -1,7 +1,7 @@
 #include "support/nm/NmDouble.h"
 
-#include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,25 +18,20 @@ namespace netvane::testing {
 NmDouble::NmDouble() {
   // A double that died fails the next command with a message rather than killing the test.
   signal(SIGPIPE, SIG_IGN);
-  int in[2];
-  int out[2];
-  if (pipe2(in, O_CLOEXEC) != 0) throw std::runtime_error("cannot make a pipe");
-  if (pipe2(out, O_CLOEXEC) != 0) {
-    close(in[0]), close(in[1]);
-    throw std::runtime_error("cannot make a pipe");
+  int ends[2];
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+    throw std::runtime_error("cannot make a socket pair");
   }
   pid_ = fork();
   if (pid_ == 0) {
-    dup2(in[0], 0);
-    dup2(out[1], 1);
+    dup2(ends[1], 0);
+    dup2(ends[1], 1);
     // Debian's dbusmock is installed for the system's Python only.
     execl("/usr/bin/python3", "/usr/bin/python3", NETVANE_NM_DOUBLE_PATH, nullptr);
     _exit(127);
   }
-  close(in[0]);
-  close(out[1]);
-  toChild_ = in[1];
-  fromChild_ = out[0];
+  close(ends[1]);
+  child_ = ends[0];
   if (pid_ < 0) throw std::runtime_error("cannot start the NetworkManager double");
   const std::string first = ReadLine();
   const nlohmann::json hello = nlohmann::json::parse(first, nullptr, false);
@@ -47,8 +42,7 @@ NmDouble::NmDouble() {
 }
 
 NmDouble::~NmDouble() {
-  if (toChild_ >= 0) close(toChild_);
-  if (fromChild_ >= 0) close(fromChild_);
+  if (child_ >= 0) close(child_);
   int status = 0;
   while (pid_ > 0 && waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
   }
@@ -57,12 +51,12 @@ NmDouble::~NmDouble() {
 std::string NmDouble::ReadLine() {
   // Bounded: a double that stops answering fails the test instead of hanging it.
   while (pending_.find('\n') == std::string::npos) {
-    pollfd ready{fromChild_, POLLIN, 0};
+    pollfd ready{child_, POLLIN, 0};
     int n = 0;
     while ((n = poll(&ready, 1, 20000)) < 0 && errno == EINTR) {
     }
     char buffer[4096];
-    const ssize_t got = n == 1 ? read(fromChild_, buffer, sizeof buffer) : -1;
+    const ssize_t got = n == 1 ? read(child_, buffer, sizeof buffer) : -1;
     if (got <= 0) return "";
     pending_.append(buffer, static_cast<std::size_t>(got));
   }
@@ -74,7 +68,7 @@ std::string NmDouble::ReadLine() {
 
 nlohmann::json NmDouble::Command(const nlohmann::json& command) {
   const std::string line = command.dump() + "\n";
-  if (write(toChild_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+  if (write(child_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
     throw std::runtime_error("the NetworkManager double has gone");
   }
   const nlohmann::json answer = nlohmann::json::parse(ReadLine(), nullptr, false);
@@ -90,15 +84,27 @@ std::string NmDouble::AddDevice(const std::string& iface, const std::string& hwA
 }
 
 std::string NmDouble::AddAccessPoint(const std::string& device, const std::string& name,
-                                     nlohmann::json ap) {
-  ap["cmd"] = "add_access_point";
-  ap["dev"] = device;
-  ap["name"] = name;
-  return Command(ap);
+                                     const std::string& ssid, const std::string& bssid, int mhz,
+                                     int strength, nlohmann::json more) {
+  more.update({{"cmd", "add_access_point"},
+               {"dev", device},
+               {"name", name},
+               {"ssid", SsidBytes(ssid)},
+               {"bssid", bssid},
+               {"frequency", mhz},
+               {"strength", strength}});
+  return Command(more);
 }
 
 nlohmann::json NmDouble::Calls(const std::string& method, const std::string& path) {
   return Command({{"cmd", "calls"}, {"method", method}, {"path", path}});
+}
+
+bool NmDouble::WirelessEnabled() {
+  return Command({{"cmd", "get_property"},
+                  {"path", kNmObject},
+                  {"iface", kNmInterface},
+                  {"name", "WirelessEnabled"}}) == true;
 }
 
 nlohmann::json SsidBytes(const std::string& bytes) {

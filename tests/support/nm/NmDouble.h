@@ -34,17 +34,18 @@ class NmDouble {
 
   // The scene's usual steps.
   std::string AddDevice(const std::string& iface, const std::string& hwAddress);
-  // `ap`: ssid (a list of byte values or hex), bssid, frequency, strength and optionally
-  // rsn_flags, wpa_flags, privacy, max_bitrate, mode.
-  std::string AddAccessPoint(const std::string& device, const std::string& name, nlohmann::json ap);
+  // `more`: rsn_flags, wpa_flags, privacy, max_bitrate, mode.
+  std::string AddAccessPoint(const std::string& device, const std::string& name,
+                             const std::string& ssid, const std::string& bssid, int mhz,
+                             int strength, nlohmann::json more = nlohmann::json::object());
   nlohmann::json Calls(const std::string& method, const std::string& path = kNmObject);
+  bool WirelessEnabled();
 
  private:
   std::string ReadLine();
 
   pid_t pid_ = -1;
-  int toChild_ = -1;
-  int fromChild_ = -1;
+  int child_ = -1;  // the double's standard input and output
   std::string pending_;
   std::string address_;
 };

@@ -35,14 +35,9 @@ class NmBridgeWindowTest : public ::testing::Test {
     testing::QtTestApp();
     nm = new testing::NmDouble;
     nm->AddDevice("wlp2s0", "02:00:5E:10:00:01");
-    nm->AddAccessPoint(kDevice, "home",
-                       {{"ssid", testing::SsidBytes(kSsid)},
-                        {"bssid", "02:1A:11:F0:00:02"},
-                        {"frequency", 5180},
-                        {"strength", 80},
-                        {"rsn_flags", 0x188}});
+    nm->AddAccessPoint(kDevice, "home", kSsid, "02:1A:11:F0:00:02", 5180, 80,
+                       {{"rsn_flags", 0x188}});
     bridge = new testing::NmBridgeHarness(*nm);  // points the registry at its own folder
-    bridge->Start();
   }
   static void TearDownTestSuite() {
     delete bridge;
@@ -64,21 +59,12 @@ class NmBridgeWindowTest : public ::testing::Test {
                                         &returned);
     return link;
   }
-  json WirelessEnabled() {
-    return nm->Command({{"cmd", "get_property"},
-                        {"path", testing::kNmObject},
-                        {"iface", testing::kNmInterface},
-                        {"name", "WirelessEnabled"}});
-  }
   std::string Tooltip() { return root->Desktop().Tray().Icon().toolTip().toStdString(); }
 
-  static testing::NmDouble* nm;
-  static testing::NmBridgeHarness* bridge;
+  inline static testing::NmDouble* nm = nullptr;
+  inline static testing::NmBridgeHarness* bridge = nullptr;
   std::optional<gui::CompositionRoot> root;
 };
-
-testing::NmDouble* NmBridgeWindowTest::nm = nullptr;
-testing::NmBridgeHarness* NmBridgeWindowTest::bridge = nullptr;
 
 TEST_F(NmBridgeWindowTest, Wpa2JoinThroughTheSheetThenThroughputAndResetCounters) {
   QTableView* table = root->Window().siteSurvey.ApList;
@@ -125,10 +111,10 @@ TEST_F(NmBridgeWindowTest, TheRadioButtonSwitchesNetworkManagersWireless) {
   QPushButton* radio = root->Window().advance.Radio;
   EXPECT_EQ(radio->text(), "&Radio Off");
   QTest::mouseClick(radio, Qt::LeftButton);
-  EXPECT_EQ(WirelessEnabled(), false);
+  EXPECT_FALSE(nm->WirelessEnabled());
   EXPECT_EQ(radio->text(), "&Radio On");
   QTest::mouseClick(radio, Qt::LeftButton);
-  EXPECT_EQ(WirelessEnabled(), true);
+  EXPECT_TRUE(nm->WirelessEnabled());
 }
 
 TEST_F(NmBridgeWindowTest, ADeviceRemovedShowsNoAdapterUntilItComesBack) {

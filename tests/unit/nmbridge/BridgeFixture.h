@@ -18,12 +18,8 @@ namespace netvane::nmbridge::testing {
 class FakeActions : public NmActions {
  public:
   void RequestScan(const std::string& /*devicePath*/) override { ++scans; }
-  ActionResult SetWirelessEnabled(bool on, uint32_t /*waitMs*/) override {
-    radio.push_back(on);
-    return next;
-  }
+  ActionResult SetWirelessEnabled(bool /*on*/, uint32_t /*waitMs*/) override { return next; }
   ActionResult Disconnect(const std::string& /*devicePath*/, uint32_t /*waitMs*/) override {
-    ++disconnects;
     return next;
   }
   ActionResult AddAndActivate(const JoinSettings& settings, const std::string& /*devicePath*/,
@@ -34,8 +30,6 @@ class FakeActions : public NmActions {
 
   ActionResult next;
   int scans = 0;
-  int disconnects = 0;
-  std::vector<bool> radio;
   std::vector<JoinSettings> joins;
 };
 
@@ -57,7 +51,6 @@ inline DeviceState Device() {
   DeviceState d;
   d.path = kDevicePath;
   d.interface = "wlp2s0";
-  d.hwAddress = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE};
   d.state = kDeviceActivated;
   d.capabilities = kCapFreq2GHz | kCapFreq5GHz;
   return d;
