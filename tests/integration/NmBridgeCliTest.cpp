@@ -151,12 +151,16 @@ TEST_F(NmBridgeCliTest, EachJoinHandsNetworkManagerItsSettings) {
   EXPECT_EQ(join[3]["persist"], "volatile");
   EXPECT_TRUE(StatusShows("Lantern Row", "02-1A-11-F0-00-02"));
 
-  ASSERT_EQ(Cli({"connect", "Old Barn", "--key-file", KeyFile("a1b2c3d4e5")}).code, 0);
+  // Shared-key authentication and the second key slot: the slot and the algorithm travel.
+  ASSERT_EQ(Cli({"connect", "Old Barn", "--key-file", KeyFile("a1b2c3d4e5"), "--auth", "shared",
+                 "--wep-index", "2"})
+                .code,
+            0);
   join = LastJoin();
   EXPECT_EQ(join[0]["802-11-wireless-security"], json({{"key-mgmt", "none"},
-                                                       {"auth-alg", "open"},
-                                                       {"wep-key0", "a1b2c3d4e5"},
-                                                       {"wep-tx-keyidx", 0},
+                                                       {"auth-alg", "shared"},
+                                                       {"wep-key1", "a1b2c3d4e5"},
+                                                       {"wep-tx-keyidx", 1},
                                                        {"wep-key-type", 1}}));
   EXPECT_TRUE(StatusShows("Old Barn", "02-1A-11-F0-00-04"));
 
