@@ -166,6 +166,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
       profileEditor_(new ProfileEditorDialog(window_.get())),
       historyGraph_(AddHistoryGraph(window_->linkStatus)),
+      networkList_(controls_.TableView(window_->siteSurvey.ApList)),
+      profileList_(controls_.TableView(window_->profile.profileList)),
       tabView_(window_->Tabs()),
       editorTabs_(profileEditor_->form.TabView),
       securityWindow_(securitySheet_),
@@ -189,9 +191,9 @@ CompositionRoot::CompositionRoot(RootOptions options)
       hiddenSSIDController_(controls_.TextField(hiddenSSID_->form.HiddenSSIDText), alert_, sheets_),
       profileEditorController_(EditorControls(controls_, profileEditor_->form, editorTabs_), alert_,
                                sheets_, profileStore_, state_),
-      profile_(state_, adapter_, profileStore_, controls_.TableView(window_->profile.profileList),
-               profileTimer_, {sheets_, profileEditorController_, editorWindow_}, alert_),
-      siteSurvey_(state_, adapter_, taskQueue_, controls_.TableView(window_->siteSurvey.ApList),
+      profile_(state_, adapter_, profileStore_, profileList_, profileTimer_,
+               {sheets_, profileEditorController_, editorWindow_}, alert_),
+      siteSurvey_(state_, adapter_, taskQueue_, networkList_,
                   controls_.TextField(window_->siteSurvey.ConnectStatus), siteSurveyTimer_,
                   {sheets_, alert_, wepSetting_, securityWindow_, hiddenWindow_,
                    profileEditorController_, editorWindow_, editorTabs_, profile_}),
@@ -207,7 +209,9 @@ CompositionRoot::CompositionRoot(RootOptions options)
       netvane_(state_, adapter_, tabView_, pollTimer_, siteSurvey_, about_, profile_, advance_,
                &busy_),
       desktop_(window_.get(), defaults_, TrayActionsFor(),
-               WithDebugNote(std::move(options.desktop))) {
+               WithDebugNote(std::move(options.desktop))),
+      memory_(defaults_, *window_, *window_->Tabs(),
+              {{"Network", &networkList_}, {"Profile", &profileList_}}) {
   wepSetting_.SetSiteSurvey(siteSurvey_);
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
@@ -216,9 +220,11 @@ CompositionRoot::CompositionRoot(RootOptions options)
       [this](const std::string& ssid) { desktop_.ReconnectStarted(ssid); });
   modal_.DisableWhileActive(window_->centralWidget());
   WireActions();
+  memory_.RestoreLayout();
 }
 
 CompositionRoot::~CompositionRoot() {
+  memory_.Save();
   // Timers stop before the controllers they call go away.
   for (QtRepeatingTimer* timer : Timers()) timer->Stop();
 }
@@ -295,6 +301,7 @@ void CompositionRoot::SetUp() {
   statistics_.awakeFromNib();
   advance_.awakeFromNib();
   netvane_.awakeFromNib();
+  memory_.RestoreTab();
   // Polling will not make it go away: without this the window would only show no adapter.
   if (!refusal_.empty() && !refusalShown_) {
     refusalShown_ = true;

@@ -19,6 +19,7 @@
 #include "gui/QtRepeatingTimer.h"
 #include "gui/QtSheetRunner.h"
 #include "gui/QtWindow.h"
+#include "gui/WindowMemory.h"
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/system/Sleep.h"
@@ -75,6 +76,8 @@ class CompositionRoot {
   AdvancePageController& AdvancePage() { return advance_; }
   LinkStatusPageController& LinkStatus() { return linkStatus_; }
   DesktopIntegration& Desktop() { return desktop_; }
+  QtTableView& NetworkList() { return networkList_; }
+  QtTableView& ProfileList() { return profileList_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -102,6 +105,8 @@ class CompositionRoot {
   HistoryGraph* historyGraph_;
 
   ControlSet controls_;
+  QtTableView& networkList_;
+  QtTableView& profileList_;
   QtTabView tabView_;
   QtTabView editorTabs_;
   QtWindow securityWindow_;
@@ -144,6 +149,7 @@ class CompositionRoot {
   NetvaneController netvane_;
   // Last: the tray's menu reads the pages as it is built.
   DesktopIntegration desktop_;
+  WindowMemory memory_;
 };
 
 }  // namespace netvane::gui

@@ -31,7 +31,7 @@ ui::ImageView& ControlSet::ImageView(QLabel* widget) {
 ui::Button& ControlSet::Button(QAbstractButton* widget) {
   return Wrap<QtButton>(widget);
 }
-ui::TableView& ControlSet::TableView(QTableView* widget) {
+QtTableView& ControlSet::TableView(QTableView* widget) {
   return Wrap<QtTableView>(widget);
 }
 

@@ -20,7 +20,7 @@ class ControlSet {
   ui::ProgressBar& ProgressBar(QProgressBar* widget);
   ui::ImageView& ImageView(QLabel* widget);
   ui::Button& Button(QAbstractButton* widget);
-  ui::TableView& TableView(QTableView* widget);
+  QtTableView& TableView(QTableView* widget);
 
  private:
   template <typename Wrapper, typename Widget>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -45,6 +47,15 @@ class ReturnKeyFilter : public QObject {
   std::function<bool()> action_;
 };
 
+std::vector<int> ColumnsNamed(const std::vector<std::string>& ids, const QStringList& names) {
+  std::vector<int> columns;
+  for (const QString& name : names) {
+    const auto at = std::find(ids.begin(), ids.end(), ToStd(name));
+    if (at != ids.end()) columns.push_back(static_cast<int>(at - ids.begin()));
+  }
+  return columns;
+}
+
 constexpr int kImageColumnWidth = 28;
 constexpr int kCellPadding = 16;
 
@@ -53,9 +64,21 @@ constexpr int kCellPadding = 16;
 QtTableView::QtTableView(QTableView* view)
     : view_(view),
       model_(
-          new TableModel(Identifiers(view), view->property("columnTitles").toStringList(), view)) {
+          new TableModel(Identifiers(view), view->property("columnTitles").toStringList(), view)),
+      rows_(new SortedRows(view)) {
   model_->SetColumnNames(view->property("columnNames").toStringList());
-  view_->setModel(model_);
+  rows_->setSourceModel(model_);
+  rows_->setSortRole(TableModel::kSortRole);
+  rows_->SetNumericColumns(
+      ColumnsNamed(model_->Identifiers(), view->property("numericColumns").toStringList()));
+  view_->setModel(rows_);
+  // The page's order until the person picks a column; a third click on it goes back to it.
+  QHeaderView* header = view_->horizontalHeader();
+  header->setSortIndicator(-1, Qt::AscendingOrder);
+  header->setSortIndicatorClearable(true);
+  header->setSectionsClickable(true);
+  view_->setSortingEnabled(true);
+  AddSortActions();
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->verticalHeader()->setVisible(false);
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
@@ -121,7 +144,7 @@ int QtTableView::SelectedRow() const {
   const QItemSelectionModel* selection = view_->selectionModel();
   if (selection == nullptr) return -1;
   const QModelIndexList rows = selection->selectedRows();
-  return rows.isEmpty() ? -1 : rows.first().row();
+  return rows.isEmpty() ? -1 : rows_->mapToSource(rows.first()).row();
 }
 
 void QtTableView::SelectRow(int row) {
@@ -129,7 +152,47 @@ void QtTableView::SelectRow(int row) {
     view_->clearSelection();
     return;
   }
-  view_->selectRow(row);
+  view_->selectRow(rows_->mapFromSource(model_->index(row, 0)).row());
+}
+
+QString QtTableView::SortColumn() const {
+  const int column = rows_->sortColumn();
+  const auto& ids = model_->Identifiers();
+  if (column < 0 || column >= static_cast<int>(ids.size())) return {};
+  return ToQt(ids[static_cast<std::size_t>(column)]);
+}
+
+bool QtTableView::SortBy(const QString& identifier, Qt::SortOrder order) {
+  if (identifier.isEmpty()) {
+    view_->sortByColumn(-1, Qt::AscendingOrder);
+    return true;
+  }
+  const auto& ids = model_->Identifiers();
+  const auto at = std::find(ids.begin(), ids.end(), ToStd(identifier));
+  if (at == ids.end()) return false;
+  view_->sortByColumn(static_cast<int>(at - ids.begin()), order);
+  return true;
+}
+
+void QtTableView::AddSortActions() {
+  // The header takes no keyboard focus: its clicks are offered in the table's context menu.
+  view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (int c = 0; c < model_->columnCount({}); ++c) {
+    const QString name = model_->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+    if (name.isEmpty()) continue;
+    auto* action =
+        new QAction(QCoreApplication::translate("QtTableView", "Sort by %1").arg(name), view_);
+    // The same column again reverses the order, as a second click on its header does.
+    QObject::connect(action, &QAction::triggered, view_, [this, c] {
+      const bool again = rows_->sortColumn() == c && rows_->sortOrder() == Qt::AscendingOrder;
+      view_->sortByColumn(c, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+    });
+    view_->addAction(action);
+  }
+  auto* unsorted = new QAction(QCoreApplication::translate("QtTableView", "Order as found"), view_);
+  QObject::connect(unsorted, &QAction::triggered, view_,
+                   [this] { view_->sortByColumn(-1, Qt::AscendingOrder); });
+  view_->addAction(unsorted);
 }
 
 bool QtTableView::SetImageColumn(const std::string& columnIdentifier) {

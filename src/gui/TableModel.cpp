@@ -42,6 +42,7 @@ int TableModel::columnCount(const QModelIndex& parent) const {
 QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (source_ == nullptr || !index.isValid()) return {};
   const auto& id = ids_[static_cast<std::size_t>(index.column())];
+  if (role == kSortRole) return ToQt(source_->ValueFor(id, index.row()));
   if (index.column() == imageColumn_) {
     const std::string name = source_->ValueFor(id, index.row());
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {

@@ -12,6 +12,9 @@ namespace netvane::gui {
 
 class TableModel : public QAbstractTableModel {
  public:
+  // A cell's text for sorting, an image column's too (its image name).
+  static constexpr int kSortRole = Qt::UserRole + 1;
+
   TableModel(std::vector<std::string> identifiers, QStringList titles, QObject* parent);
 
   void SetSource(ui::TableDataSource* source);

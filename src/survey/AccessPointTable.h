@@ -21,6 +21,8 @@ class AccessPointTable : public ui::TableDataSource {
   void Replace(std::vector<AccessPoint> rows) { tableData = std::move(rows); }
   void Clear() { tableData.clear(); }
   const std::vector<AccessPoint>& Rows() const { return tableData; }
+  // The row of the network with this BSSID text; -1 when none.
+  int RowOf(const std::string& bssid) const;
 
   int RowCount() const override;
   // Rows outside the list read as empty cells.

@@ -86,10 +86,20 @@ void SiteSurveyPageController::ProbeConnectStatus() {
 }
 
 void SiteSurveyPageController::RescanTimeFunc() {
+  // The selection follows the network, by its address, wherever the new list puts it.
+  const int selected = ApList.SelectedRow();
+  const std::string kept = selected >= 0 && selected < table_.RowCount()
+                               ? table_.Rows()[static_cast<std::size_t>(selected)].BSSID()
+                               : std::string();
   table_.Replace(BuildAccessPoints(state_.G_pBssidList.get()));
   ApList.Reload();
   ApList.SetAllowsEmptySelection(true);
-  ApList.ClearSelection();
+  const int row = kept.empty() ? -1 : table_.RowOf(kept);
+  if (row >= 0) {
+    ApList.SelectRow(row);
+  } else {
+    ApList.ClearSelection();
+  }
 }
 
 void SiteSurveyPageController::RefreshAPList(const void* /*sender*/) {

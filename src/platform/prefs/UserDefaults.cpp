@@ -1,5 +1,7 @@
 #include "platform/prefs/UserDefaults.h"
 
+#include <charconv>
+
 #include "platform/plist/PlistCodec.h"
 #include "platform/plist/PlistXml.h"
 #include "platform/prefs/FolderLock.h"
@@ -60,6 +62,10 @@ bool UserDefaults::Write(std::string& reason) {
 }
 
 bool UserDefaults::StoreBool(const std::string& key, bool value) {
+  return Store([&](UserDefaults& defaults) { defaults.SetBool(key, value); });
+}
+
+bool UserDefaults::Store(const std::function<void(UserDefaults&)>& apply) {
   const FolderLock lock(folder_);
   if (!lock.Held()) {
     system::LogWarning(system::LogCategory::kPrefs,
@@ -67,8 +73,36 @@ bool UserDefaults::StoreBool(const std::string& key, bool value) {
     return false;
   }
   Refresh();
-  SetBool(key, value);
+  apply(*this);
   return synchronize();
+}
+
+std::optional<std::string> UserDefaults::StringForKey(const std::string& key) {
+  const plist::PlistValue* value = Root().Member(key);
+  if (value == nullptr || value->kind != plist::PlistValue::Kind::kString) return std::nullopt;
+  return value->text;
+}
+
+void UserDefaults::SetString(const std::string& key, const std::string& value) {
+  Root().SetMember(key, plist::PlistValue::Text(plist::PlistValue::Kind::kString, value));
+  unsaved_ = true;
+}
+
+std::optional<int64_t> UserDefaults::IntegerForKey(const std::string& key) {
+  const plist::PlistValue* value = Root().Member(key);
+  if (value == nullptr || value->kind != plist::PlistValue::Kind::kInteger) return std::nullopt;
+  const std::string& text = value->text;
+  int64_t number = 0;
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, number);
+  if (error != std::errc() || at != end) return std::nullopt;
+  return number;
+}
+
+void UserDefaults::SetInteger(const std::string& key, int64_t value) {
+  Root().SetMember(
+      key, plist::PlistValue::Text(plist::PlistValue::Kind::kInteger, std::to_string(value)));
+  unsaved_ = true;
 }
 
 bool UserDefaults::synchronize() {

@@ -6,6 +6,8 @@
 // the file as it is, and no later write can carry them over a newer file.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +38,15 @@ class UserDefaults {
   // One change on its own: under the folder's lock, from the file as it is now, written at once
   // (a failure on standard error). Another program's changes in between are kept.
   bool StoreBool(const std::string& key, bool value);
+  // Store, for changes that `apply` makes through the setters.
+  bool Store(const std::function<void(UserDefaults&)>& apply);
+
+  // The string under `key`; nullopt when the key is missing or holds something else.
+  std::optional<std::string> StringForKey(const std::string& key);
+  void SetString(const std::string& key, const std::string& value);
+  // The integer under `key`; nullopt when missing, not an integer or beyond 64 bits.
+  std::optional<int64_t> IntegerForKey(const std::string& key);
+  void SetInteger(const std::string& key, int64_t value);
 
   // Why the file on disk could not be read (it exists but cannot be opened, or is not a
   // regular file); empty when it was read, is missing or is damaged.
