@@ -41,10 +41,6 @@ bool SortedRows::lessThan(const QModelIndex& left, const QModelIndex& right) con
   return *a < *b;
 }
 
-void SortedRows::sort(int column, Qt::SortOrder order) {
-  QSortFilterProxyModel::sort(column, column < 0 ? Qt::AscendingOrder : order);
-}
-
 QVariant SortedRows::headerData(int section, Qt::Orientation orientation, int role) const {
   QVariant value = QSortFilterProxyModel::headerData(section, orientation, role);
   if (orientation != Qt::Horizontal || section != sortColumn()) return value;

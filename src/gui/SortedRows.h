@@ -18,8 +18,6 @@ class SortedRows : public QSortFilterProxyModel {
   void SetNumericColumns(std::vector<int> columns) { numeric_ = std::move(columns); }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  // No column means the page's own order, whichever way the header last pointed.
-  void sort(int column, Qt::SortOrder order) override;
 
  protected:
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
