@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "driver/ScanList.h"
 
@@ -12,5 +13,8 @@ namespace netvane {
 // is selected, there is no list, or the list does not hold that many entries (it may have been
 // fetched anew since the rows were built).
 std::optional<ScanEntry> SelectedScanEntry(const BssidList* list, int32_t currentSelectedItem);
+
+// The entry of `list` whose address reads `bssid` (MacAddressText); nothing when none does.
+std::optional<ScanEntry> ScanEntryWithBssid(const BssidList* list, std::string_view bssid);
 
 }  // namespace netvane

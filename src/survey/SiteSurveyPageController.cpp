@@ -155,9 +155,11 @@ std::optional<ScanEntry> SiteSurveyPageController::SelectedEntry() {
     dialogs_.alert.Run("No seleted item", "Please select an item to connect to.");
     return std::nullopt;
   }
-  // The list may have been fetched anew since the rows were built: a row it does not hold
-  // reads nothing.
-  return SelectedScanEntry(state_.G_pBssidList.get(), CurrentSelectedItem);
+  // The list may have been fetched anew, in another order, since the rows were built: the row's
+  // network is found there by its address, and a row it no longer holds reads nothing.
+  const auto row = static_cast<std::size_t>(CurrentSelectedItem - 1);
+  if (row >= table_.Rows().size()) return std::nullopt;
+  return ScanEntryWithBssid(state_.G_pBssidList.get(), table_.Rows()[row].BSSID());
 }
 
 bool SiteSurveyPageController::AskHiddenSsid(ConnectChoices& choices) {

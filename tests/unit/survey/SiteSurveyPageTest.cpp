@@ -225,6 +225,14 @@ TEST_F(SiteSurveyPageTest, PreSharedKeyFromPassPhraseOrHexDigitsAndNeverToStanda
   }
 }
 
+TEST_F(SiteSurveyPageTest, ARowStandsForItsOwnNetworkInAListFetchedAnewInAnotherOrder) {
+  InstallScanList(state, {{"CorvaneLegacy", 2, 1}, {"CorvaneGuest", 1}});
+  apList.selected = 0;  // CorvaneGuest's row, still as first built
+  page.OnAddProfile(nullptr);
+  ASSERT_EQ(profiles.added.size(), 1U);
+  EXPECT_EQ(profiles.added[0].ssid, "CorvaneGuest");
+}
+
 TEST_F(SiteSurveyPageTest, NothingIsSentWithoutAConnectableSelection) {
   // No row: the alert, and the scan flags are cleared all the same.
   state.G_bBssidListScan = 1;
