@@ -1,5 +1,9 @@
 #include "gui/DesktopIntegration.h"
 
+#include <QCoreApplication>
+
+#include "platform/system/AutostartEntry.h"
+
 namespace netvane::gui {
 namespace {
 
@@ -17,7 +21,9 @@ DesktopIntegration::DesktopIntegration(QWidget* window, prefs::UserDefaults& def
       log_(options.stateFolder.empty() ? prefs::EventLog() : prefs::EventLog(options.stateFolder)),
       notifier_(options.busDeadlineMs, std::move(options.debugNote)),
       tray_(WithHistory(std::move(tray), [this] { ShowHistory(); })),
-      history_(new EventHistoryWindow(window, log_, [this](bool on) { SetNotificationsOn(on); })) {
+      history_(new EventHistoryWindow(
+          window, log_, [this](bool on) { SetNotificationsOn(on); },
+          [](bool on) { return SetStartAtLogin(on); })) {
   watcher_.AddSink([this](const ConnectionEvent& event) { Record(event); });
 }
 
@@ -34,7 +40,15 @@ void DesktopIntegration::Observe(const LinkObservation& link) {
 }
 
 void DesktopIntegration::ShowHistory() {
-  history_->Open(NotificationsOn());
+  history_->Open(NotificationsOn(), system::AutostartOn());
+}
+
+std::string DesktopIntegration::SetStartAtLogin(bool on) {
+  std::string reason;
+  if (system::SetAutostart(on, QCoreApplication::applicationFilePath().toStdString(), reason)) {
+    return {};
+  }
+  return reason;
 }
 
 bool DesktopIntegration::NotificationsOn() {

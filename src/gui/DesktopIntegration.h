@@ -44,6 +44,8 @@ class DesktopIntegration {
 
   bool NotificationsOn();
   void SetNotificationsOn(bool on);
+  // Writes or removes the autostart entry; why it cannot, or empty.
+  static std::string SetStartAtLogin(bool on);
 
   TrayIndicator& Tray() { return tray_; }
   const DesktopNotifier& Notifier() const { return notifier_; }

@@ -194,8 +194,9 @@ TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
   std::ofstream file(log.Path(), std::ios::binary);
   for (const auto& name : testing::HostileNames()) file << name.bytes << '\n';
   file.close();
-  gui::EventHistoryWindow window(nullptr, log, [](bool) {});
-  window.Open(true);
+  gui::EventHistoryWindow window(
+      nullptr, log, [](bool) {}, [](bool) { return std::string(); });
+  window.Open(true, false);
   window.AddLine(testing::HostileNames()[9].bytes);  // a paragraph separator
   const QTextDocument& shown = *window.Lines().document();
   // The "forged line" name's own line feed is a line of the file.
