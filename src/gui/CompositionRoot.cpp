@@ -110,7 +110,11 @@ HistoryGraph* AddHistoryGraph(Ui::LinkStatusPage& page) {
   QWidget* group = page.QualityGroup;
   auto* grid = qobject_cast<QGridLayout*>(group->layout());
   auto* graph = new HistoryGraph(group);
-  grid->addWidget(graph, grid->rowCount(), 0, 1, grid->columnCount());
+  const int row = grid->rowCount();
+  grid->addWidget(graph, row, 0, 1, grid->columnCount());
+  // The graph takes the height a taller window gives, not the spacer below the groups.
+  grid->setRowStretch(row, 1);
+  page.vbox21->setStretchFactor(group, 1);
   return graph;
 }
 
@@ -173,7 +177,8 @@ CompositionRoot::CompositionRoot(RootOptions options)
       editorWindow_(profileEditor_),
       sheets_(window_.get(), modal_),
       alert_(window_.get(), modal_),
-      historyView_(historyGraph_, LinkStatusPageController::kHistorySamples),
+      historyView_(historyGraph_, LinkStatusPageController::kHistorySamples,
+                   LinkStatusPageController::kTimerSeconds),
       prefsFolder_(options.prefsFolder.empty() ? prefs::PrefsFolder()
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
