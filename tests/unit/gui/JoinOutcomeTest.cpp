@@ -16,6 +16,7 @@
 #include "gui/CompositionRoot.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
+#include "support/StoredProfiles.h"
 
 namespace netvane {
 namespace {
@@ -125,6 +126,23 @@ TEST_F(JoinOutcomeTest, ANetworkNoLongerThereIsNotInRange) {
             "** Disconnected **  Could not join \u201cCorvaneGone\u201d. The network is not in "
             "range.");
   EXPECT_EQ(Count(History(), "Could not join \u201cCorvaneGone\u201d"), 1) << History();
+}
+
+TEST_F(JoinOutcomeTest, AnActivatedProfileIsWatchedAsAConnectIs) {
+  testing::QtTestApp();  // the profile is stored where the harness points the preferences
+  testing::StoreProfiles({testing::FullProfile({{"Profile Name", "Home"},
+                                                {"SSID", "CorvaneHome"},
+                                                {"Authentication Type", "2"},
+                                                {"Encryption Type", "0"},
+                                                {"WPAPSK", "not the pass phrase"}})});
+  StartWindow(Networks(kHome));
+  root->Window().profile.profileList->selectRow(0);
+  QTest::mouseClick(root->Window().profile.Activate, Qt::LeftButton);
+
+  Tick(8);
+  EXPECT_EQ(
+      Status(),
+      "** Disconnected **  Could not join \u201cCorvaneHome\u201d. The key is probably wrong.");
 }
 
 }  // namespace
