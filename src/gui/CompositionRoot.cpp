@@ -161,6 +161,13 @@ void OnSlide(QSlider* slider, const std::function<void()>& action) {
   QObject::connect(slider, &QSlider::valueChanged, slider, [action] { action(); });
 }
 
+// What needs the adapter: the buttons that send it requests, and the advance page, every control
+// of which does.
+std::vector<QWidget*> DriverActions(MainWindow& w) {
+  return {w.siteSurvey.Connect, w.siteSurvey.Rescan,       w.siteSurvey.AddProfile,
+          w.profile.Activate,   w.statistics.ResetCounter, w.PageWidget(Page::Advance)};
+}
+
 }  // namespace
 
 CompositionRoot::CompositionRoot(RootOptions options)
@@ -179,6 +186,7 @@ CompositionRoot::CompositionRoot(RootOptions options)
       alert_(window_.get(), modal_),
       historyView_(historyGraph_, LinkStatusPageController::kHistorySamples,
                    LinkStatusPageController::kTimerSeconds),
+      adapterNotice_(window_->AdapterState(), DriverActions(*window_)),
       prefsFolder_(options.prefsFolder.empty() ? prefs::PrefsFolder()
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
@@ -217,6 +225,12 @@ CompositionRoot::CompositionRoot(RootOptions options)
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   linkStatus_.SetObserver([this](const LinkObservation& link) { desktop_.Observe(link); });
+  netvane_.SetPresenceObserver([this](bool present) {
+    // A refusal is news only until an adapter is found: the next lookup may be refused anew.
+    if (present) refusal_.clear();
+    adapterNotice_.Show(present, refusal_);
+  });
+  siteSurvey_.SetJoinObserver([this](const JoinReport& report) { desktop_.FollowJoin(report); });
   profile_.SetReconnectObserver(
       [this](const std::string& ssid) { desktop_.ReconnectStarted(ssid); });
   modal_.DisableWhileActive(window_->centralWidget());

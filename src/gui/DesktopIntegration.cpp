@@ -39,6 +39,20 @@ void DesktopIntegration::Observe(const LinkObservation& link) {
   watcher_.Observe(link);
 }
 
+void DesktopIntegration::FollowJoin(const JoinReport& report) {
+  switch (report.kind) {
+    case JoinReport::Kind::kStarted:
+      watcher_.AttemptStarted();
+      return;
+    case JoinReport::Kind::kJoined:
+      watcher_.AttemptJoined();
+      return;
+    case JoinReport::Kind::kFailed:
+      watcher_.AttemptFailed(report.ssid, JoinProblemText(report.problem));
+      return;
+  }
+}
+
 void DesktopIntegration::ShowHistory() {
   history_->Open(NotificationsOn(), system::AutostartOn());
 }

@@ -14,6 +14,7 @@
 #include "platform/prefs/EventLog.h"
 #include "platform/prefs/UserDefaults.h"
 #include "status/ConnectionEvents.h"
+#include "survey/JoinWatch.h"
 
 namespace netvane::gui {
 
@@ -40,6 +41,8 @@ class DesktopIntegration {
 
   void Observe(const LinkObservation& link);
   void ReconnectStarted(const std::string& ssid) { watcher_.ReconnectStarted(ssid); }
+  // A connection attempt from the site survey or the profile page, and its outcome.
+  void FollowJoin(const JoinReport& report);
   void ShowHistory();
 
   bool NotificationsOn();
