@@ -343,8 +343,9 @@ bool WaitForJoin(Session& s, const std::string& ssid,
 prefs::PrefsFolder UsablePrefsFolder() {
   prefs::PrefsFolder folder;
   const system::PrivateFolderResult checked = system::MakePrivateFolderAndParents(folder.Path());
-  if (!checked.ok)
+  if (!checked.ok) {
     throw CliFailure(kExitFailed, "not using " + checked.path + ": " + checked.reason);
+  }
   return folder;
 }
 

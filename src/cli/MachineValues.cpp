@@ -33,7 +33,7 @@ std::string AuthValue(std::string_view shown) {
 }
 
 std::string ScanAuthValue(std::string_view shownAuth, std::string_view shownEncryption) {
-  const std::string value = AuthValue(shownAuth);
+  std::string value = AuthValue(shownAuth);
   if (value != kUnknownValue) return value;
   const std::string cipher = EncryptionValue(shownEncryption);
   return cipher == "none" || cipher == "wep" ? "open" : kUnknownValue;
