@@ -1,4 +1,4 @@
-/* The least a program can do to ask the driver what `netvane-cli status --interval 0` asks:
+/* The least a program can do to ask the driver what `netvane-cli status` asks:
  * the same six requests over the same protocol (one structure call and one scalar call per
  * connection), and exit. The baseline of bench_cli. Usage: bare_status SOCKET */
 #include <stdint.h>

@@ -3,9 +3,13 @@
 # systemd user unit, and the copyright and changelog a Debian package must carry.
 include(GNUInstallDirs)
 
+# `netvane-installable` builds everything installed, so a build of it (scripts/demo makes one)
+# is always ready for `cmake --install`.
+add_custom_target(netvane-installable)
 foreach(program netvane netvane-cli cv7000-sim netvane-nm-bridge)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    add_dependencies(netvane-installable ${program})
   endif()
 endforeach()
 
@@ -66,3 +70,13 @@ add_custom_command(OUTPUT ${netvane_changelog}
 add_custom_target(netvane-changelog ALL DEPENDS ${netvane_changelog})
 install(FILES ${PROJECT_SOURCE_DIR}/data/doc/copyright ${netvane_changelog}
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/netvane)
+# The pages the manual pages point a user to: the command line's JSON fields, and the scenario
+# format with the simulator's built-in networks and their keys.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/cli.md ${PROJECT_SOURCE_DIR}/docs/scenario-format.md
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/netvane)
+foreach(generated netvane-man netvane-changelog)
+  if(TARGET ${generated})
+    add_dependencies(netvane-installable ${generated})
+  endif()
+endforeach()
+

@@ -31,13 +31,14 @@ _netvane_cli() {
     --key-file) _filedir; return ;;
     --auth) COMPREPLY=($(compgen -W "open shared" -- "$cur")); return ;;
     --wep-index) COMPREPLY=($(compgen -W "1 2 3 4" -- "$cur")); return ;;
-    --wait) return ;;
+    --wait | --interval) return ;;
   esac
 
   local opts
   case "$sub" in
     "") opts="--instance --version --help $subcommands" ;;
-    scan | status | about) opts="--json --help" ;;
+    scan | about) opts="--json --help" ;;
+    status) opts="--interval --json --help" ;;
     stats) opts="--reset --json --help" ;;
     radio) opts="on off --help" ;;
     profiles) opts="list activate delete --wait --json --help" ;;

@@ -42,10 +42,10 @@ int Run(int argc, const char* const* argv, CliIo& io) {
   addJson(scan);
   CLI::App* status = app.add_subcommand("status", "the link: network, channel, rate, quality");
   addJson(status);
-  unsigned interval = 2;
+  unsigned interval = 0;
   status
       ->add_option("--interval", interval,
-                   "seconds between the two readings (default 2; 0: one reading, no throughput)")
+                   "read twice S seconds apart for the throughput (default 0: one reading)")
       ->check(CLI::Range(0, 60));
 
   ConnectOptions connect;

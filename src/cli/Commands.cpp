@@ -4,6 +4,7 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "cli/MachineValues.h"
 #include "cli/Table.h"
 #include "crypto/MathFunc.h"
 #include "driver/ChannelFreqTable.h"
@@ -13,6 +14,7 @@
 #include "platform/prefs/PrefsFolder.h"
 #include "platform/prefs/UserDefaults.h"
 #include "platform/system/FileDates.h"
+#include "platform/system/UserFolders.h"
 #include "platform/userclient/DriverInfo.h"
 #include "profiles/ProfileActions.h"
 #include "profiles/ProfileItem.h"
@@ -38,7 +40,7 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
-// A counter as a JSON integer when it fits one, else as its decimal text.
+// A counter as a JSON number: an integer when it fits 64 bits, else its nearest double.
 json Counter(const std::string& text) {
   int64_t value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -46,7 +48,7 @@ json Counter(const std::string& text) {
   uint64_t big = 0;
   const auto [bigEnd, bigEc] = std::from_chars(text.data(), text.data() + text.size(), big);
   if (bigEc == std::errc() && bigEnd == text.data() + text.size()) return big;
-  return text;
+  return std::stod(text);
 }
 
 json OptionalNumber(const std::string& text) {
@@ -105,9 +107,12 @@ int ScanCommand(Session& s, bool json) {
                     {"signal_dbm", dbm},
                     {"channel", OptionalNumber(ap.Channel())},
                     {"frequency_khz", frequency},
-                    {"authentication", ap.Authentication()},
-                    {"encryption", ap.Encryption()},
-                    {"network_type", ap.NetworkType()},
+                    {"auth", ScanAuthValue(ap.Authentication(), ap.Encryption())},
+                    {"auth_text", ap.Authentication()},
+                    {"encryption", EncryptionValue(ap.Encryption())},
+                    {"encryption_text", ap.Encryption()},
+                    {"network_type", NetworkTypeValue(ap.NetworkType())},
+                    {"network_type_text", ap.NetworkType()},
                     {"joined", here}});
     table.push_back({here ? "*" : "", ap.SSID(), ap.BSSID(), ap.Signal() + "%", std::to_string(dbm),
                      ap.Channel(), ap.Authentication(), ap.Encryption(), ap.NetworkType()});
@@ -137,17 +142,20 @@ int StatusCommand(Session& s, bool json, unsigned intervalSeconds) {
     const bool radioOn =
         std::any_of(std::begin(radio), std::end(radio), [](uint8_t b) { return b != 0; }) &&
         config.HwRadioStatus != 0;
-    const char* state = radioOn ? "disconnected" : "radio_off";
+    const char* shown = radioOn ? "Disconnected" : "Radio Status <--> OFF";
     if (json) {
-      PrintJson(s, {{"state", state}});
+      PrintJson(s, {{"state", radioOn ? "disconnected" : "radio_off"},
+                    {"state_text", shown},
+                    {"radio", radioOn ? "on" : "off"},
+                    {"radio_text", radioOn ? "ON" : "OFF"}});
     } else {
-      s.io.out << (radioOn ? "Disconnected" : "Radio Status <--> OFF") << '\n';
+      s.io.out << shown << '\n';
     }
     return kExitOk;
   }
 
-  // Two readings one interval apart, as two ticks of the page: the throughput and the averages.
-  // With no interval there is one reading, averaged with itself, and no throughput.
+  // One reading by default, averaged with itself as the page's first tick is. The throughput
+  // needs a second reading one interval later, as two ticks of the page.
   CV_802_11_LINK_STATUS first{};
   int32_t firstRssi = 0;
   if (intervalSeconds > 0) {
@@ -174,34 +182,45 @@ int StatusCommand(Session& s, bool json, unsigned intervalSeconds) {
       CV7000Access::ConvertRssiToSignalQuality(rssi));
   const std::string tx = ThroughputText(link.TxByteCount, first.TxByteCount);
   const std::string rx = ThroughputText(link.RxByteCount, first.RxByteCount);
-  const std::string bssidText = MacAddressText(bssid);
+  const std::string association = AssociationText(ssid, bssid);
+  const std::string linkGrade = QualityGrade(linkQuality);
+  const std::string signalGrade = QualityGrade(signalQuality);
 
   if (json) {
-    PrintJson(s, {{"state", "connected"},
-                  {"ssid", ssid},
-                  {"bssid", bssidText},
-                  {"channel", channel ? nlohmann::json(*channel) : nlohmann::json(nullptr)},
-                  {"frequency_khz", config.DSConfig},
-                  {"tx_rate", RateText(link.CurrTxRate)},
-                  {"throughput_tx_kbps",
-                   intervalSeconds > 0 ? nlohmann::json(std::stod(tx)) : nlohmann::json(nullptr)},
-                  {"throughput_rx_kbps",
-                   intervalSeconds > 0 ? nlohmann::json(std::stod(rx)) : nlohmann::json(nullptr)},
-                  {"link_quality", linkQuality},
-                  {"link_grade", Trimmed(QualityGrade(linkQuality))},
-                  {"signal_quality", signalQuality},
-                  {"signal_dbm", rssi},
-                  {"signal_grade", Trimmed(QualityGrade(signalQuality))}});
+    nlohmann::json object = {
+        {"state", "connected"},
+        {"state_text", association},
+        {"radio", "on"},
+        {"radio_text", "ON"},
+        {"ssid", ssid},
+        {"bssid", MacAddressText(bssid)},
+        {"channel", channel ? nlohmann::json(*channel) : nlohmann::json(nullptr)},
+        {"frequency_khz", config.DSConfig},
+        {"tx_rate_mbps", link.CurrTxRate % 2 == 0 ? nlohmann::json(link.CurrTxRate / 2)
+                                                  : nlohmann::json(link.CurrTxRate / 2.0)},
+        {"tx_rate_text", RateText(link.CurrTxRate)},
+        {"link_quality", linkQuality},
+        {"link_grade", GradeValue(linkGrade)},
+        {"link_grade_text", Trimmed(linkGrade)},
+        {"signal_quality", signalQuality},
+        {"signal_dbm", rssi},
+        {"signal_grade", GradeValue(signalGrade)},
+        {"signal_grade_text", Trimmed(signalGrade)}};
+    if (intervalSeconds > 0) {
+      object["throughput_tx_kbps"] = std::stod(tx);
+      object["throughput_rx_kbps"] = std::stod(rx);
+    }
+    PrintJson(s, object);
   } else {
     PrintFields(s.io.out,
-                {{"Status", AssociationText(ssid, bssid)},
+                {{"Status", association},
                  {"Channel", ChannelText(config.DSConfig)},
                  {"Tx rate", RateText(link.CurrTxRate)},
                  {"Throughput", intervalSeconds > 0 ? "Tx " + tx + " Kbps, Rx " + rx + " Kbps"
-                                                    : std::string("(no interval)")},
-                 {"Link quality", QualityGrade(linkQuality) + std::to_string(linkQuality) + "%"},
-                 {"Signal strength", QualityGrade(signalQuality) + std::to_string(signalQuality) +
-                                         "% (" + std::to_string(rssi) + " dBm)"}});
+                                                    : std::string("add --interval 2 to measure")},
+                 {"Link quality", linkGrade + std::to_string(linkQuality) + "%"},
+                 {"Signal strength", signalGrade + std::to_string(signalQuality) + "% (" +
+                                         std::to_string(rssi) + " dBm)"}});
   }
   return kExitOk;
 }
@@ -319,9 +338,20 @@ bool WaitForJoin(Session& s, const std::string& ssid,
   }
 }
 
+// A preferences folder Netvane will not use ends the command with that one line, before the
+// store would warn about it and carry on as if there were no profiles.
+prefs::PrefsFolder UsablePrefsFolder() {
+  prefs::PrefsFolder folder;
+  const system::PrivateFolderResult checked = system::MakePrivateFolderAndParents(folder.Path());
+  if (!checked.ok) {
+    throw CliFailure(kExitFailed, "not using " + checked.path + ": " + checked.reason);
+  }
+  return folder;
+}
+
 // The preferences the window uses, for the profile commands and the stand-down of a connect.
 struct Profiles {
-  prefs::PrefsFolder folder;
+  prefs::PrefsFolder folder = UsablePrefsFolder();
   prefs::UserDefaults defaults{folder};
   ProfileStore store{defaults, folder};
 };
@@ -519,9 +549,12 @@ int ProfilesCommand(Session& s, const std::string& action, const std::string& wh
                     {"name", item.Profile},
                     {"ssid", item.SSID},
                     {"channel", OptionalNumber(item.Channel)},
-                    {"authentication", item.AuthenType},
-                    {"encryption", item.Encryption},
-                    {"network_type", item.NetworkType},
+                    {"auth", AuthValue(item.AuthenType)},
+                    {"auth_text", item.AuthenType},
+                    {"encryption", EncryptionValue(item.Encryption)},
+                    {"encryption_text", item.Encryption},
+                    {"network_type", NetworkTypeValue(item.NetworkType)},
+                    {"network_type_text", item.NetworkType},
                     {"active", isActive}});
     table.push_back({std::to_string(i + 1), isActive ? "*" : "", item.Profile, item.SSID,
                      item.Channel, item.AuthenType, item.Encryption, item.NetworkType});

@@ -65,9 +65,10 @@ int ApplicationMain(int argc, char** argv) {
   // Sizes settled before the native window exists: a platform that cannot take size hints
   // afterwards (offscreen) warns on every start otherwise.
   root.Window().layout()->activate();
-  root.Window().show();
   TrayIndicator& tray = root.Desktop().Tray();
   tray.Show();
+  // Started at login: the tray is the way in; without a tray the window is the only one.
+  if (!command.options.background || !tray.Icon().isVisible()) root.Window().show();
   // With an icon in the tray, closing the window leaves the program running there.
   root.Window().HideOnClose([&tray] { return tray.Icon().isVisible(); });
   if (tray.Icon().isVisible()) QApplication::setQuitOnLastWindowClosed(false);

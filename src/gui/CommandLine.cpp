@@ -25,6 +25,7 @@ struct Parser {
     parser.addVersionOption();
     parser.addOption(verbose);
     parser.addOption(screenshots);
+    parser.addOption(background);
   }
   QCommandLineParser parser;
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -35,6 +36,9 @@ struct Parser {
       QStringLiteral("screenshots"),
       QStringLiteral("Write a PNG of every page and dialog to <dir> after start-up, then exit."),
       QStringLiteral("dir")};
+  QCommandLineOption background{
+      QStringLiteral("background"),
+      QStringLiteral("Start in the tray with the window hidden, as at login.")};
 };
 
 // The usage line names the program as a person types it, not by the path it was started from.
@@ -83,6 +87,7 @@ WindowCommandLine ReadWindowOptions(const QStringList& arguments) {
   }
   read.options.verbose = p.parser.isSet(p.verbose);
   read.options.screenshots = p.parser.value(p.screenshots);
+  read.options.background = p.parser.isSet(p.background);
   return read;
 }
 

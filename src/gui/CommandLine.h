@@ -12,6 +12,8 @@ struct WindowOptions {
   bool verbose = false;
   // --screenshots DIR: write a PNG of every page and dialog to DIR after start-up, then exit.
   QString screenshots;
+  // --background: start in the tray with the window hidden (as at login), when there is a tray.
+  bool background = false;
 };
 
 // Answers --help and --version on standard output and returns the exit status (0); returns

@@ -110,7 +110,11 @@ HistoryGraph* AddHistoryGraph(Ui::LinkStatusPage& page) {
   QWidget* group = page.QualityGroup;
   auto* grid = qobject_cast<QGridLayout*>(group->layout());
   auto* graph = new HistoryGraph(group);
-  grid->addWidget(graph, grid->rowCount(), 0, 1, grid->columnCount());
+  const int row = grid->rowCount();
+  grid->addWidget(graph, row, 0, 1, grid->columnCount());
+  // The graph takes the height a taller window gives, not the spacer below the groups.
+  grid->setRowStretch(row, 1);
+  page.vbox21->setStretchFactor(group, 1);
   return graph;
 }
 
@@ -157,6 +161,13 @@ void OnSlide(QSlider* slider, const std::function<void()>& action) {
   QObject::connect(slider, &QSlider::valueChanged, slider, [action] { action(); });
 }
 
+// What needs the adapter: the buttons that send it requests, and the advance page, every control
+// of which does.
+std::vector<QWidget*> DriverActions(MainWindow& w) {
+  return {w.siteSurvey.Connect, w.siteSurvey.Rescan,       w.siteSurvey.AddProfile,
+          w.profile.Activate,   w.statistics.ResetCounter, w.PageWidget(Page::Advance)};
+}
+
 }  // namespace
 
 CompositionRoot::CompositionRoot(RootOptions options)
@@ -175,7 +186,9 @@ CompositionRoot::CompositionRoot(RootOptions options)
       editorWindow_(profileEditor_),
       sheets_(window_.get(), modal_),
       alert_(window_.get(), modal_),
-      historyView_(historyGraph_, LinkStatusPageController::kHistorySamples),
+      historyView_(historyGraph_, LinkStatusPageController::kHistorySamples,
+                   LinkStatusPageController::kTimerSeconds),
+      adapterNotice_(window_->AdapterState(), DriverActions(*window_)),
       prefsFolder_(options.prefsFolder.empty() ? prefs::PrefsFolder()
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
@@ -216,6 +229,12 @@ CompositionRoot::CompositionRoot(RootOptions options)
   profile_.SetSiteSurvey(siteSurvey_);
   hiddenSSIDController_.SetSiteSurvey(siteSurvey_);
   linkStatus_.SetObserver([this](const LinkObservation& link) { desktop_.Observe(link); });
+  netvane_.SetPresenceObserver([this](bool present) {
+    // A refusal is news only until an adapter is found: the next lookup may be refused anew.
+    if (present) refusal_.clear();
+    adapterNotice_.Show(present, refusal_);
+  });
+  siteSurvey_.SetJoinObserver([this](const JoinReport& report) { desktop_.FollowJoin(report); });
   profile_.SetReconnectObserver(
       [this](const std::string& ssid) { desktop_.ReconnectStarted(ssid); });
   modal_.DisableWhileActive(window_->centralWidget());

@@ -7,6 +7,7 @@
 
 #include "advanced/AdvancePageController.h"
 #include "driver/CV7000Access.h"
+#include "gui/AdapterNotice.h"
 #include "gui/ControlSet.h"
 #include "gui/DesktopIntegration.h"
 #include "gui/Dialogs.h"
@@ -78,6 +79,8 @@ class CompositionRoot {
   DesktopIntegration& Desktop() { return desktop_; }
   QtTableView& NetworkList() { return networkList_; }
   QtTableView& ProfileList() { return profileList_; }
+  // The first registry refusal while no adapter was found; empty once one is.
+  const std::string& Refusal() const { return refusal_; }
   std::vector<QtRepeatingTimer*> Timers();
 
   SecuritySheetDialog& SecuritySheet() { return *securitySheet_; }
@@ -116,6 +119,7 @@ class CompositionRoot {
   QtAlert alert_;
   QtBusyIndicator busy_;
   QtHistoryView historyView_;
+  AdapterNotice adapterNotice_;
 
   // One preferences domain for the whole process.
   prefs::PrefsFolder prefsFolder_;

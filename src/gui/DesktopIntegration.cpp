@@ -1,5 +1,9 @@
 #include "gui/DesktopIntegration.h"
 
+#include <QCoreApplication>
+
+#include "platform/system/AutostartEntry.h"
+
 namespace netvane::gui {
 namespace {
 
@@ -17,7 +21,9 @@ DesktopIntegration::DesktopIntegration(QWidget* window, prefs::UserDefaults& def
       log_(options.stateFolder.empty() ? prefs::EventLog() : prefs::EventLog(options.stateFolder)),
       notifier_(options.busDeadlineMs, std::move(options.debugNote)),
       tray_(WithHistory(std::move(tray), [this] { ShowHistory(); })),
-      history_(new EventHistoryWindow(window, log_, [this](bool on) { SetNotificationsOn(on); })) {
+      history_(new EventHistoryWindow(
+          window, log_, [this](bool on) { SetNotificationsOn(on); },
+          [](bool on) { return SetStartAtLogin(on); })) {
   watcher_.AddSink([this](const ConnectionEvent& event) { Record(event); });
 }
 
@@ -33,8 +39,30 @@ void DesktopIntegration::Observe(const LinkObservation& link) {
   watcher_.Observe(link);
 }
 
+void DesktopIntegration::FollowJoin(const JoinReport& report) {
+  switch (report.kind) {
+    case JoinReport::Kind::kStarted:
+      watcher_.AttemptStarted();
+      return;
+    case JoinReport::Kind::kJoined:
+      watcher_.AttemptJoined();
+      return;
+    case JoinReport::Kind::kFailed:
+      watcher_.AttemptFailed(report.ssid, JoinProblemText(report.problem));
+      return;
+  }
+}
+
 void DesktopIntegration::ShowHistory() {
-  history_->Open(NotificationsOn());
+  history_->Open(NotificationsOn(), system::AutostartOn());
+}
+
+std::string DesktopIntegration::SetStartAtLogin(bool on) {
+  std::string reason;
+  if (system::SetAutostart(on, QCoreApplication::applicationFilePath().toStdString(), reason)) {
+    return {};
+  }
+  return reason;
 }
 
 bool DesktopIntegration::NotificationsOn() {

@@ -14,6 +14,7 @@
 #include "platform/prefs/EventLog.h"
 #include "platform/prefs/UserDefaults.h"
 #include "status/ConnectionEvents.h"
+#include "survey/JoinWatch.h"
 
 namespace netvane::gui {
 
@@ -40,10 +41,14 @@ class DesktopIntegration {
 
   void Observe(const LinkObservation& link);
   void ReconnectStarted(const std::string& ssid) { watcher_.ReconnectStarted(ssid); }
+  // A connection attempt from the site survey or the profile page, and its outcome.
+  void FollowJoin(const JoinReport& report);
   void ShowHistory();
 
   bool NotificationsOn();
   void SetNotificationsOn(bool on);
+  // Writes or removes the autostart entry; why it cannot, or empty.
+  static std::string SetStartAtLogin(bool on);
 
   TrayIndicator& Tray() { return tray_; }
   const DesktopNotifier& Notifier() const { return notifier_; }

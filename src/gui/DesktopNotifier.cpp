@@ -22,6 +22,7 @@ QString CategoryOf(EventKind kind) {
     case EventKind::kAdapterBack:
       return QStringLiteral("device.added");
     case EventKind::kReconnectFailed:
+    case EventKind::kJoinFailed:
       return QStringLiteral("network.error");
   }
   return QStringLiteral("network");

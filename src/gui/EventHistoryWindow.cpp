@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -10,11 +11,13 @@
 namespace netvane::gui {
 
 EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& log,
-                                       std::function<void(bool on)> notificationsChanged)
+                                       std::function<void(bool on)> notificationsChanged,
+                                       std::function<std::string(bool on)> autostartChanged)
     : QDialog(parent),
       log_(log),
       lines_(new QPlainTextEdit(this)),
       notifications_(new QCheckBox(QStringLiteral("Show desktop &notifications"), this)),
+      autostart_(new QCheckBox(QStringLiteral("Start Netvane at &login"), this)),
       close_(new QPushButton(QStringLiteral("&Close"), this)) {
   setObjectName(QStringLiteral("EventHistoryWindow"));
   setWindowTitle(QStringLiteral("Event History"));
@@ -31,11 +34,17 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& l
   lines_->setPlaceholderText(QStringLiteral("No events yet."));
   notifications_->setObjectName(QStringLiteral("ShowNotifications"));
   notifications_->setAccessibleName(QStringLiteral("Show desktop notifications"));
+  autostart_->setObjectName(QStringLiteral("StartAtLogin"));
+  autostart_->setAccessibleName(QStringLiteral("Start Netvane at login"));
+  autostart_->setAccessibleDescription(
+      QStringLiteral("Starts Netvane in the tray when you log in, so the active profile is "
+                     "applied"));
   close_->setObjectName(QStringLiteral("Close"));
   close_->setAccessibleName(QStringLiteral("Close the event history"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(notifications_);
+  buttons->addWidget(autostart_);
   buttons->addStretch();
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
@@ -43,17 +52,29 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& l
   layout->addWidget(lines_);
   layout->addLayout(buttons);
   setTabOrder(lines_, notifications_);
-  setTabOrder(notifications_, close_);
+  setTabOrder(notifications_, autostart_);
+  setTabOrder(autostart_, close_);
   resize(640, 320);
 
   // Only the user's click changes the setting, not Open setting the box.
   connect(notifications_, &QCheckBox::clicked, this,
           [changed = std::move(notificationsChanged)](bool on) { changed(on); });
+  // A change that could not be made leaves the box showing what is so, and says why.
+  connect(autostart_, &QCheckBox::clicked, this,
+          [this, changed = std::move(autostartChanged)](bool on) {
+            const std::string reason = changed(on);
+            if (reason.empty()) return;
+            autostart_->setChecked(!on);
+            QMessageBox::warning(this, QStringLiteral("Start at login"),
+                                 QStringLiteral("Netvane could not change its start at login: ") +
+                                     QString::fromStdString(text::ShownLine(reason)));
+          });
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void EventHistoryWindow::Open(bool notificationsOn) {
+void EventHistoryWindow::Open(bool notificationsOn, bool autostartOn) {
   notifications_->setChecked(notificationsOn);
+  autostart_->setChecked(autostartOn);
   const std::string file = log_.ReadAll();
   // Line by line: a file from an older version or edited by hand may still hold a character
   // that would break or reorder a line in the view. The last newline would show as an empty line.

@@ -25,6 +25,8 @@ class MainWindow : public QMainWindow {
   MainWindow();
 
   QTabWidget* Tabs() const { return main_.TabView; }
+  // Above the pages: shown while there is no adapter.
+  QLabel* AdapterState() const { return main_.AdapterState; }
   QWidget* PageWidget(Page page) const { return main_.TabView->widget(static_cast<int>(page)); }
   // Shown, restored from the taskbar and raised over other windows.
   void BringToFront();

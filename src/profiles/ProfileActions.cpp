@@ -21,6 +21,7 @@ StoreResult ActivateProfile(SharedState& state, ProfileStore& store, ConnectionT
   StoreResult stored = store.ActivateProfile(shown, row);
   if (!stored.Saved()) return stored;
   ApplyProfile(state, target, shown);
+  target.WatchJoin();
   target.resetFlag();
   state.G_bCheckedProfileConnect = 1;
   return stored;

@@ -57,6 +57,7 @@ void NetvaneController::awakeFromNib() {
   TabView.SelectIndex(kStartTab);
   state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
   if (state_.G_bDeviceExist != 0) BringUpCard();
+  ReportPresence();
   // Runs whether or not the adapter is there: the poll is how a later insertion is noticed.
   pollTimer_.Start(kPollSeconds, [this] { OnTimer(); });
 }
@@ -87,6 +88,14 @@ void NetvaneController::OnTimer() {
   if (!answered) SiteSurveyPage.ClearAPList();
   state_.G_bDeviceExist = IsDeviceDriverExist() ? 1 : 0;
   if (state_.G_bDeviceExist != 0) BringUpCard();
+  ReportPresence();
+}
+
+void NetvaneController::ReportPresence() {
+  const bool present = state_.G_bDeviceExist != 0;
+  if (reported_ == present) return;
+  reported_ = present;
+  if (presenceObserver_) presenceObserver_(present);
 }
 
 }  // namespace netvane

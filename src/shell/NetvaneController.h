@@ -3,6 +3,9 @@
 // connection task started.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "state/SharedState.h"
 #include "ui/BusyIndicator.h"
 #include "ui/RepeatingTimer.h"
@@ -32,9 +35,14 @@ class NetvaneController {
   void OnTimer();
   // Whether the driver can be found and opened now; leaves no connection open.
   bool IsDeviceDriverExist();
+  // Hears whether the adapter is there: at start-up, and whenever that changes.
+  void SetPresenceObserver(std::function<void(bool present)> observer) {
+    presenceObserver_ = std::move(observer);
+  }
 
  private:
   void BringUpCard();
+  void ReportPresence();
 
   SharedState& state_;
   // NOLINTBEGIN(readability-identifier-naming) the wiring names of the window layout
@@ -47,6 +55,8 @@ class NetvaneController {
   // NOLINTEND(readability-identifier-naming)
   ui::RepeatingTimer& pollTimer_;
   ui::BusyIndicator* busy_;
+  std::function<void(bool)> presenceObserver_;
+  std::optional<bool> reported_;
 };
 
 }  // namespace netvane

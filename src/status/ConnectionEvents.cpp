@@ -5,9 +5,14 @@
 
 namespace netvane {
 
-void ConnectionWatcher::Emit(EventKind kind, const std::string& ssid) {
-  const ConnectionEvent event{kind, ssid};
+void ConnectionWatcher::Emit(EventKind kind, const std::string& ssid, const std::string& detail) {
+  const ConnectionEvent event{kind, ssid, detail};
   for (const Sink& sink : sinks_) sink(event);
+}
+
+void ConnectionWatcher::AttemptFailed(const std::string& ssid, const std::string& reason) {
+  attempting_ = false;
+  Emit(EventKind::kJoinFailed, ssid, reason);
 }
 
 void ConnectionWatcher::ReconnectStarted(std::string ssid) {
@@ -32,7 +37,9 @@ void ConnectionWatcher::Observe(const LinkObservation& now) {
     if (present && !reconnecting_) {
       if (joined && (!wasJoined || last_->ssid != now.ssid)) {
         Emit(EventKind::kJoined, now.ssid);
-      } else if (!joined && wasJoined && wasPresent) {
+        // A new join ends an attempt whether or not its page has said so yet.
+        attempting_ = false;
+      } else if (!joined && wasJoined && wasPresent && !attempting_) {
         Emit(EventKind::kLost, last_->ssid);
       }
     }
@@ -64,6 +71,10 @@ EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText) {
       return {"Reconnected", "The active profile joined " + quoted + " again."};
     case EventKind::kReconnectFailed:
       return {"Reconnection failed", "The active profile could not join " + quoted + "."};
+    case EventKind::kJoinFailed:
+      // The summary carries no name: a notification's summary is never escaped.
+      return {"Not connected",
+              "Could not join " + quoted + (event.detail.empty() ? "." : ". " + event.detail)};
   }
   return {};
 }

@@ -27,12 +27,14 @@ enum class EventKind : uint8_t {
   kAdapterRemoved,
   kAdapterBack,
   kReconnected,
-  kReconnectFailed
+  kReconnectFailed,
+  kJoinFailed
 };
 
 struct ConnectionEvent {
   EventKind kind = EventKind::kJoined;
-  std::string ssid;  // bytes; empty for the adapter's own events
+  std::string ssid;         // bytes; empty for the adapter's own events
+  std::string detail = {};  // a failed join's likely reason, as a sentence
   bool operator==(const ConnectionEvent&) const = default;
 };
 
@@ -48,13 +50,19 @@ class ConnectionWatcher {
   // The active profile was applied again by itself (start-up, the adapter back): the next join
   // is its success, and no join within kReconnectTicks its failure.
   void ReconnectStarted(std::string ssid);
+  // A connection attempt the person started: the old network it drops is not a loss. It lasts
+  // until AttemptJoined or AttemptFailed, which says so once.
+  void AttemptStarted() { attempting_ = true; }
+  void AttemptJoined() { attempting_ = false; }
+  void AttemptFailed(const std::string& ssid, const std::string& reason);
 
  private:
-  void Emit(EventKind kind, const std::string& ssid);
+  void Emit(EventKind kind, const std::string& ssid, const std::string& detail = {});
 
   std::optional<LinkObservation> last_;
   std::optional<std::string> reconnecting_;
   int reconnectTicks_ = 0;
+  bool attempting_ = false;
   std::vector<Sink> sinks_;
 };
 

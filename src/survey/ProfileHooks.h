@@ -66,6 +66,8 @@ class ConnectionTarget {
   virtual void StartSiteSurveyTimer() = 0;
   // Forgets how the page itself last associated (by SSID or by BSSID).
   virtual void resetFlag() = 0;  // NOLINT(readability-identifier-naming) the name activation calls
+  // Watches for the join of the record applied last; a target that cannot say leaves it.
+  virtual void WatchJoin() {}
 };
 
 }  // namespace netvane

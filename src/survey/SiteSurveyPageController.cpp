@@ -61,7 +61,12 @@ void SiteSurveyPageController::ProbeConnectStatus() {
   uint32_t returned = 0;
   Adapter.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &mediaState, sizeof mediaState,
                               &returned);
-  if (mediaState != NdisMediaStateConnected || state_.G_bRadio == 0) return;
+  if (mediaState != NdisMediaStateConnected || state_.G_bRadio == 0) {
+    // The mark leaves the network the adapter left at once, not at the next rescan.
+    ShowMark(false);
+    FollowJoin(false);
+    return;
+  }
 
   state_.G_bRescan = 1;
   uint8_t bssid[kMacLength] = {};
@@ -69,20 +74,65 @@ void SiteSurveyPageController::ProbeConnectStatus() {
   NDIS_802_11_SSID ssid{};
   Adapter.OidQueryInformation(OID_802_11_SSID, &ssid, sizeof ssid, &returned);
 
+  bool found = false;
   if (state_.G_pBssidList != nullptr) {
     const ScanListView view = state_.G_pBssidList->View();
     const auto& entries = view.Entries();
-    const auto found = std::find_if(entries.begin(), entries.end(), [&](const ScanEntry& e) {
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const ScanEntry& e) {
       return std::memcmp(e.fields.MacAddress, bssid, kMacLength) == 0;
     });
-    if (found != entries.end()) {
-      state_.G_bCurSelItem = static_cast<int32_t>(found - entries.begin());
+    if (at != entries.end()) {
+      state_.G_bCurSelItem = static_cast<int32_t>(at - entries.begin());
       state_.G_bRescan = 0;
-      ApList.Reload();
+      found = true;
     }
   }
+  ShowMark(found);
+  if (!joinNote_.empty()) {
+    joinNote_.clear();
+    ShowConnectStatus();
+  }
+  const std::optional<JoinTarget>& target = joinWatch_.Target();
+  FollowJoin(target && target->Matches(SsidText(ssid), bssid));
   // Associated with a network the last scan did not see: look again.
   if (state_.G_bRescan != 0) QueueRescan();
+}
+
+void SiteSurveyPageController::ShowMark(bool found) {
+  if (!found && state_.G_bCurSelItem == shownMark_) return;
+  shownMark_ = state_.G_bCurSelItem;
+  ApList.Reload();
+}
+
+bool SiteSurveyPageController::TargetInScan() const {
+  const std::optional<JoinTarget>& target = joinWatch_.Target();
+  if (!target || state_.G_pBssidList == nullptr) return false;
+  const ScanListView view = state_.G_pBssidList->View();
+  return std::any_of(view.Entries().begin(), view.Entries().end(), [&](const ScanEntry& e) {
+    return target->Matches(SsidText(e.fields.Ssid), e.fields.MacAddress);
+  });
+}
+
+void SiteSurveyPageController::FollowJoin(bool joinedTarget) {
+  if (!joinWatch_.Watching()) return;
+  const std::optional<JoinReport> outcome = joinWatch_.Tick(joinedTarget, TargetInScan());
+  if (!outcome) {
+    // The list shown may be older than the attempt: the verdict reads a fresh one.
+    if (joinWatch_.LookAgainNow()) QueueRescan();
+    return;
+  }
+  if (outcome->kind == JoinReport::Kind::kFailed) {
+    joinNote_ = JoinFailureLine(*outcome);
+    ShowConnectStatus();
+  }
+  if (joinObserver_) joinObserver_(*outcome);
+}
+
+void SiteSurveyPageController::WatchJoin() {
+  joinNote_.clear();
+  ShowConnectStatus();
+  joinWatch_.Start(queued_);
+  if (joinObserver_) joinObserver_({JoinReport::Kind::kStarted, queued_.ssid});
 }
 
 void SiteSurveyPageController::RescanTimeFunc() {
@@ -126,6 +176,9 @@ void SiteSurveyPageController::DoTask() {
 }
 
 void SiteSurveyPageController::SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) {
+  queued_ =
+      JoinTarget{SsidText(record->SSID), {}, record->enumEncryStatus != Ndis802_11WEPDisabled};
+  if (record->bBssid != 0) std::copy_n(record->BSSID, kMacLength, queued_.bssid.begin());
   executor_.SetTaskQueue(std::move(record));
 }
 
@@ -210,7 +263,11 @@ void SiteSurveyPageController::OnConnect(const void* /*sender*/) {
   StopSiteSurveyTimer();
   state_.G_bRescan = 0;
   SetTaskQueue(std::move(record));
+  // A network joined by its address is still named, and found in the scan by it.
+  queued_.ssid = SsidText(SsidSet);
+  std::copy_n(entry->fields.MacAddress, kMacLength, queued_.bssid.begin());
   DoTask();
+  WatchJoin();
   StartSiteSurveyTimer();
   SetBssid = byBssid ? 1 : 0;
   SetSsid = byBssid ? 0 : 1;
@@ -248,7 +305,16 @@ void SiteSurveyPageController::ReceiveHiddenSSID(std::string_view ssid) {
 }
 
 void SiteSurveyPageController::UpdateConnectStatus(const std::string& text) {
-  ConnectStatus.SetText(text);
+  linkLine_ = text;
+  ShowConnectStatus();
+}
+
+void SiteSurveyPageController::ShowConnectStatus() {
+  if (joinNote_.empty()) {
+    ConnectStatus.SetText(linkLine_);
+  } else {
+    ConnectStatus.SetText(linkLine_.empty() ? joinNote_ : linkLine_ + "  " + joinNote_);
+  }
 }
 
 }  // namespace netvane

@@ -9,6 +9,7 @@
 
 #include "survey/AccessPointTable.h"
 #include "survey/ConnectRecord.h"
+#include "survey/JoinWatch.h"
 #include "survey/ProfileHooks.h"
 #include "survey/ScanSelection.h"
 #include "survey/SheetResults.h"
@@ -68,6 +69,10 @@ class SiteSurveyPageController : public ui::SiteSurveyShellPage,
   void DoTask() override;
   void SetTaskQueue(std::unique_ptr<PROFILE_DATA> record) override;
   void resetFlag() override;
+  // Watches for the join of the record queued last; said once when it does not come.
+  void WatchJoin() override;
+  // Hears each attempt's start and its outcome.
+  void SetJoinObserver(JoinObserver observer) { joinObserver_ = std::move(observer); }
 
   // User actions.
   void OnRescan(const void* sender);
@@ -89,6 +94,11 @@ class SiteSurveyPageController : public ui::SiteSurveyShellPage,
   // row is not in the current list.
   std::optional<ScanEntry> SelectedEntry();
   void QueueRescan();
+  // The joined network's row marked, the table redrawn when the mark moved.
+  void ShowMark(bool found);
+  void FollowJoin(bool joinedTarget);
+  bool TargetInScan() const;
+  void ShowConnectStatus();
   bool AskHiddenSsid(ConnectChoices& choices);
   bool AskSecurity(const ScanEntry& entry, int32_t wpaKind, ConnectChoices& choices);
 
@@ -102,6 +112,12 @@ class SiteSurveyPageController : public ui::SiteSurveyShellPage,
   SiteSurveyDialogs dialogs_;
   TaskExecutor executor_;
   AccessPointTable table_;
+  JoinWatch joinWatch_{kTimerSeconds};
+  JoinTarget queued_;  // the network of the record queued last
+  JoinObserver joinObserver_;
+  std::string linkLine_;  // the link status page's line
+  std::string joinNote_;  // a failed join, until the next attempt or join
+  int32_t shownMark_ = -1;
 
   int32_t CurrentSelectedItem = 0;  // selected row + 1, 0 for none
   uint8_t SetSsid = 0;

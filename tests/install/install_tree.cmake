@@ -19,7 +19,9 @@ set(expected
     usr/share/applications/com.corvane.Netvane.desktop
     usr/share/bash-completion/completions/netvane-cli
     usr/share/doc/netvane/changelog.gz
+    usr/share/doc/netvane/cli.md
     usr/share/doc/netvane/copyright
+    usr/share/doc/netvane/scenario-format.md
     usr/share/icons/hicolor/scalable/apps/com.corvane.Netvane.svg
     usr/share/metainfo/com.corvane.Netvane.metainfo.xml)
 set(unit usr/lib/systemd/user/netvane-nm-bridge.service)

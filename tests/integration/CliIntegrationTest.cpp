@@ -96,7 +96,11 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   const json scan = Json({"scan"});
   ASSERT_EQ(scan.size(), 12u);
   EXPECT_EQ(scan[0]["signal_dbm"], -48);
-  EXPECT_EQ(scan[7]["network_type"], "Ad Hoc");
+  EXPECT_EQ(scan[7]["network_type"], "adhoc");
+  EXPECT_EQ(scan[7]["network_type_text"], "Ad Hoc");
+  EXPECT_EQ(scan[1]["auth"].get<std::string>() + " " + scan[1]["encryption"].get<std::string>(),
+            "open wep")
+      << "WEP names no key management: open system, as connect uses";
   EXPECT_EQ(scan[11]["channel"], 165);
   EXPECT_EQ(scan[11]["frequency_khz"], 5825000);
   EXPECT_NE(Cli({"scan"}).out.find("CorvaneLegacy  02-C0-7A-00-00-02  70%"), std::string::npos);
@@ -107,10 +111,8 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
 
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
   ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
-  EXPECT_EQ(Json({"status"})["signal_grade"], "GOOD");
+  EXPECT_EQ(Json({"status"})["signal_grade"], "good");
   EXPECT_NE(Cli({"status"}).out.find("CorvaneGuest <--> 02-C0-7A-00-00-01"), std::string::npos);
-  EXPECT_TRUE(Json({"status", "--interval", "0"})["throughput_tx_kbps"].is_null())
-      << "one reading has no throughput";
   const json joined = Json({"scan"});
   EXPECT_TRUE(joined[0]["joined"].get<bool>() && !joined[1]["joined"].get<bool>());
 
@@ -122,6 +124,184 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   EXPECT_TRUE(Json({"scan"}).empty());
   ASSERT_EQ(Cli({"radio", "on"}).code, 0);
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
+}
+
+// Every field of every subcommand's JSON with its type, so a script can rely on numbers being
+// numbers and enumerations being the lowercase values docs/cli.md lists, not the page's words.
+TEST_F(CliIntegrationTest, EveryJsonFieldHasItsType) {
+  sim.Start();
+  testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", ""),
+                          Profile("Home", "CorvaneHome", "2", "home sweet corvane")});
+  enum Type { kNumber, kNumberOrNull, kText, kBool, kValue };  // kValue: a lowercase value
+  using Fields = std::map<std::string, Type>;
+  auto check = [](const json& object, const Fields& fields, const std::string& where) {
+    std::set<std::string> seen;
+    for (const auto& [name, value] : object.items()) {
+      SCOPED_TRACE(where + " " + name + " = " + value.dump());
+      seen.insert(name);
+      const auto type = fields.find(name);
+      if (type == fields.end()) {
+        ADD_FAILURE() << "a field docs/cli.md does not list";
+        continue;
+      }
+      switch (type->second) {
+        case kNumber:
+          EXPECT_TRUE(value.is_number());
+          break;
+        case kNumberOrNull:
+          EXPECT_TRUE(value.is_number() || value.is_null());
+          break;
+        case kText:
+          EXPECT_TRUE(value.is_string());
+          break;
+        case kBool:
+          EXPECT_TRUE(value.is_boolean());
+          break;
+        case kValue: {
+          ASSERT_TRUE(value.is_string());
+          const std::string text = value.get<std::string>();
+          EXPECT_TRUE(!text.empty() && text != "unknown" &&
+                      std::all_of(text.begin(), text.end(), [](char c) {
+                        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                               std::string_view("-_+").find(c) != std::string_view::npos;
+                      }));
+        }
+      }
+    }
+    EXPECT_EQ(seen.size(), fields.size()) << where << ": a listed field is missing";
+  };
+  const Fields scan = {{"ssid", kText},
+                       {"bssid", kText},
+                       {"signal_percent", kNumber},
+                       {"signal_dbm", kNumber},
+                       {"channel", kNumberOrNull},
+                       {"frequency_khz", kNumber},
+                       {"auth", kValue},
+                       {"auth_text", kText},
+                       {"encryption", kValue},
+                       {"encryption_text", kText},
+                       {"network_type", kValue},
+                       {"network_type_text", kText},
+                       {"joined", kBool}};
+  for (const json& row : Json({"scan"})) check(row, scan, "scan");
+  const Fields unjoined = {
+      {"state", kValue}, {"state_text", kText}, {"radio", kValue}, {"radio_text", kText}};
+  check(Json({"status"}), unjoined, "status, not joined");
+
+  ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
+  Fields joined = unjoined;
+  joined.insert({{"ssid", kText},
+                 {"bssid", kText},
+                 {"channel", kNumberOrNull},
+                 {"frequency_khz", kNumber},
+                 {"tx_rate_mbps", kNumber},
+                 {"tx_rate_text", kText},
+                 {"link_quality", kNumber},
+                 {"link_grade", kValue},
+                 {"link_grade_text", kText},
+                 {"signal_quality", kNumber},
+                 {"signal_dbm", kNumber},
+                 {"signal_grade", kValue},
+                 {"signal_grade_text", kText}});
+  check(Json({"status"}), joined, "status");
+  joined.insert({{"throughput_tx_kbps", kNumber}, {"throughput_rx_kbps", kNumber}});
+  check(Json({"status", "--interval", "1"}), joined, "status --interval 1");
+
+  const Fields profiles = {{"number", kNumber},      {"name", kText},
+                           {"ssid", kText},          {"channel", kNumberOrNull},
+                           {"auth", kValue},         {"auth_text", kText},
+                           {"encryption", kValue},   {"encryption_text", kText},
+                           {"network_type", kValue}, {"network_type_text", kText},
+                           {"active", kBool}};
+  for (const json& row : Json({"profiles"})) check(row, profiles, "profiles");
+  Fields stats;
+  for (const char* name : {"transmitted", "transmitted_without_retry", "transmitted_after_retry",
+                           "ack_failures", "rts_successes", "rts_failures", "received",
+                           "received_crc_errors", "dropped_no_resource", "duplicates_received"})
+    stats[name] = kNumber;
+  check(Json({"stats"}), stats, "stats");
+  Fields about;
+  for (const char* name : {"netvane_version", "netvane_date", "driver_version", "driver_date",
+                           "eeprom_version", "mac_address", "web_site"})
+    about[name] = kText;
+  check(Json({"about"}), about, "about");
+}
+
+// A status-bar script runs `status` every few seconds: one reading, the same requests as the
+// benchmark's bare program, and no wait. The throughput needs two readings, only when asked.
+TEST_F(CliIntegrationTest, StatusReadsOnceUnlessAnIntervalIsGiven) {
+  sim.Start();
+  ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
+  auto requests = [this] {
+    std::vector<std::string> selectors;
+    for (const json& line : sim.Trace())
+      if (line.value("call", "") == "struct") selectors.push_back(line.value("selector", ""));
+    return selectors;
+  };
+  slept = 0;
+  sim.ClearTrace();
+  const json once = Json({"status"});
+  EXPECT_EQ(slept, 0u);
+  EXPECT_EQ(requests(), (std::vector<std::string>{"0x00010114", "0x0d010102", "0x0d010101",
+                                                  "0x0d010211", "0x0d710102", "0x0d010206"}))
+      << "bench/bare_status.c makes these";
+  EXPECT_FALSE(once.contains("throughput_tx_kbps") || once.contains("throughput_rx_kbps"));
+  EXPECT_NE(Cli({"status"}).out.find("Throughput:       add --interval 2 to measure\n"),
+            std::string::npos);
+  EXPECT_FALSE(Json({"status", "--interval", "0"}).contains("throughput_tx_kbps"));
+  EXPECT_EQ(slept, 0u);
+
+  sim.ClearTrace();
+  const json twice = Json({"status", "--interval", "3"});
+  EXPECT_EQ(slept, 3u);
+  EXPECT_EQ(requests().size(), 8u) << "the link and the signal once more, before the wait";
+  EXPECT_GE(twice["throughput_rx_kbps"].get<double>(), 0.0);
+  EXPECT_NE(Cli({"status", "--interval", "1"}).out.find("Throughput:       Tx "),
+            std::string::npos);
+}
+
+// Whatever goes wrong, one line: a preferences folder Netvane will not use too, which the store
+// would also report on its own and then show as no profiles at all.
+TEST_F(CliIntegrationTest, EveryErrorIsOneLineOnStandardError) {
+  sim.Start();
+  const std::string folder = prefs::PrefsFolder().Path();
+  std::filesystem::create_directories(folder);
+  chmod(folder.c_str(), 0777);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"profiles"}, {"profiles", "delete", "1"}, {"connect", "CorvaneGuest"}}) {
+    SCOPED_TRACE(args.front());
+    ::testing::internal::CaptureStderr();
+    const Result r = Cli(args);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "netvane-cli: not using " + folder + ": others may write to it (mode 0777)\n");
+  }
+  chmod(folder.c_str(), 0700);
+  EXPECT_EQ(JoinedSsid(), "") << "nothing was sent";
+
+  const std::vector<std::vector<std::string>> failing = {
+      {"connect", "Nowhere"},
+      {"connect", "CorvaneHome"},
+      {"connect", "CorvaneHome", "--key-file", sim.Dir() + "/absent"},
+      {"connect"},
+      {"status", "--interval", "61"},
+      {"status", "--interval", "-1"},
+      {"radio", "sideways"},
+      {"profiles", "delete", "9"},
+      {"profiles", "activate"},
+      {"scna"}};
+  for (const std::vector<std::string>& args : failing) {
+    SCOPED_TRACE(args.back());
+    const Result r = Cli(args);
+    EXPECT_NE(r.code, 0);
+    EXPECT_EQ(r.err.rfind("netvane-cli: ", 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+  ASSERT_EQ(sim.Stop(), 0);
+  const Result gone = Cli({"status"});
+  EXPECT_EQ(gone.code, 3);
+  EXPECT_EQ(std::count(gone.err.begin(), gone.err.end(), '\n'), 1) << gone.err;
 }
 
 // The record is built and sent by the site survey page's own code, whose requests are proved
@@ -200,12 +380,15 @@ TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) 
   const json scan = Json({"scan"});
   std::vector<std::string> named;
   for (const json& n : scan) {
-    named.push_back(n["authentication"].get<std::string>() + " " +
-                    n["encryption"].get<std::string>());
+    named.push_back(n["auth_text"].get<std::string>() + " " +
+                    n["encryption_text"].get<std::string>() + " = " + n["auth"].get<std::string>() +
+                    " " + n["encryption"].get<std::string>());
   }
-  EXPECT_EQ(named, (std::vector<std::string>{"WPA2-PSK AES-CCMP", "WPA2-PSK TKIP+AES-CCMP",
-                                             "WPA2/WPA3 AES-CCMP", "WPA3-SAE AES-CCMP",
-                                             "WPA2 AES-CCMP", "OWE AES-CCMP"}));
+  EXPECT_EQ(named,
+            (std::vector<std::string>{
+                "WPA2-PSK AES-CCMP = wpa2-psk aes", "WPA2-PSK TKIP+AES-CCMP = wpa2-psk tkip+aes",
+                "WPA2/WPA3 AES-CCMP = wpa2-wpa3 aes", "WPA3-SAE AES-CCMP = wpa3-sae aes",
+                "WPA2 AES-CCMP = wpa2 aes", "OWE AES-CCMP = owe aes"}));
 
   // Joined with WPA2-PSK's mode, AES whenever offered, and PBKDF2(pass phrase, SSID) as the key.
   for (const auto& [ssid, phrase] :
@@ -255,7 +438,12 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
 
   const json list = Json({"profiles"});
   ASSERT_EQ(list.size(), 5u);
-  EXPECT_EQ(list[3]["authentication"], "WPA2-PSK");
+  EXPECT_EQ(list[3]["auth"], "wpa2-psk");
+  EXPECT_EQ(list[3]["auth_text"], "WPA2-PSK");
+  EXPECT_EQ(list[3]["encryption"], "aes");
+  EXPECT_EQ(list[0]["auth"], "open");
+  EXPECT_EQ(list[0]["encryption"], "none");
+  EXPECT_EQ(list[4]["network_type"], "adhoc");
   EXPECT_EQ(list[4]["channel"], 165);
   EXPECT_EQ(list[1]["number"], 2);
   EXPECT_EQ(list[1]["ssid"], "CorvaneHome");

@@ -14,6 +14,7 @@
 #include "driver/Oids.h"
 #include "gui/CompositionRoot.h"
 #include "gui/SessionBusProbe.h"
+#include "platform/system/AutostartEntry.h"
 #include "profiles/ProfileRecord.h"
 #include "support/QtTestApp.h"
 #include "support/SimHarness.h"
@@ -125,6 +126,14 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   EXPECT_EQ(window.Lines().toPlainText().count(u'\n'), 5) << "six lines so far";
   window.Notifications().click();
   EXPECT_EQ(prefs::UserDefaults(prefs::PrefsFolder()).BoolForKey("Show Notifications"), false);
+  // Start at login, off until clicked: the entry starts this program in the background.
+  EXPECT_FALSE(window.Autostart().isChecked());
+  window.Autostart().click();
+  EXPECT_NE(testing::ReadText(system::AutostartEntryPath())
+                .find(QCoreApplication::applicationFilePath().toStdString() + "\" --background"),
+            std::string::npos);
+  window.Autostart().click();
+  EXPECT_FALSE(system::AutostartOn());
   Disassociate(root);
   tick();
   EXPECT_EQ(Summaries().size(), 6U);

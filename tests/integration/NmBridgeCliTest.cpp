@@ -119,16 +119,15 @@ TEST_F(NmBridgeCliTest, TheScanShowsNetworkManagersAccessPoints) {
   for (const json& n : scan) {
     std::ostringstream row;
     row << n["ssid"].get<std::string>() << " | " << n["bssid"].get<std::string>() << " | "
-        << n["channel"] << " | " << n["frequency_khz"] << " | "
-        << n["authentication"].get<std::string>() << " " << n["encryption"].get<std::string>()
-        << " | " << n["signal_dbm"];
+        << n["channel"] << " | " << n["frequency_khz"] << " | " << n["auth"].get<std::string>()
+        << " " << n["encryption"].get<std::string>() << " | " << n["signal_dbm"];
     rows.push_back(row.str());
   }
   EXPECT_EQ(rows, (std::vector<std::string>{
-                      "Lantern Row | 02-1A-11-F0-00-02 | 36 | 5180000 | WPA2-PSK AES-CCMP | -70",
-                      kCafe + " | 02-1A-11-F0-00-01 | 6 | 2437000 | Unknow Not Use | -40",
-                      "Mill | 02-1A-11-F0-00-03 | 1 | 2412000 | WPA-PSK TKIP | -100",
-                      "Old Barn | 02-1A-11-F0-00-04 | 11 | 2462000 | Unknow WEP | -52"}));
+                      "Lantern Row | 02-1A-11-F0-00-02 | 36 | 5180000 | wpa2-psk aes | -70",
+                      kCafe + " | 02-1A-11-F0-00-01 | 6 | 2437000 | open none | -40",
+                      "Mill | 02-1A-11-F0-00-03 | 1 | 2412000 | wpa-psk tkip | -100",
+                      "Old Barn | 02-1A-11-F0-00-04 | 11 | 2462000 | open wep | -52"}));
   EXPECT_FALSE(nm->Calls("RequestScan", kDevice).empty()) << "the scan asked NetworkManager";
 }
 
@@ -184,7 +183,7 @@ TEST_F(NmBridgeCliTest, StatusAndCountersComeFromNetworkManagerAndSysfs) {
   json status;
   EXPECT_TRUE(testing::Eventually([&] {
     status = Json({"status", "--interval", "0"});
-    return status["tx_rate"] == "866.5 Mbps";
+    return status["tx_rate_text"] == "866.5 Mbps" && status["tx_rate_mbps"] == 866.5;
   })) << status;
   EXPECT_EQ(status["signal_dbm"], -70);
 

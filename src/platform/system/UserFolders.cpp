@@ -37,12 +37,16 @@ std::string StateHome() {
   return AbsoluteVariable("XDG_STATE_HOME", HomeFolder() + "/.local/state");
 }
 
-bool EnsurePrivateFolderAndParents(const std::string& path) {
+PrivateFolderResult MakePrivateFolderAndParents(const std::string& path) {
   for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
        slash = path.find('/', slash + 1)) {
     mkdir(path.substr(0, slash).c_str(), 0700);
   }
-  const PrivateFolderResult folder = EnsurePrivateFolder(path);
+  return EnsurePrivateFolder(path);
+}
+
+bool EnsurePrivateFolderAndParents(const std::string& path) {
+  const PrivateFolderResult folder = MakePrivateFolderAndParents(path);
   if (!folder.ok) ReportRefusedOnce(folder.path, folder.reason);
   return folder.ok;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/system/PrivateFolder.h"
+
 namespace netvane::system {
 
 // $HOME, else the password database's entry, else "/".
@@ -17,5 +19,7 @@ std::string StateHome();
 // has to be ours alone) and `path` itself through EnsurePrivateFolder. A refusal is reported
 // once on standard error.
 bool EnsurePrivateFolderAndParents(const std::string& path);
+// The same without the report, for a caller that reports the refusal itself.
+PrivateFolderResult MakePrivateFolderAndParents(const std::string& path);
 
 }  // namespace netvane::system

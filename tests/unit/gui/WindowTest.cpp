@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <string>
@@ -18,6 +20,7 @@
 #include "gui/CompositionRoot.h"
 #include "gui/DesktopNotifier.h"
 #include "gui/EventHistoryWindow.h"
+#include "gui/HistoryGraph.h"
 #include "gui/QtControls.h"
 #include "gui/TextCodec.h"
 #include "support/HostileNames.h"
@@ -153,6 +156,60 @@ TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {
   EXPECT_EQ(root.Sheets().Run(root.ProfileEditorWindow()), 0);
 }
 
+// The history graph: a short history starts at the left edge instead of a sliver at the right,
+// a full one ends at the right; its lines read on a dark theme as on a light one; it takes the
+// height a taller window gives; what it shows is told in words.
+TEST_F(WindowTest, TheHistoryGraphFillsFromTheLeftReadsOnDarkAndGrowsWithTheWindow) {
+  EXPECT_DOUBLE_EQ(gui::SampleX(0, 150, 298.0), 0.0);
+  EXPECT_DOUBLE_EQ(gui::SampleX(149, 150, 298.0), 298.0);
+  EXPECT_DOUBLE_EQ(gui::SampleX(9, 150, 298.0), 18.0) << "ten samples take ten steps from the left";
+
+  // Contrast of a line against the graph's background (WCAG's ratio of relative luminances).
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const auto contrast = [&](const QColor& a, const QColor& b) {
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+  };
+  QPalette dark;
+  dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+  dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+  dark.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+  for (const QPalette& palette : {QApplication::palette(), dark}) {
+    const gui::SeriesColors colors = gui::SeriesColorsFor(palette);
+    EXPECT_GE(contrast(colors.link, palette.color(QPalette::Base)), 2.0);
+    EXPECT_GE(contrast(colors.signal, palette.color(QPalette::Base)), 2.0);
+    EXPECT_NE(colors.link, colors.signal);
+  }
+
+  auto* graph = root.Window().findChild<gui::HistoryGraph*>(QStringLiteral("History"));
+  ASSERT_NE(graph, nullptr);
+  auto* tabs = root.Window().findChild<QTabWidget*>();
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->widget(i)->isAncestorOf(graph)) tabs->setCurrentIndex(i);
+  }
+  root.Window().show();
+  root.Window().resize(700, 500);
+  QApplication::processEvents();
+  const int before = graph->height();
+  root.Window().resize(700, 900);
+  QApplication::processEvents();
+  EXPECT_GE(graph->height(), before + 300) << "the graph, not a spacer, takes the new height";
+
+  std::vector<ui::HistorySample> samples(60, ui::HistorySample{40, 70});
+  samples.back() = ui::HistorySample{80, 65};
+  graph->SetSamples(samples, 150, 2.0);
+  EXPECT_EQ(graph->accessibleDescription().toStdString(),
+            "Link quality 80%, signal strength 65%; over the last 2 minutes, link quality 40% to "
+            "80%, signal strength 65% to 70%");
+  EXPECT_EQ(graph->toolTip(), graph->accessibleDescription());
+}
+
 TEST(TextCodec, ANotificationShowsANetworkNameAsWrittenNotAsMarkup) {
   EXPECT_EQ(gui::NotificationBody({EventKind::kJoined, "<b>&\xe9"}).toStdString(),
             "Joined \u201c&lt;b&gt;&amp;\u00e9\u201d.");
@@ -194,8 +251,9 @@ TEST(EventHistoryWindowTest, EveryLineOfTheFileIsOneLineShownEscaped) {
   std::ofstream file(log.Path(), std::ios::binary);
   for (const auto& name : testing::HostileNames()) file << name.bytes << '\n';
   file.close();
-  gui::EventHistoryWindow window(nullptr, log, [](bool) {});
-  window.Open(true);
+  gui::EventHistoryWindow window(
+      nullptr, log, [](bool) {}, [](bool) { return std::string(); });
+  window.Open(true, false);
   window.AddLine(testing::HostileNames()[9].bytes);  // a paragraph separator
   const QTextDocument& shown = *window.Lines().document();
   // The "forged line" name's own line feed is a line of the file.

@@ -40,6 +40,26 @@ struct Recorder {
 
 using Events = std::vector<ConnectionEvent>;
 
+TEST(ConnectionWatcherTest, TheNetworkAnAttemptDropsIsNotALossAndItsFailureIsSaidOnce) {
+  Recorder r;
+  r.watcher.Observe(Joined("Guest"));
+  r.watcher.AttemptStarted();
+  r.watcher.Observe(In(S::kDisconnected));
+  r.watcher.Observe(In(S::kDisconnected));
+  r.watcher.AttemptFailed("Home", "The key is probably wrong.");
+  const Events failed{{K::kJoinFailed, "Home", "The key is probably wrong."}};
+  EXPECT_EQ(r.Take(), failed);
+  EXPECT_EQ(HistoryLine(failed[0], 0).substr(25),
+            "Not connected: Could not join \u201cHome\u201d. The key is probably wrong.");
+
+  // A join ends the attempt by itself, even before its page says so: the next drop is a loss.
+  r.watcher.Observe(Joined("Guest"));
+  r.watcher.AttemptStarted();
+  r.watcher.Observe(Joined("Home"));
+  r.watcher.Observe(In(S::kDisconnected));
+  EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Guest"}, {K::kJoined, "Home"}, {K::kLost, "Home"}}));
+}
+
 TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
   Recorder r;
   r.watcher.Observe(In(S::kNoAdapter));
