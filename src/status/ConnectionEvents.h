@@ -27,7 +27,8 @@ enum class EventKind : uint8_t {
   kAdapterRemoved,
   kAdapterBack,
   kReconnected,
-  kReconnectFailed
+  kReconnectFailed,
+  kAdapterFound  // the first time this run sees the adapter
 };
 
 struct ConnectionEvent {
@@ -46,7 +47,8 @@ class ConnectionWatcher {
   // The first observation is where things stand, not a change.
   void Observe(const LinkObservation& now);
   // The active profile was applied again by itself (start-up, the adapter back): the next join
-  // is its success, and no join within kReconnectTicks its failure.
+  // is its success ("Connected" at start-up, "Reconnected" once a link or the adapter was
+  // lost), and no join within kReconnectTicks its failure.
   void ReconnectStarted(std::string ssid);
 
  private:
@@ -55,6 +57,8 @@ class ConnectionWatcher {
   std::optional<LinkObservation> last_;
   std::optional<std::string> reconnecting_;
   int reconnectTicks_ = 0;
+  bool adapterSeen_ = false;
+  bool interrupted_ = false;  // a connection lost or the adapter removed since start
   std::vector<Sink> sinks_;
 };
 
