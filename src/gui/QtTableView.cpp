@@ -57,6 +57,8 @@ QtTableView::QtTableView(QTableView* view)
   model_->SetColumnNames(view->property("columnNames").toStringList());
   view_->setModel(model_);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The arrow keys move inside the list; Tab goes on to the next control.
+  view_->setTabKeyNavigation(false);
   view_->verticalHeader()->setVisible(false);
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
   view_->horizontalHeader()->setStretchLastSection(true);
