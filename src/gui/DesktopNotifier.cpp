@@ -1,6 +1,8 @@
 #include "gui/DesktopNotifier.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -20,12 +22,25 @@ QString CategoryOf(EventKind kind) {
     case EventKind::kAdapterRemoved:
       return QStringLiteral("device.removed");
     case EventKind::kAdapterBack:
+    case EventKind::kAdapterFound:
       return QStringLiteral("device.added");
     case EventKind::kReconnectFailed:
     case EventKind::kJoinFailed:
       return QStringLiteral("network.error");
   }
   return QStringLiteral("network");
+}
+
+// The topic a notification replaces its predecessor in: 0 the link, 1 the adapter.
+std::size_t TopicOf(EventKind kind) {
+  switch (kind) {
+    case EventKind::kAdapterRemoved:
+    case EventKind::kAdapterBack:
+    case EventKind::kAdapterFound:
+      return 1;
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
@@ -51,25 +66,46 @@ void DesktopNotifier::Reached(bool answered) {
     debugNote_("netvane: the session bus did not answer; " + std::to_string(n) +
                (n == 1 ? " notification" : " notifications") + " dropped");
   }
-  std::deque<ConnectionEvent> waiting;
-  waiting.swap(waiting_);
   if (state_ == Bus::kConnected) {
-    for (const ConnectionEvent& event : waiting) Send(event);
+    if (!waiting_.empty()) {
+      const ConnectionEvent first = waiting_.front();
+      waiting_.pop_front();
+      Send(first);
+    }
+  } else {
+    waiting_.clear();
   }
+}
+
+void DesktopNotifier::Queue(const ConnectionEvent& event) {
+  if (waiting_.size() == kMaxWaiting) waiting_.pop_front();
+  waiting_.push_back(event);
 }
 
 void DesktopNotifier::Show(const ConnectionEvent& event) {
   switch (state_) {
     case Bus::kWaiting:
-      if (waiting_.size() == kMaxWaiting) waiting_.pop_front();
-      waiting_.push_back(event);
+      Queue(event);
       return;
     case Bus::kConnected:
-      Send(event);
+      if (inFlight_) {
+        Queue(event);
+      } else {
+        Send(event);
+      }
       return;
     case Bus::kNone:
       return;
   }
+}
+
+void DesktopNotifier::Answered(std::size_t topic, uint id) {
+  inFlight_ = false;
+  if (id != 0) lastId_.at(topic) = id;
+  if (waiting_.empty()) return;
+  const ConnectionEvent next = waiting_.front();
+  waiting_.pop_front();
+  Send(next);
 }
 
 void DesktopNotifier::Send(const ConnectionEvent& event) {
@@ -80,10 +116,19 @@ void DesktopNotifier::Send(const ConnectionEvent& event) {
   const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("com.corvane.Netvane")},
                           {QStringLiteral("category"), CategoryOf(event.kind)},
                           {QStringLiteral("urgency"), QVariant::fromValue(uchar{1})}};
-  call << QStringLiteral("Netvane") << uint{0} << QStringLiteral("com.corvane.Netvane")
+  const std::size_t topic = TopicOf(event.kind);
+  call << QStringLiteral("Netvane") << lastId_.at(topic) << QStringLiteral("com.corvane.Netvane")
        << QString::fromStdString(words.summary) << NotificationBody(event) << QStringList() << hints
        << -1;
-  bus_->send(call);
+  inFlight_ = true;
+  // An error or no answer within the deadline leaves the id as it was; the queue goes on.
+  auto* answer = new QDBusPendingCallWatcher(bus_->asyncCall(call, kBusDeadlineMs), &answers_);
+  QObject::connect(answer, &QDBusPendingCallWatcher::finished, &answers_,
+                   [this, topic](QDBusPendingCallWatcher* done) {
+                     const QDBusPendingReply<uint> reply = *done;
+                     done->deleteLater();
+                     Answered(topic, reply.isValid() ? reply.value() : 0);
+                   });
 }
 
 }  // namespace netvane::gui

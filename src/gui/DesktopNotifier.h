@@ -1,10 +1,15 @@
 // Connection events as desktop notifications, through the session's notification service
 // (org.freedesktop.Notifications over D-Bus). A missing, slow or silent bus must never hold up
 // the window: the bus is first reached by a SessionBusProbe, events wait (a bounded number)
-// until it answers, and each is sent without waiting for an answer.
+// until it answers, and each is sent without waiting for an answer. A notification replaces the
+// one before it on the same topic (the link, the adapter), so a flapping link shows one, not a
+// stack: the id the service returned for the last is handed back as `replaces_id`, which is why
+// one call is answered before the next goes out.
 #pragma once
 
 #include <QDBusConnection>
+#include <QObject>
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -37,13 +42,21 @@ class DesktopNotifier {
   void Show(const ConnectionEvent& event);
 
   Bus State() const { return state_; }
+  // Events not yet handed to the bus: waiting for it, or for the answer to the call before.
   std::size_t Waiting() const { return waiting_.size(); }
+  // Every event shown so far has been answered by the service, or dropped.
+  bool Settled() const { return state_ != Bus::kWaiting && waiting_.empty() && !inFlight_; }
 
  private:
   void Reached(bool answered);
+  void Queue(const ConnectionEvent& event);
   void Send(const ConnectionEvent& event);
+  void Answered(std::size_t topic, uint id);
 
   Bus state_ = Bus::kWaiting;
+  bool inFlight_ = false;
+  std::array<uint, 2> lastId_{};  // per topic; 0: nothing to replace
+  QObject answers_;               // the context the answers arrive in
   std::function<void(const std::string&)> debugNote_;
   std::deque<ConnectionEvent> waiting_;
   std::optional<QDBusConnection> bus_;

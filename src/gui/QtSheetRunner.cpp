@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/KeyFields.h"
 #include "gui/QtWindow.h"
 
 namespace netvane::gui {
@@ -19,6 +20,8 @@ int QtSheetRunner::Run(ui::Window& window) {
   // A sheet belongs to its window: it blocks that window only and stays on top of it.
   dialog->setWindowModality(Qt::WindowModal);
   dialog->setResult(ui::kModalCancel);
+  // Its controller has filled it by now, so the fields that take input are known.
+  FocusFirstTypingField(dialog);
 
   ModalDepth::Scope modal(depth_);
   running_.emplace_back(dialog);

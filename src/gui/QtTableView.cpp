@@ -80,6 +80,8 @@ QtTableView::QtTableView(QTableView* view)
   view_->setSortingEnabled(true);
   AddSortActions();
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The arrow keys move inside the list; Tab goes on to the next control.
+  view_->setTabKeyNavigation(false);
   view_->verticalHeader()->setVisible(false);
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
   view_->horizontalHeader()->setStretchLastSection(true);

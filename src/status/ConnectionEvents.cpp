@@ -6,6 +6,7 @@
 namespace netvane {
 
 void ConnectionWatcher::Emit(EventKind kind, const std::string& ssid, const std::string& detail) {
+  if (kind == EventKind::kLost || kind == EventKind::kAdapterRemoved) interrupted_ = true;
   const ConnectionEvent event{kind, ssid, detail};
   for (const Sink& sink : sinks_) sink(event);
 }
@@ -31,7 +32,7 @@ void ConnectionWatcher::Observe(const LinkObservation& now) {
       // A new bring-up starts its own reconnection.
       reconnecting_.reset();
     } else if (!wasPresent && present) {
-      Emit(EventKind::kAdapterBack, {});
+      Emit(adapterSeen_ ? EventKind::kAdapterBack : EventKind::kAdapterFound, {});
     }
     // A pending reconnection reports for itself below.
     if (present && !reconnecting_) {
@@ -46,13 +47,14 @@ void ConnectionWatcher::Observe(const LinkObservation& now) {
   }
   if (reconnecting_ && present) {
     if (joined) {
-      Emit(EventKind::kReconnected, now.ssid);
+      Emit(interrupted_ ? EventKind::kReconnected : EventKind::kJoined, now.ssid);
       reconnecting_.reset();
     } else if (++reconnectTicks_ >= kReconnectTicks) {
       Emit(EventKind::kReconnectFailed, *reconnecting_);
       reconnecting_.reset();
     }
   }
+  adapterSeen_ = adapterSeen_ || present;
   last_ = now;
 }
 
@@ -65,6 +67,8 @@ EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText) {
       return {"Connection lost", "The connection to " + quoted + " was lost."};
     case EventKind::kAdapterRemoved:
       return {"Adapter removed", "The wireless adapter is no longer there."};
+    case EventKind::kAdapterFound:
+      return {"Adapter found", "The wireless adapter is ready."};
     case EventKind::kAdapterBack:
       return {"Adapter back", "The wireless adapter is there again."};
     case EventKind::kReconnected:

@@ -28,7 +28,8 @@ enum class EventKind : uint8_t {
   kAdapterBack,
   kReconnected,
   kReconnectFailed,
-  kJoinFailed
+  kJoinFailed,
+  kAdapterFound  // the first time this run sees the adapter
 };
 
 struct ConnectionEvent {
@@ -48,7 +49,8 @@ class ConnectionWatcher {
   // The first observation is where things stand, not a change.
   void Observe(const LinkObservation& now);
   // The active profile was applied again by itself (start-up, the adapter back): the next join
-  // is its success, and no join within kReconnectTicks its failure.
+  // is its success ("Connected" at start-up, "Reconnected" once a link or the adapter was
+  // lost), and no join within kReconnectTicks its failure.
   void ReconnectStarted(std::string ssid);
   // A connection attempt the person started: the old network it drops is not a loss. It lasts
   // until AttemptJoined or AttemptFailed, which says so once.
@@ -63,6 +65,8 @@ class ConnectionWatcher {
   std::optional<std::string> reconnecting_;
   int reconnectTicks_ = 0;
   bool attempting_ = false;
+  bool adapterSeen_ = false;
+  bool interrupted_ = false;  // a connection lost or the adapter removed since start
   std::vector<Sink> sinks_;
 };
 

@@ -108,15 +108,17 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   // answer, and goes out once it comes.
   const gui::DesktopNotifier& notifier = root.Desktop().Notifier();
   EXPECT_EQ(notifier.Waiting(), 6U);
-  while (notifier.State() == gui::DesktopNotifier::Bus::kWaiting) {
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
+  while (!notifier.Settled()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   EXPECT_EQ(Summaries(),
-            (std::vector<std::string>{"Reconnected", "Connection lost", "Connected",
+            (std::vector<std::string>{"Connected", "Connection lost", "Connected",
                                       "Adapter removed", "Adapter back", "Reconnected"}));
+  // Each replaces the one before on its topic (the stand-in numbers its answers 1, 2, ...).
+  std::vector<int> replaces;
+  for (const auto& call : bus->Notifications()) replaces.push_back(call["replaces"]);
+  EXPECT_EQ(replaces, (std::vector<int>{0, 1, 2, 0, 4, 3}));
   const nlohmann::json first = bus->Notifications().front();
   EXPECT_EQ(first["app"], "Netvane");
-  EXPECT_EQ(first["body"], "The active profile joined \u201cCorvaneHome\u201d again.");
+  EXPECT_EQ(first["body"], "Joined \u201cCorvaneHome\u201d.");
   EXPECT_EQ(first["hints"]["desktop-entry"], "com.corvane.Netvane");
 
   // Switched off in the history window (opened from the About page): remembered, and the

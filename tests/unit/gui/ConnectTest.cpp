@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,6 +47,11 @@ class ConnectTest : public ::testing::Test {
   void SetUp() override {
     root.emplace(gui::RootOptions{nullptr, [](unsigned) {}, {}, {}});
     root->SetUp();
+    // An alert no case expects fails that case instead of waiting for a click.
+    root->Alert().SetOnShown([](QMessageBox& box) {
+      ADD_FAILURE() << box.text().toStdString();
+      box.accept();
+    });
     root->Window().show();
     table = root->Window().siteSurvey.ApList;
   }
@@ -71,6 +77,17 @@ class ConnectTest : public ::testing::Test {
     return view->child(i + column)->text(QAccessible::Name);
   }
 
+  // The arrow keys move inside a list; Tab goes on to the next control.
+  void ExpectTabLeaves(QTableView* list) {
+    QApplication::setActiveWindow(&root->Window());
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 1));
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(list->currentIndex().column(), 2);
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_NE(root->Window().focusWidget(), list) << list->objectName().toStdString();
+  }
+
   static testing::SimHarness* sim;
   std::optional<gui::CompositionRoot> root;
   QTableView* table = nullptr;
@@ -83,7 +100,8 @@ TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
   root->Sheets().SetOnShown([&](QDialog& sheet) {
     EXPECT_EQ(sheet.findChild<QComboBox*>("AuthenType")->currentText(), "WPA-PSK");
     EXPECT_EQ(sheet.findChild<QComboBox*>("EncryType")->currentText(), "TKIP");
-    QTest::keyClicks(sheet.findChild<QLineEdit*>("WPAPreSharedKey"), "home sweet corvane");
+    // Typed at once, with no click on the field first.
+    QTest::keyClicks(sheet.focusWidget(), "home sweet corvane");
     QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
   });
   table->selectRow(home);
@@ -93,17 +111,21 @@ TEST_F(ConnectTest, WpaPskThroughTheSheetThenEnterAndDoubleClickOnRows) {
   for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(Spoken(-1, 0), "Status");
   EXPECT_EQ(Spoken(home, 0), "Connected");
+  ExpectTabLeaves(table);
   EXPECT_EQ(Spoken(RowOf("CorvaneGuest"), 0), "");
 
-  // Enter on a selected row connects as a double click does: here, the sheet for a WEP key.
+  // Enter on a selected row connects as a double click does: here, the sheet for a WEP key,
+  // typed at once.
   QStringList sheetsShown;
   root->Sheets().SetOnShown([&](QDialog& sheet) {
     sheetsShown << sheet.objectName();
-    sheet.reject();
+    QTest::keyClicks(sheet.focusWidget(), "a1b2c3d4e5");
+    QTest::mouseClick(sheet.findChild<QPushButton*>("OK"), Qt::LeftButton);
   });
   table->selectRow(RowOf("CorvaneLegacy"));
   QTest::keyClick(table, Qt::Key_Return);
   EXPECT_EQ(sheetsShown.join(", ").toStdString(), "SecuritySheet");
+  EXPECT_EQ(Joined(), 0x02);
 
   // A double click on an open network connects without a sheet.
   const QRect cell = table->visualRect(table->model()->index(RowOf("CorvaneGuest"), 1));
@@ -149,6 +171,7 @@ TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
   });
   root->Sheets().SetOnShown([](QDialog& prompt) {
     auto* name = prompt.findChild<QLineEdit*>("HiddenSSIDText");
+    EXPECT_EQ(prompt.focusWidget(), name) << "what is typed at once goes to the name";
     const auto attempt = [&](const QString& typed) {
       name->clear();
       for (const QChar c : typed) {
@@ -185,6 +208,7 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
   };
   root->Sheets().SetOnShown([&](QDialog& editor) {
     EXPECT_EQ(editor.findChild<QComboBox*>("SSID")->currentText(), "CorvaneHome");
+    EXPECT_EQ(editor.focusWidget(), editor.findChild<QLineEdit*>("ProfileName"));
     typePassPhraseAndOk(editor);
   });
   table->selectRow(RowOf("CorvaneHome"));
@@ -195,9 +219,8 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
 
   QTableView* profiles = root->Window().profile.profileList;
   root->Sheets().SetOnShown([&](QDialog& editor) {
-    auto* name = editor.findChild<QLineEdit*>("ProfileName");
-    name->clear();
-    QTest::keyClicks(name, "Home");
+    editor.findChild<QLineEdit*>("ProfileName")->clear();
+    QTest::keyClicks(editor.focusWidget(), "Home");
     typePassPhraseAndOk(editor);
   });
   profiles->selectRow(0);
@@ -211,6 +234,7 @@ TEST_F(ConnectTest, AddToProfileThenEditThenActivateJoinsAndIsHeard) {
   EXPECT_EQ(Joined(), 0x04);
   for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
   EXPECT_EQ(Spoken(0, 0, profiles), "Active");
+  ExpectTabLeaves(profiles);
 
   // A manual connect stands the profile down; the row says so. (The cell's accessible text:
   // without an assistive tool attached Qt does not tell its cached cells about the reload.)

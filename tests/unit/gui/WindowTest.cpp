@@ -5,12 +5,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <set>
@@ -21,6 +23,7 @@
 #include "gui/DesktopNotifier.h"
 #include "gui/EventHistoryWindow.h"
 #include "gui/HistoryGraph.h"
+#include "gui/KeyFields.h"
 #include "gui/QtControls.h"
 #include "gui/TextCodec.h"
 #include "support/HostileNames.h"
@@ -143,6 +146,53 @@ TEST_F(WindowTest, WhileASheetRunsTheWindowIsDisabledTimersAreSilentAndItRunsOnc
   EXPECT_EQ(window.focusWidget(), window.siteSurvey.ApList);
   root.PollTimer().OnTimeout();
   EXPECT_FALSE(driver.calls.empty()) << "the poll resumes once the sheet is gone";
+}
+
+// Everything a screen reader can ask a field for, its text interface included.
+QString Heard(QLineEdit* field) {
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field);
+  QString all =
+      a->text(QAccessible::Value) + a->text(QAccessible::Name) + a->text(QAccessible::Description);
+  if (QAccessibleTextInterface* text = a->textInterface(); text != nullptr) {
+    const int n = text->characterCount();
+    int start = 0;
+    int end = 0;
+    all += text->text(0, n) + text->textAtOffset(0, QAccessible::LineBoundary, &start, &end) +
+           text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end) +
+           text->textBeforeOffset(n, QAccessible::WordBoundary, &start, &end);
+    field->selectAll();
+    text->selection(0, &start, &end);
+    all += text->text(start, end);
+  }
+  return all;
+}
+
+TEST_F(WindowTest, KeysAreMaskedUnlessShownAndNeverHeardWhileMasked) {
+  root.SetUp();
+  for (QDialog* dialog :
+       std::initializer_list<QDialog*>{&root.SecuritySheet(), &root.ProfileEditor()}) {
+    const auto fields = dialog->findChildren<QLineEdit*>();
+    const auto keys = std::count_if(fields.begin(), fields.end(),
+                                    [](QLineEdit* f) { return gui::ShowKeyBox(f) != nullptr; });
+    EXPECT_EQ(keys, 5) << "the pre-shared key and four WEP keys";
+    for (QLineEdit* field : fields) {
+      QCheckBox* box = gui::ShowKeyBox(field);
+      if (box == nullptr) continue;
+      SCOPED_TRACE(field->objectName().toStdString());
+      field->setEnabled(true);
+      field->setText(QStringLiteral("sesame 42"));
+      EXPECT_FALSE(Heard(field).contains(QStringLiteral("sesame")));
+      EXPECT_EQ(field->nextInFocusChain(), box) << "next in the tab order";
+      EXPECT_EQ(box->accessibleName(), "Show key for " + field->accessibleName());
+      box->click();
+      EXPECT_TRUE(Heard(field).contains(QStringLiteral("sesame 42"))) << "shown on request";
+      dialog->show();
+      EXPECT_FALSE(Heard(field).contains(QStringLiteral("sesame"))) << "masked again at opening";
+      dialog->hide();
+      field->setEnabled(false);
+      EXPECT_FALSE(box->isEnabled()) << "usable as its field is";
+    }
+  }
 }
 
 TEST_F(WindowTest, CancelAndEscapeEndASheetWithZero) {

@@ -67,8 +67,8 @@ TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
   r.watcher.Observe(In(S::kNoAdapter));  // ticks without the adapter do not count
   r.watcher.Observe(Joined("Home"));
   r.watcher.Observe(Joined("Home"));
-  EXPECT_EQ(r.Take(), (Events{{K::kAdapterBack, ""}, {K::kReconnected, "Home"}}))
-      << "the join is the reconnection's, not a second event";
+  EXPECT_EQ(r.Take(), (Events{{K::kAdapterFound, ""}, {K::kJoined, "Home"}}))
+      << "the first appearance and the start-up join, once each";
 
   r.watcher.ReconnectStarted("Home");
   r.watcher.Observe(In(S::kDisconnected));  // left the old network: the outcome tells
@@ -81,6 +81,20 @@ TEST(ConnectionWatcherTest, AReconnectionEndsInOneOutcome) {
   EXPECT_EQ(r.Take(), (Events{{K::kReconnectFailed, "Home"}}));
   r.watcher.Observe(Joined("Home"));
   EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}})) << "a late join is an ordinary one";
+}
+
+TEST(ConnectionWatcherTest, AfterARemovalTheAdapterIsBackAndTheJoinIsAReconnection) {
+  Recorder r;
+  r.watcher.ReconnectStarted("Home");
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(), (Events{{K::kJoined, "Home"}})) << "present from the start: no adapter event";
+  r.watcher.Observe(In(S::kNoAdapter));
+  r.watcher.ReconnectStarted("Home");
+  r.watcher.Observe(In(S::kDisconnected));
+  r.watcher.Observe(Joined("Home"));
+  EXPECT_EQ(r.Take(),
+            (Events{{K::kAdapterRemoved, ""}, {K::kAdapterBack, ""}, {K::kReconnected, "Home"}}));
+  EXPECT_EQ(WordsFor({K::kAdapterFound, ""}, "").summary, "Adapter found");
 }
 
 TEST(ConnectionWordsTest, NamesCannotBreakOrForgeAHistoryLine) {
