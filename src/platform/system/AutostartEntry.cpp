@@ -13,7 +13,7 @@
 namespace netvane::system {
 namespace {
 
-constexpr std::size_t kMaxEntryBytes = 64 * 1024;
+constexpr std::size_t kMaxEntryBytes = std::size_t{64} * 1024;
 
 // A value of the Exec key: always quoted, with the characters quoting reserves escaped, and
 // the field-code character doubled.
