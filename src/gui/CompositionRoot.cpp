@@ -20,9 +20,9 @@ namespace {
 
 userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
                                             std::unique_ptr<userclient::SocketUserClient>& own,
-                                            std::string& refusal) {
+                                            std::string& refusal, userclient::IoClock& clock) {
   if (given != nullptr) return *given;
-  own = std::make_unique<userclient::SocketUserClient>();
+  own = std::make_unique<userclient::SocketUserClient>(userclient::kIoTimeoutSeconds * 1000, clock);
   own->OnRefusal([&refusal](const std::string& path, const std::string& reason) {
     system::ReportRefusedOnce(path, reason);
     if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
@@ -47,11 +47,12 @@ DesktopOptions WithDebugNote(DesktopOptions options) {
   return options;
 }
 
-system::SleepFunction ChooseSleep(system::SleepFunction given, ui::BusyIndicator& busy) {
+system::SleepFunction ChooseSleep(system::SleepFunction given, ui::BusyIndicator& busy,
+                                  LiveIoClock& clock) {
   if (given) return given;
-  return [&busy](unsigned seconds) {
+  return [&busy, &clock](unsigned seconds) {
     ui::BusyScope scope(&busy);
-    system::BlockingSleep(seconds);
+    clock.Sleep(seconds);
   };
 }
 
@@ -172,6 +173,7 @@ std::vector<QWidget*> DriverActions(MainWindow& w) {
 
 CompositionRoot::CompositionRoot(RootOptions options)
     : state_(VerboseAsDebug()),
+      liveClock_(modal_, options.clock != nullptr ? *options.clock : userclient::SteadyIoClock()),
       window_(std::make_unique<MainWindow>()),
       securitySheet_(new SecuritySheetDialog(window_.get())),
       hiddenSSID_(new HiddenSSIDDialog(window_.get())),
@@ -193,8 +195,9 @@ CompositionRoot::CompositionRoot(RootOptions options)
                                                : prefs::PrefsFolder(options.prefsFolder)),
       defaults_(prefsFolder_),
       profileStore_(defaults_, prefsFolder_),
-      userClient_(ChooseUserClient(options.userClient, ownUserClient_, refusal_)),
-      adapter_(state_, userClient_, alert_, ChooseSleep(std::move(options.sleep), busy_)),
+      userClient_(ChooseUserClient(options.userClient, ownUserClient_, refusal_, liveClock_)),
+      adapter_(state_, userClient_, alert_,
+               ChooseSleep(std::move(options.sleep), busy_, liveClock_)),
       pollTimer_(modal_),
       siteSurveyTimer_(modal_),
       profileTimer_(modal_),

@@ -12,6 +12,7 @@
 #include "gui/DesktopIntegration.h"
 #include "gui/Dialogs.h"
 #include "gui/HistoryGraph.h"
+#include "gui/LiveIoClock.h"
 #include "gui/MainWindow.h"
 #include "gui/ModalDepth.h"
 #include "gui/QtAlert.h"
@@ -44,12 +45,16 @@ namespace netvane::gui {
 struct RootOptions {
   // The driver services; null means the real registry over Unix sockets.
   userclient::UserClientApi* userClient = nullptr;
-  // The blocking wait of a scan; empty means a real sleep under the wait cursor.
+  // The wait of a scan; empty means a live wait (the window keeps painting) under the wait
+  // cursor.
   system::SleepFunction sleep;
   // The preferences folder; empty means the one the environment names.
   std::string prefsFolder;
   // The event history's folder and clock.
   DesktopOptions desktop;
+  // What the window's waits (the scan's, the driver socket's) read the time from and wait on in
+  // slices; null means the steady clock and poll(2).
+  userclient::IoClock* clock = nullptr;
 };
 
 class CompositionRoot {
@@ -100,6 +105,7 @@ class CompositionRoot {
   // The process-wide flags; built first so that every controller can refer to it.
   SharedState state_;
   ModalDepth modal_;
+  LiveIoClock liveClock_;
   std::unique_ptr<MainWindow> window_;
   // Owned by the main window (their Qt parent).
   SecuritySheetDialog* securitySheet_;

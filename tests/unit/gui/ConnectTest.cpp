@@ -12,9 +12,14 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "driver/Oids.h"
 #include "gui/CompositionRoot.h"
+#include "platform/userclient/SocketIo.h"
 #include "profiles/ProfileStore.h"
 #include "support/JoinedNetwork.h"
 #include "support/QtTestApp.h"
@@ -190,6 +195,48 @@ TEST_F(ConnectTest, Utf8NamesAreHeardAsTheyAreAndTypedOnesGoOutAsUtf8) {
   ASSERT_EQ(alerts.size(), 2);
   EXPECT_TRUE(alerts[0].contains(QStringLiteral("32 bytes"))) << alerts[0].toStdString();
   EXPECT_EQ(Joined(), 0x0c) << "the simulator joins only on the network's own bytes";
+}
+
+// The steady clock and poll(2) on the driver socket, except that a wait on nothing (the scan's)
+// passes at once, each slice of it delivering a tick to every page timer as time passing would.
+class SkippingClock : public userclient::IoClock {
+ public:
+  std::function<void()> onSkip;
+  std::chrono::steady_clock::time_point Now() override {
+    return std::chrono::steady_clock::now() + skipped_;
+  }
+  int Poll(pollfd& p, int timeoutMs) override {
+    if (p.fd >= 0) return userclient::SteadyIoClock().Poll(p, timeoutMs);
+    skipped_ += std::chrono::milliseconds(timeoutMs);
+    if (onSkip) onSkip();
+    return 0;
+  }
+
+ private:
+  std::chrono::milliseconds skipped_{0};
+};
+
+// A rescan and the tick after it ask the driver the same things, in the same order, whether the
+// scan's wait keeps the window live or not.
+TEST_F(ConnectTest, ALiveScanWaitKeepsTheRequestsOnTheWire) {
+  const auto rescanAndTick = [this] {
+    sim->ClearTrace();
+    QTest::mouseClick(root->Window().siteSurvey.Rescan, Qt::LeftButton);
+    for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+    std::vector<std::string> sent;
+    for (const nlohmann::json& line : sim->Trace()) sent.push_back(line["selector"].dump());
+    return sent;
+  };
+  const std::vector<std::string> blocking = rescanAndTick();
+  ASSERT_FALSE(blocking.empty());
+
+  SkippingClock clock;
+  root.emplace(gui::RootOptions{nullptr, {}, {}, {}, &clock});
+  root->SetUp();
+  clock.onSkip = [this] {
+    for (gui::QtRepeatingTimer* t : root->Timers()) t->OnTimeout();
+  };
+  EXPECT_EQ(rescanAndTick(), blocking);
 }
 
 // Through the real editor and the real store files: a profile from the scan list, edited,

@@ -24,7 +24,7 @@
 #include "platform/userclient/SocketUserClient.h"
 #include "state/SharedState.h"
 #include "support/LogRecorder.h"
-#include "support/ScriptedSteps.h"
+#include "support/ScriptedIoClock.h"
 #include "support/TempFolder.h"
 #include "support/ui/FakeAlert.h"
 
@@ -148,14 +148,7 @@ TEST(SocketUserClientTest, AnAnswerLongerThanOfferedIsNeverWritten) {
   EXPECT_EQ(client.LiveHandles(), 0U);  // the dropped connection is closed and released too
 }
 
-// The client's clock, moved by hand.
-class ScriptedClock : public IoClock, public testing::ScriptedSteps {
- public:
-  std::chrono::steady_clock::time_point Now() override {
-    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(NowMs()));
-  }
-  int Poll(pollfd& p, int timeoutMs) override { return WaitFor(p, timeoutMs) ? 1 : 0; }
-};
+using ScriptedClock = testing::ScriptedIoClock;
 
 // One deadline from the connect on (600 ms): no stretching a request by trickling the reply,
 // each piece well within the timeout of the one before, nor by answering the scalar call late.
