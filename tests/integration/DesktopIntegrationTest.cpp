@@ -104,10 +104,9 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   root.Controller().OnTimer();  // brought up again: the profile is applied again
   tick();
   tick();
-  // Nothing has run the event loop yet: every notification so far waited for the bus's first
-  // answer, and goes out once it comes.
+  // Notifications go out one at a time as the bus answers; a driver request slow enough to
+  // keep the window live may already have let some go. Every one is out once all are answered.
   const gui::DesktopNotifier& notifier = root.Desktop().Notifier();
-  EXPECT_EQ(notifier.Waiting(), 6U);
   while (!notifier.Settled()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   EXPECT_EQ(Summaries(),
             (std::vector<std::string>{"Connected", "Connection lost", "Connected",
