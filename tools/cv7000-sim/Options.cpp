@@ -2,13 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <limits>
+
+#include "driverkit/ServiceOptions.h"
 
 namespace netvane::sim {
 namespace {
 
-constexpr int kMaxConnectionTimeoutMs = 600000;
 constexpr int kExitUsage = 2;
 
 }  // namespace
@@ -35,14 +35,7 @@ ParsedOptions ParseOptions(int argc, const char* const* argv) {
   app.add_flag("--verbose", o.verbose, "a debug line per connection and call");
   // Left out of the help: it exists so that tests need not wait 5 seconds.
   app.add_option("--connection-timeout-ms", o.connectionTimeoutMs)
-      ->check([](const std::string& text) {
-        int ms = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
-        return ec == std::errc() && end == text.data() + text.size() && ms >= 1 &&
-                       ms <= kMaxConnectionTimeoutMs
-                   ? std::string()
-                   : std::string("--connection-timeout-ms needs milliseconds, 1 to 600000");
-      })
+      ->check(driverkit::CheckConnectionTimeoutMs)
       ->group("");
   try {
     app.parse(argc, argv);

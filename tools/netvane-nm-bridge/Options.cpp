@@ -2,13 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <limits>
+
+#include "driverkit/ServiceOptions.h"
 
 namespace netvane::nmbridge {
 namespace {
 
-constexpr int kMaxConnectionTimeoutMs = 600000;
 constexpr int kExitUsage = 2;
 
 // An interface name names a file in the registry: one plain path component.
@@ -38,14 +38,7 @@ ParsedOptions ParseOptions(int argc, const char* const* argv) {
       ->option_text("N")
       ->check(CLI::Range(0, std::numeric_limits<int>::max()));
   app.add_option("--connection-timeout-ms", o.connectionTimeoutMs)
-      ->check([](const std::string& text) {
-        int ms = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
-        return ec == std::errc() && end == text.data() + text.size() && ms >= 1 &&
-                       ms <= kMaxConnectionTimeoutMs
-                   ? std::string()
-                   : std::string("--connection-timeout-ms needs milliseconds, 1 to 600000");
-      })
+      ->check(driverkit::CheckConnectionTimeoutMs)
       ->group("");
   try {
     app.parse(argc, argv);
