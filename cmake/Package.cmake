@@ -45,8 +45,9 @@ rules deciding what each user may do.")
   # network-manager is what the bridge drives (it brings the system bus); libpam-systemd starts
   # each user's systemd manager at login, which runs the unit, and registers the login session
   # polkit judges the bridge's calls by. dbus-user-session is not needed: the bridge uses the
-  # system bus only.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, libpam-systemd")
+  # system bus only. qt6-translations-l10n says Qt's own words (the standard buttons) in the
+  # person's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, libpam-systemd, qt6-translations-l10n")
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -12,6 +12,7 @@
 #include "gui/Screenshots.h"
 #include "gui/SessionBusProbe.h"
 #include "gui/SingleInstance.h"
+#include "gui/Translations.h"
 #include "platform/system/Log.h"
 
 namespace netvane::gui {
@@ -42,6 +43,7 @@ int ApplicationMain(int argc, char** argv) {
   // Desktops match the window to its installed entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.Netvane"));
   QApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
+  InstallTranslations(app);
   // The window system has taken its own options (-platform, -style, ...) out of the arguments.
   const WindowCommandLine command = ReadWindowOptions(QApplication::arguments());
   if (command.exitStatus) return *command.exitStatus;
