@@ -3,7 +3,6 @@
 // the instance filter, the exit codes of the built program, hostile names in every output, and
 // the terminal's echo after every way out of the key prompt.
 #include <gtest/gtest.h>
-#include <openssl/evp.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/stat.h>
@@ -126,105 +125,62 @@ TEST_F(CliIntegrationTest, EverySubcommandShowsTheSimulatorsState) {
   EXPECT_EQ(Json({"status"})["state"], "disconnected");
 }
 
-// Every field of every subcommand's JSON with its type, so a script can rely on numbers being
+// Every field of every subcommand's JSON with its kind, so a script can rely on numbers being
 // numbers and enumerations being the lowercase values docs/cli.md lists, not the page's words.
+// Kinds: n a number, n? a number or null, t text, b true or false, v a lowercase value.
 TEST_F(CliIntegrationTest, EveryJsonFieldHasItsType) {
   sim.Start();
   testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", ""),
                           Profile("Home", "CorvaneHome", "2", "home sweet corvane")});
-  enum Type { kNumber, kNumberOrNull, kText, kBool, kValue };  // kValue: a lowercase value
-  using Fields = std::map<std::string, Type>;
-  auto check = [](const json& object, const Fields& fields, const std::string& where) {
-    std::set<std::string> seen;
-    for (const auto& [name, value] : object.items()) {
-      SCOPED_TRACE(where + " " + name + " = " + value.dump());
-      seen.insert(name);
-      const auto type = fields.find(name);
-      if (type == fields.end()) {
-        ADD_FAILURE() << "a field docs/cli.md does not list";
-        continue;
-      }
-      switch (type->second) {
-        case kNumber:
-          EXPECT_TRUE(value.is_number());
-          break;
-        case kNumberOrNull:
-          EXPECT_TRUE(value.is_number() || value.is_null());
-          break;
-        case kText:
-          EXPECT_TRUE(value.is_string());
-          break;
-        case kBool:
-          EXPECT_TRUE(value.is_boolean());
-          break;
-        case kValue: {
-          ASSERT_TRUE(value.is_string());
-          const std::string text = value.get<std::string>();
-          EXPECT_TRUE(!text.empty() && text != "unknown" &&
-                      std::all_of(text.begin(), text.end(), [](char c) {
-                        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                               std::string_view("-_+").find(c) != std::string_view::npos;
-                      }));
-        }
-      }
-    }
-    EXPECT_EQ(seen.size(), fields.size()) << where << ": a listed field is missing";
+  const auto fits = [](const std::string& kind, const json& value) {
+    if (kind == "n" || kind == "n?") return value.is_number() || (kind == "n?" && value.is_null());
+    if (kind == "t" || kind == "b") return kind == "t" ? value.is_string() : value.is_boolean();
+    const std::string text = value.is_string() ? value.get<std::string>() : "";
+    return !text.empty() && text != "unknown" &&
+           text.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-_+") == std::string::npos;
   };
-  const Fields scan = {{"ssid", kText},
-                       {"bssid", kText},
-                       {"signal_percent", kNumber},
-                       {"signal_dbm", kNumber},
-                       {"channel", kNumberOrNull},
-                       {"frequency_khz", kNumber},
-                       {"auth", kValue},
-                       {"auth_text", kText},
-                       {"encryption", kValue},
-                       {"encryption_text", kText},
-                       {"network_type", kValue},
-                       {"network_type_text", kText},
-                       {"joined", kBool}};
-  for (const json& row : Json({"scan"})) check(row, scan, "scan");
-  const Fields unjoined = {
-      {"state", kValue}, {"state_text", kText}, {"radio", kValue}, {"radio_text", kText}};
+  const auto check = [&](const json& object, const std::string& fields, const std::string& where) {
+    std::istringstream in(fields);
+    std::size_t listed = 0;
+    for (std::string field; in >> field; ++listed) {
+      const std::string name = field.substr(0, field.find(':'));
+      EXPECT_TRUE(object.contains(name) && fits(field.substr(name.size() + 1), object[name]))
+          << where << " " << name << " in " << object.dump();
+    }
+    EXPECT_EQ(object.size(), listed) << where << ": a field docs/cli.md does not list";
+  };
+  for (const json& row : Json({"scan"})) {
+    check(row,
+          "ssid:t bssid:t signal_percent:n signal_dbm:n channel:n? frequency_khz:n auth:v "
+          "auth_text:t encryption:v encryption_text:t network_type:v network_type_text:t joined:b",
+          "scan");
+  }
+  const std::string unjoined = "state:v state_text:t radio:v radio_text:t ";
   check(Json({"status"}), unjoined, "status, not joined");
-
   ASSERT_EQ(Cli({"connect", "CorvaneGuest"}).code, 0);
-  Fields joined = unjoined;
-  joined.insert({{"ssid", kText},
-                 {"bssid", kText},
-                 {"channel", kNumberOrNull},
-                 {"frequency_khz", kNumber},
-                 {"tx_rate_mbps", kNumber},
-                 {"tx_rate_text", kText},
-                 {"link_quality", kNumber},
-                 {"link_grade", kValue},
-                 {"link_grade_text", kText},
-                 {"signal_quality", kNumber},
-                 {"signal_dbm", kNumber},
-                 {"signal_grade", kValue},
-                 {"signal_grade_text", kText}});
+  const std::string joined =
+      unjoined +
+      "ssid:t bssid:t channel:n? frequency_khz:n tx_rate_mbps:n tx_rate_text:t link_quality:n "
+      "link_grade:v link_grade_text:t signal_quality:n signal_dbm:n signal_grade:v "
+      "signal_grade_text:t ";
   check(Json({"status"}), joined, "status");
-  joined.insert({{"throughput_tx_kbps", kNumber}, {"throughput_rx_kbps", kNumber}});
-  check(Json({"status", "--interval", "1"}), joined, "status --interval 1");
-
-  const Fields profiles = {{"number", kNumber},      {"name", kText},
-                           {"ssid", kText},          {"channel", kNumberOrNull},
-                           {"auth", kValue},         {"auth_text", kText},
-                           {"encryption", kValue},   {"encryption_text", kText},
-                           {"network_type", kValue}, {"network_type_text", kText},
-                           {"active", kBool}};
-  for (const json& row : Json({"profiles"})) check(row, profiles, "profiles");
-  Fields stats;
-  for (const char* name : {"transmitted", "transmitted_without_retry", "transmitted_after_retry",
-                           "ack_failures", "rts_successes", "rts_failures", "received",
-                           "received_crc_errors", "dropped_no_resource", "duplicates_received"})
-    stats[name] = kNumber;
-  check(Json({"stats"}), stats, "stats");
-  Fields about;
-  for (const char* name : {"netvane_version", "netvane_date", "driver_version", "driver_date",
-                           "eeprom_version", "mac_address", "web_site"})
-    about[name] = kText;
-  check(Json({"about"}), about, "about");
+  check(Json({"status", "--interval", "1"}), joined + "throughput_tx_kbps:n throughput_rx_kbps:n",
+        "status --interval 1");
+  for (const json& row : Json({"profiles"})) {
+    check(row,
+          "number:n name:t ssid:t channel:n? auth:v auth_text:t encryption:v encryption_text:t "
+          "network_type:v network_type_text:t active:b",
+          "profiles");
+  }
+  check(Json({"stats"}),
+        "transmitted:n transmitted_without_retry:n transmitted_after_retry:n ack_failures:n "
+        "rts_successes:n rts_failures:n received:n received_crc_errors:n dropped_no_resource:n "
+        "duplicates_received:n",
+        "stats");
+  check(Json({"about"}),
+        "netvane_version:t netvane_date:t driver_version:t driver_date:t eeprom_version:t "
+        "mac_address:t web_site:t",
+        "about");
 }
 
 // A status-bar script runs `status` every few seconds: one reading, the same requests as the
@@ -280,24 +236,28 @@ TEST_F(CliIntegrationTest, EveryErrorIsOneLineOnStandardError) {
   chmod(folder.c_str(), 0700);
   EXPECT_EQ(JoinedSsid(), "") << "nothing was sent";
 
-  const std::vector<std::vector<std::string>> failing = {
-      {"connect", "Nowhere"},
-      {"connect", "CorvaneHome"},
-      {"connect", "CorvaneHome", "--key-file", sim.Dir() + "/absent"},
-      {"connect"},
-      {"status", "--interval", "61"},
-      {"status", "--interval", "-1"},
-      {"radio", "sideways"},
-      {"profiles", "delete", "9"},
-      {"profiles", "activate"},
-      {"scna"}};
-  for (const std::vector<std::string>& args : failing) {
+  // Exit code 2: what was asked cannot be done as given; 1: it was tried and did not work.
+  const std::vector<std::pair<std::vector<std::string>, int>> failing = {
+      {{"connect", "Nowhere"}, 1},
+      {{"connect", "CorvaneCorp"}, 1},
+      {{"connect", "CorvaneHome"}, 2},
+      {{"connect", "CorvaneHome", "--key-file", sim.Dir() + "/absent"}, 2},
+      {{"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e")}, 2},
+      {{"connect"}, 2},
+      {{"status", "--interval", "61"}, 2},
+      {{"status", "--interval", "-1"}, 2},
+      {{"radio", "sideways"}, 2},
+      {{"profiles", "delete", "9"}, 2},
+      {{"profiles", "activate"}, 2},
+      {{"scna"}, 2}};
+  for (const auto& [args, code] : failing) {
     SCOPED_TRACE(args.back());
     const Result r = Cli(args);
-    EXPECT_NE(r.code, 0);
+    EXPECT_EQ(r.code, code);
     EXPECT_EQ(r.err.rfind("netvane-cli: ", 0), 0u) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
+  EXPECT_EQ(JoinedSsid(), "");
   ASSERT_EQ(sim.Stop(), 0);
   const Result gone = Cli({"status"});
   EXPECT_EQ(gone.code, 3);
@@ -354,19 +314,11 @@ TEST_F(CliIntegrationTest, AKeyThatDoesNotJoinOrCannotBeUsedFails) {
   const Result open = Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e5", 0644)});
   EXPECT_EQ(open.code, 2);
   EXPECT_NE(open.err.find("chmod 600"), std::string::npos) << open.err;
-
-  // The sheet's own checks, which say why (their wording is proved with the sheet).
-  EXPECT_EQ(Cli({"connect", "CorvaneLegacy", "--key-file", KeyFile("a1b2c3d4e")}).code, 2);
-  EXPECT_EQ(Cli({"connect", "CorvaneHome"}).code, 2) << "no key given";
-  EXPECT_EQ(Cli({"connect", "CorvaneCorp"}).code, 1) << "802.1X is not joined";
-  EXPECT_EQ(Cli({"connect", "Nowhere"}).code, 1);
-  EXPECT_EQ(JoinedSsid(), "");
 }
 
 // The networks people meet today: how each is named, the joins with the key the simulator's
 // trace shows, and one line for each Netvane cannot join.
 TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) {
-  sim.SetTraceKeys(true);
   sim.Start(R"({"networks": [
       {"ssid": "Aes", "bssid": "02:00:00:00:00:01", "security": "wpa2-psk",
        "passphrase": "aes pass phrase"},
@@ -390,28 +342,20 @@ TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) 
                 "WPA2/WPA3 AES-CCMP = wpa2-wpa3 aes", "WPA3-SAE AES-CCMP = wpa3-sae aes",
                 "WPA2 AES-CCMP = wpa2 aes", "OWE AES-CCMP = owe aes"}));
 
-  // Joined with WPA2-PSK's mode, AES whenever offered, and PBKDF2(pass phrase, SSID) as the key.
+  // Joined with AES whenever offered; the simulator takes only WPA2-PSK's mode and
+  // PBKDF2(pass phrase, SSID) as the key.
   for (const auto& [ssid, phrase] :
        std::vector<std::pair<std::string, std::string>>{{"Aes", "aes pass phrase"},
                                                         {"Mixed", "mixed pass phrase"},
                                                         {"Both", "transition phrase"}}) {
-    SCOPED_TRACE(ssid);
     sim.ClearTrace();
     EXPECT_EQ(Cli({"connect", ssid, "--key-file", KeyFile(phrase)}).code, 0);
     EXPECT_EQ(JoinedSsid(), ssid);
-    std::map<std::string, std::string> sent;
+    std::string cipher;
     for (const json& line : sim.Trace())
-      if (line.value("call", "") == "struct") sent[line["selector"]] = line.value("in", "");
-    EXPECT_EQ(sent["0x0d810118"] + sent["0x0d81011b"], "0700000006000000");
-    std::array<uint8_t, 32> psk{};
-    PKCS5_PBKDF2_HMAC_SHA1(phrase.data(), static_cast<int>(phrase.size()),
-                           reinterpret_cast<const unsigned char*>(ssid.data()),  // NOLINT bytes
-                           static_cast<int>(ssid.size()), 4096, 32, psk.data());
-    std::string hex;
-    for (const uint8_t b : psk)
-      hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
-    EXPECT_EQ(sent["0x0df10116"].substr(std::min<std::size_t>(56, sent["0x0df10116"].size()), 64),
-              hex);
+      if (line.value("call", "") == "struct" && line["selector"] == "0x0d81011b")
+        cipher = line["in"];
+    EXPECT_EQ(cipher, "06000000") << ssid;
   }
 
   for (const auto& [ssid, why] : std::vector<std::pair<std::string, std::string>>{
@@ -424,30 +368,32 @@ TEST_F(CliIntegrationTest, Wpa2AndWpa3NetworksAreNamedJoinedOrRefusedInOneLine) 
   }
 }
 
+// That an ad hoc profile on a channel ad hoc may not use writes no configuration is the
+// record's and the executor's (ProfilePageTest, SiteSurveyPageTest).
 TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   sim.Start();
   ProfileRecord family = Profile("Family", "CorvaneFamily", "3", "family room router");
   family.Set("Encryption Type", "1");  // AES
   ProfileRecord peer = Profile("Peer", "CorvanePeer", "0", "");
   peer.Set("Network Type", "0");
-  peer.Set("Channel", "165");  // no ad hoc channel: nothing may be written for it
+  peer.Set("Channel", "165");
   testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", ""),
                           Profile("Home", "CorvaneHome", "2", "home sweet corvane"),
                           Profile("Office", "CorvaneOffice", "2", "wrong pass phrase"), family,
                           peer});
-
-  const json list = Json({"profiles"});
-  ASSERT_EQ(list.size(), 5u);
-  EXPECT_EQ(list[3]["auth"], "wpa2-psk");
-  EXPECT_EQ(list[3]["auth_text"], "WPA2-PSK");
-  EXPECT_EQ(list[3]["encryption"], "aes");
-  EXPECT_EQ(list[0]["auth"], "open");
-  EXPECT_EQ(list[0]["encryption"], "none");
-  EXPECT_EQ(list[4]["network_type"], "adhoc");
-  EXPECT_EQ(list[4]["channel"], 165);
-  EXPECT_EQ(list[1]["number"], 2);
-  EXPECT_EQ(list[1]["ssid"], "CorvaneHome");
-  EXPECT_FALSE(list[1]["active"]);
+  std::vector<std::string> rows;
+  for (const json& p : Json({"profiles"})) {
+    rows.push_back(p["number"].dump() + " " + p["ssid"].get<std::string>() + " " +
+                   p["auth"].get<std::string>() + "/" + p["auth_text"].get<std::string>() + " " +
+                   p["encryption"].get<std::string>() + " " + p["network_type"].get<std::string>() +
+                   " " + p["channel"].dump() + (p["active"] ? " active" : ""));
+  }
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{"1 CorvaneGuest open/Open none infrastructure 1",
+                                      "2 CorvaneHome wpa-psk/WPA-PSK tkip infrastructure 1",
+                                      "3 CorvaneOffice wpa-psk/WPA-PSK tkip infrastructure 1",
+                                      "4 CorvaneFamily wpa2-psk/WPA2-PSK aes infrastructure 1",
+                                      "5 CorvanePeer open/Open none adhoc 165"}));
 
   // By number and by name (Office's stored pass phrase is wrong: active, but not joined).
   ASSERT_EQ(Cli({"profiles", "activate", "2"}).code, 0);
@@ -457,13 +403,6 @@ TEST_F(CliIntegrationTest, ProfilesAreTheWindowsStore) {
   EXPECT_EQ(Cli({"profiles", "activate", "Office", "--wait", "1"}).code, 1);
   ASSERT_EQ(Cli({"profiles", "activate", "Family"}).code, 0);
   EXPECT_EQ(JoinedSsid(), "CorvaneFamily") << "a stored WPA2-PSK profile joins";
-  sim.ClearTrace();
-  ASSERT_EQ(Cli({"profiles", "activate", "Peer"}).code, 0);
-  EXPECT_EQ(JoinedSsid(), "CorvanePeer");
-  for (const json& line : sim.Trace()) {
-    if (line.value("call", "") != "struct") continue;
-    EXPECT_NE(line.value("selector", ""), "0x0d810211") << "no configuration written";
-  }
   ASSERT_EQ(Cli({"profiles", "delete", "1"}).code, 0);
   EXPECT_EQ(Json({"profiles"}).size(), 4u);
   EXPECT_EQ(Cli({"profiles", "delete", "5"}).code, 2);
@@ -516,18 +455,12 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
   EXPECT_EQ(missing.code, 3);
   EXPECT_NE(missing.err.find("--instance"), std::string::npos);
 
-  const Result unknown = Cli({"--instance", "wlan1", "scna"});
-  EXPECT_EQ(unknown.code, 2);
-  EXPECT_EQ(unknown.err,
+  EXPECT_EQ(Cli({"--instance", "wlan1", "scna"}).err,
             "netvane-cli: unknown subcommand or option scna; run netvane-cli --help\n");
-
   // The built program, as a script runs it.
-  auto exitCode = [](const std::string& args) {
-    const int status =
-        std::system((std::string(NETVANE_CLI_PATH) + " " + args + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  };
-  EXPECT_EQ(exitCode("radio sideways"), 2);
+  const int status =
+      std::system((std::string(NETVANE_CLI_PATH) + " radio sideways 2>/dev/null").c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
   // Standard error stays empty on success: the window's session-log lines of a task run are
   // not written.
   testing::StoreProfiles({Profile("Guest", "CorvaneGuest", "0", "")});
@@ -537,8 +470,6 @@ TEST_F(CliIntegrationTest, InstancePicksTheAdapterAndExitCodesMeanSomething) {
                             .c_str()),
             0);
   EXPECT_EQ(testing::ReadText(err), "");
-  ASSERT_EQ(sim.Stop(), 0);
-  EXPECT_EQ(exitCode("--instance wlan1 stats"), 3);
 }
 
 // A registry folder that is not ours alone is the one line the user reads, with the exit code of

@@ -46,7 +46,6 @@ void SimHarness::Start(const std::string& scenarioJson, const std::string& insta
   instance_ = instance;
   std::vector<std::string> args = {NETVANE_SIM_PATH, "--instance", instance};
   if (tracing_) args.insert(args.end(), {"--trace", TracePath()});
-  if (tracing_ && traceKeys_) args.emplace_back("--trace-keys");
   if (!scenarioJson.empty()) {
     args.insert(args.end(), {"--scenario", dir_ + "/scenario.json"});
     std::ofstream(args.back()) << scenarioJson;

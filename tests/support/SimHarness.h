@@ -33,9 +33,6 @@ class SimHarness {
   // Starts after this run the daemon without a trace (benchmarks: the trace costs it a write
   // and a hex encoding of every request).
   void SetTracing(bool on) { tracing_ = on; }
-  // Starts after this run the daemon with --trace-keys: the key bytes of WEP key and PSK
-  // records reach the trace as sent instead of masked. Only for tests that check those bytes.
-  void SetTraceKeys(bool on) { traceKeys_ = on; }
 
   const std::string& Dir() const { return dir_; }
   std::string SocketPath() const;
@@ -51,7 +48,6 @@ class SimHarness {
   std::string instance_ = "0";
   pid_t pid_ = -1;
   bool tracing_ = true;
-  bool traceKeys_ = false;
   std::vector<std::pair<const char*, std::optional<std::string>>> savedEnv_;
 };
 

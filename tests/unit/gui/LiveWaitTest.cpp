@@ -145,5 +145,25 @@ TEST_F(LiveWaitTest, ASilentDriversRequestKeepsTheWindowLiveUntilItAnswers) {
   close(pair[1]);
 }
 
+// A rescan and the tick after it ask the driver the same things, in the same order, whether the
+// scan's wait keeps the window live or blocks.
+TEST_F(LiveWaitTest, ALiveScanWaitSendsWhatABlockingOneSends) {
+  const auto rescanAndTick = [](gui::CompositionRoot& on, testing::FakeUserClient& to) {
+    on.SetUp();
+    to.calls.clear();
+    QTest::mouseClick(on.Window().siteSurvey.Rescan, Qt::LeftButton);
+    for (gui::QtRepeatingTimer* t : on.Timers()) t->OnTimeout();
+    std::vector<uint32_t> sent;
+    for (const testing::FakeCall& call : to.StructCalls()) sent.push_back(call.selector);
+    return sent;
+  };
+  testing::FakeUserClient blockingDriver;
+  gui::CompositionRoot blocking{
+      {&blockingDriver, [](unsigned) {}, prefs.Path(), {prefs.Path() + "/state", {}}}};
+  const std::vector<uint32_t> sent = rescanAndTick(blocking, blockingDriver);
+  ASSERT_FALSE(sent.empty());
+  EXPECT_EQ(rescanAndTick(root, driver), sent);
+}
+
 }  // namespace
 }  // namespace netvane

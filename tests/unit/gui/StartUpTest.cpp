@@ -1,17 +1,22 @@
 // Start-up of the real composition root and window in conditions a person cannot fix from the
-// window: a session bus that accepts and never answers must not hold the window up, and a
-// registry folder Netvane refuses is shown once in an alert.
+// window: a session bus that accepts and never answers must not hold the window up; no adapter
+// is a line above the pages saying what to do, the driver's actions disabled until the simulator
+// starts (an insertion); a registry folder Netvane refuses is named there and once in an alert.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QAccessible>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "gui/AdapterNotice.h"
 #include "gui/CompositionRoot.h"
 #include "gui/SessionBusProbe.h"
 #include "support/QtTestApp.h"
@@ -75,7 +80,48 @@ TEST(StartUpTest, ASilentSessionBusHoldsNothingUp) {
   EXPECT_TRUE(root.Window().isVisible());
 }
 
-TEST(StartUpTest, ARefusedRegistryIsShownOnceInAnAlert) {
+QString Heard(QWidget* widget, QAccessible::Text what = QAccessible::Name) {
+  return QAccessible::queryAccessibleInterface(widget)->text(what);
+}
+
+TEST(StartUpTest, WithoutAnAdapterTheWindowSaysWhatToDoAndActsAgainOnceItIsThere) {
+  testing::QtTestApp();
+  testing::SimHarness sim;  // not started: no driver service
+  CompositionRoot root{{nullptr, [](unsigned) {}, {}, {}}};
+  root.SetUp();
+  root.Window().show();
+  MainWindow& w = root.Window();
+  QLabel* line = w.AdapterState();
+
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_EQ(Heard(line).toStdString(), AdapterNotice::kNoAdapter);
+  EXPECT_EQ(line->focusPolicy(), Qt::TabFocus);
+  for (QWidget* action :
+       {static_cast<QWidget*>(w.siteSurvey.Connect), static_cast<QWidget*>(w.siteSurvey.Rescan),
+        static_cast<QWidget*>(w.profile.Activate), w.PageWidget(Page::Advance)}) {
+    EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    EXPECT_EQ(Heard(action, QAccessible::Description).toStdString(), AdapterNotice::kUnavailable);
+  }
+  // Only the driver's actions: profiles can still be edited.
+  EXPECT_TRUE(w.profile.Add->isEnabled());
+
+  sim.Start();
+  root.Controller().OnTimer();
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_TRUE(w.siteSurvey.Connect->isEnabled());
+  EXPECT_EQ(Heard(w.siteSurvey.Connect, QAccessible::Description), "");
+  EXPECT_TRUE(w.PageWidget(Page::Advance)->isEnabled());
+  // A control the page keeps disabled itself stays so.
+  EXPECT_FALSE(w.advance.Apply->isEnabled());
+
+  // Taken out again: the line comes back.
+  sim.Stop();
+  root.Controller().OnTimer();
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_FALSE(w.siteSurvey.Connect->isEnabled());
+}
+
+TEST(StartUpTest, ARefusedRegistryIsNamedOnThePageAndOnceInAnAlert) {
   testing::QtTestApp();
   testing::SimHarness sim;
   const std::string registry = sim.Dir() + "/run/netvane";
@@ -88,10 +134,15 @@ TEST(StartUpTest, ARefusedRegistryIsShownOnceInAnAlert) {
     box.accept();
   });
   root.SetUp();
+  root.Window().show();
   root.Controller().OnTimer();
+  const std::string why = "Not using " + registry + ": others may write to it (mode 0777).";
   ASSERT_EQ(shown.size(), 1U);
-  EXPECT_EQ(shown[0], "Netvane cannot look for the adapter | Not using " + registry +
-                          ": others may write to it (mode 0777).");
+  EXPECT_EQ(shown[0], "Netvane cannot look for the adapter | " + why);
+  EXPECT_TRUE(root.Window().AdapterState()->isVisible());
+  EXPECT_EQ(Heard(root.Window().AdapterState()).toStdString(),
+            "Netvane cannot look for the adapter. " + why);
+  EXPECT_FALSE(root.Window().siteSurvey.Connect->isEnabled());
 }
 
 }  // namespace
