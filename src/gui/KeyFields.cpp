@@ -30,12 +30,13 @@ class KeyFieldWatcher : public QObject {
   }
 };
 
-// Puts `box` right after `field` wherever the form laid the field out.
-void PlaceBeside(QDialog* dialog, QLineEdit* field, QCheckBox* box) {
+// Puts `box` right after `field` wherever the form laid the field out: in the layout of the
+// field's own parent (a group box or a tab page has its own), not only the dialog's.
+void PlaceBeside(QLineEdit* field, QCheckBox* box) {
   auto* pair = new QWidget(field->parentWidget());
   auto* row = new QHBoxLayout(pair);
   row->setContentsMargins(0, 0, 0, 0);
-  QLayout* layout = dialog->layout();
+  QLayout* layout = field->parentWidget()->layout();
   if (layout != nullptr) delete layout->replaceWidget(field, pair);
   row->addWidget(field, 1);
   row->addWidget(box);
@@ -58,7 +59,7 @@ void MaskKeyFields(QDialog* dialog, std::initializer_list<QLineEdit*> fields) {
     box->setProperty(kBoxProperty, true);
     box->setEnabled(field->isEnabled());
     field->setProperty(kBoxProperty, QVariant::fromValue(box));
-    PlaceBeside(dialog, field, box);
+    PlaceBeside(field, box);
     QWidget::setTabOrder(field, box);
     QObject::connect(box, &QCheckBox::toggled, field, [field](bool shown) {
       field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);

@@ -25,6 +25,13 @@ int QtSheetRunner::Run(ui::Window& window) {
 
   ModalDepth::Scope modal(depth_);
   running_.emplace_back(dialog);
+  if (standIn_) {
+    dialog->show();
+    standIn_(*dialog);
+    running_.pop_back();
+    dialog->hide();
+    return dialog->result();
+  }
   if (onShown_) {
     QTimer::singleShot(0, dialog, [this, dialog] {
       if (onShown_) onShown_(*dialog);

@@ -23,12 +23,16 @@ class QtSheetRunner : public ui::SheetRunner {
 
   // Called once each run is under way, inside its modal loop (for tests and screenshots).
   void SetOnShown(std::function<void(QDialog&)> onShown) { onShown_ = std::move(onShown); }
+  // Screenshots: a run shows the dialog without a modal loop and hands it to `standIn`, which
+  // ends it as a person would (or leaves it to end as Cancel); nothing blocks. Empty: modal runs.
+  void SetStandIn(std::function<void(QDialog&)> standIn) { standIn_ = std::move(standIn); }
 
  private:
   QWidget* main_;
   ModalDepth& depth_;
   std::vector<QPointer<QDialog>> running_;
   std::function<void(QDialog&)> onShown_;
+  std::function<void(QDialog&)> standIn_;
 };
 
 }  // namespace netvane::gui

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -167,6 +168,16 @@ QString Heard(QLineEdit* field) {
   return all;
 }
 
+// Whether `layout` or one nested in it lays out `widget`.
+bool LaysOut(const QLayout* layout, const QWidget* widget) {
+  if (layout == nullptr) return false;
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == widget || LaysOut(item->layout(), widget)) return true;
+  }
+  return false;
+}
+
 TEST_F(WindowTest, KeysAreMaskedUnlessShownAndNeverHeardWhileMasked) {
   root.SetUp();
   for (QDialog* dialog :
@@ -183,6 +194,8 @@ TEST_F(WindowTest, KeysAreMaskedUnlessShownAndNeverHeardWhileMasked) {
       field->setText(QStringLiteral("sesame 42"));
       EXPECT_FALSE(Heard(field).contains(QStringLiteral("sesame")));
       EXPECT_EQ(field->nextInFocusChain(), box) << "next in the tab order";
+      const QWidget* pair = box->parentWidget();
+      EXPECT_TRUE(LaysOut(pair->parentWidget()->layout(), pair)) << "where the form put the field";
       EXPECT_EQ(box->accessibleName(), "Show key for " + field->accessibleName());
       box->click();
       EXPECT_TRUE(Heard(field).contains(QStringLiteral("sesame 42"))) << "shown on request";
