@@ -16,16 +16,18 @@ AdapterNotice::AdapterNotice(QLabel* line, std::vector<QWidget*> driverActions)
 }
 
 void AdapterNotice::Show(bool present, const std::string& refusal) {
-  const QString text = refusal.empty() ? QString::fromUtf8(kNoAdapter)
-                                       : QStringLiteral("Netvane cannot look for the adapter. ") +
-                                             QString::fromStdString(refusal);
+  const QString text =
+      refusal.empty()
+          ? QCoreApplication::translate("AdapterNotice", kNoAdapter)
+          : QCoreApplication::translate("AdapterNotice", "Netvane cannot look for the adapter. %1")
+                .arg(QString::fromStdString(refusal));
   line_->setText(present ? QString() : text);
   line_->setAccessibleName(present ? QString() : text);
   line_->setVisible(!present);
   for (std::size_t i = 0; i < actions_.size(); ++i) {
     actions_[i]->setEnabled(present);
-    actions_[i]->setAccessibleDescription(present ? descriptions_[i]
-                                                  : QString::fromUtf8(kUnavailable));
+    actions_[i]->setAccessibleDescription(
+        present ? descriptions_[i] : QCoreApplication::translate("AdapterNotice", kUnavailable));
   }
 }
 

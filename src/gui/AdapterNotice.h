@@ -3,6 +3,7 @@
 // until an adapter is there.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -13,10 +14,13 @@ namespace netvane::gui {
 
 class AdapterNotice {
  public:
+  // Source texts, read through the catalogue in context "AdapterNotice".
   static constexpr const char* kNoAdapter =
-      "No wireless adapter was found. Start the adapter's driver service, or the simulator "
-      "(cv7000-sim).";
-  static constexpr const char* kUnavailable = "Not available: no adapter.";
+      QT_TRANSLATE_NOOP("AdapterNotice",
+                        "No wireless adapter was found. Start the adapter's driver service, or "
+                        "the simulator (cv7000-sim).");
+  static constexpr const char* kUnavailable =
+      QT_TRANSLATE_NOOP("AdapterNotice", "Not available: no adapter.");
 
   // `line` shows the state; `driverActions` are the controls that need the adapter (a page
   // whose controls all do may be given whole).

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QSlider>
 #include <utility>
@@ -25,7 +26,11 @@ userclient::UserClientApi& ChooseUserClient(userclient::UserClientApi* given,
   own = std::make_unique<userclient::SocketUserClient>(userclient::kIoTimeoutSeconds * 1000, clock);
   own->OnRefusal([&refusal](const std::string& path, const std::string& reason) {
     system::ReportRefusedOnce(path, reason);
-    if (refusal.empty()) refusal = "Not using " + path + ": " + reason + ".";
+    if (refusal.empty()) {
+      refusal = QCoreApplication::translate("AdapterNotice", "Not using %1: %2.")
+                    .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                    .toStdString();
+    }
   });
   return *own;
 }
@@ -327,7 +332,9 @@ void CompositionRoot::SetUp() {
   // Polling will not make it go away: without this the window would only show no adapter.
   if (!refusal_.empty() && !refusalShown_) {
     refusalShown_ = true;
-    alert_.Run("Netvane cannot look for the adapter", refusal_);
+    alert_.Run(QCoreApplication::translate("AdapterNotice", "Netvane cannot look for the adapter")
+                   .toStdString(),
+               refusal_);
   }
 }
 

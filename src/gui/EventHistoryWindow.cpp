@@ -1,5 +1,6 @@
 #include "gui/EventHistoryWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,31 +17,37 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& l
     : QDialog(parent),
       log_(log),
       lines_(new QPlainTextEdit(this)),
-      notifications_(new QCheckBox(QStringLiteral("Show desktop &notifications"), this)),
-      autostart_(new QCheckBox(QStringLiteral("Start Netvane at &login"), this)),
-      close_(new QPushButton(QStringLiteral("&Close"), this)) {
+      notifications_(new QCheckBox(
+          QCoreApplication::translate("EventHistory", "Show desktop &notifications"), this)),
+      autostart_(new QCheckBox(
+          QCoreApplication::translate("EventHistory", "Start Netvane at &login"), this)),
+      close_(new QPushButton(QCoreApplication::translate("EventHistory", "&Close"), this)) {
   setObjectName(QStringLiteral("EventHistoryWindow"));
-  setWindowTitle(QStringLiteral("Event History"));
-  setAccessibleName(QStringLiteral("Event history"));
-  auto* label = new QLabel(QStringLiteral("&Events:"), this);
+  setWindowTitle(QCoreApplication::translate("EventHistory", "Event History"));
+  setAccessibleName(QCoreApplication::translate("EventHistory", "Event history"));
+  auto* label = new QLabel(QCoreApplication::translate("EventHistory", "&Events:"), this);
   label->setBuddy(lines_);
   lines_->setObjectName(QStringLiteral("EventLines"));
-  lines_->setAccessibleName(QStringLiteral("Connection events, oldest first"));
+  lines_->setAccessibleName(
+      QCoreApplication::translate("EventHistory", "Connection events, oldest first"));
   lines_->setReadOnly(true);
   // Read-only text still takes the keyboard, so the lines can be walked and copied.
   lines_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
   lines_->setTabChangesFocus(true);
-  lines_->setPlaceholderText(QStringLiteral("No events yet."));
+  lines_->setPlaceholderText(QCoreApplication::translate("EventHistory", "No events yet."));
   notifications_->setObjectName(QStringLiteral("ShowNotifications"));
-  notifications_->setAccessibleName(QStringLiteral("Show desktop notifications"));
+  notifications_->setAccessibleName(
+      QCoreApplication::translate("EventHistory", "Show desktop notifications"));
   autostart_->setObjectName(QStringLiteral("StartAtLogin"));
-  autostart_->setAccessibleName(QStringLiteral("Start Netvane at login"));
+  autostart_->setAccessibleName(
+      QCoreApplication::translate("EventHistory", "Start Netvane at login"));
   autostart_->setAccessibleDescription(
-      QStringLiteral("Starts Netvane in the tray when you log in, so the active profile is "
-                     "applied"));
+      QCoreApplication::translate("EventHistory",
+                                  "Starts Netvane in the tray when you log in, so the active "
+                                  "profile is applied"));
   close_->setObjectName(QStringLiteral("Close"));
-  close_->setAccessibleName(QStringLiteral("Close the event history"));
+  close_->setAccessibleName(QCoreApplication::translate("EventHistory", "Close the event history"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(notifications_);
@@ -65,9 +72,11 @@ EventHistoryWindow::EventHistoryWindow(QWidget* parent, const prefs::EventLog& l
             const std::string reason = changed(on);
             if (reason.empty()) return;
             autostart_->setChecked(!on);
-            QMessageBox::warning(this, QStringLiteral("Start at login"),
-                                 QStringLiteral("Netvane could not change its start at login: ") +
-                                     QString::fromStdString(text::ShownLine(reason)));
+            QMessageBox::warning(
+                this, QCoreApplication::translate("EventHistory", "Start at login"),
+                QCoreApplication::translate("EventHistory",
+                                            "Netvane could not change its start at login: %1")
+                    .arg(QString::fromStdString(text::ShownLine(reason))));
           });
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -1,5 +1,6 @@
 #include "gui/HistoryGraph.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,7 +31,8 @@ Range RangeOf(const std::vector<ui::HistorySample>& samples, int ui::HistorySamp
 
 QString Minutes(double seconds) {
   const int minutes = static_cast<int>(std::lround(seconds / kSecondsPerMinute));
-  return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
+  return minutes == 1 ? QCoreApplication::translate("HistoryGraph", "1 minute")
+                      : QCoreApplication::translate("HistoryGraph", "%1 minutes").arg(minutes);
 }
 
 }  // namespace
@@ -51,8 +53,8 @@ SeriesColors SeriesColorsFor(const QPalette& palette) {
 
 HistoryGraph::HistoryGraph(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("History"));
-  setAccessibleName(QStringLiteral("Link history"));
-  setAccessibleDescription(QStringLiteral("No figures yet"));
+  setAccessibleName(QCoreApplication::translate("HistoryGraph", "Link history"));
+  setAccessibleDescription(QCoreApplication::translate("HistoryGraph", "No figures yet"));
   setMinimumHeight(120);
   // It takes the height the page leaves: a taller window shows a taller graph.
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -73,16 +75,18 @@ void HistoryGraph::SetSamples(std::vector<ui::HistorySample> samples, std::size_
       static_cast<double>(samples_.empty() ? 0 : samples_.size() - 1) * secondsPerSample_;
   QString text;
   if (now.link < 0) {
-    text = QStringLiteral("Not connected");
+    text = QCoreApplication::translate("HistoryGraph", "Not connected");
   } else {
-    text = QStringLiteral("Link quality %1%, signal strength %2%").arg(now.link).arg(now.signal);
+    text = QCoreApplication::translate("HistoryGraph", "Link quality %1%, signal strength %2%")
+               .arg(now.link)
+               .arg(now.signal);
   }
   const Range link = RangeOf(samples_, &ui::HistorySample::link);
   const Range signal = RangeOf(samples_, &ui::HistorySample::signal);
   if (link.high >= 0 && span >= kSecondsPerMinute) {
-    text += QStringLiteral(
-                "; over the last %1, link quality %2% to %3%, signal strength %4% to "
-                "%5%")
+    text += QCoreApplication::translate("HistoryGraph",
+                                        "; over the last %1, link quality %2% to %3%, signal "
+                                        "strength %4% to %5%")
                 .arg(Minutes(span))
                 .arg(link.low)
                 .arg(link.high)
@@ -107,7 +111,9 @@ void HistoryGraph::paintEvent(QPaintEvent* /*event*/) {
   // Room for the percentages on the left, the minutes and the legend below.
   const QRectF plot = QRectF(rect()).adjusted(
       kMargin + metrics.horizontalAdvance(QStringLiteral("100%")) + kMargin, kMargin + line / 2.0,
-      -kMargin - metrics.horizontalAdvance(QStringLiteral("now")) / 2.0, -kMargin - 2.0 * line);
+      -kMargin -
+          metrics.horizontalAdvance(QCoreApplication::translate("HistoryGraph", "now")) / 2.0,
+      -kMargin - 2.0 * line);
   painter.fillRect(rect(), pal.base());
   if (plot.width() < 2 || plot.height() < 2) return;
 
@@ -133,7 +139,8 @@ void HistoryGraph::paintEvent(QPaintEvent* /*event*/) {
       painter.setPen(QPen(grid, 1, Qt::DotLine));
       painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
       painter.setPen(text);
-      const QString label = minutes == 0 ? QStringLiteral("now") : QString::number(minutes);
+      const QString label = minutes == 0 ? QCoreApplication::translate("HistoryGraph", "now")
+                                         : QString::number(minutes);
       const double w = metrics.horizontalAdvance(label);
       painter.drawText(QRectF(at - w / 2.0, plot.bottom() + 2, w + 1, line), Qt::AlignCenter,
                        label);
@@ -170,15 +177,16 @@ void HistoryGraph::paintEvent(QPaintEvent* /*event*/) {
   // The legend, then the time axis's unit at the right.
   const double legendY = height() - kMargin - line / 2.0;
   double legendX = plot.left();
-  for (const auto& [pen, name] : {std::pair{linkPen, QStringLiteral("Link quality")},
-                                  std::pair{signalPen, QStringLiteral("Signal strength")}}) {
+  for (const auto& [pen, name] :
+       {std::pair{linkPen, QCoreApplication::translate("HistoryGraph", "Link quality")},
+        std::pair{signalPen, QCoreApplication::translate("HistoryGraph", "Signal strength")}}) {
     painter.setPen(pen);
     painter.drawLine(QPointF(legendX, legendY), QPointF(legendX + 16, legendY));
     painter.setPen(text);
     painter.drawText(QPointF(legendX + 20, legendY + metrics.ascent() / 2.0 - 1), name);
     legendX += 20 + metrics.horizontalAdvance(name) + 12;
   }
-  const QString unit = QStringLiteral("minutes ago");
+  const QString unit = QCoreApplication::translate("HistoryGraph", "minutes ago");
   painter.drawText(QRectF(plot.right() - metrics.horizontalAdvance(unit), legendY - line / 2.0,
                           metrics.horizontalAdvance(unit) + 1, line),
                    Qt::AlignRight | Qt::AlignVCenter, unit);

@@ -1,5 +1,6 @@
 #include "gui/KeyFields.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -53,9 +54,11 @@ void MaskKeyFields(QDialog* dialog, std::initializer_list<QLineEdit*> fields) {
   dialog->installEventFilter(watcher);
   for (QLineEdit* field : fields) {
     field->setEchoMode(QLineEdit::Password);
-    auto* box = new QCheckBox(QStringLiteral("Show key"), field->parentWidget());
+    auto* box =
+        new QCheckBox(QCoreApplication::translate("KeyFields", "Show key"), field->parentWidget());
     box->setObjectName(field->objectName() + QStringLiteral("Show"));
-    box->setAccessibleName(QStringLiteral("Show key for ") + field->accessibleName());
+    box->setAccessibleName(
+        QCoreApplication::translate("KeyFields", "Show key for %1").arg(field->accessibleName()));
     box->setProperty(kBoxProperty, true);
     box->setEnabled(field->isEnabled());
     field->setProperty(kBoxProperty, QVariant::fromValue(box));

@@ -1,5 +1,6 @@
 #include "gui/QtAlert.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -11,12 +12,13 @@ void QtAlert::Run(const std::string& message, const std::string& informativeText
   QMessageBox box(parent_);
   box.setObjectName(QStringLiteral("Alert"));
   box.setIcon(QMessageBox::Warning);
-  box.setWindowTitle(QStringLiteral("Netvane"));
+  box.setWindowTitle(QCoreApplication::translate("Alert", "Netvane"));
   // A message may carry a network's name, which must not be read as markup.
   box.setTextFormat(Qt::PlainText);
   box.setText(ToQt(message));
   box.setInformativeText(ToQt(informativeText));
-  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* ok =
+      box.addButton(QCoreApplication::translate("Alert", "OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
 

@@ -1,5 +1,7 @@
 #include "gui/TrayIndicator.h"
 
+#include <QCoreApplication>
+
 #include "gui/NamedImages.h"
 #include "gui/TextCodec.h"
 
@@ -24,15 +26,15 @@ QIcon TrayIcon(const std::string& image) {
 }  // namespace
 
 TrayIndicator::TrayIndicator(TrayActions actions) : actions_(std::move(actions)) {
-  QAction* show = menu_.addAction(QStringLiteral("&Show Netvane"));
+  QAction* show = menu_.addAction(QCoreApplication::translate("Tray", "&Show Netvane"));
   connect(show, &QAction::triggered, this, [this] { actions_.showWindow(); });
-  profiles_ = menu_.addMenu(QStringLiteral("&Profiles"));
-  radio_ = menu_.addAction(QStringLiteral("Turn &Radio Off"));
+  profiles_ = menu_.addMenu(QCoreApplication::translate("Tray", "&Profiles"));
+  radio_ = menu_.addAction(QCoreApplication::translate("Tray", "Turn &Radio Off"));
   connect(radio_, &QAction::triggered, this, [this] { actions_.switchRadio(); });
-  QAction* history = menu_.addAction(QStringLiteral("&Event History…"));
+  QAction* history = menu_.addAction(QCoreApplication::translate("Tray", "&Event History…"));
   connect(history, &QAction::triggered, this, [this] { actions_.showHistory(); });
   menu_.addSeparator();
-  QAction* quit = menu_.addAction(QStringLiteral("&Quit"));
+  QAction* quit = menu_.addAction(QCoreApplication::translate("Tray", "&Quit"));
   connect(quit, &QAction::triggered, this, [this] { actions_.quit(); });
   connect(&menu_, &QMenu::aboutToShow, this, [this] { RefreshMenu(); });
 
@@ -57,8 +59,9 @@ void TrayIndicator::Update(const LinkObservation& link) {
     image_ = image;
     icon_.setIcon(TrayIcon(image));
   }
-  const QString words = QStringLiteral("Netvane: ") +
-                        QString::fromStdString(LinkSummary(link, ToStd(ToQtLine(link.ssid))));
+  const QString words =
+      QCoreApplication::translate("Tray", "Netvane: %1")
+          .arg(QString::fromStdString(LinkSummary(link, ToStd(ToQtLine(link.ssid)))));
   if (icon_.toolTip() != words) icon_.setToolTip(words);
 }
 
@@ -76,8 +79,8 @@ void TrayIndicator::RefreshMenu() {
     connect(entry, &QAction::triggered, this, [this, index] { actions_.activateProfile(index); });
   }
   profiles_->setEnabled(canAct && !names.empty());
-  radio_->setText(actions_.radioOn() ? QStringLiteral("Turn &Radio Off")
-                                     : QStringLiteral("Turn &Radio On"));
+  radio_->setText(actions_.radioOn() ? QCoreApplication::translate("Tray", "Turn &Radio Off")
+                                     : QCoreApplication::translate("Tray", "Turn &Radio On"));
   radio_->setEnabled(canAct);
 }
 
