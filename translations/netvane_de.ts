@@ -198,6 +198,150 @@
         <source>Radio switch</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Radio Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio On</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardInit</name>
+    <message>
+        <source>EEPRON error!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EEPROM Version error. Please update EEPROM contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionEvents</name>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joined “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to “%1” was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adapter removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wireless adapter is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adapter found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wireless adapter is ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adapter back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wireless adapter is there again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The active profile joined “%1” again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnection failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The active profile could not join “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not join “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not join “%1”. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No adapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: link quality %2% (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open its lock file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not a regular file of ours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another Netvane program is changing the preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lock it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HiddenSSIDController</name>
+    <message>
+        <source>Invalid SSID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SSID should use at most 32 bytes. A character outside ASCII takes two to four of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HiddenSSIDPrompt</name>
@@ -223,6 +367,83 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImageNames</name>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JoinWatch</name>
+    <message>
+        <source>The key is probably wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network is not in range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network did not accept the adapter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyEntry</name>
+    <message>
+        <source>NONE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WPA Pre-Shared key. WPA-PSK used field should use printable ASCII characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WPA Pre-Shared key. WPA-PSK used field should use more 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WPA Pre-Shared key. WPA-PSK used field should use more 64 hexadecimal digital.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WPA Pre-Shared key. WPA-PSK used field should use at most 63 characters or 64 hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WEP key %1. WEP should use hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WEP key %1 length. WEP should be 10 or 26 hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WEP key %1. WEP should use printable ASCII characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WEP key %1 length. WEP should be 5 or 13 ASCII characters.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -308,6 +529,30 @@
         <source>Show signal in dBm</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>GOOD </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORMAL </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WEAK </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Driver!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Status &lt;--&gt; OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -345,6 +590,29 @@
     </message>
     <message>
         <source>A&amp;bout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFolder</name>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it belongs to another user, %1; an administrator must remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>others may write to it (mode %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create it: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -642,6 +910,10 @@
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Could not save the profile</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfilePage</name>
@@ -723,6 +995,57 @@
     </message>
     <message>
         <source>Activate profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UnKnown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ad Hoc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read the profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete the profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not activate the profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not stand the active profile down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileStore</name>
+    <message>
+        <source>profile %1 is no longer stored; another program changed the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not save the profiles: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -960,6 +1283,85 @@
     </message>
     <message>
         <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>** Disconnected **</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected &lt;--&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ad Hoc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it uses WPA-Enterprise (802.1X) sign-in, which Netvane does not provide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it uses WPA2-Enterprise (802.1X) sign-in, which Netvane does not provide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it uses WPA3-SAE, which this adapter does not support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it uses OWE (Enhanced Open), which this adapter does not support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netvane cannot join this network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netvane cannot join “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not join “%1”. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No seleted item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select an item to connect to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SocketUserClient</name>
+    <message>
+        <source>its server runs as uid %1, not as this user or root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the user of its server cannot be told</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

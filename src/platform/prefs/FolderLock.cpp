@@ -61,8 +61,9 @@ FolderLock::FolderLock(const PrefsFolder& folder) : path_(folder.FileNamed(kLock
   const int fd =
       open(path_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   if (fd < 0) {
-    reason_ =
-        text::Arg(text::Tr("FolderLock", "cannot open its lock file: %1"), {std::strerror(errno)});
+    // Read before the catalogue is asked, which may itself set errno.
+    const std::string error = std::strerror(errno);
+    reason_ = text::Arg(text::Tr("FolderLock", "cannot open its lock file: %1"), {error});
     return;
   }
   struct stat st {};

@@ -65,8 +65,9 @@ PrivateFolderResult EnsurePrivateFolder(const std::string& path) {
     // The mode is given to mkdir itself: the umask can only take bits away, and there is no
     // moment in which the folder is open to others.
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-      return Refused(path, text::Arg(text::Tr("PrivateFolder", "cannot create it: %1"),
-                                     {std::strerror(errno)}));
+      // Read before the catalogue is asked, which may itself set errno.
+      const std::string error = std::strerror(errno);
+      return Refused(path, text::Arg(text::Tr("PrivateFolder", "cannot create it: %1"), {error}));
     }
     // Someone may have been faster: judge whatever is there now.
     if (lstat(path.c_str(), &st) != 0) return Refused(path, std::strerror(errno));
