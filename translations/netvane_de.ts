@@ -208,6 +208,13 @@
     </message>
 </context>
 <context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>CardInit</name>
     <message>
         <source>EEPRON error!!</source>
