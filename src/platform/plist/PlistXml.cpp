@@ -312,8 +312,9 @@ class Reader {
           }
           break;
         case pugi::node_doctype:
-          if (doctype || root)
+          if (doctype || root) {
             return Fail(reason, text::Tr("PlistXml", "its document type is misplaced"));
+          }
           doctype = true;
           break;
         case pugi::node_element:
@@ -340,8 +341,9 @@ class Reader {
           if (!Between(node, type)) return Fail(reason);
           continue;
         }
-        if (only)
+        if (only) {
           return Fail(reason, text::Tr("PlistXml", "the property list holds more than one value"));
+        }
         only = node;
       }
       if (!only) return Fail(reason, text::Tr("PlistXml", "the property list is empty"));
@@ -423,8 +425,9 @@ class Reader {
            Error(text::Tr("PlistXml", "an attribute is repeated"));
   }
   bool AppendCharacterData(std::string& out, std::string_view raw) {
-    if (raw.find("]]>") != std::string_view::npos)
+    if (raw.find("]]>") != std::string_view::npos) {
       return Error(text::Tr("PlistXml", "text holds \"]]>\""));
+    }
     return AppendResolved(out, raw) ||
            Error(text::Tr("PlistXml", "a reference is malformed or unknown"));
   }
@@ -457,8 +460,9 @@ class Reader {
     if (name == "array" || name == "dict") return Container(element, depth);
     if (name == "true" || name == "false") {
       const std::optional<std::string> text = Text(element);
-      if (!text || !IsSpaceOnly(*text))
+      if (!text || !IsSpaceOnly(*text)) {
         return Error(text::Tr("PlistXml", "a boolean holds text")), std::nullopt;
+      }
       return PlistValue::Boolean(name == "true");
     }
     Kind kind = Kind::kString;

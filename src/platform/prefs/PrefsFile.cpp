@@ -198,8 +198,9 @@ bool PrefsFile::Save(const plist::XmlDocument& document, std::string& reason,
     written = false;
     reason = text::Tr("PrefsFile", "cannot flush the folder");
   }
-  if (!written)
+  if (!written) {
     reason = text::Arg(text::Tr("PrefsFile", "could not save %1: %2"), {Path(), reason});
+  }
   return written;
 }
 
