@@ -6,6 +6,7 @@
 #include "driver/Oids.h"
 #include "platform/system/Consistency.h"
 #include "platform/system/Log.h"
+#include "text/Translate.h"
 #include "ui/ImageNames.h"
 
 namespace netvane {
@@ -151,11 +152,11 @@ void AdvancePageController::DisabledButton() {
 void AdvancePageController::RadioStatus() {
   // The button names what pressing it would do.
   if (state_.G_bRadio != 0) {
-    c_.Radio.SetTitle("Radio Off");
+    c_.Radio.SetTitle(text::Tr("AdvancePage", "Radio Off"));
     c_.RadioSwitchPic.ShowImage(ui::kImageRadioOn);
     state_.G_bCheckedProfileConnect = 1;
   } else {
-    c_.Radio.SetTitle("Radio On");
+    c_.Radio.SetTitle(text::Tr("AdvancePage", "Radio On"));
     c_.RadioSwitchPic.ShowImage(ui::kImageRadioOff);
     state_.G_bCheckedProfileConnect = 0;
   }

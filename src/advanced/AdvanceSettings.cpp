@@ -1,17 +1,18 @@
 #include "advanced/AdvanceSettings.h"
 
 #include "platform/plist/IntValue.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
 
-const std::vector<std::string> kBgRates = {"Auto",    "1 Mbps",  "2 Mbps",  "5.5 Mbps", "11 Mbps",
-                                           "6 Mbps",  "9 Mbps",  "12 Mbps", "18 Mbps",  "24 Mbps",
-                                           "36 Mbps", "48 Mbps", "54 Mbps"};
-const std::vector<std::string> kBRates = {"Auto", "1", "2", "5.5 Mbps", "11 Mbps"};
-const std::vector<std::string> kARates = {"Auto",    "6 Mbps",  "9 Mbps",  "12 Mbps", "18 Mbps",
+// The single rates, after "Auto" in the list.
+const std::vector<std::string> kBgRates = {"1 Mbps",  "2 Mbps",  "5.5 Mbps", "11 Mbps",
+                                           "6 Mbps",  "9 Mbps",  "12 Mbps",  "18 Mbps",
+                                           "24 Mbps", "36 Mbps", "48 Mbps",  "54 Mbps"};
+const std::vector<std::string> kBRates = {"1", "2", "5.5 Mbps", "11 Mbps"};
+const std::vector<std::string> kARates = {"6 Mbps",  "9 Mbps",  "12 Mbps", "18 Mbps",
                                           "24 Mbps", "36 Mbps", "48 Mbps", "54 Mbps"};
-const std::vector<std::string> kNoRates;
 
 // Index 0 is the automatic set; index i > 0 the single rate of item i.
 const std::vector<uint8_t> kBgFixed = {2, 4, 11, 22, 12, 18, 24, 36, 48, 72, 96, 108};
@@ -29,18 +30,25 @@ constexpr const char* kWirelessMode = "Wireless Mode";
 
 }  // namespace
 
-const std::vector<std::string>& RateItems(int32_t wirelessMode) {
+std::vector<std::string> RateItems(int32_t wirelessMode) {
+  const std::vector<std::string>* rates = nullptr;
   switch (wirelessMode) {
     case kModeBgMixed:
     case kModeAbgMixed:
-      return kBgRates;
+      rates = &kBgRates;
+      break;
     case kModeB:
-      return kBRates;
+      rates = &kBRates;
+      break;
     case kModeA:
-      return kARates;
+      rates = &kARates;
+      break;
     default:
-      return kNoRates;
+      return {};
   }
+  std::vector<std::string> items{text::Tr("AdvancePage", "Auto")};
+  items.insert(items.end(), rates->begin(), rates->end());
+  return items;
 }
 
 std::optional<RateSet> RatesFor(int32_t wirelessMode, int32_t index) {

@@ -34,7 +34,7 @@ struct AdvanceSettings {
 constexpr int32_t kWirelessModes = 4;
 
 // The rate list shown for a wireless mode; empty for a mode outside 0 to 3.
-const std::vector<std::string>& RateItems(int32_t wirelessMode);
+std::vector<std::string> RateItems(int32_t wirelessMode);
 // The rates (500 kbit/s units) for the rate at `index` of the mode's list: the mode's whole
 // set for "Auto", the one rate otherwise; nullopt for a mode or index outside the lists.
 std::optional<RateSet> RatesFor(int32_t wirelessMode, int32_t index);

@@ -5,6 +5,7 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "driver/Records.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -14,7 +15,8 @@ bool CV7000Access::InitCard() {
   OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
 
   if ((config.SystemErrorBitmap & kSystemErrorEeprom) != 0) {
-    alert_.Run("EEPRON error!!", "EEPROM Version error. Please update EEPROM contents.");
+    alert_.Run(text::Tr("CardInit", "EEPRON error!!"),
+               text::Tr("CardInit", "EEPROM Version error. Please update EEPROM contents."));
     return false;
   }
 

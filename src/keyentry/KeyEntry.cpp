@@ -1,6 +1,7 @@
 #include "keyentry/KeyEntry.h"
 
 #include "driver/Records.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
@@ -12,7 +13,7 @@ void FillEncryptionChoices(ui::ChoiceList& list, int32_t category,
                            NDIS_802_11_WEP_STATUS capability) {
   list.RemoveAll();
   if (category == kCategoryWep) {
-    list.Add("NONE");
+    list.Add(text::Tr("KeyEntry", "NONE"));
     list.Add("WEP");
   } else if (capability == Ndis802_11Encryption2Enabled) {
     list.Add("TKIP");

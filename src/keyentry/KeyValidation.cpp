@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "crypto/MathFunc.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
@@ -25,17 +26,30 @@ bool AllHexDigits(const std::string& text) {
 }
 
 std::optional<std::string> PreSharedKeyProblem(const std::string& psk) {
-  const std::string prefix = "Invalid WPA Pre-Shared key. WPA-PSK used field should use ";
   // Characters first: once they are all ASCII, the byte counts below are the characters the
   // user sees.
-  if (!PrintableAscii(psk)) return prefix + "printable ASCII characters.";
-  if (psk.size() < kShortestPassphrase) return prefix + "more 8 characters.";
+  if (!PrintableAscii(psk)) {
+    return text::Tr("KeyEntry",
+                    "Invalid WPA Pre-Shared key. WPA-PSK used field should use printable ASCII "
+                    "characters.");
+  }
+  if (psk.size() < kShortestPassphrase) {
+    return text::Tr("KeyEntry",
+                    "Invalid WPA Pre-Shared key. WPA-PSK used field should use more 8 "
+                    "characters.");
+  }
   if (psk.size() == kHexPskLength) {
-    if (!AllHexDigits(psk)) return prefix + "more 64 hexadecimal digital.";
+    if (!AllHexDigits(psk)) {
+      return text::Tr("KeyEntry",
+                      "Invalid WPA Pre-Shared key. WPA-PSK used field should use more 64 "
+                      "hexadecimal digital.");
+    }
     return std::nullopt;
   }
   if (psk.size() > kLongestPassphrase) {
-    return prefix + "at most 63 characters or 64 hexadecimal digits.";
+    return text::Tr("KeyEntry",
+                    "Invalid WPA Pre-Shared key. WPA-PSK used field should use at most 63 "
+                    "characters or 64 hexadecimal digits.");
   }
   return std::nullopt;
 }
@@ -45,19 +59,33 @@ std::optional<std::string> PreSharedKeyProblem(const std::string& psk) {
 // the one typed, and the length of text outside ASCII is not what the user counts.
 std::optional<std::string> WepKeyProblem(const KeyEntryValues& values, std::size_t slot,
                                          bool emptyAllowed) {
-  const std::string& text = values.keyTexts[slot];
-  const std::size_t length = text.size();
+  const std::string& typed = values.keyTexts[slot];
+  const std::size_t length = typed.size();
   if (emptyAllowed && length == 0) return std::nullopt;
-  const std::string key = "Invalid WEP key " + std::to_string(slot + 1);
+  const std::string number = std::to_string(slot + 1);
   switch (values.keyTypes[slot]) {
     case kKeyTypeHex:
-      if (!AllHexDigits(text)) return key + ". WEP should use hexadecimal digits.";
+      if (!AllHexDigits(typed)) {
+        return text::Arg(
+            text::Tr("KeyEntry", "Invalid WEP key %1. WEP should use hexadecimal digits."),
+            {number});
+      }
       if (length == 10 || length == 26) return std::nullopt;
-      return key + " length. WEP should be 10 or 26 hexadecimal digits.";
+      return text::Arg(text::Tr("KeyEntry",
+                                "Invalid WEP key %1 length. WEP should be 10 or 26 hexadecimal "
+                                "digits."),
+                       {number});
     case kKeyTypeAscii:
-      if (!PrintableAscii(text)) return key + ". WEP should use printable ASCII characters.";
+      if (!PrintableAscii(typed)) {
+        return text::Arg(
+            text::Tr("KeyEntry", "Invalid WEP key %1. WEP should use printable ASCII characters."),
+            {number});
+      }
       if (length == 5 || length == 13) return std::nullopt;
-      return key + " length. WEP should be 5 or 13 ASCII characters.";
+      return text::Arg(
+          text::Tr("KeyEntry",
+                   "Invalid WEP key %1 length. WEP should be 5 or 13 ASCII characters."),
+          {number});
     default:
       return std::nullopt;
   }

@@ -10,6 +10,7 @@
 #include "platform/system/Log.h"
 #include "survey/AccessPointRows.h"
 #include "survey/HiddenSSIDController.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
@@ -343,7 +344,7 @@ bool ProfileEditorController::saveProfile(ProfileRecord record) {
                 : store_.ReplaceProfile((*records)[static_cast<std::size_t>(modifyIndex)],
                                         modifyIndex, std::move(record));
   if (result.Saved()) return true;
-  alert_.Run("Could not save the profile", result.reason);
+  alert_.Run(text::Tr("ProfileEditor", "Could not save the profile"), result.reason);
   return false;
 }
 

@@ -1,6 +1,23 @@
 #include "profiles/ProfileItem.h"
+#include "text/Translate.h"
 
 namespace netvane {
+namespace {
+
+std::string AuthenticationName(int32_t authentication) {
+  switch (authentication) {
+    case 0:
+      return text::Tr("ProfilePage", "Open");
+    case 1:
+      return text::Tr("ProfilePage", "Shared");
+    case 2:
+      return "WPA-PSK";
+    default:
+      return "WPA2-PSK";
+  }
+}
+
+}  // namespace
 
 ProfileItem ProfileItemFor(const ProfileRecord& record) {
   namespace key = profile_key;
@@ -10,17 +27,18 @@ ProfileItem ProfileItemFor(const ProfileRecord& record) {
   const int32_t authentication = IntOf(record, key::kAuthentication);
   const int32_t encryption = IntOf(record, key::kEncryption);
   if (authentication >= 0 && authentication <= 3) {
-    static constexpr const char* kAuthNames[] = {"Open", "Shared", "WPA-PSK", "WPA2-PSK"};
-    static constexpr const char* kWepNames[] = {"UnKnown", "WEP"};
-    static constexpr const char* kWpaNames[] = {"TKIP", "AES"};
-    item.AuthenType = kAuthNames[authentication];
-    if (encryption == 0 || encryption == 1) {
-      item.Encryption = authentication >= 2 ? kWpaNames[encryption] : kWepNames[encryption];
+    item.AuthenType = AuthenticationName(authentication);
+    if (authentication >= 2 && (encryption == 0 || encryption == 1)) {
+      item.Encryption = encryption == 0 ? "TKIP" : "AES";
+    } else if (encryption == 0) {
+      item.Encryption = text::Tr("ProfilePage", "UnKnown");
+    } else if (encryption == 1) {
+      item.Encryption = "WEP";
     }
   }
   const int32_t networkType = IntOf(record, key::kNetworkType);
-  if (networkType == 0) item.NetworkType = "Ad Hoc";
-  if (networkType == 1) item.NetworkType = "Infrastructure";
+  if (networkType == 0) item.NetworkType = text::Tr("ProfilePage", "Ad Hoc");
+  if (networkType == 1) item.NetworkType = text::Tr("ProfilePage", "Infrastructure");
   return item;
 }
 

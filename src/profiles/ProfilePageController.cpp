@@ -2,6 +2,7 @@
 
 #include "platform/system/Log.h"
 #include "profiles/ProfileActions.h"
+#include "text/Translate.h"
 #include "ui/ImageNames.h"
 
 namespace netvane {
@@ -48,7 +49,7 @@ void ProfilePageController::OnTimer() {
 void ProfilePageController::RefreshProfileList() {
   StoredProfiles now = store_.Load();
   if (!now.problem.empty() && now.problem != reportedProblem_) {
-    alert_.Run("Could not read the profiles", now.problem);
+    alert_.Run(text::Tr("ProfilePage", "Could not read the profiles"), now.problem);
   }
   reportedProblem_ = now.problem;
   records = std::move(now.records);
@@ -115,7 +116,7 @@ void ProfilePageController::OnDelete(const void* /*sender*/) {
   const int row = profileList.SelectedRow();
   if (!IsRow(row)) return;
   ReportUnsaved(store_.DeleteProfile(records[static_cast<std::size_t>(row)], row),
-                "Could not delete the profile");
+                text::Tr("ProfilePage", "Could not delete the profile"));
   RefreshProfileList();
 }
 
@@ -137,7 +138,7 @@ void ProfilePageController::ActivateRow(int row) {
     result = store_.ActivateProfile(shown, row);
     if (result.Saved()) state_.G_bCheckedProfileConnect = 1;
   }
-  ReportUnsaved(result, "Could not activate the profile");
+  ReportUnsaved(result, text::Tr("ProfilePage", "Could not activate the profile"));
   RefreshProfileList();
 }
 
@@ -155,7 +156,8 @@ void ProfilePageController::CheckProfileSettingForConnect() {
 }
 
 void ProfilePageController::DisabledActivateProfile() {
-  ReportUnsaved(store_.StandDown(), "Could not stand the active profile down");
+  ReportUnsaved(store_.StandDown(),
+                text::Tr("ProfilePage", "Could not stand the active profile down"));
   RefreshProfileList();
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/prefs/FolderLock.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
@@ -24,8 +25,10 @@ StoreResult Failed(std::string reason) {
 }
 
 StoreResult Gone(const ProfileRecord& shown) {
-  return {StoreResult::Status::kGone, "profile " + shown.Text(profile_key::kProfileName) +
-                                          " is no longer stored; another program changed the list"};
+  return {StoreResult::Status::kGone,
+          text::Arg(text::Tr("ProfileStore",
+                             "profile %1 is no longer stored; another program changed the list"),
+                    {shown.Text(profile_key::kProfileName)})};
 }
 
 // The stored row of a profile shown at `row`: that row while it still holds the same profile,
@@ -47,7 +50,8 @@ StoredProfiles ProfileStore::Load() {
   StoredProfiles now;
   now.problem = defaults_.ReadProblem();
   if (!now.problem.empty()) {
-    now.problem = defaults_.Path() + " cannot be read: " + now.problem;
+    now.problem = text::Arg(text::Tr("ProfileStore", "%1 cannot be read: %2"),
+                            {defaults_.Path(), now.problem});
     return now;
   }
   if (auto records = defaults_.RecordsForKey(kProfilesKey)) {
@@ -55,7 +59,8 @@ StoredProfiles ProfileStore::Load() {
   } else {
     now.records = WithKeyMaterial(file_.Load().value_or(ProfileRecordList{}));
     if (const std::string problem = file_.Problem(); !problem.empty()) {
-      now.problem = file_.Path() + " cannot be read: " + problem;
+      now.problem =
+          text::Arg(text::Tr("ProfileStore", "%1 cannot be read: %2"), {file_.Path(), problem});
       now.records.clear();
       return now;
     }
@@ -76,7 +81,10 @@ ProfileRecordList ProfileStore::LoadActiveProfile(const ProfileRecordList& curre
 
 StoreResult ProfileStore::Change(const Edit& edit, bool replacing) {
   const prefs::FolderLock lock(folder_);
-  if (!lock.Held()) return Failed("could not save the profiles: " + lock.Reason());
+  if (!lock.Held()) {
+    return Failed(
+        text::Arg(text::Tr("ProfileStore", "could not save the profiles: %1"), {lock.Reason()}));
+  }
   // Whichever file this change writes, a killed save of either leaves nothing behind.
   defaults_.RemoveDebris();
   file_.RemoveDebris();

@@ -2,6 +2,7 @@
 
 #include "status/LinkFigures.h"
 #include "text/SafeText.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -59,26 +60,38 @@ void ConnectionWatcher::Observe(const LinkObservation& now) {
 }
 
 EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText) {
-  const std::string quoted = "\u201c" + ssidText + "\u201d";
   switch (event.kind) {
     case EventKind::kJoined:
-      return {"Connected", "Joined " + quoted + "."};
+      return {text::Tr("ConnectionEvents", "Connected"),
+              text::Arg(text::Tr("ConnectionEvents", "Joined “%1”."), {ssidText})};
     case EventKind::kLost:
-      return {"Connection lost", "The connection to " + quoted + " was lost."};
+      return {
+          text::Tr("ConnectionEvents", "Connection lost"),
+          text::Arg(text::Tr("ConnectionEvents", "The connection to “%1” was lost."), {ssidText})};
     case EventKind::kAdapterRemoved:
-      return {"Adapter removed", "The wireless adapter is no longer there."};
+      return {text::Tr("ConnectionEvents", "Adapter removed"),
+              text::Tr("ConnectionEvents", "The wireless adapter is no longer there.")};
     case EventKind::kAdapterFound:
-      return {"Adapter found", "The wireless adapter is ready."};
+      return {text::Tr("ConnectionEvents", "Adapter found"),
+              text::Tr("ConnectionEvents", "The wireless adapter is ready.")};
     case EventKind::kAdapterBack:
-      return {"Adapter back", "The wireless adapter is there again."};
+      return {text::Tr("ConnectionEvents", "Adapter back"),
+              text::Tr("ConnectionEvents", "The wireless adapter is there again.")};
     case EventKind::kReconnected:
-      return {"Reconnected", "The active profile joined " + quoted + " again."};
+      return {text::Tr("ConnectionEvents", "Reconnected"),
+              text::Arg(text::Tr("ConnectionEvents", "The active profile joined “%1” again."),
+                        {ssidText})};
     case EventKind::kReconnectFailed:
-      return {"Reconnection failed", "The active profile could not join " + quoted + "."};
+      return {text::Tr("ConnectionEvents", "Reconnection failed"),
+              text::Arg(text::Tr("ConnectionEvents", "The active profile could not join “%1”."),
+                        {ssidText})};
     case EventKind::kJoinFailed:
       // The summary carries no name: a notification's summary is never escaped.
-      return {"Not connected",
-              "Could not join " + quoted + (event.detail.empty() ? "." : ". " + event.detail)};
+      return {text::Tr("ConnectionEvents", "Not connected"),
+              event.detail.empty()
+                  ? text::Arg(text::Tr("ConnectionEvents", "Could not join “%1”."), {ssidText})
+                  : text::Arg(text::Tr("ConnectionEvents", "Could not join “%1”. %2"),
+                              {ssidText, event.detail})};
   }
   return {};
 }
@@ -86,17 +99,18 @@ EventWords WordsFor(const ConnectionEvent& event, const std::string& ssidText) {
 std::string LinkSummary(const LinkObservation& link, const std::string& ssidText) {
   switch (link.state) {
     case LinkState::kNoAdapter:
-      return "No adapter";
+      return text::Tr("ConnectionEvents", "No adapter");
     case LinkState::kRadioOff:
-      return "Radio off";
+      return text::Tr("ConnectionEvents", "Radio off");
     case LinkState::kDisconnected:
-      return "Disconnected";
+      return text::Tr("ConnectionEvents", "Disconnected");
     case LinkState::kJoined:
       break;
   }
-  std::string grade = QualityGrade(link.linkQuality);
+  std::string grade = ShownQualityGrade(link.linkQuality);
   while (!grade.empty() && grade.back() == ' ') grade.pop_back();
-  return ssidText + ": link quality " + std::to_string(link.linkQuality) + "% (" + grade + ")";
+  return text::Arg(text::Tr("ConnectionEvents", "%1: link quality %2% (%3)"),
+                   {ssidText, std::to_string(link.linkQuality), grade});
 }
 
 std::string HistoryLine(const ConnectionEvent& event, std::time_t when) {
@@ -105,7 +119,10 @@ std::string HistoryLine(const ConnectionEvent& event, std::time_t when) {
   char stamp[32];
   if (std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S%z", &local) == 0) stamp[0] = '\0';
   const EventWords words = WordsFor(event, text::EscapedText(event.ssid));
-  return std::string(stamp) + " " + words.summary + ": " + words.body;
+  // The line holds the words as shown when it was written: the history is read back as it is,
+  // so lines written in another language stay readable too.
+  return std::string(stamp) + " " +
+         text::Arg(text::Tr("ConnectionEvents", "%1: %2"), {words.summary, words.body});
 }
 
 }  // namespace netvane

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "driver/ChannelFreqTable.h"
 #include "driver/ScanList.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -54,6 +56,13 @@ const char* QualityGrade(uint32_t quality) {
   if (quality > 70) return "GOOD ";
   if (quality > 40) return "NORMAL ";
   return "WEAK ";
+}
+
+std::string ShownQualityGrade(uint32_t quality) {
+  const std::string_view grade = QualityGrade(quality);
+  if (grade == "GOOD ") return text::Tr("LinkStatusPage", "GOOD ");
+  if (grade == "NORMAL ") return text::Tr("LinkStatusPage", "NORMAL ");
+  return text::Tr("LinkStatusPage", "WEAK ");
 }
 
 }  // namespace netvane

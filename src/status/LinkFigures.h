@@ -29,7 +29,9 @@ uint32_t SmoothedLinkQuality(uint32_t previous, uint32_t channelQuality);
 // The signal quality averaged with the previous figure, rounded down; `previous` 0 means none.
 uint32_t SmoothedSignalQuality(uint32_t previous, uint32_t signalQuality);
 
-// "GOOD " above 70, "NORMAL " above 40, else "WEAK ".
+// "GOOD " above 70, "NORMAL " above 40, else "WEAK ": the command line's, always English.
 const char* QualityGrade(uint32_t quality);
+// The same grade as the window shows it, in the person's language (padded alike).
+std::string ShownQualityGrade(uint32_t quality);
 
 }  // namespace netvane

@@ -6,6 +6,7 @@
 #include "driver/Oids.h"
 #include "driver/ScanList.h"
 #include "status/LinkFigures.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -37,7 +38,7 @@ void LinkStatusPageController::Clear(const std::string& status) {
   f_.LinkQuality.SetValue(0.0);
   f_.SignalStrength.SetValue(0.0);
   f_.dBm.SetState(false);
-  if (updateConnectStatus_) updateConnectStatus_("** Disconnected **");
+  if (updateConnectStatus_) updateConnectStatus_(text::Tr("SiteSurveyPage", "** Disconnected **"));
   Record({});
 }
 
@@ -62,7 +63,7 @@ void LinkStatusPageController::OnTimer() {
   if (!adapter_.OidQueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &media, sizeof media,
                                     &returned)) {
     baselineStale_ = true;
-    Clear("No Driver!!");
+    Clear(text::Tr("LinkStatusPage", "No Driver!!"));
     Report(LinkState::kNoAdapter);
     return;
   }
@@ -73,7 +74,8 @@ void LinkStatusPageController::OnTimer() {
       adapter_.OidQueryInformation(OID_CV_802_11_STA_CONFIG, &config, sizeof config, &returned);
       radioOn = config.HwRadioStatus != 0;
     }
-    Clear(radioOn ? "Disconnected" : "Radio Status <--> OFF");
+    Clear(radioOn ? text::Tr("LinkStatusPage", "Disconnected")
+                  : text::Tr("LinkStatusPage", "Radio Status <--> OFF"));
     Report(radioOn ? LinkState::kDisconnected : LinkState::kRadioOff);
     return;
   }
@@ -103,9 +105,10 @@ void LinkStatusPageController::OnTimer() {
   ChannelQuality = SmoothedLinkQuality(ChannelQuality, link.ChannelQuality);
   SignalQuality =
       SmoothedSignalQuality(SignalQuality, CV7000Access::ConvertRssiToSignalQuality(rssi));
-  const std::string linkText = QualityGrade(ChannelQuality) + std::to_string(ChannelQuality) + "%";
+  const std::string linkText =
+      ShownQualityGrade(ChannelQuality) + std::to_string(ChannelQuality) + "%";
   const std::string signalText =
-      QualityGrade(SignalQuality) +
+      ShownQualityGrade(SignalQuality) +
       (f_.dBm.State() ? std::to_string(rssi) + " dBm" : std::to_string(SignalQuality) + "%");
 
   f_.Status.SetText(AssociationText(name, bssid));
@@ -117,7 +120,9 @@ void LinkStatusPageController::OnTimer() {
   f_.SignalStrengthState.SetText(signalText);
   f_.LinkQuality.SetValue(ChannelQuality);
   f_.SignalStrength.SetValue(SignalQuality);
-  if (updateConnectStatus_) updateConnectStatus_("Connected <--> " + name);
+  if (updateConnectStatus_) {
+    updateConnectStatus_(text::Arg(text::Tr("SiteSurveyPage", "Connected <--> %1"), {name}));
+  }
   Record({static_cast<int>(ChannelQuality), static_cast<int>(SignalQuality)});
   Report(LinkState::kJoined, name);
 }

@@ -7,24 +7,36 @@
 #include "platform/system/Consistency.h"
 #include "state/SharedState.h"
 #include "survey/WpaElement.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
 
+// The words of SharedState's name tables, as the list shows them.
 std::string NetworkTypeText(uint32_t mode) {
-  return mode < SharedState::strAryNetworkType.size() ? SharedState::strAryNetworkType[mode]
-                                                      : "Unknown";
+  switch (mode) {
+    case 0:
+      return text::Tr("SiteSurveyPage", "Ad Hoc");
+    case 1:
+      return text::Tr("SiteSurveyPage", "Infrastructure");
+    case 2:
+      return text::Tr("SiteSurveyPage", "Automatic");
+    default:
+      return text::Tr("SiteSurveyPage", "Unknown");
+  }
 }
 
 }  // namespace
 
 std::string PrivacyCipherText(const NDIS_WLAN_BSSID_EX& fields) {
-  return SharedState::strAryEncryption[fields.Privacy != 0 ? 0 : 1];
+  return fields.Privacy != 0 ? SharedState::strAryEncryption[0]
+                             : text::Tr("SiteSurveyPage", "Not Use");
 }
 
 AccessPoint MakeAccessPoint(const ScanEntry& entry) {
   const NDIS_WLAN_BSSID_EX& f = entry.fields;
-  const WpaTexts texts = ParseWPAElement(entry, {PrivacyCipherText(f), "Unknow"});
+  const WpaTexts texts =
+      ParseWPAElement(entry, {PrivacyCipherText(f), text::Tr("SiteSurveyPage", "Unknow")});
   return {SsidText(f.Ssid),
           MacAddressText(f.MacAddress),
           std::to_string(static_cast<int32_t>(CV7000Access::ConvertRssiToSignalQuality(f.Rssi))),

@@ -1,6 +1,7 @@
 #include "survey/HiddenSSIDController.h"
 
 #include "driver/Records.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -9,9 +10,10 @@ bool TypedSsidFits(const std::string& ssid, ui::Alert& alert) {
   // that would cut characters where the user cannot see it. Cutting the name silently would
   // connect to some other network or to none without a word.
   if (ssid.size() <= kMaxSsidLength) return true;
-  alert.Run("Invalid SSID",
-            "The SSID should use at most 32 bytes. A character outside ASCII takes two to "
-            "four of them.");
+  alert.Run(text::Tr("HiddenSSIDController", "Invalid SSID"),
+            text::Tr("HiddenSSIDController",
+                     "The SSID should use at most 32 bytes. A character outside ASCII takes two "
+                     "to four of them."));
   return false;
 }
 

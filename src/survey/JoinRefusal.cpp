@@ -4,22 +4,26 @@
 #include <utility>
 
 #include "survey/WpaElement.h"
+#include "text/Translate.h"
 
 namespace netvane {
 namespace {
 
-const char* ReasonFor(int32_t wpaKind) {
+std::optional<std::string> ReasonFor(int32_t wpaKind) {
   switch (wpaKind) {
     case kItemWpa:
-      return "it uses WPA-Enterprise (802.1X) sign-in, which Netvane does not provide.";
+      return text::Tr("SiteSurveyPage",
+                      "it uses WPA-Enterprise (802.1X) sign-in, which Netvane does not provide.");
     case kItemWpa2:
-      return "it uses WPA2-Enterprise (802.1X) sign-in, which Netvane does not provide.";
+      return text::Tr("SiteSurveyPage",
+                      "it uses WPA2-Enterprise (802.1X) sign-in, which Netvane does not provide.");
     case kItemWpa3Sae:
-      return "it uses WPA3-SAE, which this adapter does not support.";
+      return text::Tr("SiteSurveyPage", "it uses WPA3-SAE, which this adapter does not support.");
     case kItemOwe:
-      return "it uses OWE (Enhanced Open), which this adapter does not support.";
+      return text::Tr("SiteSurveyPage",
+                      "it uses OWE (Enhanced Open), which this adapter does not support.");
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
@@ -34,11 +38,12 @@ std::string JoinRefusal::Informative() const {
 }
 
 std::optional<JoinRefusal> RefusalFor(int32_t wpaKind, std::string_view name) {
-  const char* reason = ReasonFor(wpaKind);
-  if (reason == nullptr) return std::nullopt;
-  std::string message = name.empty() ? std::string("Netvane cannot join this network")
-                                     : "Netvane cannot join “" + std::string(name) + "”";
-  return JoinRefusal{std::move(message), reason};
+  std::optional<std::string> reason = ReasonFor(wpaKind);
+  if (!reason) return std::nullopt;
+  std::string message =
+      name.empty() ? text::Tr("SiteSurveyPage", "Netvane cannot join this network")
+                   : text::Arg(text::Tr("SiteSurveyPage", "Netvane cannot join “%1”"), {name});
+  return JoinRefusal{std::move(message), std::move(*reason)};
 }
 
 }  // namespace netvane

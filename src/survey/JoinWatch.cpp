@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "text/SafeText.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -17,18 +18,18 @@ bool JoinTarget::Matches(const std::string& otherSsid, const uint8_t* otherBssid
 std::string JoinProblemText(JoinProblem problem) {
   switch (problem) {
     case JoinProblem::kWrongKey:
-      return "The key is probably wrong.";
+      return text::Tr("JoinWatch", "The key is probably wrong.");
     case JoinProblem::kNotInRange:
-      return "The network is not in range.";
+      return text::Tr("JoinWatch", "The network is not in range.");
     case JoinProblem::kUnknown:
       break;
   }
-  return "The network did not accept the adapter.";
+  return text::Tr("JoinWatch", "The network did not accept the adapter.");
 }
 
 std::string JoinFailureLine(const JoinReport& report) {
-  return "Could not join \u201c" + text::EscapedText(report.ssid) + "\u201d. " +
-         JoinProblemText(report.problem);
+  return text::Arg(text::Tr("SiteSurveyPage", "Could not join “%1”. %2"),
+                   {text::EscapedText(report.ssid), JoinProblemText(report.problem)});
 }
 
 JoinWatch::JoinWatch(double tickSeconds)

@@ -12,6 +12,7 @@
 #include "survey/TaskQueue.h"
 #include "survey/WpaElement.h"
 #include "text/SafeText.h"
+#include "text/Translate.h"
 
 namespace netvane {
 
@@ -205,7 +206,8 @@ void SiteSurveyPageController::OnRescan(const void* /*sender*/) {
 std::optional<ScanEntry> SiteSurveyPageController::SelectedEntry() {
   CurrentSelectedItem = std::max(ApList.SelectedRow(), -1) + 1;
   if (CurrentSelectedItem == 0) {
-    dialogs_.alert.Run("No seleted item", "Please select an item to connect to.");
+    dialogs_.alert.Run(text::Tr("SiteSurveyPage", "No seleted item"),
+                       text::Tr("SiteSurveyPage", "Please select an item to connect to."));
     return std::nullopt;
   }
   // The list may have been fetched anew, in another order, since the rows were built: the row's

@@ -6,7 +6,8 @@
 # Run as: cmake -DSRC=<src folder> -DTOOLS=<tools folder> -P layering.cmake
 cmake_minimum_required(VERSION 3.25)
 set(levels
-  "state text ui platform/system"
+  "text"
+  "state ui platform/system"
   "platform/plist crypto"
   "platform/prefs platform/userclient"
   "driver"

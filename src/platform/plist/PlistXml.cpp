@@ -16,6 +16,7 @@
 
 #include "platform/plist/StoredText.h"
 #include "platform/system/Wipe.h"
+#include "text/Translate.h"
 #include "text/Utf8.h"
 
 namespace netvane::plist {
@@ -306,27 +307,30 @@ class Reader {
           if (node != doc.first_child() ||
               !xml.substr(xml.starts_with(kBom) ? 3 : 0).starts_with("<?xml") ||
               !Declaration(node)) {
-            return Fail(reason, "its XML declaration is malformed or misplaced");
+            return Fail(reason,
+                        text::Tr("PlistXml", "its XML declaration is malformed or misplaced"));
           }
           break;
         case pugi::node_doctype:
-          if (doctype || root) return Fail(reason, "its document type is misplaced");
+          if (doctype || root) {
+            return Fail(reason, text::Tr("PlistXml", "its document type is misplaced"));
+          }
           doctype = true;
           break;
         case pugi::node_element:
-          if (root) return Fail(reason, "it has more than one root element");
+          if (root) return Fail(reason, text::Tr("PlistXml", "it has more than one root element"));
           root = node;
           break;
         case pugi::node_pcdata:
           if (!IsSpaceOnly(node.value())) {
-            return Fail(reason, "it has text outside its root element");
+            return Fail(reason, text::Tr("PlistXml", "it has text outside its root element"));
           }
           break;
         default:
           if (!Misc(node, node.type())) return Fail(reason);
       }
     }
-    if (!root) return Fail(reason, "it has no root element");
+    if (!root) return Fail(reason, text::Tr("PlistXml", "it has no root element"));
     std::optional<PlistValue> value;
     if (std::string_view(root.name()) == "plist") {
       if (!Attributes(root) || !OwnTextIsSpace(root)) return Fail(reason);
@@ -337,10 +341,12 @@ class Reader {
           if (!Between(node, type)) return Fail(reason);
           continue;
         }
-        if (only) return Fail(reason, "the property list holds more than one value");
+        if (only) {
+          return Fail(reason, text::Tr("PlistXml", "the property list holds more than one value"));
+        }
         only = node;
       }
-      if (!only) return Fail(reason, "the property list is empty");
+      if (!only) return Fail(reason, text::Tr("PlistXml", "the property list is empty"));
       value = Value(only, 1);
     } else {
       value = Value(root, 1);
@@ -352,12 +358,19 @@ class Reader {
  private:
   static constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-  std::nullopt_t Fail(std::string& reason, const char* why = nullptr) {
-    reason = why != nullptr ? why : error_.empty() ? "it is not an XML property list" : error_;
+  // No `why`: the first error the walk met, else the general one.
+  std::nullopt_t Fail(std::string& reason, std::string why = {}) {
+    if (!why.empty()) {
+      reason = std::move(why);
+    } else if (!error_.empty()) {
+      reason = error_;
+    } else {
+      reason = text::Tr("PlistXml", "it is not an XML property list");
+    }
     return std::nullopt;
   }
-  bool Error(const char* why) {
-    if (error_.empty()) error_ = why;
+  bool Error(std::string why) {
+    if (error_.empty()) error_ = std::move(why);
     return false;
   }
   static bool Declaration(pugi::xml_node node) {
@@ -370,26 +383,29 @@ class Reader {
     if (type == pugi::node_comment) {
       const std::string_view text = node.value();
       if (text.find("--") != std::string_view::npos || text.ends_with('-')) {
-        return Error("a comment holds \"--\"");
+        return Error(text::Tr("PlistXml", "a comment holds \"--\""));
       }
       return true;
     }
     if (type == pugi::node_pi) {
-      return !EqualsNoCase(node.name(), "xml") || Error("a processing instruction is named xml");
+      return !EqualsNoCase(node.name(), "xml") ||
+             Error(text::Tr("PlistXml", "a processing instruction is named xml"));
     }
-    return Error("markup is misplaced");
+    return Error(text::Tr("PlistXml", "markup is misplaced"));
   }
   // What may stand between the elements of a container: white space, comments and processing
   // instructions.
   bool Between(pugi::xml_node node, pugi::xml_node_type type) {
     if (type == pugi::node_pcdata) {
-      return IsSpaceOnly(node.value()) || Error("text stands where an element belongs");
+      return IsSpaceOnly(node.value()) ||
+             Error(text::Tr("PlistXml", "text stands where an element belongs"));
     }
     return Misc(node, type);
   }
   // The character data a container holds before its first child, which must be white space.
   bool OwnTextIsSpace(pugi::xml_node element) {
-    return IsSpaceOnly(element.value()) || Error("text stands where an element belongs");
+    return IsSpaceOnly(element.value()) ||
+           Error(text::Tr("PlistXml", "text stands where an element belongs"));
   }
   bool Attributes(pugi::xml_node element) {
     pugi::xml_attribute first = element.first_attribute();
@@ -399,18 +415,21 @@ class Reader {
     for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
       const std::string_view value = a.value();
       if (value.find('<') != std::string_view::npos || !AppendResolved(scratch, value)) {
-        return Error("an attribute value is malformed");
+        return Error(text::Tr("PlistXml", "an attribute value is malformed"));
       }
       names.emplace_back(a.name());
     }
     system::WipeString(scratch);
     std::sort(names.begin(), names.end());
     return std::adjacent_find(names.begin(), names.end()) == names.end() ||
-           Error("an attribute is repeated");
+           Error(text::Tr("PlistXml", "an attribute is repeated"));
   }
   bool AppendCharacterData(std::string& out, std::string_view raw) {
-    if (raw.find("]]>") != std::string_view::npos) return Error("text holds \"]]>\"");
-    return AppendResolved(out, raw) || Error("a reference is malformed or unknown");
+    if (raw.find("]]>") != std::string_view::npos) {
+      return Error(text::Tr("PlistXml", "text holds \"]]>\""));
+    }
+    return AppendResolved(out, raw) ||
+           Error(text::Tr("PlistXml", "a reference is malformed or unknown"));
   }
   // The character data of an element, references resolved; comments and processing
   // instructions inside it are left out.
@@ -421,14 +440,14 @@ class Reader {
       const pugi::xml_node_type type = node.type();
       if (type != pugi::node_pcdata && !allWhiteSpace_) {
         needsAllWhiteSpace_ = true;
-        return Error("text is mixed with markup"), std::nullopt;
+        return Error(text::Tr("PlistXml", "text is mixed with markup")), std::nullopt;
       }
       if (type == pugi::node_pcdata) {
         if (!AppendCharacterData(out, node.value())) return std::nullopt;
       } else if (type == pugi::node_cdata) {
         out.append(node.value());
       } else if (type == pugi::node_element) {
-        return Error("an element stands inside text"), std::nullopt;
+        return Error(text::Tr("PlistXml", "an element stands inside text")), std::nullopt;
       } else if (!Misc(node, type)) {
         return std::nullopt;
       }
@@ -436,12 +455,14 @@ class Reader {
     return out;
   }
   std::optional<PlistValue> Value(pugi::xml_node element, int depth) {
-    if (depth > kMaxNesting) return Error("it nests too deep"), std::nullopt;
+    if (depth > kMaxNesting) return Error(text::Tr("PlistXml", "it nests too deep")), std::nullopt;
     const std::string_view name = element.name();
     if (name == "array" || name == "dict") return Container(element, depth);
     if (name == "true" || name == "false") {
       const std::optional<std::string> text = Text(element);
-      if (!text || !IsSpaceOnly(*text)) return Error("a boolean holds text"), std::nullopt;
+      if (!text || !IsSpaceOnly(*text)) {
+        return Error(text::Tr("PlistXml", "a boolean holds text")), std::nullopt;
+      }
       return PlistValue::Boolean(name == "true");
     }
     Kind kind = Kind::kString;
@@ -454,7 +475,7 @@ class Reader {
     } else if (name == "data") {
       kind = Kind::kData;
     } else if (name != "string") {
-      return Error("an element is not a property-list element"), std::nullopt;
+      return Error(text::Tr("PlistXml", "an element is not a property-list element")), std::nullopt;
     }
     std::optional<std::string> text = Text(element);
     if (!text) return std::nullopt;
@@ -466,7 +487,7 @@ class Reader {
       case Kind::kData: {
         std::optional<std::string> bytes = DecodeBase64(*text);
         system::WipeString(*text);
-        if (!bytes) return Error("data is not base64"), std::nullopt;
+        if (!bytes) return Error(text::Tr("PlistXml", "data is not base64")), std::nullopt;
         return PlistValue::Text(kind, std::move(*bytes));
       }
       default:
@@ -574,7 +595,7 @@ class Reader {
       }
       if (dict && !key) {
         if (std::string_view(node.name()) != "key") {
-          return Error("a dictionary value has no key"), std::nullopt;
+          return Error(text::Tr("PlistXml", "a dictionary value has no key")), std::nullopt;
         }
         key = Text(node);
         if (!key) return std::nullopt;
@@ -589,7 +610,7 @@ class Reader {
         value.items.push_back(std::move(*member));
       }
     }
-    if (key) return Error("a dictionary key has no value"), std::nullopt;
+    if (key) return Error(text::Tr("PlistXml", "a dictionary key has no value")), std::nullopt;
     return value;
   }
 
@@ -806,13 +827,13 @@ class DocumentBuilder {
 
 std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reason) {
   if (xml.size() > kMaxFileBytes) {
-    reason = "it is too large";
+    reason = text::Tr("PlistXml", "it is too large");
     return std::nullopt;
   }
   // Checked before parsing, so that every name, text and comment the walk meets is characters
   // XML allows (a zero byte would also end pugixml's text early).
   if (!IsXmlCharacters(xml)) {
-    reason = "it holds a byte or character XML does not allow";
+    reason = text::Tr("PlistXml", "it holds a byte or character XML does not allow");
     return std::nullopt;
   }
   // Parsed in place: the tree's strings live in this buffer, which is wiped when it goes. The
@@ -828,8 +849,8 @@ std::optional<PlistValue> ParsePlistXml(std::string_view xml, std::string& reaso
     const pugi::xml_parse_result parsed =
         doc.load_buffer_inplace(buffer.data(), buffer.size(), options, pugi::encoding_utf8);
     if (!parsed) {
-      reason = "it is not well-formed XML (" + std::string(parsed.description()) + " at byte " +
-               std::to_string(parsed.offset) + ")";
+      reason = text::Arg(text::Tr("PlistXml", "it is not well-formed XML (%1 at byte %2)"),
+                         {parsed.description(), std::to_string(parsed.offset)});
       return std::nullopt;
     }
     Reader reader(options == kMixedParse);

@@ -1,4 +1,5 @@
 #include "platform/prefs/FolderLock.h"
+#include "text/Translate.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -51,7 +52,7 @@ FolderLock::FolderLock(const PrefsFolder& folder) : path_(folder.FileNamed(kLock
     return;
   }
   if (!folder.Ensure()) {
-    reason_ = "cannot use the folder " + folder.Path();
+    reason_ = text::Arg(text::Tr("FolderLock", "cannot use the folder %1"), {folder.Path()});
     return;
   }
   // Read-only is enough for flock, and lets a folder made read-only after the lock file was
@@ -60,20 +61,24 @@ FolderLock::FolderLock(const PrefsFolder& folder) : path_(folder.FileNamed(kLock
   const int fd =
       open(path_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   if (fd < 0) {
-    reason_ = "cannot open its lock file: " + std::string(std::strerror(errno));
+    // Read before the catalogue is asked, which may itself set errno.
+    const std::string error = std::strerror(errno);
+    reason_ = text::Arg(text::Tr("FolderLock", "cannot open its lock file: %1"), {error});
     return;
   }
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
     close(fd);
-    reason_ = "its lock file " + path_ + " is not a regular file of ours";
+    reason_ = text::Arg(text::Tr("FolderLock", "its lock file %1 is not a regular file of ours"),
+                        {path_});
     return;
   }
   if (!LockWithin(fd, kWaitMilliseconds)) {
     const int error = errno;
     close(fd);
-    reason_ = error == EWOULDBLOCK ? "another Netvane program is changing the preferences"
-                                   : "cannot lock it: " + std::string(std::strerror(error));
+    reason_ = error == EWOULDBLOCK
+                  ? text::Tr("FolderLock", "another Netvane program is changing the preferences")
+                  : text::Arg(text::Tr("FolderLock", "cannot lock it: %1"), {std::strerror(error)});
     return;
   }
   holding = {fd, 1};

@@ -18,6 +18,7 @@
 #include "platform/prefs/FolderLock.h"
 #include "platform/system/Log.h"
 #include "platform/system/Wipe.h"
+#include "text/Translate.h"
 
 namespace netvane::prefs {
 namespace {
@@ -103,7 +104,8 @@ std::optional<plist::PlistValue> PrefsFile::Load(RootKind kind) {
   const bool isArray = root->kind == plist::PlistValue::Kind::kArray ||
                        root->kind == plist::PlistValue::Kind::kRecords;
   if (array ? !isArray : root->kind != plist::PlistValue::Kind::kDict) {
-    damage_ = array ? "its root is not an array" : "its root is not a dictionary";
+    damage_ = array ? text::Tr("PrefsFile", "its root is not an array")
+                    : text::Tr("PrefsFile", "its root is not a dictionary");
     ReportDamageOnce();
     return std::nullopt;
   }
@@ -181,7 +183,9 @@ bool PrefsFile::Save(const plist::XmlDocument& document, std::string& reason,
     RemoveDebris();
     written = KeepDamagedAside();
     if (!written) {
-      reason = std::string("cannot keep the damaged file aside: ") + std::strerror(errno);
+      // Read before the catalogue is asked, which may itself set errno.
+      const std::string error = std::strerror(errno);
+      reason = text::Arg(text::Tr("PrefsFile", "cannot keep the damaged file aside: %1"), {error});
     }
   }
   if (written) {
@@ -192,9 +196,11 @@ bool PrefsFile::Save(const plist::XmlDocument& document, std::string& reason,
   // now, whether or not this write worked.
   if (sync == system::FolderSync::kNow && !system::SyncFolder(folder_.Path()) && written) {
     written = false;
-    reason = "cannot flush the folder";
+    reason = text::Tr("PrefsFile", "cannot flush the folder");
   }
-  if (!written) reason = "could not save " + Path() + ": " + reason;
+  if (!written) {
+    reason = text::Arg(text::Tr("PrefsFile", "could not save %1: %2"), {Path(), reason});
+  }
   return written;
 }
 

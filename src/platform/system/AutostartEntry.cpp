@@ -9,6 +9,7 @@
 
 #include "platform/system/AtomicFile.h"
 #include "platform/system/UserFolders.h"
+#include "text/Translate.h"
 
 namespace netvane::system {
 namespace {
@@ -76,7 +77,9 @@ bool SetAutostart(bool on, const std::string& program, std::string& reason) {
     struct stat st {};
     if (mkdir(folder.c_str(), 0700) != 0 &&
         (errno != EEXIST || stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
-      reason = folder + ": " + (errno == EEXIST ? "not a folder" : std::strerror(errno));
+      reason =
+          folder + ": " +
+          (errno == EEXIST ? text::Tr("AutostartEntry", "not a folder") : std::strerror(errno));
       return false;
     }
   }

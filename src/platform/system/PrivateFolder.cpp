@@ -1,4 +1,5 @@
 #include "platform/system/PrivateFolder.h"
+#include "text/Translate.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -35,14 +36,17 @@ std::string OwnerOf(uid_t uid) {
 }
 
 PrivateFolderResult Judge(const std::string& path, const struct stat& st) {
-  if (S_ISLNK(st.st_mode)) return Refused(path, "it is a symbolic link");
-  if (!S_ISDIR(st.st_mode)) return Refused(path, "it is not a folder");
+  if (S_ISLNK(st.st_mode)) return Refused(path, text::Tr("PrivateFolder", "it is a symbolic link"));
+  if (!S_ISDIR(st.st_mode)) return Refused(path, text::Tr("PrivateFolder", "it is not a folder"));
   if (st.st_uid != geteuid()) {
-    return Refused(path, "it belongs to another user, " + OwnerOf(st.st_uid) +
-                             "; an administrator must remove it");
+    return Refused(
+        path, text::Arg(text::Tr("PrivateFolder",
+                                 "it belongs to another user, %1; an administrator must remove it"),
+                        {OwnerOf(st.st_uid)}));
   }
   if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-    return Refused(path, "others may write to it (mode " + OctalMode(st.st_mode) + ")");
+    return Refused(path, text::Arg(text::Tr("PrivateFolder", "others may write to it (mode %1)"),
+                                   {OctalMode(st.st_mode)}));
   }
   return {true, path, {}};
 }
@@ -61,7 +65,9 @@ PrivateFolderResult EnsurePrivateFolder(const std::string& path) {
     // The mode is given to mkdir itself: the umask can only take bits away, and there is no
     // moment in which the folder is open to others.
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-      return Refused(path, std::string("cannot create it: ") + std::strerror(errno));
+      // Read before the catalogue is asked, which may itself set errno.
+      const std::string error = std::strerror(errno);
+      return Refused(path, text::Arg(text::Tr("PrivateFolder", "cannot create it: %1"), {error}));
     }
     // Someone may have been faster: judge whatever is there now.
     if (lstat(path.c_str(), &st) != 0) return Refused(path, std::strerror(errno));

@@ -10,6 +10,7 @@
 #include "platform/userclient/Protocol.h"
 #include "platform/userclient/Registry.h"
 #include "platform/userclient/SocketIo.h"
+#include "text/Translate.h"
 
 namespace netvane::userclient {
 
@@ -80,8 +81,10 @@ KernReturn SocketUserClient::ServiceOpen(Handle service, uint32_t /*type*/, Hand
   if (!peer || (*peer != geteuid() && *peer != 0)) {
     close(fd);
     report_(s->path,
-            peer ? "its server runs as uid " + std::to_string(*peer) + ", not as this user or root"
-                 : "the user of its server cannot be told");
+            peer ? text::Arg(text::Tr("SocketUserClient",
+                                      "its server runs as uid %1, not as this user or root"),
+                             {std::to_string(*peer)})
+                 : text::Tr("SocketUserClient", "the user of its server cannot be told"));
     return kKernNotFound;
   }
   *connection = Add(Connection{fd, deadline});

@@ -14,6 +14,7 @@
 #include "fake_driver/FakeUserClient.h"
 #include "profiles/BuildProfileData.h"
 #include "profiles/ProfilePageController.h"
+#include "support/MarkingCatalogue.h"
 #include "support/TempFolder.h"
 #include "support/survey/SurveyRig.h"
 #include "support/ui/FakeAlert.h"
@@ -167,6 +168,18 @@ TEST_F(ProfilePageTest, RowsShowTheStoredProfilesInWords) {
   EXPECT_EQ(row(0), "Shared/UnKnown/Infrastructure");
   EXPECT_EQ(row(2), "5/x/2");
   EXPECT_EQ(Marks(), std::vector<std::string>(3, "")) << "nothing active yet";
+}
+
+TEST_F(ProfilePageTest, CellWordsComeFromTheCatalogueAndCipherNamesStayAsTheyAre) {
+  const testing::MarkingCatalogue marking;
+  Store({Profile({{"Authentication Type", "0"}, {"Encryption Type", "1"}, {"Network Type", "1"}}),
+         Profile({{"Authentication Type", "3"}, {"Encryption Type", "0"}, {"Network Type", "0"}})});
+  const auto row = [this](std::size_t r) {
+    const auto& cells = table.rows.at(r);
+    return cells.at("AuthenType") + "/" + cells.at("Encryption") + "/" + cells.at("NetworkType");
+  };
+  EXPECT_EQ(row(0), "[ProfilePage] Open/WEP/[ProfilePage] Infrastructure");
+  EXPECT_EQ(row(1), "WPA2-PSK/TKIP/[ProfilePage] Ad Hoc");
 }
 
 TEST_F(ProfilePageTest, ActivationAppliesStoresAndMarksAndAManualConnectStandsItDown) {
