@@ -221,6 +221,14 @@
         <source>Radio switch</source>
         <translation>Funkschalter</translation>
     </message>
+    <message>
+        <source>Radio Off</source>
+        <translation>Funk aus</translation>
+    </message>
+    <message>
+        <source>Radio On</source>
+        <translation>Funk ein</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>
@@ -231,73 +239,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>EventHistory</name>
-    <message>
-        <source>Show desktop &amp;notifications</source>
-        <translation>Desktop-&amp;Benachrichtigungen anzeigen</translation>
-    </message>
-    <message>
-        <source>Start Netvane at &amp;login</source>
-        <translation>Netvane beim &amp;Anmelden starten</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>Event History</source>
-        <translation>Ereignisverlauf</translation>
-    </message>
-    <message>
-        <source>Event history</source>
-        <translation>Ereignisverlauf</translation>
-    </message>
-    <message>
-        <source>&amp;Events:</source>
-        <translation>&amp;Ereignisse:</translation>
-    </message>
-    <message>
-        <source>Connection events, oldest first</source>
-        <translation>Verbindungsereignisse, älteste zuerst</translation>
-    </message>
-    <message>
-        <source>No events yet.</source>
-        <translation>Noch keine Ereignisse.</translation>
-    </message>
-    <message>
-        <source>Show desktop notifications</source>
-        <translation>Desktop-Benachrichtigungen anzeigen</translation>
-    </message>
-    <message>
-        <source>Start Netvane at login</source>
-        <translation>Netvane beim Anmelden starten</translation>
-    </message>
-    <message>
-        <source>Starts Netvane in the tray when you log in, so the active profile is applied</source>
-        <translation>Startet Netvane beim Anmelden im Systembereich der Kontrollleiste, damit das aktive Profil angewendet wird</translation>
-    </message>
-    <message>
-        <source>Close the event history</source>
-        <translation>Ereignisverlauf schließen</translation>
-    </message>
-    <message>
-        <source>Start at login</source>
-        <translation>Beim Anmelden starten</translation>
-    </message>
-    <message>
-        <source>Netvane could not change its start at login: %1</source>
-        <translation>Netvane konnte den Start beim Anmelden nicht ändern: %1</translation>
-    </message>
-    <message>
-        <source>Radio Off</source>
-        <translation>Funk aus</translation>
-    </message>
-    <message>
-        <source>Radio On</source>
-        <translation>Funk ein</translation>
     </message>
 </context>
 <context>
@@ -410,6 +351,65 @@
     </message>
 </context>
 <context>
+    <name>EventHistory</name>
+    <message>
+        <source>Show desktop &amp;notifications</source>
+        <translation>Desktop-&amp;Benachrichtigungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Start Netvane at &amp;login</source>
+        <translation>Netvane beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Event History</source>
+        <translation>Ereignisverlauf</translation>
+    </message>
+    <message>
+        <source>Event history</source>
+        <translation>Ereignisverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Events:</source>
+        <translation>&amp;Ereignisse:</translation>
+    </message>
+    <message>
+        <source>Connection events, oldest first</source>
+        <translation>Verbindungsereignisse, älteste zuerst</translation>
+    </message>
+    <message>
+        <source>No events yet.</source>
+        <translation>Noch keine Ereignisse.</translation>
+    </message>
+    <message>
+        <source>Show desktop notifications</source>
+        <translation>Desktop-Benachrichtigungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Start Netvane at login</source>
+        <translation>Netvane beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Starts Netvane in the tray when you log in, so the active profile is applied</source>
+        <translation>Startet Netvane beim Anmelden im Systembereich der Kontrollleiste, damit das aktive Profil angewendet wird</translation>
+    </message>
+    <message>
+        <source>Close the event history</source>
+        <translation>Ereignisverlauf schließen</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Netvane could not change its start at login: %1</source>
+        <translation>Netvane konnte den Start beim Anmelden nicht ändern: %1</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>cannot use the folder %1</source>
@@ -518,17 +518,6 @@
     </message>
 </context>
 <context>
-    <name>KeyFields</name>
-    <message>
-        <source>Show key</source>
-        <translation>Schlüssel anzeigen</translation>
-    </message>
-    <message>
-        <source>Show key for %1</source>
-        <translation>Schlüssel anzeigen für %1</translation>
-    </message>
-</context>
-<context>
     <name>ImageNames</name>
     <message>
         <source>Connected</source>
@@ -603,6 +592,17 @@
     <message>
         <source>Invalid WEP key %1 length. WEP should be 5 or 13 ASCII characters.</source>
         <translation>Ungültige Länge des WEP-Schlüssels %1. WEP erfordert 5 oder 13 ASCII-Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFields</name>
+    <message>
+        <source>Show key</source>
+        <translation>Schlüssel anzeigen</translation>
+    </message>
+    <message>
+        <source>Show key for %1</source>
+        <translation>Schlüssel anzeigen für %1</translation>
     </message>
 </context>
 <context>

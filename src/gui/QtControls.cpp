@@ -102,9 +102,7 @@ void QtImageView::ShowImage(const std::string& name) {
   name_ = name;
   w_->setPixmap(NamedPixmap(name, w_->size()));
   // The picture is the state; a screen reader reads it from the description.
-  const std::string_view text = ui::ImageText(name);
-  w_->setAccessibleDescription(
-      QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  w_->setAccessibleDescription(QString::fromStdString(ui::ImageWords(name)));
 }
 
 std::string QtButton::Title() const {

@@ -46,9 +46,9 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (index.column() == imageColumn_) {
     const std::string name = source_->ValueFor(id, index.row());
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
-      const std::string_view text = ui::ImageText(name);
+      const std::string text = ui::ImageWords(name);
       if (text.empty()) return {};
-      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+      return QString::fromStdString(text);
     }
     if (role != Qt::DecorationRole) return {};
     const QPixmap image = NamedPixmap(name, QSize(kImageSide, kImageSide));

@@ -15,17 +15,8 @@ inline constexpr const char* kImageUncheckMark = "UNCHECKMRK";
 inline constexpr const char* kImageRadioOn = "RADIOON";
 inline constexpr const char* kImageRadioOff = "RADIOOFF";
 
-// Empty for no image or an unknown one. English, for names that must not change (tests, logs).
-constexpr std::string_view ImageText(std::string_view name) {
-  if (name == kImageHandshake) return "Connected";
-  if (name == kImageCheckMark) return "Active";
-  if (name == kImageUncheckMark) return "Not active";
-  if (name == kImageRadioOn) return "Radio on";
-  if (name == kImageRadioOff) return "Radio off";
-  return {};
-}
-
-// ImageText in the person's language, for the accessible text a screen reader speaks.
+// What the image says, in the person's language, for the accessible text a screen reader
+// speaks; empty for no image or an unknown one.
 inline std::string ImageWords(std::string_view name) {
   if (name == kImageHandshake) return text::Tr("ImageNames", "Connected");
   if (name == kImageCheckMark) return text::Tr("ImageNames", "Active");
