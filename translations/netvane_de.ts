@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Event history…</source>
-        <translation>&amp;Ereignisverlauf …</translation>
+        <translation>Ereignisver&amp;lauf …</translation>
     </message>
     <message>
         <source>Show the event history</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>B/G pr&amp;otection:</source>
-        <translation>B/G-&amp;Schutz:</translation>
+        <translation>B/G-Sc&amp;hutz:</translation>
     </message>
     <message>
         <source>B/G protection</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation>Ü&amp;bernehmen</translation>
+        <translation>Übernehme&amp;n</translation>
     </message>
     <message>
         <source>Apply settings</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Adapter back</source>
-        <translation>Adapter wieder da</translation>
+        <translation>Adapter wieder verfügbar</translation>
     </message>
     <message>
         <source>The wireless adapter is there again.</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Site &amp;Survey</source>
-        <translation>&amp;Netzwerksuche</translation>
+        <translation>Netzwerk&amp;suche</translation>
     </message>
     <message>
         <source>S&amp;tatistics</source>
@@ -920,7 +920,7 @@
     </message>
     <message>
         <source>&amp;General</source>
-        <translation>&amp;Allgemein</translation>
+        <translation>All&amp;gemein</translation>
     </message>
     <message>
         <source>Profile &amp;name:</source>
@@ -964,7 +964,7 @@
     </message>
     <message>
         <source>Sec&amp;urity</source>
-        <translation>&amp;Sicherheit</translation>
+        <translation>Si&amp;cherheit</translation>
     </message>
     <message>
         <source>&amp;Authentication:</source>
@@ -1088,7 +1088,7 @@
     </message>
     <message>
         <source>A&amp;dvanced</source>
-        <translation>E&amp;rweitert</translation>
+        <translation>Erwei&amp;tert</translation>
     </message>
     <message>
         <source>&amp;Preamble:</source>
@@ -1523,7 +1523,7 @@
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation>Erneut &amp;suchen</translation>
+        <translation>Erneut s&amp;uchen</translation>
     </message>
     <message>
         <source>Rescan</source>
@@ -1539,7 +1539,7 @@
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation>&amp;Verbinden</translation>
+        <translation>Ver&amp;binden</translation>
     </message>
     <message>
         <source>Connect</source>
