@@ -49,7 +49,7 @@ TEST(TranslationsTest, GermanIsFoundAndALocaleWithoutATranslationStaysEnglish) {
   ASSERT_TRUE(InstallTranslations(app, QLocale(QStringLiteral("de_DE"))));
   MainWindow window;
   EXPECT_EQ(window.Tabs()->tabText(0).toStdString(), "&Profil");
-  EXPECT_EQ(window.siteSurvey.Connect->text().toStdString(), "&Verbinden");
+  EXPECT_EQ(window.siteSurvey.Connect->text().toStdString(), "Ver&binden");
   RemoveTranslators();
 }
 
