@@ -7,7 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QPushButton>
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -141,12 +141,10 @@ TEST_F(DesktopIntegrationTest, OneNotificationAndOneHistoryLinePerChange) {
   EXPECT_TRUE(window.Lines().toPlainText().endsWith(
       QStringLiteral("Connection lost: The connection to \u201cCorvaneHome\u201d was lost.")));
 
-  std::istringstream text(testing::ReadText(root.Desktop().Log().Path()));
-  EXPECT_EQ(text.str().find(kPassPhrase), std::string::npos);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(text, line);) lines.push_back(line.substr(0, 32));
-  ASSERT_EQ(lines.size(), 7U);
-  EXPECT_EQ(lines[3].substr(24), " Adapter");
+  // The window shows the file line for line (EventHistoryWindowTest): here, no key in it.
+  const std::string history = testing::ReadText(root.Desktop().Log().Path());
+  EXPECT_EQ(history.find(kPassPhrase), std::string::npos);
+  EXPECT_EQ(std::count(history.begin(), history.end(), '\n'), 7);
 
   QAction* radio = tray.Menu().actions()[2];
   radio->trigger();

@@ -36,7 +36,7 @@ TEST_F(AutostartTest, OnWritesAQuotedCommandAndOffRemovesIt) {
   EXPECT_FALSE(AutostartOn());
 
   ASSERT_TRUE(SetAutostart(false, "", reason)) << reason;
-  EXPECT_FALSE(AutostartOn());
+  EXPECT_FALSE(std::ifstream(AutostartEntryPath()).good()) << "removed whole";
   EXPECT_TRUE(SetAutostart(false, "", reason)) << "already off is not a failure";
 }
 
