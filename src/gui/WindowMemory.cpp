@@ -81,8 +81,9 @@ WindowMemory::~WindowMemory() {
 
 WindowMemory::Snapshot WindowMemory::Current() const {
   Snapshot now;
-  now.geometry = window_.isMaximized() || window_.isFullScreen() ? window_.normalGeometry()
-                                                                 : window_.geometry();
+  now.maximized = window_.isMaximized();
+  now.geometry =
+      now.maximized || window_.isFullScreen() ? window_.normalGeometry() : window_.geometry();
   now.tab = tabs_.currentIndex();
   for (const RememberedList& list : lists_) {
     now.sorts.emplace_back(list.table->SortColumn(), list.table->SortOrder());
@@ -91,6 +92,14 @@ WindowMemory::Snapshot WindowMemory::Current() const {
 }
 
 void WindowMemory::RestoreGeometry() {
+  PlaceNormally();
+  // Maximized last, since placing it ends a maximized state; un-maximizing gives the place back.
+  if (defaults_.BoolForKey(kMaximizedKey).value_or(false)) {
+    window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+  }
+}
+
+void WindowMemory::PlaceNormally() {
   const std::optional<std::string> text = defaults_.StringForKey(kGeometryKey);
   const std::optional<QRect> stored = text ? ParseGeometry(*text) : std::nullopt;
   if (!stored) return;
@@ -129,6 +138,7 @@ void WindowMemory::Save() {
   if (now == saved_) return;
   const bool stored = defaults_.Store([&](prefs::UserDefaults& d) {
     d.SetString(kGeometryKey, GeometryText(now.geometry));
+    d.SetBool(kMaximizedKey, now.maximized);
     d.SetInteger(kTabKey, now.tab);
     for (std::size_t i = 0; i < lists_.size(); ++i) {
       d.SetString(ColumnKey(lists_[i]), ToStd(now.sorts[i].first));

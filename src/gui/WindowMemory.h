@@ -1,4 +1,5 @@
-// Remembers, in the user defaults, where the main window was and how big, the page it showed and
+// Remembers, in the user defaults, where the main window was and how big (and whether it was
+// maximized), the page it showed and
 // how each list was sorted, and puts them back at the next start. A stored value that cannot be
 // used (not the kind or form expected, a page or column the window lacks) is ignored: that part
 // starts as if nothing was stored.
@@ -28,6 +29,7 @@ class WindowMemory {
  public:
   static constexpr const char* kGeometryKey = "Window Geometry";
   static constexpr const char* kTabKey = "Selected Tab";
+  static constexpr const char* kMaximizedKey = "Window Maximized";
 
   // Every reference must outlive the memory.
   WindowMemory(prefs::UserDefaults& defaults, QMainWindow& window, QTabWidget& tabs,
@@ -45,13 +47,15 @@ class WindowMemory {
 
  private:
   struct Snapshot {
-    QRect geometry;
+    QRect geometry;  // the normal size and place, also while maximized
+    bool maximized = false;
     int tab = -1;
     std::vector<std::pair<QString, Qt::SortOrder>> sorts;
     bool operator==(const Snapshot&) const = default;
   };
   Snapshot Current() const;
   void RestoreGeometry();
+  void PlaceNormally();
 
   prefs::UserDefaults& defaults_;
   QMainWindow& window_;

@@ -189,6 +189,14 @@ TEST_F(ListsTest, TheNextWindowOpensWhereTheLastWasLeft) {
   });
   EXPECT_EQ(root->Window().size(), size);
   EXPECT_EQ(root->Window().pos(), fresh.topLeft());
+
+  // Left maximized: opens maximized, and its normal size is the one it had before.
+  root->Window().setGeometry(placed);
+  root->Window().showMaximized();
+  root.reset();
+  Start();
+  EXPECT_TRUE(root->Window().isMaximized());
+  EXPECT_EQ(root->Window().normalGeometry().size(), size);
 }
 
 }  // namespace
