@@ -29,6 +29,7 @@ class MedianReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
   const std::map<std::string, double>& medians() const { return medians_; }
+  // In the benchmark's own time unit (->Unit), as the console table shows it.
   double Median(const std::string& name) const {
     const auto it = medians_.find(name);
     return it == medians_.end() ? 0.0 : it->second;
