@@ -1,13 +1,15 @@
 // The window in the person's language: the German catalogue is compiled in and found, a locale
-// without one stays English, and no text a person reads escapes the translation system. For the
-// last, a translator marks every text it is asked for ‹…›; the real window, its sheets, the
-// event history and the tray menu are walked as a screen reader walks them, against the
-// simulator, and any word left outside the marks that is not data is reported.
+// without one stays English, no two controls shown at once share an Alt+letter, and no text a
+// person reads escapes the translation system. For the last, a translator marks every text it is
+// asked for ‹…›; the real window, its sheets, the event history and the tray menu are walked as a
+// screen reader walks them, against the simulator, and any word left outside the marks that is not
+// data is reported.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -39,17 +41,60 @@ void RemoveTranslators() {
   }
 }
 
+// The Alt+letter a text gives, or none.
+QChar Mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
+// Texts that share an Alt+letter while shown at once: the tabs with each tab's page, and what
+// lies outside the tabs. A translation that gives two of them one letter makes the key jump
+// between them instead of acting.
+std::string Clashes(QWidget& top, QTabWidget& tabs) {
+  QStringList clashes;
+  for (int page = 0; page < tabs.count(); ++page) {
+    QMap<QChar, QStringList> seen;
+    for (int t = 0; t < tabs.count(); ++t) seen[Mnemonic(tabs.tabText(t))] << tabs.tabText(t);
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+      const bool elsewhere = tabs.isAncestorOf(w) && !tabs.widget(page)->isAncestorOf(w);
+      auto* label = qobject_cast<QLabel*>(w);
+      auto* button = qobject_cast<QAbstractButton*>(w);
+      if (elsewhere || (label == nullptr && button == nullptr)) continue;
+      const QString text = label != nullptr ? label->text() : button->text();
+      seen[Mnemonic(text)] << text;
+    }
+    seen.remove(QChar());
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+      if (it->size() > 1) clashes << it->join(QStringLiteral(" / "));
+    }
+  }
+  return clashes.join(QStringLiteral("; ")).toStdString();
+}
+
+// The window's pages and the profile editor's, the two places with tabs.
+void ExpectNoClash(MainWindow& window) {
+  EXPECT_EQ(Clashes(window, *window.Tabs()), "");
+  ProfileEditorDialog editor(&window);
+  EXPECT_EQ(Clashes(editor, *editor.findChild<QTabWidget*>()), "");
+}
+
 TEST(TranslationsTest, GermanIsFoundAndALocaleWithoutATranslationStaysEnglish) {
   QApplication& app = testing::QtTestApp();
   EXPECT_FALSE(InstallTranslations(app, QLocale(QStringLiteral("fr_FR"))));
   {
     MainWindow window;
     EXPECT_EQ(window.Tabs()->tabText(0).toStdString(), "&Profile");
+    ExpectNoClash(window);
   }
   ASSERT_TRUE(InstallTranslations(app, QLocale(QStringLiteral("de_DE"))));
   MainWindow window;
   EXPECT_EQ(window.Tabs()->tabText(0).toStdString(), "&Profil");
   EXPECT_EQ(window.siteSurvey.Connect->text().toStdString(), "Ver&binden");
+  ExpectNoClash(window);
   RemoveTranslators();
 }
 
