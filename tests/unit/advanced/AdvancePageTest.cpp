@@ -11,7 +11,6 @@
 #include "driver/CV7000Access.h"
 #include "driver/Oids.h"
 #include "fake_driver/FakeUserClient.h"
-#include "support/MarkingCatalogue.h"
 #include "support/TempFolder.h"
 #include "support/ui/FakeAlert.h"
 #include "support/ui/FakeControls.h"
@@ -96,17 +95,6 @@ TEST_F(AdvancePageTest, DamagedSettingsFallBackAndResetReturnsToTheFile) {
   fresh.OnReset(nullptr);
   EXPECT_EQ(mode.SelectedIndex(), kModeB);
   EXPECT_EQ(rate.SelectedText(), "11 Mbps");
-}
-
-TEST_F(AdvancePageTest, TheRadioTitleAndTheAutomaticRateAreWordsOfTheCatalogue) {
-  const testing::MarkingCatalogue marking;
-  page.awakeFromNib();
-  state.G_bRadio = 1;
-  page.RadioStatus();
-  EXPECT_EQ(radio.title, "[AdvancePage] Radio Off");
-  ASSERT_FALSE(rate.entries.empty());
-  EXPECT_EQ(rate.entries.front(), "[AdvancePage] Auto");
-  EXPECT_EQ(rate.entries.back(), "54 Mbps") << "a rate is a figure, not a word";
 }
 
 }  // namespace
